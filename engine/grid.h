@@ -1,0 +1,128 @@
+#pragma once
+
+// The vocabulary of the engine: cell numbering, grids, candidate masks, the
+// 27 units and the peer table.
+//
+// Cells are numbered 0..80 row by row from the top-left corner:
+//
+//        col 0 1 2   3 4 5   6 7 8
+//   row 0    0 1 2 | 3 4 5 | 6 7 8      box = (cell / 27) * 3 + (cell % 9) / 3
+//   row 1    9 ...
+//
+// A grid holds one value per cell: 0 for empty, 1..9 for a digit.
+// A candidate mask holds bit d for digit d (bits 1..9); bit 0 and bits 10..15
+// are always clear, so a cell that allows every digit has kAllDigits (1022).
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace pondrel {
+
+inline constexpr int kCellCount = 81;
+inline constexpr std::uint16_t kAllDigits = 0x3FE;
+
+using Grid = std::array<std::uint8_t, kCellCount>;
+using Masks = std::array<std::uint16_t, kCellCount>;
+using Unit = std::array<std::uint8_t, 9>;
+
+constexpr int row(int cell) { return cell / 9; }
+constexpr int column(int cell) { return cell % 9; }
+constexpr int box(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
+
+constexpr std::uint16_t digitBit(int digit) { return static_cast<std::uint16_t>(1u << digit); }
+constexpr int digitCount(std::uint16_t mask) { return std::popcount(mask); }
+// The lowest digit of a non-zero mask.
+constexpr int lowestDigit(std::uint16_t mask) { return std::countr_zero(mask); }
+
+namespace detail {
+
+constexpr std::array<Unit, 9> makeRows()
+{
+    std::array<Unit, 9> table{};
+    for (int k = 0; k < 9; ++k) {
+        for (int j = 0; j < 9; ++j) {
+            table[k][j] = static_cast<std::uint8_t>(k * 9 + j);
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Unit, 9> makeColumns()
+{
+    std::array<Unit, 9> table{};
+    for (int k = 0; k < 9; ++k) {
+        for (int j = 0; j < 9; ++j) {
+            table[k][j] = static_cast<std::uint8_t>(j * 9 + k);
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Unit, 9> makeBoxes()
+{
+    std::array<Unit, 9> table{};
+    for (int k = 0; k < 9; ++k) {
+        for (int j = 0; j < 9; ++j) {
+            table[k][j] = static_cast<std::uint8_t>((3 * (k / 3) + j / 3) * 9 + 3 * (k % 3) + j % 3);
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Unit, 27> makeUnits()
+{
+    std::array<Unit, 27> table{};
+    const auto r = makeRows();
+    const auto c = makeColumns();
+    const auto b = makeBoxes();
+    for (int k = 0; k < 9; ++k) {
+        table[k] = r[k];
+        table[9 + k] = c[k];
+        table[18 + k] = b[k];
+    }
+    return table;
+}
+
+constexpr std::array<std::array<std::uint8_t, 20>, kCellCount> makePeers()
+{
+    std::array<std::array<std::uint8_t, 20>, kCellCount> table{};
+    for (int i = 0; i < kCellCount; ++i) {
+        int n = 0;
+        for (int j = 0; j < kCellCount; ++j) {
+            if (j != i && (row(j) == row(i) || column(j) == column(i) || box(j) == box(i))) {
+                table[i][n++] = static_cast<std::uint8_t>(j);
+            }
+        }
+    }
+    return table;
+}
+
+} // namespace detail
+
+// The static tables are built by the compiler, so there is no first-use race
+// between the generator threads and the main thread.
+inline constexpr std::array<Unit, 9> rows = detail::makeRows();
+inline constexpr std::array<Unit, 9> columns = detail::makeColumns();
+inline constexpr std::array<Unit, 9> boxes = detail::makeBoxes();
+// Rows 0..8, then columns 0..8, then boxes 0..8: the search order of the
+// rating's techniques, so it decides which deduction is found first.
+inline constexpr std::array<Unit, 27> units = detail::makeUnits();
+// For each cell the 20 other cells of its row, column and box, ascending.
+inline constexpr std::array<std::array<std::uint8_t, 20>, kCellCount> peers = detail::makePeers();
+
+// The masks of a grid, or nothing when two peers hold the same digit or a
+// value is not 0..9. Filled cells get 0.
+std::optional<Masks> candidateMasks(std::span<const std::uint8_t> grid);
+
+// Fills `cell` with `digit` and clears the digit from the masks of its peers.
+// Preconditions: cell 0..80, digit 1..9.
+void place(Grid &grid, Masks &masks, int cell, int digit);
+
+// The 81 decimal digits of the grid, "0" for empty, no separators.
+std::string gridText(const Grid &grid);
+
+} // namespace pondrel
