@@ -1,5 +1,7 @@
 #include "solver.h"
 
+#include "bandsolver.h"
+
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
@@ -47,213 +49,6 @@ void search(const Grid &grid, const Masks &masks, std::vector<Grid> &found, std:
     }
 }
 
-// The counting solver. Same answers as the plain search for "none, one or
-// several", several times faster on hard puzzles because it propagates:
-// a cell left with one candidate is filled at once (naked single), and a
-// digit left with one cell in a unit is placed there (hidden single). Only
-// when neither applies does it branch, on a cell with the fewest candidates.
-class CountingSolver
-{
-public:
-    explicit CountingSolver(int limit)
-        : m_limit(limit)
-    {}
-
-    SolutionCount run(const Grid &grid, const Masks &masks)
-    {
-        State state;
-        state.candidates = masks;
-        state.values = grid;
-        state.unitFilled.fill(0);
-        state.emptyCount = 0;
-        Stack stack;
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            const int digit = grid[cell];
-            if (digit != 0) {
-                const std::uint16_t bit = digitBit(digit);
-                state.unitFilled[row(cell)] |= bit;
-                state.unitFilled[9 + column(cell)] |= bit;
-                state.unitFilled[18 + box(cell)] |= bit;
-                continue;
-            }
-            ++state.emptyCount;
-            const std::uint16_t mask = masks[cell];
-            if (mask == 0) {
-                return m_result;
-            }
-            if ((mask & (mask - 1)) == 0) {
-                stack.push(cell, lowestDigit(mask));
-            }
-        }
-        search(state, stack);
-        return m_result;
-    }
-
-private:
-    struct State
-    {
-        Masks candidates;                       // 0 for filled cells
-        Grid values;
-        std::array<std::uint16_t, 27> unitFilled; // digits placed per unit
-        int emptyCount;
-    };
-
-    // Every cell becomes a single at most once in a state's life, and a
-    // unit's hidden singles add at most nine more, so 128 entries suffice.
-    struct Stack
-    {
-        std::array<std::uint8_t, 128> cells;
-        std::array<std::uint8_t, 128> digits;
-        int size = 0;
-        void push(int cell, int digit)
-        {
-            cells[size] = static_cast<std::uint8_t>(cell);
-            digits[size] = static_cast<std::uint8_t>(digit);
-            ++size;
-        }
-    };
-
-    static bool assign(State &state, int cell, int digit, Stack &stack)
-    {
-        if (state.values[cell] != 0) {
-            return state.values[cell] == digit;
-        }
-        const std::uint16_t bit = digitBit(digit);
-        if ((state.candidates[cell] & bit) == 0) {
-            return false;
-        }
-        state.values[cell] = static_cast<std::uint8_t>(digit);
-        state.candidates[cell] = 0;
-        --state.emptyCount;
-        state.unitFilled[row(cell)] |= bit;
-        state.unitFilled[9 + column(cell)] |= bit;
-        state.unitFilled[18 + box(cell)] |= bit;
-        for (const std::uint8_t peer : peers[cell]) {
-            std::uint16_t mask = state.candidates[peer];
-            if ((mask & bit) == 0) {
-                continue;
-            }
-            mask ^= bit;
-            state.candidates[peer] = mask;
-            if (mask == 0) {
-                return false;
-            }
-            if ((mask & (mask - 1)) == 0) {
-                stack.push(peer, lowestDigit(mask));
-            }
-        }
-        return true;
-    }
-
-    static bool drain(State &state, Stack &stack)
-    {
-        while (stack.size > 0) {
-            --stack.size;
-            if (!assign(state, stack.cells[stack.size], stack.digits[stack.size], stack)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    // Fills singles until none is left. False on a contradiction.
-    static bool propagate(State &state, Stack &stack)
-    {
-        for (;;) {
-            if (!drain(state, stack)) {
-                return false;
-            }
-            if (state.emptyCount == 0) {
-                return true;
-            }
-            bool progress = false;
-            for (int u = 0; u < 27; ++u) {
-                std::uint16_t once = 0;
-                std::uint16_t twice = 0;
-                for (const std::uint8_t cell : units[u]) {
-                    const std::uint16_t mask = state.candidates[cell];
-                    twice |= once & mask;
-                    once |= mask;
-                }
-                if ((once | state.unitFilled[u]) != kAllDigits) {
-                    return false; // a digit has no place left in this unit
-                }
-                const auto singles = static_cast<std::uint16_t>(once & ~twice);
-                if (singles == 0) {
-                    continue;
-                }
-                for (const std::uint8_t cell : units[u]) {
-                    const std::uint16_t mask = state.candidates[cell] & singles;
-                    if (mask == 0) {
-                        continue;
-                    }
-                    if ((mask & (mask - 1)) != 0) {
-                        return false; // one cell is the only place for two digits
-                    }
-                    stack.push(cell, lowestDigit(mask));
-                }
-                if (!drain(state, stack)) {
-                    return false;
-                }
-                progress = true;
-            }
-            if (!progress) {
-                return true;
-            }
-        }
-    }
-
-    void search(State &state, Stack &stack)
-    {
-        if (!propagate(state, stack)) {
-            return;
-        }
-        if (state.emptyCount == 0) {
-            if (m_result.count == 0) {
-                m_result.solution = state.values;
-            }
-            ++m_result.count;
-            return;
-        }
-        int chosen = -1;
-        int bestCount = 10;
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            const std::uint16_t mask = state.candidates[cell];
-            if (mask == 0) {
-                continue;
-            }
-            const int count = digitCount(mask);
-            if (count < bestCount) {
-                chosen = cell;
-                bestCount = count;
-                if (count == 2) {
-                    break;
-                }
-            }
-        }
-        std::uint16_t mask = state.candidates[chosen];
-        while (mask != 0) {
-            const int digit = lowestDigit(mask);
-            mask &= mask - 1;
-            Stack branchStack;
-            branchStack.push(chosen, digit);
-            if (mask == 0) {
-                // The last branch may use the state itself: nobody needs it afterwards.
-                search(state, branchStack);
-                return;
-            }
-            State branch = state;
-            search(branch, branchStack);
-            if (m_result.count >= m_limit) {
-                return;
-            }
-        }
-    }
-
-    int m_limit;
-    SolutionCount m_result;
-};
-
 // The value of a character that stands for a whole number 0..9 in any
 // script, or -1.
 int digitValue(UChar32 character)
@@ -289,23 +84,21 @@ std::vector<Grid> solutions(std::span<const std::uint8_t> grid, std::size_t limi
 
 SolutionCount countSolutions(std::span<const std::uint8_t> grid)
 {
-    const std::optional<Masks> masks = candidateMasks(grid);
-    if (!masks) {
+    if (grid.size() != kCellCount) {
         return {};
     }
     Grid start;
     std::copy(grid.begin(), grid.end(), start.begin());
-    return CountingSolver(2).run(start, *masks);
+    const detail::BandSolverResult result = detail::countWithBands(start, 2);
+    return {result.count, result.solution};
 }
 
 bool hasSolutionWithout(const Grid &grid, int cell, int digit)
 {
-    std::optional<Masks> masks = candidateMasks(grid);
-    if (!masks || grid[cell] != 0) {
+    if (cell < 0 || cell >= kCellCount || digit < 1 || digit > 9 || grid[cell] != 0) {
         return false;
     }
-    (*masks)[cell] &= static_cast<std::uint16_t>(~digitBit(digit));
-    return CountingSolver(1).run(grid, *masks).count > 0;
+    return detail::countWithBands(grid, 1, cell, digit).count > 0;
 }
 
 std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty difficulty)
