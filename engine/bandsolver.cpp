@@ -115,6 +115,10 @@ struct State
     std::uint32_t candidates[9][3]; // per digit 0..8, per band: unsolved cells that allow it
     std::uint32_t placed[9][3];     // per digit, per band: cells that hold it
     std::uint32_t unsolved[3];
+    // Per digit, its cells as the digit logic last left them (see digitLogic).
+    // Kept with the state, so a branch re-examines only the digits its guess
+    // touched.
+    std::uint32_t seen[9][3];
 };
 
 class Solver
@@ -215,7 +219,7 @@ private:
 
     // Row/box permutations per band, column/box permutations per stack, and
     // hidden singles in rows, boxes and columns, for one digit.
-    // `seen` holds the digit's cells as this logic last left them: when
+    // `seen` holds the digit's cells as this logic last looked at them: when
     // nothing has changed since, there is nothing new to find.
     static int digitLogic(State &state, int d, std::uint32_t (&seen)[3])
     {
@@ -225,6 +229,11 @@ private:
         }
         if (avail[0] == seen[0] && avail[1] == seen[1] && avail[2] == seen[2]) {
             return 0;
+        }
+        // What this run starts from: anything it changes, its own narrowing
+        // included, makes the next pass look at the digit again.
+        for (int b = 0; b < 3; ++b) {
+            seen[b] = avail[b];
         }
         // Inside each band: rows against boxes.
         int viableMiniRows[3];
@@ -278,8 +287,8 @@ private:
         // that has one cell left.
         for (int b = 0; b < 3; ++b) {
             for (int forced = kForced[viableMiniRows[b]]; forced != 0; forced &= forced - 1) {
-                const int miniRow = std::countr_zero(static_cast<unsigned>(forced));
-                const int offset = 9 * (miniRow / 3) + 3 * (miniRow % 3);
+                // Mini-row 3 * row + box starts at bit 9 * row + 3 * box.
+                const int offset = 3 * std::countr_zero(static_cast<unsigned>(forced));
                 const std::uint32_t cells = (avail[b] >> offset) & 7;
                 if (!isSingleBit(cells) || ((state.placed[d][b] >> offset) & 7) != 0) {
                     continue;
@@ -317,15 +326,11 @@ private:
                 }
             }
         }
-        for (int b = 0; b < 3; ++b) {
-            seen[b] = state.candidates[d][b] | state.placed[d][b];
-        }
         return progress;
     }
 
     static bool propagate(State &state)
     {
-        std::uint32_t seen[9][3] = {};
         for (;;) {
             int progress = nakedSingles(state);
             if (progress < 0) {
@@ -338,7 +343,7 @@ private:
                 continue; // cheap singles first, the digit logic after
             }
             for (int d = 0; d < 9; ++d) {
-                const int result = digitLogic(state, d, seen[d]);
+                const int result = digitLogic(state, d, state.seen[d]);
                 if (result < 0) {
                     return false;
                 }
