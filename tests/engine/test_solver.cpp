@@ -107,6 +107,12 @@ TEST(Solutions, invalidGridsGiveNothing)
     clash[44] = 3;
     EXPECT_TRUE(solutions(clash, 2).empty());
     EXPECT_EQ(countSolutions(clash).count, 0);
+    Grid outOfRange = gridFromText(kSolvedText);
+    outOfRange[5] = 12;
+    EXPECT_TRUE(solutions(outOfRange, 2).empty());
+    EXPECT_EQ(countSolutions(outOfRange).count, 0);
+    outOfRange[0] = 0;
+    EXPECT_FALSE(hasSolutionWithout(outOfRange, 0, 1));
 }
 
 TEST(Solutions, unsolvableButLegalGridGivesNothing)
