@@ -10,12 +10,14 @@ cd "$(dirname "$(readlink -f "$0")")"
 
 # Every Debian package the project needs, in one place.
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ make pkg-config
     libicu-dev nlohmann-json3-dev
-    qt6-base-dev
-    libgtest-dev
+    qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
+    qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
+    qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript
+    libgtest-dev qml6-module-qttest
 )
-bench_packages=(libbenchmark-dev qqwing)
+bench_packages=(qqwing)
 
 install_packages() {
     local missing=()

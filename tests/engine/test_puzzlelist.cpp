@@ -94,9 +94,9 @@ TEST_F(BuiltInPuzzleList, everyLineIsALetterABlankAnd81AsciiDigits)
         EXPECT_TRUE(difficultyOf(line).has_value())
             << "line " << line.number << " is not '<E|M|H|X> <81 digits>': " << line.text;
         const std::string digits = line.text.size() > 2 ? gridTextOf(line) : std::string();
-        EXPECT_TRUE(std::all_of(digits.begin(), digits.end(), [](char c) {
-            return c >= '0' && c <= '9';
-        })) << "line " << line.number << " holds a character other than 0..9: " << line.text;
+        EXPECT_TRUE(
+            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            << "line " << line.number << " holds a character other than 0..9: " << line.text;
     }
 }
 
@@ -116,8 +116,7 @@ TEST_F(BuiltInPuzzleList, everyPuzzleRatesAtItsDifficultysTarget)
             continue; // reported by everyPuzzleHasExactlyOneSolution
         }
         EXPECT_EQ(pondrel::rating(puzzle->givens), pondrel::targetRating(puzzle->difficulty))
-            << "line " << line.number << " is filed as "
-            << pondrel::rawValue(puzzle->difficulty);
+            << "line " << line.number << " is filed as " << pondrel::rawValue(puzzle->difficulty);
     }
 }
 
@@ -131,11 +130,9 @@ TEST_F(BuiltInPuzzleList, noPuzzleKeepsFewerCluesThanItsDifficultyAllows)
         if (!puzzle) {
             continue;
         }
-        const auto clues = std::count_if(puzzle->givens.begin(),
-                                         puzzle->givens.end(),
-                                         [](std::uint8_t v) { return v != 0; });
-        EXPECT_GE(clues, pondrel::clueRange(puzzle->difficulty).lowest)
-            << "line " << line.number;
+        const auto clues = std::count_if(
+            puzzle->givens.begin(), puzzle->givens.end(), [](std::uint8_t v) { return v != 0; });
+        EXPECT_GE(clues, pondrel::clueRange(puzzle->difficulty).lowest) << "line " << line.number;
     }
 }
 
