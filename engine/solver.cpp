@@ -1,11 +1,8 @@
 #include "solver.h"
 
 #include "bandsolver.h"
+#include "unicodetext.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
-
-#include <cmath>
 
 namespace pondrel {
 
@@ -49,20 +46,6 @@ void search(const Grid &grid, const Masks &masks, std::vector<Grid> &found, std:
     }
 }
 
-// The value of a character that stands for a whole number 0..9 in any
-// script, or -1.
-int digitValue(UChar32 character)
-{
-    if (character >= '0' && character <= '9') {
-        return character - '0';
-    }
-    const double value = u_getNumericValue(character);
-    if (value == U_NO_NUMERIC_VALUE || value < 0 || value > 9 || value != std::floor(value)) {
-        return -1;
-    }
-    return static_cast<int>(value);
-}
-
 } // namespace
 
 std::vector<Grid> solutions(std::span<const std::uint8_t> grid, std::size_t limit)
@@ -103,31 +86,23 @@ bool hasSolutionWithout(const Grid &grid, int cell, int digit)
 
 std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty difficulty)
 {
-    // 81 characters take at most 4 bytes each; anything longer is not a grid,
-    // and the cap keeps the offsets well inside ICU's 32-bit indices.
+    // 81 characters take at most 4 bytes each: anything longer is no grid,
+    // and is turned down before it is decoded.
     constexpr std::size_t kMaxBytes = 4 * kCellCount;
     if (utf8Text.size() > kMaxBytes) {
         return std::nullopt;
     }
+    const std::optional<std::u32string> characters = decodeUtf8(utf8Text);
+    if (!characters || characters->size() != kCellCount) {
+        return std::nullopt;
+    }
     Grid givens;
-    int count = 0;
-    const auto *bytes = reinterpret_cast<const std::uint8_t *>(utf8Text.data());
-    const auto length = static_cast<std::int32_t>(utf8Text.size());
-    std::int32_t offset = 0;
-    while (offset < length) {
-        UChar32 character;
-        U8_NEXT(bytes, offset, length, character);
-        if (character < 0 || count == kCellCount) {
-            return std::nullopt; // invalid UTF-8, or more than 81 characters
-        }
-        const int value = digitValue(character);
-        if (value < 0) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const std::optional<int> value = digitValue((*characters)[i]);
+        if (!value) {
             return std::nullopt;
         }
-        givens[count++] = static_cast<std::uint8_t>(value);
-    }
-    if (count != kCellCount) {
-        return std::nullopt;
+        givens[i] = static_cast<std::uint8_t>(*value);
     }
     const SolutionCount answer = countSolutions(givens);
     if (answer.count != 1) {

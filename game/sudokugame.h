@@ -1,0 +1,336 @@
+#pragma once
+
+#include "boardsize.h"
+#include "difficulty.h"
+#include "grid.h"
+#include "menubariconoption.h"
+#include "snapshot.h"
+#include "sudokupuzzle.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QVariant>
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSettings;
+
+namespace pondrel {
+
+class PuzzleSupply;
+class RandomSource;
+
+// The one model of the game: the puzzle on the board and the player's entries,
+// selection and armed digit, notes, undo, hints, the win, the play clock, the
+// saved game, statistics and settings.
+//
+// Everything runs on the thread that owns the model (the main thread). Each
+// observed property notifies through <name>Changed only when its value really
+// changes, while the side effects of an assignment (writing a setting,
+// queueing a save, re-evaluating the clock) run on every assignment.
+//
+// Persistence. Settings and statistics are read from the preference store once,
+// at construction, and written the moment they change. The game in progress is
+// written by a save queued for the next turn of the event loop, so one move
+// that changes several properties is written once. A won game is removed from
+// the store.
+//
+// The QML face. Grids and notes are lists of 81 ints; the selection and the
+// armed digit are -1 for none; difficulty, board size and menu-bar icon are
+// their raw value texts ("Medium", "Large", "Corner Grid"), which are also
+// their shown titles, and assigning a text that is none of the raw values is
+// ignored. C++ callers use the typed accessors and setters.
+//
+// Moves never report errors: a move whose preconditions fail does nothing.
+// Cell indexes outside 0..80 and digits outside 1..9 are such failures, and
+// queries answer them with false, 0 or an empty list.
+class SudokuGame : public QObject
+{
+    Q_OBJECT
+
+    Q_PROPERTY(QVariantMap puzzle READ puzzleForQml NOTIFY puzzleChanged)
+    Q_PROPERTY(QList<int> values READ valuesForQml NOTIFY valuesChanged)
+    Q_PROPERTY(QList<int> notes READ notesForQml NOTIFY notesChanged)
+    Q_PROPERTY(qint64 hintsUsed READ hintsUsed NOTIFY hintsUsedChanged)
+    Q_PROPERTY(
+        bool hasStartedCurrentGame READ hasStartedCurrentGame NOTIFY hasStartedCurrentGameChanged)
+    Q_PROPERTY(bool hasWon READ hasWon NOTIFY hasWonChanged)
+    Q_PROPERTY(qint64 elapsed READ elapsed NOTIFY elapsedChanged)
+    Q_PROPERTY(int selectedCell READ selectedCellForQml NOTIFY selectedCellChanged)
+    Q_PROPERTY(int armedDigit READ armedDigitForQml NOTIFY armedDigitChanged)
+    Q_PROPERTY(bool isNotesMode READ isNotesMode WRITE setNotesMode NOTIFY isNotesModeChanged)
+    Q_PROPERTY(bool hasSeenWelcome READ hasSeenWelcome WRITE setHasSeenWelcome NOTIFY
+                   hasSeenWelcomeChanged)
+    Q_PROPERTY(bool isShowingScreen READ isShowingScreen WRITE setShowingScreen NOTIFY
+                   isShowingScreenChanged)
+    Q_PROPERTY(qint64 undoCount READ undoCount NOTIFY undoCountChanged)
+    // Each entry is {values: [81 ints], notes: [81 ints]}, oldest first.
+    Q_PROPERTY(QVariantList history READ historyForQml NOTIFY historyChanged)
+    // The length of `history`, for bindings that only need to know whether
+    // an undo is possible without converting 200 snapshots.
+    Q_PROPERTY(int historyCount READ historyCount NOTIFY historyChanged)
+    Q_PROPERTY(
+        QString menuBarIcon READ menuBarIconText WRITE setMenuBarIconText NOTIFY menuBarIconChanged)
+    Q_PROPERTY(QString boardSize READ boardSizeText WRITE setBoardSizeText NOTIFY boardSizeChanged)
+    Q_PROPERTY(
+        QString difficulty READ difficultyText WRITE setDifficultyText NOTIFY difficultyChanged)
+    Q_PROPERTY(bool highlightsMistakes READ highlightsMistakes WRITE setHighlightsMistakes NOTIFY
+                   highlightsMistakesChanged)
+    Q_PROPERTY(bool highlightsMatchingNumbers READ highlightsMatchingNumbers WRITE
+                   setHighlightsMatchingNumbers NOTIFY highlightsMatchingNumbersChanged)
+    Q_PROPERTY(bool clearsNotesAutomatically READ clearsNotesAutomatically WRITE
+                   setClearsNotesAutomatically NOTIFY clearsNotesAutomaticallyChanged)
+    Q_PROPERTY(qint64 gamesCount READ gamesCount NOTIFY gamesCountChanged)
+    Q_PROPERTY(qint64 solvedCount READ solvedCount NOTIFY solvedCountChanged)
+    Q_PROPERTY(qint64 currentStreak READ currentStreak NOTIFY currentStreakChanged)
+    Q_PROPERTY(qint64 bestStreak READ bestStreak NOTIFY bestStreakChanged)
+    // Difficulty raw value → seconds; a difficulty without a best time is absent.
+    Q_PROPERTY(QVariantMap bestTimes READ bestTimesForQml NOTIFY bestTimesChanged)
+
+public:
+    // Undo steps kept: far more than a player steps back through, and at 244
+    // bytes a snapshot the full history stays under 50 KB.
+    static constexpr std::size_t kHistoryLimit = 200;
+    // One tick of the play clock. Times are whole seconds.
+    static constexpr std::chrono::milliseconds kTickInterval{1000};
+
+    // Preference keys of the statistics and settings.
+    static constexpr char kGamesCountKey[] = "Pondrel_GamesCount";
+    static constexpr char kSolvedCountKey[] = "Pondrel_SolvedCount";
+    static constexpr char kCurrentStreakKey[] = "Pondrel_CurrentStreak";
+    static constexpr char kBestStreakKey[] = "Pondrel_BestStreak";
+    static constexpr char kBestTimeKeyPrefix[] = "Pondrel_BestTime_";
+    static constexpr char kHasSeenWelcomeKey[] = "Pondrel_HasSeenWelcome";
+    static constexpr char kHighlightsMistakesKey[] = "Pondrel_HighlightsMistakes";
+    static constexpr char kHighlightsMatchesKey[] = "Pondrel_HighlightsMatches";
+    static constexpr char kClearsNotesKey[] = "Pondrel_ClearsNotes";
+    static constexpr char kDifficultyKey[] = "Pondrel_Difficulty";
+    static constexpr char kBoardSizeKey[] = "Pondrel_BoardSize";
+    static constexpr char kMenuBarIconKey[] = "Pondrel_MenuBarIcon";
+
+    // `defaults` is the preference store; it must outlive the model. Without a
+    // supply the model makes the default one. With `persistsGame` false the
+    // game in progress is neither restored nor saved (statistics and settings
+    // still are). Restores the saved game or deals a new one, then asks the
+    // supply to refill.
+    SudokuGame(QSettings *defaults,
+               std::unique_ptr<PuzzleSupply> supply,
+               bool persistsGame,
+               QObject *parent = nullptr);
+    ~SudokuGame() override;
+
+    static QString bestTimeKey(Difficulty difficulty);
+
+    // Typed state.
+    const SudokuPuzzle &puzzle() const { return m_puzzle; }
+    const Grid &values() const { return m_values; }
+    const Masks &notes() const { return m_notes; }
+    qint64 hintsUsed() const { return m_hintsUsed; }
+    bool hasStartedCurrentGame() const { return m_hasStartedCurrentGame; }
+    bool hasWon() const { return m_hasWon; }
+    qint64 elapsed() const { return m_elapsed; }
+    std::optional<int> selectedCell() const { return m_selectedCell; }
+    std::optional<int> armedDigit() const { return m_armedDigit; }
+    bool isNotesMode() const { return m_isNotesMode; }
+    bool hasSeenWelcome() const { return m_hasSeenWelcome; }
+    bool isShowingScreen() const { return m_isShowingScreen; }
+    qint64 undoCount() const { return m_undoCount; }
+    const std::vector<Snapshot> &history() const { return m_history; }
+    int historyCount() const { return static_cast<int>(m_history.size()); }
+    MenuBarIconOption menuBarIcon() const { return m_menuBarIcon; }
+    BoardSize boardSize() const { return m_boardSize; }
+    Difficulty difficulty() const { return m_difficulty; }
+    bool highlightsMistakes() const { return m_highlightsMistakes; }
+    bool highlightsMatchingNumbers() const { return m_highlightsMatchingNumbers; }
+    bool clearsNotesAutomatically() const { return m_clearsNotesAutomatically; }
+    qint64 gamesCount() const { return m_gamesCount; }
+    qint64 solvedCount() const { return m_solvedCount; }
+    qint64 currentStreak() const { return m_currentStreak; }
+    qint64 bestStreak() const { return m_bestStreak; }
+    const std::map<Difficulty, qint64> &bestTimes() const { return m_bestTimes; }
+    bool persistsGame() const { return m_persistsGame; }
+    bool isPlayActive() const { return m_isPlayActive; }
+    // Whether the play clock is ticking.
+    bool isClockRunning() const { return m_clockRunning; }
+    PuzzleSupply &supply() { return *m_supply; }
+
+    // The same state for QML.
+    QVariantMap puzzleForQml() const;
+    QList<int> valuesForQml() const;
+    QList<int> notesForQml() const;
+    int selectedCellForQml() const { return m_selectedCell.value_or(-1); }
+    int armedDigitForQml() const { return m_armedDigit.value_or(-1); }
+    QVariantList historyForQml() const;
+    QString menuBarIconText() const;
+    QString boardSizeText() const;
+    QString difficultyText() const;
+    QVariantMap bestTimesForQml() const;
+
+    // Settable properties. Each setting is written to the store on every
+    // assignment, except the difficulty, which is written only when it
+    // changes and then deals a new game.
+    void setNotesMode(bool on);
+    void setShowingScreen(bool showing);
+    void setHasSeenWelcome(bool seen);
+    void setMenuBarIcon(MenuBarIconOption option);
+    void setBoardSize(BoardSize size);
+    void setDifficulty(Difficulty difficulty);
+    void setHighlightsMistakes(bool on);
+    void setHighlightsMatchingNumbers(bool on);
+    void setClearsNotesAutomatically(bool on);
+    void setMenuBarIconText(const QString &rawValue);
+    void setBoardSizeText(const QString &rawValue);
+    void setDifficultyText(const QString &rawValue);
+
+    // Moves.
+    Q_INVOKABLE void tapCell(int index);
+    Q_INVOKABLE void pressDigit(int digit);
+    Q_INVOKABLE void moveSelection(int rowDelta, int columnDelta);
+    Q_INVOKABLE void eraseSelectedCell();
+    Q_INVOKABLE void startNewGame();
+    Q_INVOKABLE void fillAllNotes();
+    Q_INVOKABLE void giveHint();
+    Q_INVOKABLE void undo();
+    // The board is shown and its window has the keyboard (true), or not.
+    Q_INVOKABLE void setPlayActive(bool active);
+    Q_INVOKABLE void resetStatistics();
+    // Places or toggles (in notes mode) the digit in the cell; the entry that
+    // tapCell and pressDigit end in. Refused after a win, on a given or a
+    // locked cell, for a complete digit, and in notes mode on a filled cell.
+    void enterDigit(int digit, int index);
+
+    // Queries.
+    Q_INVOKABLE QList<int> noteDigits(int index) const;
+    Q_INVOKABLE bool isMistake(int index) const;
+    Q_INVOKABLE int remainingCount(int digit) const;
+    Q_INVOKABLE bool isDigitComplete(int digit) const;
+    Q_INVOKABLE bool isCellLocked(int index) const;
+    Q_INVOKABLE bool isBlocked(int index, int digit) const;
+    std::optional<qint64> bestTime(Difficulty difficulty) const;
+    // The best time of the difficulty named by its raw value; undefined when
+    // there is none.
+    Q_INVOKABLE QVariant bestTime(const QString &difficultyRawValue) const;
+    // "m:ss" below an hour, "h:mm:ss" from an hour on; negative times show as
+    // 0:00. Safe for every 64-bit value.
+    Q_INVOKABLE static QString formatTime(qint64 seconds);
+    // The raw values in declaration order, for the Preferences pickers.
+    Q_INVOKABLE static QStringList difficultyRawValues();
+    Q_INVOKABLE static QStringList boardSizeRawValues();
+    Q_INVOKABLE static QStringList menuBarIconRawValues();
+
+    // Test hooks. The product ticks once a second and draws hints from the
+    // thread's system random source; tests shorten the tick and script the
+    // draws. A null source restores the system one.
+    void setTickIntervalForTesting(std::chrono::milliseconds interval);
+    void setRandomSourceForTesting(RandomSource *random);
+
+signals:
+    void puzzleChanged();
+    void valuesChanged();
+    void notesChanged();
+    void hintsUsedChanged();
+    void hasStartedCurrentGameChanged();
+    void hasWonChanged();
+    void elapsedChanged();
+    void selectedCellChanged();
+    void armedDigitChanged();
+    void isNotesModeChanged();
+    void hasSeenWelcomeChanged();
+    void isShowingScreenChanged();
+    void undoCountChanged();
+    void historyChanged();
+    void menuBarIconChanged();
+    void boardSizeChanged();
+    void difficultyChanged();
+    void highlightsMistakesChanged();
+    void highlightsMatchingNumbersChanged();
+    void clearsNotesAutomaticallyChanged();
+    void gamesCountChanged();
+    void solvedCountChanged();
+    void currentStreakChanged();
+    void bestStreakChanged();
+    void bestTimesChanged();
+
+private:
+    // Assignments of the observed game state, with their side effects.
+    void setPuzzle(const SudokuPuzzle &puzzle);
+    void setValues(const Grid &values);
+    void setNotes(const Masks &notes);
+    void setHintsUsed(qint64 hints);
+    void setHasStartedCurrentGame(bool started);
+    void setHasWon(bool won);
+    void setElapsed(qint64 seconds);
+    void setSelectedCell(std::optional<int> cell);
+    void setArmedDigit(std::optional<int> digit);
+    void setHistory(std::vector<Snapshot> history);
+    void setUndoCount(qint64 count);
+    void setGamesCount(qint64 count);
+    void setSolvedCount(qint64 count);
+    void setCurrentStreak(qint64 count);
+    void setBestStreak(qint64 count);
+
+    void loadStatistics();
+    void loadSettings();
+    void placeDigit(int digit, int index);
+    void recordSnapshot();
+    void checkForWin();
+    bool isGiven(int index) const;
+    SudokuPuzzle dealPuzzle();
+
+    void updateTimer();
+    void tick();
+
+    void scheduleSave();
+    void saveGame();
+    bool restoreSavedGame();
+
+    QSettings *m_defaults = nullptr;
+    std::unique_ptr<PuzzleSupply> m_supply;
+    RandomSource *m_random = nullptr;
+
+    SudokuPuzzle m_puzzle;
+    Grid m_values{};
+    Masks m_notes{};
+    qint64 m_hintsUsed = 0;
+    bool m_hasStartedCurrentGame = false;
+    bool m_hasWon = false;
+    qint64 m_elapsed = 0;
+    std::optional<int> m_selectedCell;
+    std::optional<int> m_armedDigit;
+    bool m_isNotesMode = false;
+    bool m_hasSeenWelcome = false;
+    bool m_isShowingScreen = false;
+    qint64 m_undoCount = 0;
+    std::vector<Snapshot> m_history;
+    MenuBarIconOption m_menuBarIcon = MenuBarIconOption::dots;
+    BoardSize m_boardSize = BoardSize::standard;
+    Difficulty m_difficulty = Difficulty::medium;
+    bool m_highlightsMistakes = false;
+    bool m_highlightsMatchingNumbers = true;
+    bool m_clearsNotesAutomatically = true;
+    qint64 m_gamesCount = 0;
+    qint64 m_solvedCount = 0;
+    qint64 m_currentStreak = 0;
+    qint64 m_bestStreak = 0;
+    std::map<Difficulty, qint64> m_bestTimes;
+
+    bool m_persistsGame = false;
+    bool m_saveIsScheduled = false;
+    bool m_isRestoring = false;
+    bool m_isPlayActive = false;
+    // The clock task: the timer is single-shot and re-armed after each tick,
+    // and this flag, not the timer's own state, says whether the clock runs,
+    // so a tick whose observers stop the clock does not re-arm it.
+    QTimer m_clock;
+    bool m_clockRunning = false;
+};
+
+} // namespace pondrel
