@@ -52,6 +52,9 @@ public:
         m_pool.setMaxThreadCount(kMaxGenerationThreads);
         // Honoured where the platform maps it (macOS, Windows); see above.
         m_pool.setThreadPriority(QThread::LowestPriority);
+        // Idle threads wait rather than exit: an exit 30 s after the last
+        // refill would wake an otherwise idle tray app.
+        m_pool.setExpiryTimeout(-1);
         // Results must arrive on the thread that runs the event loop.
         if (const QCoreApplication *app = QCoreApplication::instance();
             app && app->thread() != QThread::currentThread()) {
