@@ -1,0 +1,282 @@
+#include "panelhost.h"
+
+#include "desktopsettings.h"
+#include "glyphs.h"
+#include "localizedtext.h"
+#include "panelplacement.h"
+#include "panelview.h"
+#include "sudokugame.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+#include <cstdio>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace pondrel {
+
+namespace {
+
+constexpr char kBoardSource[] = "qrc:/Pondrel/board/SudokuView.qml";
+// QWindow's own "no maximum" (QWINDOWSIZE_MAX, not public).
+constexpr int kNoSizeLimit = (1 << 24) - 1;
+
+} // namespace
+
+PanelHost::PanelHost(SudokuGame &game, QObject *parent)
+    : QObject(parent), m_game(game), m_source(QString::fromLatin1(kBoardSource))
+{
+    m_grabRetry.setSingleShot(true);
+    m_grabRetry.setInterval(kGrabRetryMilliseconds);
+    connect(&m_grabRetry, &QTimer::timeout, this, &PanelHost::takeGrabs);
+
+    connect(qGuiApp,
+            &QGuiApplication::applicationStateChanged,
+            this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) {
+                    m_game.setPlayActive(false);
+                }
+            });
+}
+
+PanelHost::~PanelHost() = default;
+
+void PanelHost::setSource(const QUrl &source)
+{
+    m_source = source;
+}
+
+void PanelHost::setMode(Mode mode)
+{
+    if (m_mode == mode) {
+        return;
+    }
+    const bool wasOpen = isOpen();
+    if (wasOpen) {
+        hide();
+    }
+    m_mode = mode;
+    if (m_view) {
+        applyMode();
+    }
+    if (wasOpen) {
+        open(m_anchor);
+    }
+}
+
+bool PanelHost::isOpen() const
+{
+    return m_view && m_view->isVisible();
+}
+
+void PanelHost::toggle(const QRect &anchor)
+{
+    if (isOpen()) {
+        hide();
+        return;
+    }
+    if (m_sinceOutsidePress.isValid() && m_sinceOutsidePress.elapsed() < kReopenGuardMilliseconds &&
+        anchor.contains(m_outsidePressPosition)) {
+        return;
+    }
+    open(anchor);
+}
+
+void PanelHost::open(const QRect &anchor)
+{
+    ensureView();
+    m_anchor = anchor;
+    if (m_view->isVisible()) {
+        return;
+    }
+    if (m_mode == Mode::attached) {
+        place();
+        m_grabAttemptsLeft = kGrabAttempts;
+        m_hasBeenActive = false;
+    }
+    m_view->show();
+    m_view->raise();
+    // On X the activation waits for the window to be mapped.
+    m_view->requestActivate();
+}
+
+void PanelHost::hide()
+{
+    if (!isOpen()) {
+        return;
+    }
+    releaseGrabs();
+    m_view->hide();
+    releaseMemory();
+}
+
+void PanelHost::ensureView()
+{
+    if (m_view) {
+        return;
+    }
+    m_view = std::make_unique<PanelView>();
+    m_view->setTitle(localizedText(QStringLiteral("Pondrel Sudoku")));
+    // Nothing of the scene is kept while the panel is closed.
+    m_view->setPersistentGraphics(false);
+    m_view->setPersistentSceneGraph(false);
+    m_view->setResizeMode(QQuickView::SizeViewToRootObject);
+    // Qt 6.4 keeps the module's files at qrc:/Pondrel/.
+    m_view->engine()->addImportPath(QStringLiteral("qrc:/"));
+    m_view->engine()->addImageProvider(QString::fromLatin1(GlyphImageProvider::kProviderId),
+                                       new GlyphImageProvider);
+    // Read at the first opening rather than at start-up, which stays quick.
+    const DesktopSettings desktop = readDesktopSettings();
+    m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},
+                                  {QStringLiteral("systemReduceMotion"), desktop.reduceMotion},
+                                  {QStringLiteral("increasedContrast"), desktop.increasedContrast}});
+    m_view->setSource(m_source);
+    for (const QQmlError &error : m_view->errors()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+    }
+    applyMode();
+
+    connect(m_view.get(), &QWindow::visibleChanged, this, [this](bool visible) {
+        m_game.setPlayActive(visible);
+        emit isOpenChanged();
+    });
+    connect(m_view.get(), &QWindow::activeChanged, this, &PanelHost::updatePlayFromWindow);
+    const auto followSize = [this] {
+        if (m_mode == Mode::standalone) {
+            m_view->setMinimumSize(m_view->size());
+            m_view->setMaximumSize(m_view->size());
+        } else if (m_view->isVisible()) {
+            place();
+        }
+    };
+    connect(m_view.get(), &QWindow::widthChanged, this, followSize);
+    connect(m_view.get(), &QWindow::heightChanged, this, followSize);
+    // The grabs are taken once the first frame is up, which is when X has
+    // mapped the window; a grab on an unmapped window fails.
+    connect(
+        m_view.get(),
+        &QQuickWindow::frameSwapped,
+        this,
+        [this] {
+            if (m_grabAttemptsLeft > 0 && !m_hasGrabs && !m_grabRetry.isActive()) {
+                takeGrabs();
+            }
+        },
+        Qt::QueuedConnection);
+    connect(m_view.get(), &PanelView::escapeUnhandled, this, [this] {
+        if (m_mode == Mode::attached) {
+            hide();
+        }
+    });
+    connect(m_view.get(), &PanelView::pressedOutside, this, [this](QPoint globalPosition) {
+        if (m_mode == Mode::attached) {
+            m_sinceOutsidePress.start();
+            m_outsidePressPosition = globalPosition;
+            hide();
+        }
+    });
+    connect(m_view.get(), &PanelView::closed, this, [] {
+        // A standalone window is the only way into the game while there is
+        // no tray; once it is closed, nothing could bring it back.
+        if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+            QCoreApplication::quit();
+        }
+    });
+}
+
+void PanelHost::applyMode()
+{
+    if (m_mode == Mode::attached) {
+        m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                         Qt::BypassWindowManagerHint);
+        m_view->setMinimumSize(QSize());
+        m_view->setMaximumSize(QSize(kNoSizeLimit, kNoSizeLimit));
+    } else {
+        m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowMinimizeButtonHint);
+        m_view->setMinimumSize(m_view->size());
+        m_view->setMaximumSize(m_view->size());
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame({}, m_view->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            m_view->setPosition(frame.topLeft());
+        }
+    }
+}
+
+void PanelHost::place()
+{
+    QScreen *screen = QGuiApplication::screenAt(m_anchor.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    m_view->setScreen(screen);
+    m_view->setPosition(panelPosition(m_anchor, m_view->size(), screen->availableGeometry()));
+}
+
+void PanelHost::takeGrabs()
+{
+    if (!isOpen() || m_mode != Mode::attached) {
+        return;
+    }
+    const bool pointer = m_view->setMouseGrabEnabled(true);
+    const bool keyboard = m_view->setKeyboardGrabEnabled(true);
+    m_hasGrabs = pointer && keyboard;
+    if (!m_hasGrabs && --m_grabAttemptsLeft > 0) {
+        m_grabRetry.start();
+    }
+}
+
+void PanelHost::releaseGrabs()
+{
+    m_grabRetry.stop();
+    m_grabAttemptsLeft = 0;
+    if (m_view) {
+        m_view->setKeyboardGrabEnabled(false);
+        m_view->setMouseGrabEnabled(false);
+    }
+    m_hasGrabs = false;
+}
+
+void PanelHost::updatePlayFromWindow()
+{
+    if (!isOpen()) {
+        return;
+    }
+    const bool active = m_view->isActive();
+    if (m_mode == Mode::attached) {
+        if (active) {
+            m_hasBeenActive = true;
+        } else if (m_hasBeenActive) {
+            // Focus went elsewhere without a press we saw: a click on a
+            // Wayland window under XWayland, or anywhere when the grabs
+            // failed. A popup does not stay open behind the user's back.
+            hide();
+            return;
+        }
+    }
+    m_game.setPlayActive(active);
+}
+
+void PanelHost::releaseMemory()
+{
+    m_view->releaseResources();
+    m_view->engine()->trimComponentCache();
+#if defined(__GLIBC__)
+    // Freed blocks of the scene and the engine sit in malloc's arenas until
+    // trimmed.
+    malloc_trim(0);
+#endif
+}
+
+} // namespace pondrel

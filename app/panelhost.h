@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+namespace pondrel {
+
+class PanelView;
+class SudokuGame;
+
+// The window that holds the board, attached to the tray icon.
+//
+// The view is created on the first open and kept for the life of the
+// process, so the board keeps its view state between openings; hiding it
+// releases the scene graph and returns freed heap to the system, since a
+// tray app spends almost all its life with the panel closed.
+//
+// Attached (the normal case): a frameless, always-on-top window that
+// bypasses the window manager, placed under (or over) the anchor and fully
+// on screen. Once shown it takes the keyboard focus and the pointer and
+// keyboard grabs; a press outside it, Escape that nothing in the board took,
+// toggling from the tray icon, or losing the focus it had hides it.
+//
+// Standalone (no system tray): an ordinary titled window, so the game stays
+// playable; closing it quits, because nothing else would bring it back.
+//
+// Play is active while the panel is shown and its window is active:
+// showing it and activating its window start play, hiding it, deactivating
+// its window or the application stop it. Other windows (the welcome window)
+// do not start play while the board is hidden. A standalone window stays
+// open when it loses the focus; play pauses until it is active again.
+class PanelHost : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isOpen READ isOpen NOTIFY isOpenChanged)
+
+public:
+    enum class Mode { attached, standalone };
+
+    // A press on the icon that hides the panel (it holds the pointer grab)
+    // and the icon's own click that may follow are one click, not a close
+    // and a reopen.
+    static constexpr int kReopenGuardMilliseconds = 300;
+    // Pointer and keyboard grabs fail until X has mapped the window; they are
+    // retried this often, this many times, after the first frame.
+    static constexpr int kGrabRetryMilliseconds = 25;
+    static constexpr int kGrabAttempts = 20;
+
+    explicit PanelHost(SudokuGame &game, QObject *parent = nullptr);
+    ~PanelHost() override;
+
+    // The QML file of the board; tests put a stand-in here before the first
+    // open.
+    void setSource(const QUrl &source);
+
+    Mode mode() const { return m_mode; }
+    void setMode(Mode mode);
+
+    bool isOpen() const;
+    // Opens the panel hanging from `anchor` (global coordinates), or hides it
+    // when it is open. The anchor is ignored by a standalone window.
+    void toggle(const QRect &anchor);
+    void open(const QRect &anchor);
+    void hide();
+
+    // Nothing until the first open.
+    PanelView *view() const { return m_view.get(); }
+    // Whether the pointer and keyboard grabs are held.
+    bool hasGrabs() const { return m_hasGrabs; }
+
+signals:
+    void isOpenChanged();
+
+private:
+    void ensureView();
+    void applyMode();
+    void place();
+    void takeGrabs();
+    void releaseGrabs();
+    void updatePlayFromWindow();
+    void releaseMemory();
+
+    SudokuGame &m_game;
+    std::unique_ptr<PanelView> m_view;
+    QUrl m_source;
+    Mode m_mode = Mode::attached;
+    QRect m_anchor;
+    bool m_hasGrabs = false;
+    bool m_hasBeenActive = false;
+    int m_grabAttemptsLeft = 0;
+    QTimer m_grabRetry;
+    QElapsedTimer m_sinceOutsidePress;
+    QPoint m_outsidePressPosition;
+};
+
+} // namespace pondrel

@@ -1,0 +1,34 @@
+#include "panelplacement.h"
+
+#include <algorithm>
+
+namespace pondrel {
+
+namespace {
+
+// The start of a span of `length` placed at `wanted` and kept inside
+// [areaStart, areaStart + areaLength).
+int clampSpan(int wanted, int length, int areaStart, int areaLength)
+{
+    if (length >= areaLength) {
+        return areaStart;
+    }
+    return std::clamp(wanted, areaStart, areaStart + areaLength - length);
+}
+
+} // namespace
+
+QPoint panelPosition(const QRect &anchor, const QSize &panelSize, const QRect &screenArea)
+{
+    const QPoint anchorCentre = anchor.center();
+    const bool opensDownwards = anchorCentre.y() < screenArea.center().y();
+
+    const int wantedX = anchorCentre.x() - panelSize.width() / 2;
+    const int wantedY = opensDownwards ? anchor.bottom() + 1 + kPanelGap
+                                       : anchor.top() - kPanelGap - panelSize.height();
+
+    return {clampSpan(wantedX, panelSize.width(), screenArea.left(), screenArea.width()),
+            clampSpan(wantedY, panelSize.height(), screenArea.top(), screenArea.height())};
+}
+
+} // namespace pondrel

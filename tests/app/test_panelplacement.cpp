@@ -1,0 +1,56 @@
+#include "panelplacement.h"
+
+#include <gtest/gtest.h>
+
+namespace pondrel {
+namespace {
+
+const QRect kScreen(0, 0, 1280, 800);
+const QSize kPanel(375, 520);
+
+TEST(PanelPlacement, hangsCentredBelowAnIconAtTheTop)
+{
+    const QRect icon(600, 1, 22, 24);
+    const QPoint position = panelPosition(icon, kPanel, kScreen);
+    EXPECT_EQ(position.y(), icon.bottom() + 1 + kPanelGap);
+    EXPECT_EQ(position.x() + kPanel.width() / 2, icon.center().x());
+}
+
+TEST(PanelPlacement, opensUpwardsFromATrayAtTheBottom)
+{
+    const QRect icon(600, 776, 22, 24);
+    const QPoint position = panelPosition(icon, kPanel, kScreen);
+    EXPECT_EQ(position.y() + kPanel.height() + kPanelGap, icon.top());
+}
+
+TEST(PanelPlacement, staysOnScreenAtTheCorners)
+{
+    // A tray at the right end of a top panel, as most desktops have it.
+    EXPECT_EQ(panelPosition(QRect(1257, 1, 22, 24), kPanel, kScreen), QPoint(905, 29));
+    EXPECT_EQ(panelPosition(QRect(0, 0, 22, 24), kPanel, kScreen), QPoint(0, 28));
+    EXPECT_EQ(panelPosition(QRect(1270, 790, 10, 10), kPanel, kScreen), QPoint(905, 266));
+}
+
+TEST(PanelPlacement, staysOnItsOwnScreen)
+{
+    // The second of two screens side by side, whose top 30 pixels are a panel.
+    const QRect right(1280, 30, 1920, 1050);
+    const QPoint position = panelPosition(QRect(1285, 5, 22, 22), kPanel, right);
+    EXPECT_EQ(position, QPoint(1280, 31));
+}
+
+TEST(PanelPlacement, pointerAnchorWorksLikeAnIcon)
+{
+    const QPoint position = panelPosition(QRect(640, 10, 1, 1), kPanel, kScreen);
+    EXPECT_EQ(position, QPoint(640 - kPanel.width() / 2, 10 + 1 + kPanelGap));
+}
+
+TEST(PanelPlacement, panelTallerThanTheScreenKeepsItsTopVisible)
+{
+    EXPECT_EQ(panelPosition(QRect(600, 1, 22, 24), QSize(375, 900), kScreen).y(), 0);
+    EXPECT_EQ(panelPosition(QRect(600, 776, 22, 24), QSize(375, 900), kScreen).y(), 0);
+    EXPECT_EQ(panelPosition(QRect(600, 1, 22, 24), QSize(1400, 300), kScreen).x(), 0);
+}
+
+} // namespace
+} // namespace pondrel

@@ -1,0 +1,97 @@
+#include "testgames.h"
+
+#include "puzzlesupply.h"
+#include "sudokugame.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+
+#include <chrono>
+#include <memory>
+
+namespace pondrel::test {
+
+namespace {
+
+// A well-known 30-clue puzzle with one solution.
+constexpr char kPuzzle[] =
+    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+constexpr char kSolution[] =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+constexpr char kListFileName[] = "Puzzles.txt";
+
+} // namespace
+
+TestGames::TestGames(QObject *parent)
+    : QObject(parent)
+{
+    QFile list(m_dir.filePath(QString::fromLatin1(kListFileName)));
+    if (list.open(QIODevice::WriteOnly)) {
+        for (const char letter : {'E', 'M', 'H', 'X'}) {
+            list.write(QByteArray(1, letter) + ' ' + kPuzzle + '\n');
+        }
+    }
+}
+
+void TestGames::registerType()
+{
+    qmlRegisterSingletonType<TestGames>("Pondrel.Testing", 1, 0, "TestGames",
+                                        [](QQmlEngine *, QJSEngine *) -> QObject * {
+                                            return new TestGames;
+                                        });
+}
+
+QString TestGames::puzzle() const
+{
+    return QString::fromLatin1(kPuzzle);
+}
+
+QString TestGames::solution() const
+{
+    return QString::fromLatin1(kSolution);
+}
+
+SudokuGame *TestGames::makeGame(int tickMilliseconds)
+{
+    ++m_gamesMade;
+    auto *store = new QSettings(m_dir.filePath(QStringLiteral("settings-%1.conf").arg(m_gamesMade)),
+                                QSettings::NativeFormat, this);
+    PuzzleSupply::Sources sources;
+    sources.bundledListPath = m_dir.filePath(QString::fromLatin1(kListFileName));
+    auto supply = std::make_unique<PuzzleSupply>(std::nullopt, false, std::move(sources));
+    auto *game = new SudokuGame(store, std::move(supply), /*persistsGame=*/false, this);
+    // The store outlives the game's own destructor, which may still write.
+    store->setParent(game);
+    game->setTickIntervalForTesting(std::chrono::milliseconds(tickMilliseconds));
+    return game;
+}
+
+void TestGames::discard(SudokuGame *game)
+{
+    if (game != nullptr && game->parent() == this) {
+        game->deleteLater();
+    }
+}
+
+void TestGames::sendKey(
+    QQuickItem *item, int key, int modifiers, const QString &text, bool autoRepeat)
+{
+    if (item == nullptr || item->window() == nullptr) {
+        return;
+    }
+    QQuickWindow *window = item->window();
+    const auto mods = Qt::KeyboardModifiers::fromInt(modifiers);
+    QKeyEvent press(QEvent::KeyPress, key, mods, text, autoRepeat);
+    QCoreApplication::sendEvent(window, &press);
+    if (!autoRepeat) {
+        QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+        QCoreApplication::sendEvent(window, &release);
+    }
+}
+
+} // namespace pondrel::test

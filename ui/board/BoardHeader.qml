@@ -1,0 +1,70 @@
+import QtQuick
+import Pondrel
+
+// The row above the board: the game's title, the play clock and, at the
+// right end, the header buttons.
+Item {
+    id: root
+
+    required property SudokuGame game
+    required property BoardColors colors
+    required property real boardScale
+
+    readonly property real spacing: 6 * boardScale
+    // What is left for the title once the clock and the buttons have theirs.
+    readonly property real titleRoom: width - spacing - clock.width
+                                      - (buttons.width > 0 ? 2 * spacing + buttons.width : 0)
+
+    implicitHeight: Math.max(title.implicitHeight, clock.implicitHeight, buttons.height)
+
+    // The title's width at its full size: a text in a fitting mode reports
+    // the size it was shrunk to.
+    TextMetrics {
+        id: fullTitle
+
+        font: title.font
+        text: title.text
+    }
+
+    Text {
+        id: title
+
+        objectName: "boardTitle"
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.max(0, Math.min(Math.ceil(fullTitle.advanceWidth), root.titleRoom))
+        text: Localized.text("Pondrel Sudoku")
+        color: root.colors.primary
+        font.pixelSize: Math.round(13 * root.boardScale)
+        font.weight: Font.DemiBold
+        maximumLineCount: 1
+        elide: Text.ElideRight
+        // Rather shrink a little than cut the name short.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Math.floor(0.85 * font.pixelSize)
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+    }
+
+    Text {
+        id: clock
+
+        objectName: "timerLable"
+        anchors.verticalCenter: parent.verticalCenter
+        x: title.width + root.spacing
+        text: root.game.formatTime(root.game.elapsed)
+        color: root.colors.secondary
+        font.pixelSize: Math.round(11 * root.boardScale)
+        font.weight: Font.Medium
+        Accessible.name: Localized.text("Play time %@", [text])
+    }
+
+    // The header buttons (new puzzle, undo, the menu) sit here.
+    Row {
+        id: buttons
+
+        objectName: "headerButtons"
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 8 * root.boardScale
+    }
+}

@@ -1,0 +1,37 @@
+import QtQuick
+
+// The pencil notes of an empty cell: a 3×3 grid of slots in which every
+// digit has its own place (1 2 3 on top, 4 5 6 in the middle, 7 8 9 at the
+// bottom), so a note never moves when others are added or removed.
+Item {
+    id: root
+
+    required property BoardColors colors
+    required property real boardScale
+    // The noted digits, ascending.
+    property list<int> digits: []
+
+    readonly property real inset: 2 * boardScale
+
+    Repeater {
+        model: 9
+
+        Text {
+            required property int index
+            readonly property int digit: index + 1
+
+            objectName: "noteSlot-" + digit
+            x: root.inset + (index % 3) * width
+            y: root.inset + Math.floor(index / 3) * height
+            width: (root.width - 2 * root.inset) / 3
+            height: (root.height - 2 * root.inset) / 3
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: root.digits.includes(digit) ? String(digit) : " "
+            color: root.colors.secondary
+            font.pixelSize: Math.max(1, Math.round(8.5 * root.boardScale))
+            font.weight: Font.Medium
+            Accessible.ignored: true
+        }
+    }
+}

@@ -1,0 +1,200 @@
+import QtQuick
+import QtQuick.Window
+import Pondrel
+
+// The board screen, the whole content of the tray panel: the board column
+// sized by one scale factor, and the keyboard and pointer handling that
+// turns presses and clicks into moves of the game.
+//
+// Keys are handled here rather than on the grid so that they also arrive
+// while a control below the grid has the focus; most of them act only while
+// the grid itself holds the focus and nothing covers the board.
+//
+// Play activity (the clock) follows the panel window and is the host's job;
+// this view resets its own state whenever the panel is shown.
+FocusScope {
+    id: root
+
+    required property SudokuGame game
+    // The desktop's accessibility settings, as the host reads them.
+    property bool systemReduceMotion: false
+    property bool increasedContrast: false
+
+    // The selected cell shows its focus ring: the player is using the keys.
+    property bool showKeyboardFocus: false
+    // The abandon-this-game confirmation is over the board.
+    property bool isConfirmingNewPuzzle: false
+    // The screen shown over the board while game.isShowingScreen is true,
+    // by its title ("Preferences", "Statistics", "How to Play", "About").
+    property string presentedScreen: "Preferences"
+    readonly property bool boardHasFocus: column.grid.activeFocus
+
+    // The desktop's text size relative to Qt's 10 pt reference size.
+    property real desktopTextScale: Qt.application.font.pointSize > 0
+                                    ? Qt.application.font.pointSize / 10 : 1
+    // Text smaller than the default is drawn at the default size, and very
+    // large text is held where the panel still fits a laptop screen.
+    readonly property real minimumTextScale: 1.0
+    readonly property real maximumTextScale: 1.65
+    readonly property real systemTextScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
+                                                     maximumTextScale)
+    readonly property real largeBoardFactor: 1.18
+    // Every size of the board screen is a number of points times this.
+    readonly property real boardScale: systemTextScale
+                                       * (game.boardSize === "Large" ? largeBoardFactor : 1.0)
+
+    readonly property BoardColors colors: BoardColors {
+        increasedContrast: root.increasedContrast
+    }
+    readonly property alias grid: column.grid
+
+    // Keys act on the board only while it has the focus and nothing
+    // covers it.
+    readonly property bool boardAcceptsKeys: !game.isShowingScreen && !isConfirmingNewPuzzle
+                                             && boardHasFocus
+
+    function focusBoard() {
+        column.grid.forceActiveFocus();
+    }
+
+    // Each opening of the panel starts without the focus ring and without a
+    // pending confirmation, with the keys going to the board.
+    function boardAppeared() {
+        showKeyboardFocus = false;
+        isConfirmingNewPuzzle = false;
+        focusBoard();
+    }
+
+    // Moving the focus with Tab is steering with the keyboard too.
+    function tabPressed() {
+        if (!game.isShowingScreen) {
+            showKeyboardFocus = true;
+        }
+    }
+
+    // The keypad flag only says where a key sits, and the group switch which
+    // layout is active; neither is a modifier the player holds.
+    function isPlain(event: KeyEvent): bool {
+        return (event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier)) === 0;
+    }
+
+    function handleKey(event: KeyEvent) {
+        event.accepted = false;
+        const moves = [[StandardKey.MoveToPreviousLine, -1, 0],
+                       [StandardKey.MoveToNextLine, 1, 0],
+                       [StandardKey.MoveToPreviousChar, 0, -1],
+                       [StandardKey.MoveToNextChar, 0, 1]];
+        for (const [command, rowDelta, columnDelta] of moves) {
+            if (event.matches(command)) {
+                if (!game.isShowingScreen && !isConfirmingNewPuzzle) {
+                    showKeyboardFocus = true;
+                    game.moveSelection(rowDelta, columnDelta);
+                    event.accepted = true;
+                }
+                return;
+            }
+        }
+
+        if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab) {
+            // Left unaccepted, so the focus still moves on.
+            tabPressed();
+            return;
+        }
+
+        if (!boardAcceptsKeys) {
+            return;
+        }
+        const text = event.text;
+        const plain = isPlain(event);
+        if (plain && text.length === 1 && "123456789".includes(text)) {
+            showKeyboardFocus = true;
+            game.pressDigit(Number(text));
+            event.accepted = true;
+        } else if (plain && (event.key === Qt.Key_Backspace || event.key === Qt.Key_Delete
+                             || /[\u007f\u0008\uf728]/.test(text))) {
+            game.eraseSelectedCell();
+            event.accepted = true;
+        } else if (event.matches(StandardKey.Delete)) {
+            game.eraseSelectedCell();
+            event.accepted = true;
+        } else if (plain && text.length === 1 && "nNaAhH".includes(text)) {
+            switch (text.toLowerCase()) {
+            case "n":
+                game.isNotesMode = !game.isNotesMode;
+                break;
+            case "a":
+                game.fillAllNotes();
+                break;
+            default:
+                game.giveHint();
+                break;
+            }
+            event.accepted = true;
+        }
+    }
+
+    implicitWidth: column.implicitWidth
+    implicitHeight: column.implicitHeight
+    focus: true
+
+    Keys.onPressed: event => root.handleKey(event)
+    // A view made while its window is already up (the tests) has appeared.
+    Component.onCompleted: {
+        if (Window.window?.visible) {
+            boardAppeared();
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: root.colors.background
+        border.width: 1
+        border.color: root.colors.panelOutline
+    }
+
+    // Hidden but kept while a screen covers the board, so the board keeps
+    // its size and comes back as it was.
+    BoardColumn {
+        id: column
+
+        anchors.fill: parent
+        opacity: root.game.isShowingScreen ? 0 : 1
+        enabled: !root.game.isShowingScreen
+        game: root.game
+        colors: root.colors
+        boardScale: root.boardScale
+        showsKeyboardFocus: root.showKeyboardFocus
+        onCellActivated: index => {
+            root.game.tapCell(index);
+            root.showKeyboardFocus = false;
+            root.focusBoard();
+        }
+        onTabPressed: root.tabPressed()
+    }
+
+    // The new-puzzle confirmation, the solved overlay and the modal screens
+    // are laid over the column here.
+
+    Connections {
+        target: root.Window.window
+
+        function onVisibleChanged() {
+            if (root.Window.window.visible) {
+                root.boardAppeared();
+            }
+        }
+    }
+
+    Connections {
+        target: root.game
+
+        function onIsShowingScreenChanged() {
+            root.showKeyboardFocus = false;
+            // The column is enabled again by its own binding, which may run
+            // after this handler; a disabled grid cannot take the focus.
+            if (!root.game.isShowingScreen) {
+                Qt.callLater(root.focusBoard);
+            }
+        }
+    }
+}

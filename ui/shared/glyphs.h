@@ -1,0 +1,51 @@
+#pragma once
+
+#include "menubariconoption.h"
+
+#include <QColor>
+#include <QImage>
+#include <QQuickImageProvider>
+#include <QString>
+
+namespace pondrel {
+
+// Symbol images are our own monochrome SVGs, one per symbol name, compiled
+// in as :/icons/<symbol name>.svg and tinted when drawn (the files are black
+// on transparent; only their coverage is used).
+
+// The symbol of the tray glyph for each icon setting; the welcome window
+// draws the same one.
+QString menuBarSymbolName(MenuBarIconOption option);
+
+// ":/icons/<symbolName>.svg".
+QString glyphPath(const QString &symbolName);
+
+// The glyph as a square image of `pixelSize` pixels in `color`. A visible
+// `haloColor` rims the glyph with about a pixel of it (more on large
+// images), so the glyph stays legible on a background of its own colour.
+// A null image when there is no such symbol.
+QImage renderGlyph(const QString &symbolName,
+                   int pixelSize,
+                   const QColor &color,
+                   const QColor &haloColor = Qt::transparent);
+
+// Tinted glyphs for QML, since Qt Quick's software renderer has no shader to
+// recolour an image:
+//
+//     Image { source: "image://glyph/xmark/" + palette.text.toString().slice(1) }
+//
+// The id is "<symbol name>/<colour as hex without '#'>" (RRGGBB or AARRGGBB);
+// without a colour the glyph is black. Install once per engine as "glyph".
+class GlyphImageProvider : public QQuickImageProvider
+{
+public:
+    static constexpr char kProviderId[] = "glyph";
+    // Drawn when QML gives no sourceSize.
+    static constexpr int kDefaultPixelSize = 24;
+
+    GlyphImageProvider();
+
+    QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
+};
+
+} // namespace pondrel

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+namespace pondrel {
+
+// Every text the player reads is looked up in the string table with its
+// English text as the key, so a missing entry (or no table at all) shows the
+// English text. The table is a Qt Linguist translation with one context;
+// count-dependent texts are ordinary entries "<key>|one", "<key>|few",
+// "<key>|many" and "<key>|other".
+//
+// All of this runs on the main thread only.
+
+// The one translation context of the string table.
+inline constexpr char kStringTableContext[] = "Pondrel";
+// Where the compiled tables live in the resources: pondrel_<language>.qm.
+inline constexpr char kStringTableDirectory[] = ":/i18n";
+// The language shown when none of the user's languages has a table.
+inline constexpr char kFallbackLanguage[] = "en";
+
+// The plural category of `count` in `language`: "one", "few", "many" or
+// "other". The language is compared as a whole identifier ("fr" but not
+// "fr-CA"): Polish and French have their own rules, every other language
+// uses the English one.
+QString pluralCategory(qint64 count, const QString &language);
+
+// printf-style formatting with `locale`'s digits and decimal separator.
+// Understands %@ and %s (the argument as text, never localised, so a version
+// number 1.2 stays "1.2"), %d %i %u with any length modifier (%lld, %ld, %hd…),
+// %f %e %g (and capitals), %x %X, %%, flags "-+ 0#", a width, a precision and
+// positional arguments ("%2$@"). Numbers are never grouped, as with printf.
+//
+// Forgiving where printf is undefined: a number given as text is parsed, a
+// fractional number for an integer conversion is truncated, an argument that
+// is no number is inserted as text, and a conversion without an argument or
+// one that is not understood is left in the text as written.
+QString
+formatLocalized(const QString &format, const QVariantList &arguments, const QLocale &locale);
+
+// The display language: the first of `preferredLanguages` (most preferred
+// first, as QLocale::uiLanguages() gives them) for which a table is in
+// `availableLanguages`, else "en". "de-AT" takes a "de_AT" table before a
+// "de" table. The table's own identifier is returned.
+QString chooseDisplayLanguage(const QStringList &preferredLanguages,
+                              const QStringList &availableLanguages);
+
+// The languages whose tables ship in the resources.
+QStringList shippedLanguages();
+
+// The display language of this process, decided on first use from
+// QLocale::uiLanguages() and kept for the rest of the run.
+QString displayLanguage();
+
+// The locale every formatted text uses: the display language's.
+QLocale formattingLocale();
+
+// Loads the display language's table and installs it into the application.
+// Returns false when there is no application or the table could not be
+// loaded; the English keys are shown then.
+bool installStringTable();
+
+// The text for `key`, formatted with `arguments` when there are any. With no
+// arguments the text is returned as looked up, so a "%" in it stays.
+QString localizedText(const QString &key, const QVariantList &arguments = {});
+
+// The text for `count` of `key`: the entry "<key>|<category>", else
+// "<key>|other", else `key` itself, formatted with `count` as the first
+// argument followed by `arguments`.
+QString localizedPlural(const QString &key, qint64 count, const QVariantList &arguments = {});
+
+} // namespace pondrel
