@@ -2,9 +2,12 @@
 # One entry point for building, running, testing and benchmarking on a
 # Debian 12 / Ubuntu machine. Installs the Debian packages it needs first.
 #
-#   ./dev.sh run [args]    build and start the program
+#   ./dev.sh run           build and start the program (with no display: on a
+#                          virtual one, saving a screenshot of the open panel)
 #   ./dev.sh test          build and run every test suite
-#   ./dev.sh bench [args]  build optimised and print the benchmark table
+#   ./dev.sh bench [args]  build optimised and print the benchmark tables (the
+#                          engine's, then the program's on a virtual display)
+#   ./dev.sh demo [args]   build and run the engine's demo
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -16,6 +19,12 @@ packages=(
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
     qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript
     libgtest-dev qml6-module-qttest
+)
+# The end-to-end tests and the run without a display: a virtual X desktop
+# with a tray, driven from outside.
+e2e_packages=(
+    python3 xvfb xdotool x11-utils imagemagick trayer openbox
+    dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 bench_packages=(qqwing)
 
@@ -51,20 +60,39 @@ case "$command" in
     run)
         install_packages "${packages[@]}"
         build dev
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            install_packages "${e2e_packages[@]}"
+            exec scripts/headless-run.sh ./build/dev/app/pondrel-sudoku build/pondrel-screenshot.png
+        fi
+        exec ./build/dev/app/pondrel-sudoku
+        ;;
+    demo)
+        install_packages "${packages[@]}"
+        build dev
         exec ./build/dev/tools/pondrel-engine-demo "$@"
         ;;
     test)
-        install_packages "${packages[@]}"
+        install_packages "${packages[@]}" "${e2e_packages[@]}"
         build dev
         ctest --preset dev "$@"
         ;;
     bench)
-        install_packages "${packages[@]}" "${bench_packages[@]}"
+        install_packages "${packages[@]}" "${bench_packages[@]}" "${e2e_packages[@]}"
         build release
-        exec ./build/release/bench/pondrel-bench "$@"
+        ./build/release/bench/pondrel-bench "$@"
+        # Then the program itself, timed from outside on a virtual desktop of
+        # its own; it shares --quick, and has nothing to add to --help.
+        app_args=()
+        for arg in "$@"; do
+            case "$arg" in
+                --quick) app_args+=(--quick) ;;
+                -h | --help) exit 0 ;;
+            esac
+        done
+        exec /usr/bin/python3 -B bench/app_perf.py ./build/release/app/pondrel-sudoku "${app_args[@]}"
         ;;
     *)
-        echo "usage: $0 run [args] | test [ctest args] | bench [args]" >&2
+        echo "usage: $0 run | test [ctest args] | bench [args] | demo [args]" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,127 @@
+#!/usr/bin/python3
+"""The real pondrel-sudoku on a real tray: the icon docks, a click on it opens
+the panel right below it with the keyboard focus, and a click elsewhere,
+Escape or a second click on the icon hides it again.
+
+    test_tray_panel.py <pondrel-sudoku binary> <artefact folder>
+
+Exits 77 (skipped) when the X tools are not installed. Leaves a screenshot of
+the open panel and the logs of every process in the artefact folder.
+"""
+
+import os
+import sys
+import time
+
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession, missing_tools, poll
+
+SKIPPED = 77
+PANEL_GAP = 4  # kPanelGap of the shell
+
+
+def is_app_window(window):
+    return window.instance == "pondrel-sudoku"
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def run(binary, artefacts):
+    session = XSession(artefacts)
+    try:
+        session.start()
+        started = time.monotonic()
+        app = session.launch("pondrel-sudoku", [binary])
+
+        # Docked: our window inside trayer's panel, at its final place.
+        def docked_icon():
+            panel = session.find(lambda w: w.instance == "panel" and w.wm_class == "trayer")
+            return panel and session.find(lambda w: is_app_window(w) and panel.id in w.ancestors
+                                and w.width > 1 and w.x > 0)
+
+        icon = poll(docked_icon, 10)
+        check(icon is not None, "the tray icon did not dock in trayer")
+        print(f"icon docked after {time.monotonic() - started:.2f} s: {icon}")
+        check(app.poll() is None, "the application ended")
+
+        def open_panel():
+            return session.find(lambda w: is_app_window(w) and w.id != icon.id
+                                and w.width >= 200 and session.is_viewable(w.id))
+
+        def wait_closed(panel, how):
+            check(poll(lambda: not session.is_viewable(panel.id), 5),
+                  f"the panel stayed open after {how}")
+
+        # A click on the icon opens the panel below it, fully on screen.
+        session.click(*icon.centre)
+        panel = poll(open_panel, 5)
+        check(panel is not None, "a click on the tray icon did not open the panel")
+        print(f"panel open: {panel}")
+        check(icon.bottom < panel.y <= icon.bottom + PANEL_GAP + 2,
+              f"the panel is not right below the icon (icon bottom {icon.bottom}, panel top {panel.y})")
+        check(panel.x <= icon.centre[0] <= panel.x + panel.width,
+              "the panel is not under the icon")
+        check(panel.x >= 0 and panel.y >= 0 and panel.x + panel.width <= SCREEN_WIDTH
+              and panel.y + panel.height <= SCREEN_HEIGHT, "the panel is not fully on screen")
+        check(poll(lambda: session.focused_window() == panel.id, 3),
+              "the open panel does not have the keyboard focus")
+        screenshot = os.path.join(artefacts, "panel-open.png")
+        session.screenshot(screenshot)
+        check(session.mean_brightness(screenshot, panel) > 0.05,
+              "the panel is mapped but nothing is drawn in it")
+        check(session.is_viewable(panel.id), "the panel closed by itself")
+
+        # A click elsewhere hides it.
+        session.click(SCREEN_WIDTH // 4, SCREEN_HEIGHT // 2)
+        wait_closed(panel, "a click elsewhere")
+
+        # Escape hides it (nothing on the board takes Escape yet).
+        session.click(*icon.centre)
+        check(poll(open_panel, 5), "the panel did not open again")
+        session.key("Escape")
+        wait_closed(panel, "Escape")
+
+        # A second click on the icon hides it.
+        session.click(*icon.centre)
+        check(poll(open_panel, 5), "the panel did not open a third time")
+        session.click(*icon.centre)
+        wait_closed(panel, "a second click on the icon")
+
+        check(app.poll() is None, "the application ended during the test")
+        print("all checks passed")
+        return 0
+    except (Failure, RuntimeError) as failure:
+        print(f"FAIL: {failure}")
+        try:
+            session.screenshot(os.path.join(artefacts, "failure.png"))
+        except Exception:  # the display may be gone; the message is what counts
+            pass
+        return 1
+    finally:
+        session.stop()
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__)
+        return 2
+    binary, artefacts = sys.argv[1], sys.argv[2]
+    missing = missing_tools()
+    if missing:
+        print(f"SKIP: not installed: {', '.join(missing)} (./dev.sh test installs them)")
+        return SKIPPED
+    os.makedirs(artefacts, exist_ok=True)
+    for name in os.listdir(artefacts):
+        if name.endswith((".png", ".log")):
+            os.remove(os.path.join(artefacts, name))
+    return run(binary, artefacts)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

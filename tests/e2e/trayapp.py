@@ -1,0 +1,100 @@
+"""Steps shared by the tests that drive pondrel-sudoku in its tray: finding
+the docked icon, opening the panel, and the command line every test takes.
+
+    test_<name>.py <pondrel-sudoku binary> <artefact folder>
+"""
+
+import os
+import sys
+
+from xsession import missing_tools, poll
+
+SKIPPED = 77
+
+
+class Failure(Exception):
+    pass
+
+
+class Skip(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def is_app_window(window):
+    return window.instance == "pondrel-sudoku"
+
+
+def docked_icon(session):
+    """The app's window inside trayer's panel, once it has its place there."""
+    panel = session.find(lambda w: w.instance == "panel" and w.wm_class == "trayer")
+    return panel and session.find(lambda w: is_app_window(w) and panel.id in w.ancestors
+                                  and w.width > 1 and w.x > 0)
+
+
+def wait_for_icon(session, timeout=10):
+    icon = poll(lambda: docked_icon(session), timeout)
+    check(icon is not None, "the tray icon did not dock in trayer")
+    return icon
+
+
+def shown_panel(session, icon):
+    """The panel, when it is on screen: the app's big window that the window
+    manager does not frame (it bypasses it), unlike the welcome window."""
+    return session.find(lambda w: is_app_window(w) and w.id != icon.id and not w.ancestors
+                        and w.width >= 200 and session.is_viewable(w.id))
+
+
+def open_panel(session, icon, what="the panel"):
+    """Clicks the icon and waits until the panel is shown and has the keyboard."""
+    session.click(*icon.centre)
+    panel = poll(lambda: shown_panel(session, icon), 5)
+    check(panel is not None, f"a click on the tray icon did not open {what}")
+    check(poll(lambda: session.focused_window() == panel.id, 3),
+          f"{what} is open but does not have the keyboard focus")
+    return panel
+
+
+def hide_panel_by_clicking_elsewhere(session, panel, x, y):
+    session.click(x, y)
+    check(poll(lambda: not session.is_viewable(panel.id), 5),
+          "the panel stayed open after a click elsewhere")
+
+
+def qml_errors(log_path):
+    """Lines of the app's log in which QML reports a script or binding error."""
+    try:
+        with open(log_path, encoding="utf-8", errors="replace") as log:
+            lines = log.read().splitlines()
+    except OSError:
+        return []
+    markers = ("TypeError", "ReferenceError", "SyntaxError", "RangeError", "Unable to assign",
+               "is not a type", "Cannot assign", "Cannot read property")
+    return [line for line in lines if "qrc:/" in line and any(m in line for m in markers)]
+
+
+def main(run, doc):
+    """Parses the command line, skips when the X tools are missing, and runs
+    run(binary, artefacts), which returns an exit code or raises Failure or
+    Skip."""
+    if len(sys.argv) != 3:
+        print(doc)
+        return 2
+    binary, artefacts = sys.argv[1], sys.argv[2]
+    missing = missing_tools()
+    if missing:
+        print(f"SKIP: not installed: {', '.join(missing)} (./dev.sh test installs them)")
+        return SKIPPED
+    os.makedirs(artefacts, exist_ok=True)
+    for name in os.listdir(artefacts):
+        if name.endswith((".png", ".log")):
+            os.remove(os.path.join(artefacts, name))
+    try:
+        return run(binary, artefacts)
+    except Skip as reason:
+        print(f"SKIP: {reason}")
+        return SKIPPED

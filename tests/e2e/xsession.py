@@ -1,0 +1,238 @@
+"""A throw-away X desktop for driving the real application from outside.
+
+Xvfb on a free display, openbox as the window manager and (unless told
+otherwise) trayer as the system tray, docked at the top right; each process
+started here and ended here. The application runs with its own empty home and XDG folders and a
+session bus of its own, so it can neither read nor touch the user's data or
+tray.
+"""
+
+import ctypes
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+SCREEN_WIDTH = 1280
+SCREEN_HEIGHT = 800
+
+REQUIRED_TOOLS = ("Xvfb", "dbus-daemon", "openbox", "trayer", "xdotool", "xwininfo", "xprop",
+                  "import", "convert")
+
+# One line of `xwininfo -root -tree`:
+#   0x600006 "Pondrel Sudoku": ("pondrel-sudoku" "pondrel-sudoku")  22x24+0+0  +1257+1
+TREE_LINE = re.compile(
+    r'^(?P<indent>\s*)(?P<id>0x[0-9a-f]+) (?:"(?P<name>[^"]*)"|\(has no name\)): '
+    r'\((?:"(?P<instance>[^"]*)" "(?P<wm_class>[^"]*)")?\)\s+'
+    r'(?P<w>\d+)x(?P<h>\d+)\+-?\d+\+-?\d+\s+\+(?P<x>-?\d+)\+(?P<y>-?\d+)'
+)
+
+
+class Window:
+    def __init__(self, match, ancestors):
+        self.id = match["id"]
+        self.name = match["name"] or ""
+        self.instance = match["instance"] or ""
+        self.wm_class = match["wm_class"] or ""
+        self.x, self.y = int(match["x"]), int(match["y"])
+        self.width, self.height = int(match["w"]), int(match["h"])
+        self.ancestors = ancestors
+
+    @property
+    def centre(self):
+        return self.x + self.width // 2, self.y + self.height // 2
+
+    @property
+    def bottom(self):
+        return self.y + self.height
+
+    def __repr__(self):
+        return f"{self.id} {self.name!r} {self.width}x{self.height}+{self.x}+{self.y}"
+
+
+_PR_SET_PDEATHSIG = 1
+
+
+def _end_with_parent():
+    """Runs in each child before exec: when the test process is killed (a
+    ctest timeout, Ctrl+C) the children are not left running with it."""
+    try:
+        ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+    except (OSError, AttributeError):
+        pass
+
+
+def missing_tools():
+    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+
+
+def poll(condition, timeout, interval=0.05):
+    """Returns the first truthy value of condition(), or None after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            return None
+        time.sleep(interval)
+
+
+class XSession:
+    def __init__(self, log_dir):
+        self.log_dir = log_dir
+        self.home = tempfile.mkdtemp(prefix="pondrel-home-")
+        self.processes = []
+        self.display = None
+        self.env = None
+
+    # Set-up
+
+    def start(self, with_tray=True):
+        self._start_display()
+        self.env = self._clean_environment()
+        self._start_session_bus()
+        self._spawn("openbox", ["openbox", "--sm-disable"])
+        if not poll(self._window_manager_running, 10):
+            raise RuntimeError("openbox did not come up")
+        if not with_tray:
+            return
+        self._spawn("trayer", ["trayer", "--edge", "top", "--align", "right",
+                               "--SetDockType", "true", "--height", "26"])
+        if not poll(lambda: self.find(lambda w: w.instance == "panel" and w.wm_class == "trayer"), 10):
+            raise RuntimeError("trayer did not come up")
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                             "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+                    pass_fds=(write_end,), env=os.environ.copy())
+        os.close(write_end)
+        with os.fdopen(read_end) as reader:
+            number = reader.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not report a display")
+        self.display = ":" + number
+
+    def _start_session_bus(self):
+        # Without one, D-Bus clients would start a bus of their own that
+        # outlives the test by a few seconds.
+        read_end, write_end = os.pipe()
+        self._spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                             f"--print-address={write_end}"], pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as reader:
+            address = reader.readline().strip()
+        if not address:
+            raise RuntimeError("dbus-daemon did not report its address")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+
+    def _clean_environment(self):
+        env = {key: value for key, value in os.environ.items()
+               if not key.startswith(("XDG_", "QT_", "DBUS_", "WAYLAND_", "KDE_", "GNOME_"))
+               and key not in ("DESKTOP_SESSION", "SESSION_MANAGER")}
+        folders = {"XDG_CONFIG_HOME": "config", "XDG_DATA_HOME": "data",
+                   "XDG_CACHE_HOME": "cache", "XDG_RUNTIME_DIR": "runtime"}
+        for variable, folder in folders.items():
+            path = os.path.join(self.home, folder)
+            os.makedirs(path, mode=0o700, exist_ok=True)
+            env[variable] = path
+        env.update(HOME=self.home, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                   LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        return env
+
+    def _spawn(self, name, command, env=None, pass_fds=()):
+        log = open(os.path.join(self.log_dir, f"{name}.log"), "wb")
+        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
+                                   stdin=subprocess.DEVNULL, env=env or self.env,
+                                   pass_fds=pass_fds, start_new_session=True,
+                                   preexec_fn=_end_with_parent)
+        log.close()
+        self.processes.append(process)
+        return process
+
+    def launch(self, name, command):
+        return self._spawn(name, command)
+
+    def stop(self):
+        """Ends everything started here, newest first."""
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+        self.processes.clear()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    # Looking at the screen
+
+    def x(self, *command):
+        result = subprocess.run(command, env=self.env, capture_output=True, text=True, timeout=10)
+        return result.stdout if result.returncode == 0 else ""
+
+    def _window_manager_running(self):
+        return "window id #" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+
+    def windows(self):
+        """Every window, with its absolute geometry and its ancestors' ids."""
+        found = []
+        stack = []  # (indent, id)
+        for line in self.x("xwininfo", "-root", "-tree").splitlines():
+            match = TREE_LINE.match(line)
+            if not match:
+                continue
+            indent = len(match["indent"])
+            while stack and stack[-1][0] >= indent:
+                stack.pop()
+            found.append(Window(match, [ancestor for _, ancestor in stack]))
+            stack.append((indent, match["id"]))
+        return found
+
+    def find(self, predicate):
+        for window in self.windows():
+            if predicate(window):
+                return window
+        return None
+
+    def close_window(self, window_id):
+        """Asks the window to close, as its title bar's close button does."""
+        self.x("xdotool", "windowactivate", "--sync", window_id, "key", "--clearmodifiers", "alt+F4")
+
+    def is_viewable(self, window_id):
+        return "IsViewable" in self.x("xwininfo", "-id", window_id)
+
+    def focused_window(self):
+        focus = self.x("xdotool", "getwindowfocus").strip()
+        return hex(int(focus)) if focus.isdigit() else None
+
+    def click(self, x, y):
+        self.x("xdotool", "mousemove", str(x), str(y), "click", "1")
+
+    def key(self, name):
+        self.x("xdotool", "key", name)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
+                       capture_output=True, timeout=20)
+
+    @staticmethod
+    def mean_brightness(image_path, window):
+        """The mean brightness (0 to 1) of the window's area in a screenshot."""
+        area = f"{window.width}x{window.height}+{window.x}+{window.y}"
+        result = subprocess.run(["convert", image_path, "-crop", area, "-colorspace", "Gray",
+                                 "-format", "%[fx:mean]", "info:"],
+                                capture_output=True, text=True, timeout=20)
+        try:
+            return float(result.stdout.strip())
+        except ValueError:
+            return 0.0
