@@ -27,8 +27,8 @@ import subprocess
 import sys
 
 from savedgame import HAS_SEEN_WELCOME_KEY, grid, seed_settings, wait_for_record
-from trayapp import Failure, Skip, check, main, open_panel, qml_errors, wait_for_icon
-from xsession import XSession, poll
+from trayapp import Skip, check, check_app_healthy, main, open_panel, run_in_session, wait_for_icon
+from xsession import poll
 
 BUS_LAUNCHER_PATHS = ("/usr/libexec/at-spi-bus-launcher",
                       "/usr/lib/at-spi2-core/at-spi-bus-launcher")
@@ -226,9 +226,7 @@ def peers_digits(cells, index):
 
 
 def run(binary, artefacts):
-    session = XSession(artefacts)
-    try:
-        session.start()
+    def body(session):
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
         start_accessibility_bus(session)
@@ -289,20 +287,9 @@ def run(binary, artefacts):
         check(poll(lambda: not is_selected(pyatspi, second.accessible), 3),
               f"a second Press on {second.name!r} did not deselect it")
 
-        check(app.poll() is None, "the application ended during the test")
-        errors = qml_errors(os.path.join(artefacts, "pondrel-sudoku.log"))
-        check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the display may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
+        check_app_healthy(app, artefacts)
+
+    return run_in_session(artefacts, body)
 
 
 if __name__ == "__main__":

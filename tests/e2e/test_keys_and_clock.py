@@ -24,9 +24,9 @@ import time
 
 from savedgame import (HAS_SEEN_WELCOME_KEY, grid, saved_game, seed_settings, settled_record,
                        wait_for_record)
-from trayapp import (Failure, check, hide_panel_by_clicking_elsewhere, main, open_panel,
-                     qml_errors, wait_for_icon)
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession
+from trayapp import (check, check_app_healthy, hide_panel_by_clicking_elsewhere, main, open_panel,
+                     run_in_session, wait_for_icon)
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH
 
 CENTRE_CELL = 40
 # Long enough that a clock left running would add more than the allowance
@@ -88,9 +88,7 @@ def check_notes_filled(record):
 
 
 def run(binary, artefacts):
-    session = XSession(artefacts)
-    try:
-        session.start()
+    def body(session):
         config = session.env["XDG_CONFIG_HOME"]
         # A first start would open the welcome window over the screen and
         # give it the focus; this test is about the panel.
@@ -182,20 +180,9 @@ def run(binary, artefacts):
                   f"the clock did not resume after reopening: elapsed still {record['elapsed']} "
                   f"after {RESUME_TIMEOUT} s open")
 
-        check(app.poll() is None, "the application ended during the test")
-        errors = qml_errors(os.path.join(artefacts, "pondrel-sudoku.log"))
-        check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the display may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
+        check_app_healthy(app, artefacts)
+
+    return run_in_session(artefacts, body)
 
 
 if __name__ == "__main__":

@@ -12,63 +12,39 @@ Exits 77 (skipped) when the X tools are not installed.
 import os
 import sys
 
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession, missing_tools, poll
+from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
+from trayapp import check, main, run_in_session
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
-SKIPPED = 77
 TRAY_WAIT = 5  # seconds the app waits for a tray (TrayItem::kTrayWait)
 
 
 def run(binary, artefacts):
-    session = XSession(artefacts)
-    try:
-        session.start(with_tray=False)
+    def body(session):
+        # The welcome window of a first start would be a second candidate.
+        seed_settings(session.env["XDG_CONFIG_HOME"], {HAS_SEEN_WELCOME_KEY: "true"})
         app = session.launch("pondrel-sudoku", [binary])
 
         window = poll(lambda: session.find(lambda w: w.instance == "pondrel-sudoku"
                                            and w.width >= 200 and session.is_viewable(w.id)),
                       TRAY_WAIT + 5)
-        if window is None:
-            print("FAIL: no window appeared without a tray")
-            return 1
+        check(window is not None, "no window appeared without a tray")
         print(f"window: {window}")
         properties = session.x("xprop", "-id", window.id, "_NET_WM_WINDOW_TYPE", "WM_NAME")
-        if "_NET_WM_WINDOW_TYPE_NORMAL" not in properties or '"Pondrel Sudoku"' not in properties:
-            print(f"FAIL: not an ordinary titled window: {properties}")
-            return 1
+        check("_NET_WM_WINDOW_TYPE_NORMAL" in properties and '"Pondrel Sudoku"' in properties,
+              f"not an ordinary titled window: {properties}")
         centre_x, centre_y = window.centre
-        if abs(centre_x - SCREEN_WIDTH // 2) > 30 or abs(centre_y - SCREEN_HEIGHT // 2) > 30:
-            print("FAIL: the window is not centred")
-            return 1
+        check(abs(centre_x - SCREEN_WIDTH // 2) <= 30 and abs(centre_y - SCREEN_HEIGHT // 2) <= 30,
+              "the window is not centred")
         session.screenshot(os.path.join(artefacts, "no-tray-window.png"))
 
         session.close_window(window.id)
-        if poll(lambda: app.poll() is not None, 5) is None:
-            print("FAIL: closing the window did not end the program")
-            return 1
-        if app.returncode != 0:
-            print(f"FAIL: the program ended with {app.returncode}")
-            return 1
-        print("all checks passed")
-        return 0
-    except RuntimeError as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    finally:
-        session.stop()
+        check(poll(lambda: app.poll() is not None, 5) is not None,
+              "closing the window did not end the program")
+        check(app.returncode == 0, f"the program ended with {app.returncode}")
 
-
-def main():
-    if len(sys.argv) != 3:
-        print(__doc__)
-        return 2
-    binary, artefacts = sys.argv[1], sys.argv[2]
-    missing = missing_tools()
-    if missing:
-        print(f"SKIP: not installed: {', '.join(missing)} (./dev.sh test installs them)")
-        return SKIPPED
-    os.makedirs(artefacts, exist_ok=True)
-    return run(binary, artefacts)
+    return run_in_session(artefacts, body, with_tray=False)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(run, __doc__))

@@ -13,46 +13,24 @@ import os
 import sys
 import time
 
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession, missing_tools, poll
+from trayapp import check, main, run_in_session, shown_panel, wait_for_icon
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
-SKIPPED = 77
 PANEL_GAP = 4  # kPanelGap of the shell
 
 
-def is_app_window(window):
-    return window.instance == "pondrel-sudoku"
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
 def run(binary, artefacts):
-    session = XSession(artefacts)
-    try:
-        session.start()
+    def body(session):
         started = time.monotonic()
         app = session.launch("pondrel-sudoku", [binary])
 
         # Docked: our window inside trayer's panel, at its final place.
-        def docked_icon():
-            panel = session.find(lambda w: w.instance == "panel" and w.wm_class == "trayer")
-            return panel and session.find(lambda w: is_app_window(w) and panel.id in w.ancestors
-                                and w.width > 1 and w.x > 0)
-
-        icon = poll(docked_icon, 10)
-        check(icon is not None, "the tray icon did not dock in trayer")
+        icon = wait_for_icon(session)
         print(f"icon docked after {time.monotonic() - started:.2f} s: {icon}")
         check(app.poll() is None, "the application ended")
 
         def open_panel():
-            return session.find(lambda w: is_app_window(w) and w.id != icon.id
-                                and w.width >= 200 and session.is_viewable(w.id))
+            return shown_panel(session, icon)
 
         def wait_closed(panel, how):
             check(poll(lambda: not session.is_viewable(panel.id), 5),
@@ -94,34 +72,9 @@ def run(binary, artefacts):
         wait_closed(panel, "a second click on the icon")
 
         check(app.poll() is None, "the application ended during the test")
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the display may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
 
-
-def main():
-    if len(sys.argv) != 3:
-        print(__doc__)
-        return 2
-    binary, artefacts = sys.argv[1], sys.argv[2]
-    missing = missing_tools()
-    if missing:
-        print(f"SKIP: not installed: {', '.join(missing)} (./dev.sh test installs them)")
-        return SKIPPED
-    os.makedirs(artefacts, exist_ok=True)
-    for name in os.listdir(artefacts):
-        if name.endswith((".png", ".log")):
-            os.remove(os.path.join(artefacts, name))
-    return run(binary, artefacts)
+    return run_in_session(artefacts, body)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(run, __doc__))

@@ -7,7 +7,7 @@ the docked icon, opening the panel, and the command line every test takes.
 import os
 import sys
 
-from xsession import missing_tools, poll
+from xsession import XSession, missing_tools, poll
 
 SKIPPED = 77
 
@@ -75,6 +75,34 @@ def qml_errors(log_path):
     markers = ("TypeError", "ReferenceError", "SyntaxError", "RangeError", "Unable to assign",
                "is not a type", "Cannot assign", "Cannot read property")
     return [line for line in lines if "qrc:/" in line and any(m in line for m in markers)]
+
+
+def check_app_healthy(app, artefacts):
+    """The app is still running and its log shows no QML errors."""
+    check(app.poll() is None, "the application ended during the test")
+    errors = qml_errors(os.path.join(artefacts, "pondrel-sudoku.log"))
+    check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
+
+
+def run_in_session(artefacts, body, **start_options):
+    """Starts a virtual desktop, runs body(session) in it and turns the
+    outcome into an exit code, leaving a screenshot when a check fails. The
+    desktop and everything started in it end with the call."""
+    session = XSession(artefacts)
+    try:
+        session.start(**start_options)
+        body(session)
+        print("all checks passed")
+        return 0
+    except (Failure, RuntimeError) as failure:
+        print(f"FAIL: {failure}")
+        try:
+            session.screenshot(os.path.join(artefacts, "failure.png"))
+        except Exception:  # the display may be gone; the message is what counts
+            pass
+        return 1
+    finally:
+        session.stop()
 
 
 def main(run, doc):
