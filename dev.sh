@@ -15,6 +15,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 packages=(
     cmake ninja-build g++ make pkg-config
     libicu-dev nlohmann-json3-dev
+    fonts-noto-color-emoji
     qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
     qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript

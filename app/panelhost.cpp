@@ -132,6 +132,13 @@ void PanelHost::ensureView()
     m_view->engine()->addImportPath(QStringLiteral("qrc:/"));
     m_view->engine()->addImageProvider(QString::fromLatin1(GlyphImageProvider::kProviderId),
                                        new GlyphImageProvider);
+    // The board's Quit (Qt.quit() in QML). Queued, so the menu that asked
+    // has returned before the event loop ends.
+    connect(m_view->engine(),
+            &QQmlEngine::quit,
+            QCoreApplication::instance(),
+            &QCoreApplication::quit,
+            Qt::QueuedConnection);
     // Read at the first opening rather than at start-up, which stays quick.
     const DesktopSettings desktop = readDesktopSettings();
     m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},

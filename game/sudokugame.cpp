@@ -904,8 +904,22 @@ void SudokuGame::scheduleSave()
     }
     m_saveIsScheduled = true;
     // Posted to this object, so it is dropped if the model is destroyed first.
+    // A save written early by saveNow() leaves nothing for this one to do.
     QMetaObject::invokeMethod(
-        this, [this] { saveGame(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (m_saveIsScheduled) {
+                saveGame();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void SudokuGame::saveNow()
+{
+    if (m_saveIsScheduled) {
+        saveGame();
+    }
 }
 
 void SudokuGame::saveGame()

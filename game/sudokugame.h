@@ -202,6 +202,10 @@ public:
     // The board is shown and its window has the keyboard (true), or not.
     Q_INVOKABLE void setPlayActive(bool active);
     Q_INVOKABLE void resetStatistics();
+    // Writes the queued save of the game in progress now instead of on the
+    // next turn of the event loop, for a quit that ends the loop first.
+    // Nothing happens when no save is queued.
+    Q_INVOKABLE void saveNow();
     // Places or toggles (in notes mode) the digit in the cell; the entry that
     // tapCell and pressDigit end in. Refused after a win, on a given or a
     // locked cell, for a complete digit, and in notes mode on a filled cell.

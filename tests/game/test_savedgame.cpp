@@ -171,6 +171,31 @@ TEST_F(SaveAndRestore, aModelThatDoesNotPersistNeverReadsOrWritesTheRecord)
     EXPECT_EQ(game->gamesCount(), 1); // statistics still count
 }
 
+TEST_F(SaveAndRestore, saveNowWritesTheQueuedSaveOnceAndAtOnce)
+{
+    auto game = makeGame();
+    nextTurn();
+    // Nothing queued: nothing written.
+    game->saveNow();
+    EXPECT_FALSE(store().contains(QLatin1String(kSavedSudokuKey)));
+
+    type(*game, kOpen, 4);
+    game->saveNow();
+    const auto saved = decodeSavedSudoku(stored(kSavedSudokuKey).toByteArray().toStdString());
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->values[kOpen], '4');
+
+    // The save that was queued has nothing left to write.
+    storeValue(kSavedSudokuKey, kMarker);
+    nextTurn();
+    EXPECT_EQ(stored(kSavedSudokuKey).toByteArray(), kMarker);
+
+    // A later move queues a save of its own again.
+    type(*game, kOpen + 1, 6);
+    nextTurn();
+    EXPECT_NE(stored(kSavedSudokuKey).toByteArray(), kMarker);
+}
+
 TEST_F(SaveAndRestore, aSaveQueuedByADestroyedModelWritesNothing)
 {
     auto game = makeGame();

@@ -11,12 +11,19 @@ Item {
     required property BoardColors colors
     required property real boardScale
     property bool showsKeyboardFocus: false
+    property bool reduceMotion: false
+    // The board takes the keys: the header's shortcuts (all but Quit) work.
+    property bool acceptsShortcuts: true
 
     readonly property alias grid: grid
     readonly property real inset: 14 * boardScale
 
     signal cellActivated(int index)
     signal tabPressed
+    signal digitPressed(int digit)
+    signal newPuzzleRequested
+    signal screenRequested(string screen)
+    signal quitRequested
 
     objectName: "boardColumn"
     implicitWidth: 375 * boardScale
@@ -35,6 +42,11 @@ Item {
             game: root.game
             colors: root.colors
             boardScale: root.boardScale
+            reduceMotion: root.reduceMotion
+            acceptsShortcuts: root.acceptsShortcuts
+            onNewPuzzleRequested: root.newPuzzleRequested()
+            onScreenRequested: screen => root.screenRequested(screen)
+            onQuitRequested: root.quitRequested()
         }
 
         BoardGrid {
@@ -51,20 +63,19 @@ Item {
             onTabPressed: root.tabPressed()
         }
 
-        // The number pad and the tool row go below the grid; until they are
-        // there, these take no room.
-        Item {
-            objectName: "numberPadSlot"
+        NumberPad {
+            objectName: "numberPad"
             width: parent.width
-            height: childrenRect.height
-            visible: children.length > 0
+            game: root.game
+            boardScale: root.boardScale
+            onDigitPressed: digit => root.digitPressed(digit)
         }
 
-        Item {
-            objectName: "toolRowSlot"
+        ToolRow {
+            objectName: "toolRow"
             width: parent.width
-            height: childrenRect.height
-            visible: children.length > 0
+            game: root.game
+            boardScale: root.boardScale
         }
     }
 }

@@ -9,6 +9,13 @@ Item {
     required property SudokuGame game
     required property BoardColors colors
     required property real boardScale
+    property bool reduceMotion: false
+    // The board takes the keys: its shortcuts (all but Quit) work.
+    property bool acceptsShortcuts: true
+
+    signal newPuzzleRequested
+    signal screenRequested(string screen)
+    signal quitRequested
 
     readonly property real spacing: 6 * boardScale
     // What is left for the title once the clock and the buttons have theirs.
@@ -58,13 +65,18 @@ Item {
         Accessible.name: Localized.text("Play time %@", [text])
     }
 
-    // The header buttons (new puzzle, undo, the menu) sit here.
-    Row {
+    HeaderButtons {
         id: buttons
 
         objectName: "headerButtons"
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8 * root.boardScale
+        game: root.game
+        boardScale: root.boardScale
+        reduceMotion: root.reduceMotion
+        acceptsShortcuts: root.acceptsShortcuts
+        onNewPuzzleRequested: root.newPuzzleRequested()
+        onScreenRequested: screen => root.screenRequested(screen)
+        onQuitRequested: root.quitRequested()
     }
 }

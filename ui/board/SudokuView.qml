@@ -23,7 +23,7 @@ FocusScope {
     // The selected cell shows its focus ring: the player is using the keys.
     property bool showKeyboardFocus: false
     // The abandon-this-game confirmation is over the board.
-    property bool isConfirmingNewPuzzle: false
+    property alias isConfirmingNewPuzzle: newPuzzle.confirming
     // The screen shown over the board while game.isShowingScreen is true,
     // by its title ("Preferences", "Statistics", "How to Play", "About").
     property string presentedScreen: "Preferences"
@@ -47,14 +47,51 @@ FocusScope {
         increasedContrast: root.increasedContrast
     }
     readonly property alias grid: column.grid
+    // What the new-puzzle button, Ctrl+N and Play Again do.
+    readonly property NewPuzzleRequest newPuzzleRequest: NewPuzzleRequest {
+        id: newPuzzle
+
+        game: root.game
+    }
 
     // Keys act on the board only while it has the focus and nothing
     // covers it.
     readonly property bool boardAcceptsKeys: !game.isShowingScreen && !isConfirmingNewPuzzle
                                              && boardHasFocus
 
+    // What Quit does once the game is saved: end the application. Tests put
+    // a stand-in here.
+    property var terminate: () => Qt.quit()
+
     function focusBoard() {
         column.grid.forceActiveFocus();
+    }
+
+    // The new puzzle button and Ctrl+N: deals at once, or first asks
+    // whether to abandon a game in progress.
+    function requestNewPuzzle() {
+        newPuzzle.request();
+    }
+
+    // Shows `screen` (by its title) over the board. A menu choice waits
+    // while the new-puzzle question is open.
+    function openScreen(screen: string) {
+        if (isConfirmingNewPuzzle) {
+            return;
+        }
+        presentedScreen = screen;
+        game.isShowingScreen = true;
+    }
+
+    function dismissScreen() {
+        game.isShowingScreen = false;
+    }
+
+    // The move the last entry queued is written first: the save runs on the
+    // next turn of the event loop, which quitting would skip.
+    function quit() {
+        game.saveNow();
+        terminate();
     }
 
     // Each opening of the panel starts without the focus ring and without a
@@ -164,6 +201,15 @@ FocusScope {
         colors: root.colors
         boardScale: root.boardScale
         showsKeyboardFocus: root.showKeyboardFocus
+        reduceMotion: root.systemReduceMotion
+        acceptsShortcuts: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
+        onDigitPressed: digit => {
+            root.game.pressDigit(digit);
+            root.focusBoard();
+        }
+        onNewPuzzleRequested: root.requestNewPuzzle()
+        onScreenRequested: screen => root.openScreen(screen)
+        onQuitRequested: root.quit()
         onCellActivated: index => {
             root.game.tapCell(index);
             root.showKeyboardFocus = false;
@@ -172,8 +218,46 @@ FocusScope {
         onTabPressed: root.tabPressed()
     }
 
-    // The new-puzzle confirmation, the solved overlay and the modal screens
-    // are laid over the column here.
+    SolvedOverlay {
+        x: 187.5 * root.boardScale - width / 2
+        y: 230 * root.boardScale - height / 2
+        width: implicitWidth
+        height: implicitHeight
+        game: root.game
+        boardScale: root.boardScale
+        onPlayAgain: {
+            newPuzzle.playAgain();
+            root.focusBoard();
+        }
+    }
+
+    // Over the column's whole frame while the question is open; it takes
+    // the keys then and hands them back to the board when it closes.
+    Loader {
+        anchors.fill: column
+        active: root.isConfirmingNewPuzzle
+        sourceComponent: AbandonGameConfirmation {
+            request: newPuzzle
+            scale: root.boardScale
+        }
+        onActiveChanged: {
+            if (!active && !root.game.isShowingScreen) {
+                root.focusBoard();
+            }
+        }
+    }
+
+    // Made afresh for each opening: a screen's own state ends with it.
+    Loader {
+        anchors.fill: parent
+        active: root.game.isShowingScreen
+        sourceComponent: ScreenPlaceholder {
+            objectName: "modalScreen"
+            screen: root.presentedScreen
+            boardScale: root.boardScale
+            onDismissed: root.dismissScreen()
+        }
+    }
 
     Connections {
         target: root.Window.window

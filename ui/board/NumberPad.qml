@@ -1,0 +1,50 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Pondrel
+
+// Nine buttons below the grid, one per digit. The armed digit's button is
+// switched on; a digit whose nine placements are all correct is greyed
+// out, as is the whole pad once the game is won. The tooltip of each says
+// how many more of its digit the board needs.
+Row {
+    id: root
+
+    required property SudokuGame game
+    required property real boardScale
+
+    // A click on digit `digit`'s button.
+    signal digitPressed(int digit)
+
+    spacing: 4 * boardScale
+
+    Repeater {
+        model: 9
+
+        GlassToggleStyle {
+            id: button
+
+            required property int index
+            readonly property int digit: index + 1
+            // Read so that completion and counts follow every entry.
+            readonly property list<int> values: root.game.values
+
+            objectName: "pad-" + digit
+            width: (root.width - 8 * root.spacing) / 9
+            height: 34 * root.boardScale
+            padding: 0
+            capsule: false
+            text: String(digit)
+            fontSize: 15 * root.boardScale
+            fontWeight: Font.DemiBold
+            isOn: root.game.armedDigit === digit && !root.game.hasWon
+            enabled: values.length > 0 && !root.game.isDigitComplete(digit) && !root.game.hasWon
+            Accessible.description: ToolTip.text
+            ToolTip.text: values.length > 0 ? Localized.plural("%lld left",
+                                                               root.game.remainingCount(digit))
+                                            : ""
+            ToolTip.visible: hovered
+            ToolTip.delay: 600
+            onClicked: root.digitPressed(digit)
+        }
+    }
+}

@@ -1,0 +1,139 @@
+import QtQuick
+import QtQuick.Templates as T
+
+// A compact pull-down that picks one value out of a list. Its face, a
+// capsule glass button, shows the current choice and the up-and-down
+// chevrons; a click opens the list, where the current choice carries a
+// checkmark.
+//
+//     ChoiceMenu {
+//         selection: game.difficulty
+//         options: ["Easy", "Medium", "Hard"]
+//         title: value => Localized.text(value)
+//         scale: contentScale
+//         onPicked: value => game.difficulty = value
+//     }
+//
+// `selection` is one half of a two-way binding and `picked` the other: the
+// menu never assigns `selection` itself, so the user's binding survives and
+// the face always shows what the user's store holds. `picked` fires for
+// every pick, also of the value already selected. Values are compared with
+// ===, so options are texts or numbers.
+GlassPushButton {
+    id: root
+
+    property var selection
+    property var options: []
+    property var title: value => String(value)
+    // The size factor of every measure below. It shadows Item's transform
+    // scale on purpose: the menu is laid out larger, never magnified.
+    property real scale: 1
+
+    signal picked(var value)
+
+    readonly property alias menu: popup
+
+    function pick(value: var) {
+        popup.close();
+        root.picked(value);
+    }
+
+    text: title(selection)
+    capsule: true
+    fontSize: 12 * root.scale
+    fontWeight: Font.Medium
+    trailingSymbol: "chevron.up.chevron.down"
+    trailingSymbolSize: 9 * root.scale
+    Accessible.role: Accessible.ComboBox
+    onClicked: popup.opened ? popup.close() : popup.open()
+
+    T.Popup {
+        id: popup
+
+        objectName: "choiceMenuList"
+        y: root.height + 4 * root.scale
+        padding: 5 * root.scale
+        // Keep the list inside the panel.
+        margins: 4
+        focus: true
+        implicitWidth: Math.max(root.width, entries.implicitWidth + leftPadding + rightPadding)
+        implicitHeight: entries.implicitHeight + topPadding + bottomPadding
+
+        background: GlassCard {
+            radius: 10 * root.scale
+            shadowBlur: 12 * root.scale
+            shadowOffset: 4 * root.scale
+            shadowOpacity: 0.25
+        }
+
+        contentItem: Column {
+            id: entries
+
+            Repeater {
+                model: root.options
+
+                T.Button {
+                    id: entry
+
+                    required property var modelData
+                    readonly property bool isCurrent: modelData === root.selection
+                    readonly property color foreground: highlighted
+                                                        ? root.systemPalette.highlightedText
+                                                        : root.systemPalette.windowText
+
+                    objectName: "choiceMenuEntry"
+                    width: entries.width
+                    implicitWidth: Math.ceil(check.width + 6 * root.scale + label.implicitWidth
+                                             + leftPadding + rightPadding)
+                    implicitHeight: Math.ceil(label.implicitHeight + topPadding + bottomPadding)
+                    horizontalPadding: 8 * root.scale
+                    verticalPadding: 4 * root.scale
+                    highlighted: hovered || activeFocus
+                    focus: isCurrent
+                    text: root.title(modelData)
+                    Accessible.role: Accessible.MenuItem
+                    Accessible.name: text
+                    Accessible.checkable: true
+                    Accessible.checked: isCurrent
+                    Accessible.onPressAction: clicked()
+                    Keys.onUpPressed: nextItemInFocusChain(false).forceActiveFocus()
+                    Keys.onDownPressed: nextItemInFocusChain(true).forceActiveFocus()
+                    Keys.onReturnPressed: clicked()
+                    Keys.onEnterPressed: clicked()
+                    onClicked: root.pick(modelData)
+
+                    background: Rectangle {
+                        radius: 5 * root.scale
+                        color: entry.highlighted ? root.systemPalette.highlight : "transparent"
+                    }
+
+                    contentItem: Item {
+                        Image {
+                            id: check
+
+                            objectName: "choiceMenuCheckmark"
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: Math.round(11 * root.scale)
+                            height: width
+                            sourceSize: Qt.size(width * 2, height * 2)
+                            // Hidden but laid out, so every title starts at
+                            // the same place.
+                            opacity: entry.isCurrent ? 1 : 0
+                            source: "image://glyph/checkmark/" + entry.foreground.toString().slice(1)
+                        }
+
+                        Text {
+                            id: label
+
+                            anchors.verticalCenter: parent.verticalCenter
+                            x: check.width + 6 * root.scale
+                            text: entry.text
+                            font.pixelSize: Math.round(12 * root.scale)
+                            color: entry.foreground
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

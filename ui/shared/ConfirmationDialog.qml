@@ -1,0 +1,147 @@
+import QtQuick
+
+// A yes-or-no question drawn inside the panel: a dimmed backdrop over all
+// the room its user gives it, and a glass card in the middle with the
+// question, an explanation, and a cancel and a confirm button.
+//
+//     ConfirmationDialog {
+//         anchors.fill: content
+//         scale: boardScale
+//         title: Localized.text("Abandon this game?")
+//         ...
+//         onCancel: ...
+//         onConfirm: ...
+//     }
+//
+// Cancelling is the easy way out: the emphasised button, Return (and
+// Escape) and a click anywhere on the backdrop all cancel. Confirming takes
+// the confirm button, which has no key of its own. The user shows the
+// dialog only while its question is open, gives it the focus so the keys
+// reach it, and closes it in both handlers. The texts arrive localized and
+// are shown verbatim.
+FocusScope {
+    id: root
+
+    // The size factor of every measure below. It shadows Item's transform
+    // scale on purpose: the dialog is laid out larger, never magnified.
+    property real scale: 1
+    property string title
+    property string message
+    property string dialogID
+    property string cancelTitle
+    property string cancelID
+    property string confirmTitle
+    property string confirmID
+
+    signal cancel
+    signal confirm
+
+    readonly property Item card: card
+
+    // Return is the default action, which here is Cancel. Escape also
+    // cancels, and accepting it keeps the panel from closing underneath.
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                || event.key === Qt.Key_Escape) {
+            event.accepted = true;
+            root.cancel();
+        }
+    }
+
+    // The backdrop: everything outside the card dims and cancels on a click.
+    MouseArea {
+        objectName: "confirmationBackdrop"
+        anchors.fill: parent
+        acceptedButtons: Qt.LeftButton
+        onClicked: root.cancel()
+
+        Rectangle {
+            anchors.fill: parent
+            color: Qt.rgba(0, 0, 0, 0.25)
+        }
+    }
+
+    GlassCard {
+        id: card
+
+        readonly property real inset: 18 * root.scale
+
+        objectName: root.dialogID
+        anchors.centerIn: parent
+        width: 260 * root.scale
+        height: stack.implicitHeight + 2 * inset
+        radius: 16 * root.scale
+        shadowBlur: 16 * root.scale
+        shadowOffset: 6 * root.scale
+        Accessible.role: Accessible.Dialog
+        Accessible.name: root.title
+        Accessible.description: root.message
+
+        // Clicks on the card itself, between the buttons, must not reach
+        // the backdrop below.
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.AllButtons
+        }
+
+        Column {
+            id: stack
+
+            x: card.inset
+            y: card.inset
+            width: card.width - 2 * card.inset
+            spacing: 10 * root.scale
+
+            Text {
+                objectName: "confirmationTitle"
+                width: parent.width
+                text: root.title
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                font.pixelSize: Math.round(14 * root.scale)
+                font.bold: true
+                color: card.systemPalette.windowText
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+
+            Text {
+                objectName: "confirmationMessage"
+                width: parent.width
+                text: root.message
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                font.pixelSize: Math.round(11 * root.scale)
+                // Secondary text: the primary colour at reduced opacity
+                // reads as secondary on every palette.
+                color: Qt.rgba(card.systemPalette.windowText.r, card.systemPalette.windowText.g,
+                               card.systemPalette.windowText.b, 0.65)
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
+
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 10 * root.scale
+
+                GlassPushButton {
+                    objectName: root.cancelID
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: root.cancelTitle
+                    prominent: true
+                    fontSize: 12 * root.scale
+                    onClicked: root.cancel()
+                }
+
+                GlassPushButton {
+                    objectName: root.confirmID
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: root.confirmTitle
+                    destructive: true
+                    fontSize: 12 * root.scale
+                    onClicked: root.confirm()
+                }
+            }
+        }
+    }
+}
