@@ -26,7 +26,7 @@ FocusScope {
     property alias isConfirmingNewPuzzle: newPuzzle.confirming
     // The screen shown over the board while game.isShowingScreen is true,
     // by its title ("Preferences", "Statistics", "How to Play", "About").
-    property string presentedScreen: "Preferences"
+    property string presentedScreen: ModalScreen.preferences
     readonly property bool boardHasFocus: column.grid.activeFocus
 
     // The desktop's text size relative to Qt's 10 pt reference size.
@@ -251,10 +251,12 @@ FocusScope {
     Loader {
         anchors.fill: parent
         active: root.game.isShowingScreen
-        sourceComponent: ScreenPlaceholder {
+        sourceComponent: ModalScreenView {
             objectName: "modalScreen"
+            game: root.game
             screen: root.presentedScreen
             boardScale: root.boardScale
+            systemScale: root.systemTextScale
             onDismissed: root.dismissScreen()
         }
     }

@@ -1,0 +1,274 @@
+#include "loginitem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace pondrel {
+namespace {
+
+// A Desktop Entry reader for the Exec key as a launcher applies it: first
+// the string-value escapes (\\ \s \n \t \r), then the argument rules
+// (double quotes with \" \` \$ \\ inside, %% for %). Written from the rules,
+// not from the code under test, so the two meet only in the file.
+QString unescapeStringValue(const QString &value)
+{
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != u'\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        switch (next.unicode()) {
+        case 's': out += u' '; break;
+        case 'n': out += u'\n'; break;
+        case 't': out += u'\t'; break;
+        case 'r': out += u'\r'; break;
+        case '\\': out += u'\\'; break;
+        default: out += u'\\'; out += next; break;
+        }
+    }
+    return out;
+}
+
+// nullopt for a malformed command line.
+std::optional<QStringList> splitExec(const QString &command)
+{
+    QStringList arguments;
+    QString current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < command.size(); ++i) {
+        const QChar c = command[i];
+        // Field codes are expanded before the line is split, quotes or not.
+        if (c == u'%') {
+            if (i + 1 < command.size() && command[i + 1] == u'%') {
+                current += u'%';
+                inArgument = true;
+                ++i;
+                continue;
+            }
+            // A field code; our entry must not have any.
+            return std::nullopt;
+        }
+        if (quoted) {
+            if (c == u'"') {
+                quoted = false;
+            } else if (c == u'\\' && i + 1 < command.size()
+                       && QStringView(u"\"`$\\").contains(command[i + 1])) {
+                current += command[++i];
+            } else if (c == u'\\') {
+                return std::nullopt;
+            } else {
+                current += c;
+            }
+            continue;
+        }
+        if (c == u' ') {
+            if (inArgument) {
+                arguments << current;
+                current.clear();
+                inArgument = false;
+            }
+            continue;
+        }
+        inArgument = true;
+        if (c == u'"') {
+            quoted = true;
+        } else if (QStringView(u"\t\n\"'\\><~|&;$*?#()`").contains(c)) {
+            // A reserved character outside quotes is malformed.
+            return std::nullopt;
+        } else {
+            current += c;
+        }
+    }
+    if (quoted) {
+        return std::nullopt;
+    }
+    if (inArgument) {
+        arguments << current;
+    }
+    return arguments;
+}
+
+QString execLineOf(const QString &entryPath)
+{
+    QFile file(entryPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1String("Exec="))) {
+            return line.mid(5);
+        }
+    }
+    return {};
+}
+
+class LoginItemTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
+    }
+
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_previous); }
+
+    QString autostartDir() const { return m_dir.path() + QStringLiteral("/autostart"); }
+
+    void writeEntry(const QByteArray &text)
+    {
+        QDir().mkpath(autostartDir());
+        QFile file(LoginItem::entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+    const QString m_executable = QStringLiteral("/usr/bin/pondrel-sudoku");
+};
+
+TEST_F(LoginItemTest, entryLivesInTheAutostartFolderOfTheConfigHome)
+{
+    EXPECT_EQ(LoginItem::entryPath(), autostartDir() + QStringLiteral("/pondrel-sudoku.desktop"));
+}
+
+TEST_F(LoginItemTest, reportsEachStatus)
+{
+    LoginItem item(m_executable, nullptr);
+    EXPECT_EQ(item.status(), LoginItem::NotRegistered);
+
+    writeEntry("[Desktop Entry]\nType=Application\nExec=x\n");
+    EXPECT_EQ(item.status(), LoginItem::Enabled);
+
+    writeEntry("[Desktop Entry]\nType=Application\nExec=x\nHidden=true\n");
+    EXPECT_EQ(item.status(), LoginItem::RequiresApproval);
+
+    writeEntry("[Desktop Entry]\nExec=x\nX-GNOME-Autostart-enabled = false\n");
+    EXPECT_EQ(item.status(), LoginItem::RequiresApproval);
+
+    // Only the main group counts; an action group's keys are not the entry's.
+    writeEntry("[Desktop Entry]\nExec=x\n[Desktop Action off]\nHidden=true\n");
+    EXPECT_EQ(item.status(), LoginItem::Enabled);
+
+    LoginItem unknown(QString(), nullptr);
+    EXPECT_EQ(unknown.status(), LoginItem::NotFound);
+    EXPECT_FALSE(unknown.registerItem());
+}
+
+TEST_F(LoginItemTest, registerWritesAnEnabledEntryAndUnregisterRemovesIt)
+{
+    LoginItem item(m_executable, nullptr);
+    ASSERT_TRUE(item.registerItem());
+    EXPECT_EQ(item.status(), LoginItem::Enabled);
+
+    QFile file(LoginItem::entryPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    for (const char *line : {"[Desktop Entry]", "Type=Application", "Name=Pondrel Sudoku",
+                             "Exec=/usr/bin/pondrel-sudoku", "Icon=pondrel-sudoku",
+                             "Terminal=false", "X-GNOME-Autostart-enabled=true"}) {
+        EXPECT_TRUE(text.split(u'\n').contains(QString::fromLatin1(line))) << line;
+    }
+    // Nothing of the atomic write is left behind.
+    EXPECT_EQ(QDir(autostartDir()).entryList(QDir::Files),
+              QStringList{QStringLiteral("pondrel-sudoku.desktop")});
+
+    // Registering again turns a disabled entry back on.
+    writeEntry("[Desktop Entry]\nExec=x\nHidden=true\n");
+    ASSERT_TRUE(item.registerItem());
+    EXPECT_EQ(item.status(), LoginItem::Enabled);
+
+    ASSERT_TRUE(item.unregisterItem());
+    EXPECT_EQ(item.status(), LoginItem::NotRegistered);
+    EXPECT_TRUE(item.unregisterItem()) << "nothing to remove is not a failure";
+}
+
+TEST_F(LoginItemTest, unregisterLeavesOtherEntriesAlone)
+{
+    QDir().mkpath(autostartDir());
+    const QStringList others = {QStringLiteral("other.desktop"),
+                                QStringLiteral("pondrel-sudoku.desktop.bak"),
+                                QStringLiteral("pondrel-sudoku")};
+    for (const QString &name : others) {
+        QFile file(autostartDir() + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Entry]\n");
+    }
+    LoginItem item(m_executable, nullptr);
+    ASSERT_TRUE(item.registerItem());
+    ASSERT_TRUE(item.unregisterItem());
+
+    QStringList left = QDir(autostartDir()).entryList(QDir::Files);
+    QStringList expected = others;
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left, expected);
+}
+
+TEST_F(LoginItemTest, missingOrUnwritableFolderFailsQuietly)
+{
+    LoginItem item(m_executable, nullptr);
+    // A missing folder is made on registration.
+    ASSERT_FALSE(QFileInfo::exists(autostartDir()));
+    EXPECT_EQ(item.status(), LoginItem::NotRegistered);
+    EXPECT_TRUE(item.unregisterItem());
+
+    // A file where the folder should be: no folder can be made or written,
+    // whatever the user's permissions (the tests may run as root).
+    QFile blocker(autostartDir());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(item.registerItem());
+    EXPECT_EQ(item.status(), LoginItem::NotRegistered);
+
+    // A config home that is itself a file.
+    qputenv("XDG_CONFIG_HOME", (autostartDir() + QStringLiteral("/deeper")).toUtf8());
+    EXPECT_FALSE(item.registerItem());
+    EXPECT_EQ(item.status(), LoginItem::NotRegistered);
+}
+
+class ExecQuoting : public LoginItemTest, public ::testing::WithParamInterface<const char *>
+{};
+
+TEST_P(ExecQuoting, launcherRecoversTheExactPath)
+{
+    const QString path = QString::fromUtf8(GetParam());
+    LoginItem item(path, nullptr);
+    ASSERT_TRUE(item.registerItem());
+
+    const QString exec = execLineOf(LoginItem::entryPath());
+    ASSERT_FALSE(exec.isEmpty());
+    const std::optional<QStringList> arguments = splitExec(unescapeStringValue(exec));
+    ASSERT_TRUE(arguments.has_value()) << exec.toStdString();
+    EXPECT_EQ(*arguments, QStringList{path}) << exec.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths,
+    ExecQuoting,
+    ::testing::Values("/usr/bin/pondrel-sudoku",
+                      "/home/a b/My Games/pondrel-sudoku",
+                      "/opt/\"quoted\"/it's/pondrel",
+                      "/opt/100%/pondrel%%u",
+                      "/opt/$HOME/`date`/pondrel",
+                      "/opt/back\\slash\\\\double/pondrel",
+                      "/home/jürgen/Spiele/数独/pondrel",
+                      "/opt/a\tb/new\nline/pondrel",
+                      "/opt/(x)|y&z;#*?~<>/pondrel"));
+
+} // namespace
+} // namespace pondrel

@@ -1,0 +1,195 @@
+import QtQuick
+import QtTest
+import Pondrel
+import Pondrel.Testing
+
+// The screen host, alone and inside the board screen: its title bar per
+// screen, the sizes with both board sizes, the reset confirmation, and
+// opening and closing through the board with the clock's flag.
+Item {
+    id: stage
+
+    width: 560
+    height: 900
+
+    QtObject {
+        id: fakeLoginItem
+
+        function status(): int {
+            return 0;
+        }
+        function registerItem(): bool {
+            return false;
+        }
+        function unregisterItem(): bool {
+            return true;
+        }
+    }
+
+    Component {
+        id: hostComponent
+
+        ModalScreenView {
+            width: 375 * boardScale
+            height: 760
+            boardScale: 1
+            loginItem: fakeLoginItem
+        }
+    }
+
+    Component {
+        id: boardComponent
+
+        SudokuView {}
+    }
+
+    TestCase {
+        name: "ModalScreenView"
+        when: windowShown
+
+        property SudokuGame game: null
+        property Item view: null
+
+        function findItem(item: Item, name: string): Item {
+            if (item.objectName === name) {
+                return item;
+            }
+            for (let i = 0; i < item.children.length; ++i) {
+                const found = findItem(item.children[i], name);
+                if (found) {
+                    return found;
+                }
+            }
+            return null;
+        }
+
+        function control(name: string): Item {
+            const found = findItem(view, name);
+            verify(found, name);
+            return found;
+        }
+
+        function host(screen: string, boardScale: real): Item {
+            view = hostComponent.createObject(stage, {game: game, screen: screen,
+                                                      boardScale: boardScale});
+            verify(view);
+            return view;
+        }
+
+        function init() {
+            game = TestGames.makeGame();
+        }
+
+        function cleanup() {
+            if (view) {
+                view.destroy();
+                view = null;
+            }
+            wait(0);
+            TestGames.discard(game);
+            game = null;
+        }
+
+        function test_titleBarPerScreen_data() {
+            return ModalScreen.allCases.map(screen => ({tag: screen, screen: screen}));
+        }
+
+        function test_titleBarPerScreen(data) {
+            host(data.screen, 1);
+            compare(control("screenTitle").text, data.screen);
+            verify(control("closeScreenButton").visible);
+            compare(control("resetStatsButton").visible, data.screen === ModalScreen.statistics);
+            compare(control("screenScrollIndicator").visible, data.screen !== ModalScreen.about);
+        }
+
+        function test_screensInMenuOrder() {
+            compare(ModalScreen.allCases, ["Preferences", "Statistics", "How to Play", "About"]);
+        }
+
+        function test_closeAsksTheBoardToDismiss() {
+            host(ModalScreen.about, 1);
+            const spy = createTemporaryObject(signalSpyComponent, this,
+                                              {target: view, signalName: "dismissed"});
+            mouseClick(control("closeScreenButton"));
+            compare(spy.count, 1);
+        }
+
+        Component {
+            id: signalSpyComponent
+
+            SignalSpy {}
+        }
+
+        function test_largeBoardScalesContentBy118() {
+            host(ModalScreen.preferences, 1);
+            compare(view.contentScale, 1);
+            const title = control("screenTitle");
+            compare(title.font.pixelSize, 13);
+            view.destroy();
+            game.boardSize = "Large";
+            host(ModalScreen.preferences, 1.18);
+            compare(view.contentScale, 1.18);
+            compare(view.implicitWidth, 375 * 1.18);
+            compare(control("screenTitle").font.pixelSize, Math.round(13 * 1.18));
+            compare(control("closeScreenButton").width, Math.round(28 * 1.18));
+            // The desktop's text size multiplies in.
+            view.systemScale = 1.5;
+            compare(view.contentScale, 1.5 * 1.18);
+        }
+
+        function test_resetAsksFirst() {
+            game.tapCell(2);
+            game.pressDigit(4);
+            host(ModalScreen.statistics, 1);
+            const games = game.gamesCount;
+
+            mouseClick(control("resetStatsButton"));
+            verify(view.isConfirmingReset);
+            tryVerify(() => findItem(view, "resetStatsDialog") !== null, 1000);
+            compare(findItem(view, "confirmationTitle").text, "Reset all statistics?");
+            mouseClick(control("cancelResetStatsButton"));
+            verify(!view.isConfirmingReset);
+            compare(game.gamesCount, games, "cancel keeps the record");
+            tryVerify(() => findItem(view, "resetStatsDialog") === null, 1000);
+
+            mouseClick(control("resetStatsButton"));
+            const resets = createTemporaryObject(signalSpyComponent, this,
+                                                 {target: game, signalName: "gamesCountChanged"});
+            mouseClick(control("confirmResetStatsButton"));
+            verify(!view.isConfirmingReset);
+            compare(game.gamesCount, 0);
+            compare(game.currentStreak, 0);
+            verify(games === 0 || resets.count > 0);
+        }
+
+        // ---- Inside the board screen ----
+
+        function test_boardOpensAndClosesScreens() {
+            view = boardComponent.createObject(stage, {game: game});
+            verify(view);
+            verify(findItem(view, "modalScreen") === null);
+            for (const screen of ModalScreen.allCases) {
+                view.openScreen(screen);
+                verify(game.isShowingScreen);
+                tryVerify(() => findItem(view, "modalScreen") !== null, 1000);
+                compare(control("screenTitle").text, screen);
+                compare(control("modalScreen").boardScale, view.boardScale);
+                mouseClick(control("closeScreenButton"));
+                verify(!game.isShowingScreen);
+                tryVerify(() => findItem(view, "modalScreen") === null, 1000);
+            }
+        }
+
+        function test_eachOpeningStartsFresh() {
+            view = boardComponent.createObject(stage, {game: game});
+            view.openScreen(ModalScreen.statistics);
+            tryVerify(() => findItem(view, "modalScreen") !== null, 1000);
+            mouseClick(control("resetStatsButton"));
+            verify(control("modalScreen").isConfirmingReset);
+            view.dismissScreen();
+            view.openScreen(ModalScreen.statistics);
+            tryVerify(() => findItem(view, "modalScreen") !== null, 1000);
+            verify(!control("modalScreen").isConfirmingReset);
+        }
+    }
+}

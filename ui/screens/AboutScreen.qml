@@ -1,0 +1,124 @@
+import QtQuick
+import QtQuick.Layouts
+import Pondrel
+
+// Who made the game: its icon, name and version, the publisher, a line on
+// what it is, a button to the publisher's website and the legal notice, in
+// one centred column.
+Item {
+    id: root
+
+    property SudokuGame game
+    // The content scale of the screen. It shadows Item's transform scale on
+    // purpose: the body is laid out larger, never magnified.
+    property real scale: 1
+    // Opens a web address in the browser; tests put a recorder here.
+    property var openUrl: address => Qt.openUrlExternally(address)
+    property string websiteAddress: AppInfo.websiteAddress
+
+    // The build sets the version; without one the line still reads sensibly.
+    readonly property string version: Qt.application.version !== "" ? Qt.application.version
+                                                                    : AppInfo.fallbackVersion
+    // Only a complete http(s) address is handed to the browser.
+    readonly property bool hasUsableWebsite: /^https?:\/\/[^\s\/?#]+(\/\S*)?$/i.test(websiteAddress)
+    readonly property string websiteHost: websiteAddress.replace(/^[a-z][a-z0-9+.-]*:\/\//i, "")
+                                                        .replace(/[\/?#].*$/, "")
+
+    readonly property BoardColors colors: BoardColors {}
+
+    function openWebsite() {
+        if (hasUsableWebsite) {
+            openUrl(websiteAddress);
+        }
+    }
+
+    implicitHeight: column.implicitHeight
+
+    ColumnLayout {
+        id: column
+
+        width: root.width
+        spacing: 4
+
+        Image {
+            objectName: "appIcon"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 14
+            Layout.preferredWidth: Math.round(64 * root.scale)
+            Layout.preferredHeight: Math.round(64 * root.scale)
+            fillMode: Image.PreserveAspectFit
+            sourceSize: Qt.size(Layout.preferredWidth * 2, Layout.preferredHeight * 2)
+            source: AppInfo.icon
+            Accessible.ignored: true
+        }
+
+        Text {
+            objectName: "appName"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 8
+            Layout.maximumWidth: root.width
+            text: Localized.text(AppInfo.name)
+            font.pixelSize: Math.round(15 * root.scale)
+            font.weight: Font.DemiBold
+            color: root.colors.primary
+            elide: Text.ElideRight
+        }
+
+        Text {
+            objectName: "versionLine"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width
+            text: Localized.text("Version %@", [root.version])
+            font.pixelSize: Math.round(13 * root.scale)
+            color: root.colors.secondary
+            elide: Text.ElideRight
+        }
+
+        Text {
+            objectName: "publisherLine"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: root.width
+            text: Localized.text(AppInfo.publisherLine)
+            font.pixelSize: Math.round(13 * root.scale)
+            font.weight: Font.DemiBold
+            color: root.colors.secondary
+            elide: Text.ElideRight
+        }
+
+        Text {
+            objectName: "descriptionLine"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 8
+            Layout.maximumWidth: Math.min(root.width, 300 * root.scale)
+            text: Localized.text(AppInfo.description)
+            font.pixelSize: Math.round(13 * root.scale)
+            color: root.colors.primary
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+        }
+
+        GlassPushButton {
+            objectName: "visitWebsiteButton"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 14
+            Layout.maximumWidth: root.width
+            text: Localized.text(AppInfo.websiteButtonTitle, [root.websiteHost])
+            fontSize: 13 * root.scale
+            fontWeight: Font.Medium
+            capsule: true
+            onClicked: root.openWebsite()
+        }
+
+        Text {
+            objectName: "legalLine"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 14
+            Layout.maximumWidth: root.width
+            text: Localized.text(AppInfo.legalLine)
+            font.pixelSize: Math.round(10 * root.scale)
+            color: root.colors.secondary
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+        }
+    }
+}

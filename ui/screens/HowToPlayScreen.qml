@@ -1,0 +1,230 @@
+import QtQuick
+import Pondrel
+
+// The rules in seven short topics, each a symbol, a title and a paragraph,
+// then the board's keyboard commands. Static text; only its size follows
+// the content scale.
+Item {
+    id: root
+
+    property SudokuGame game
+    // The content scale of the screen. It shadows Item's transform scale on
+    // purpose: the body is laid out larger, never magnified.
+    property real scale: 1
+
+    // Titles and bodies are lookup keys.
+    readonly property var topics: [
+        { symbol: "menubar.rectangle", title: "Lives in your system tray", body: "Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.", id: "howTo-menuBar" },
+        { symbol: "square.grid.3x3", title: "Fill the grid", body: "Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.", id: "howTo-goal" },
+        { symbol: "hand.tap.fill", title: "Pick a square, then a number", body: "Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.", id: "howTo-place" },
+        { symbol: "pencil", title: "Use notes", body: "Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.", id: "howTo-notes" },
+        { symbol: "lightbulb.fill", title: "Need a hand?", body: "Hint fills in one square for you. A game that used a hint doesn't set a best time.", id: "howTo-hint" },
+        { symbol: "lock.fill", title: "Finished numbers lock", body: "When all nine of a number are in the right places, its squares lock and the number can't be used again.", id: "howTo-lock" },
+        { symbol: "arrow.uturn.backward", title: "Undo and new puzzles", body: "Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.", id: "howTo-undo" }
+    ]
+
+    // Descriptions are lookup keys; the key texts are shown as they stand,
+    // the Ctrl shortcuts as this desktop writes them.
+    readonly property var keyboardCommands: [
+        { description: "Move between squares", key: "\u2190 \u2191 \u2193 \u2192" },
+        { description: "Enter a number", key: "1\u20139" },
+        { description: "Erase", key: "Delete" },
+        { description: "Turn Notes on or off", key: "N" },
+        { description: "Fill in all notes", key: "A" },
+        { description: "Give a hint", key: "H" },
+        { description: "Undo", key: undoShortcut.nativeText },
+        { description: "New puzzle", key: newPuzzleShortcut.nativeText },
+        { description: "Open Preferences", key: preferencesShortcut.nativeText }
+    ]
+
+    readonly property BoardColors colors: BoardColors {}
+
+    implicitHeight: content.implicitHeight
+
+    // Never enabled: they only spell the board's shortcuts the way this
+    // desktop does ("Ctrl+Z"), which QML offers through a Shortcut alone.
+    Shortcut {
+        id: undoShortcut
+
+        sequence: "Ctrl+Z"
+        enabled: false
+    }
+
+    Shortcut {
+        id: newPuzzleShortcut
+
+        sequence: "Ctrl+N"
+        enabled: false
+    }
+
+    Shortcut {
+        id: preferencesShortcut
+
+        sequence: "Ctrl+,"
+        enabled: false
+    }
+
+    Column {
+        id: content
+
+        width: root.width
+        spacing: 14
+
+        ScreenGroupBox {
+            width: parent.width
+            spacing: 12
+            inset: 2
+
+            Repeater {
+                model: root.topics
+
+                Column {
+                    id: topic
+
+                    required property var modelData
+                    required property int index
+
+                    // A delegate may be made before the repeater is placed.
+                    width: parent ? parent.width : 0
+                    spacing: 12
+
+                    RowDivider {
+                        width: parent.width
+                        visible: topic.index > 0
+                    }
+
+                    Item {
+                        id: topicRow
+
+                        readonly property string title: Localized.text(topic.modelData.title)
+                        readonly property string body: Localized.text(topic.modelData.body)
+                        readonly property Text titleText: titleText
+                        readonly property Text bodyText: bodyText
+                        readonly property Image symbol: symbol
+
+                        objectName: topic.modelData.id
+                        width: parent.width
+                        implicitHeight: texts.implicitHeight
+
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: title + ", " + body
+
+                        // The symbol sits on the title's first line, centred
+                        // in a fixed column so the titles line up.
+                        Item {
+                            id: symbolFrame
+
+                            width: 29 * root.scale
+                            height: titleText.implicitHeight / Math.max(1, titleText.lineCount)
+
+                            Image {
+                                id: symbol
+
+                                anchors.centerIn: parent
+                                // A symbol at a 14-point semibold font
+                                // fills about 1.15 em.
+                                width: Math.round(16 * root.scale)
+                                height: width
+                                sourceSize: Qt.size(width * 2, height * 2)
+                                source: "image://glyph/" + topic.modelData.symbol + "/"
+                                        + root.colors.accent.toString().slice(1)
+                            }
+                        }
+
+                        Column {
+                            id: texts
+
+                            anchors.left: symbolFrame.right
+                            anchors.leftMargin: 3 * root.scale
+                            anchors.right: parent.right
+                            spacing: 2
+
+                            Text {
+                                id: titleText
+
+                                width: parent.width
+                                text: topicRow.title
+                                font.pixelSize: Math.round(13 * root.scale)
+                                font.weight: Font.DemiBold
+                                color: root.colors.primary
+                                wrapMode: Text.Wrap
+                            }
+
+                            Text {
+                                id: bodyText
+
+                                width: parent.width
+                                text: topicRow.body
+                                font.pixelSize: Math.round(13 * root.scale)
+                                color: root.colors.secondary
+                                wrapMode: Text.Wrap
+                            }
+                        }
+                    }
+                }
+            }
+        }
+
+        SectionBlock {
+            objectName: "keyboardSection"
+            width: parent.width
+            scale: root.scale
+            title: "KEYBOARD"
+
+            Repeater {
+                model: root.keyboardCommands
+
+                Column {
+                    id: command
+
+                    required property var modelData
+                    required property int index
+
+                    // A delegate may be made before the repeater is placed.
+                    width: parent ? parent.width : 0
+                    spacing: 8
+
+                    RowDivider {
+                        width: parent.width
+                        visible: command.index > 0
+                    }
+
+                    Item {
+                        readonly property string description: Localized.text(command.modelData.description)
+                        readonly property string key: command.modelData.key
+
+                        objectName: "keyboardRow"
+                        width: parent.width
+                        implicitHeight: Math.max(descriptionText.implicitHeight, keyText.implicitHeight)
+
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: description + ", " + key
+
+                        Text {
+                            id: descriptionText
+
+                            anchors.left: parent.left
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: Math.min(implicitWidth, parent.width - keyText.implicitWidth - 8)
+                            text: parent.description
+                            font.pixelSize: Math.round(13 * root.scale)
+                            color: root.colors.primary
+                            elide: Text.ElideRight
+                        }
+
+                        Text {
+                            id: keyText
+
+                            anchors.right: parent.right
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: parent.key
+                            font.pixelSize: Math.round(13 * root.scale)
+                            font.weight: Font.Medium
+                            color: root.colors.secondary
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,248 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Templates as T
+import Pondrel
+
+// A screen in the board's place: the title bar with Close (and Reset on
+// Statistics), the screen's body in a scrolling region, and the two
+// questions a screen can ask, laid over it. Made afresh for each opening,
+// so a question left open or a stale login status ends with the screen.
+Item {
+    id: root
+
+    required property SudokuGame game
+    // One of ModalScreen's raw values.
+    required property string screen
+    // The board screen's scale: it sizes the frame and the title bar.
+    required property real boardScale
+    // The desktop's text size, relative to the body text.
+    property real systemScale: 1.0
+    property bool isConfirmingReset: false
+    property PendingRulesChange pendingRulesChange: null
+    // The launch-at-login service; tests put a stand-in here.
+    property var loginItem: LoginItem
+    // Read once when the view is made, not bound: the service is asked
+    // again only at the moments the Preferences screen chooses.
+    property int loginItemStatus: 0
+    property var openURL: url => Qt.openUrlExternally(url)
+
+    // Close: the board screen hides this view.
+    signal dismissed
+
+    readonly property real largeBoardFactor: 1.18
+    // Every size of the bodies is a number of points times this.
+    readonly property real contentScale: systemScale
+                                         * (game.boardSize === "Large" ? largeBoardFactor : 1.0)
+    readonly property real inset: 14 * boardScale
+    readonly property Item body: bodyLoader.item
+    readonly property SystemPalette systemPalette: SystemPalette {
+        colorGroup: SystemPalette.Active
+    }
+
+    // The pending change is cleared first, so its dialog is gone by the
+    // time the new puzzle shows.
+    function confirmRulesChange() {
+        const change = pendingRulesChange;
+        pendingRulesChange = null;
+        change.apply();
+        change.destroy();
+    }
+
+    function cancelRulesChange() {
+        const change = pendingRulesChange;
+        pendingRulesChange = null;
+        change.destroy();
+    }
+
+    function confirmReset() {
+        isConfirmingReset = false;
+        game.resetStatistics();
+    }
+
+    // The bodies of the other screens are found by their file names, so the
+    // host builds without them and shows an empty body for a missing one.
+    function bodyFile(screen: string): string {
+        switch (screen) {
+        case ModalScreen.statistics:
+            return "StatisticsScreen.qml";
+        case ModalScreen.howToPlay:
+            return "HowToPlayScreen.qml";
+        case ModalScreen.about:
+            return "AboutScreen.qml";
+        }
+        return "";
+    }
+
+    implicitWidth: 375 * boardScale
+    Component.onCompleted: loginItemStatus = loginItem.status()
+
+    Column {
+        id: stack
+
+        x: Math.max(0, (root.width - width) / 2)
+        y: root.inset
+        width: 375 * root.boardScale - 2 * root.inset
+        spacing: 12 * root.boardScale
+
+        Row {
+            id: titleBar
+
+            width: parent.width
+            height: Math.max(title.implicitHeight, close.height)
+            spacing: 6 * root.boardScale
+
+            Text {
+                id: title
+
+                objectName: "screenTitle"
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - buttons.width - parent.spacing
+                text: Localized.text(root.screen)
+                color: root.systemPalette.windowText
+                font.pixelSize: Math.round(13 * root.boardScale)
+                font.weight: Font.DemiBold
+                elide: Text.ElideRight
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+
+            Row {
+                id: buttons
+
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 8 * root.boardScale
+
+                GlassPushButton {
+                    objectName: "resetStatsButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: root.screen === ModalScreen.statistics
+                    text: Localized.text("Reset")
+                    capsule: true
+                    fontSize: 12 * root.boardScale
+                    fontWeight: Font.Medium
+                    ToolTip.text: Localized.text("Reset all statistics")
+                    ToolTip.visible: hovered
+                    ToolTip.delay: 600
+                    onClicked: root.isConfirmingReset = true
+                }
+
+                GlassToggleStyle {
+                    id: close
+
+                    objectName: "closeScreenButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: Math.round(28 * root.boardScale)
+                    height: width
+                    padding: 0
+                    symbol: "xmark"
+                    symbolSize: 14 * root.boardScale
+                    fontSize: 12 * root.boardScale
+                    Accessible.name: Localized.text("Close")
+                    ToolTip.text: Localized.text("Close")
+                    ToolTip.visible: hovered
+                    ToolTip.delay: 600
+                    onClicked: root.dismissed()
+                }
+            }
+        }
+
+        Flickable {
+            id: scroller
+
+            objectName: "screenScroller"
+            width: parent.width
+            height: Math.max(0, root.height - 2 * root.inset - titleBar.height - stack.spacing)
+            contentWidth: width
+            contentHeight: bodyLoader.height
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+
+            T.ScrollIndicator.vertical: T.ScrollIndicator {
+                objectName: "screenScrollIndicator"
+                // About keeps its short page free of scroll marks.
+                visible: root.screen !== ModalScreen.about
+                active: scroller.moving || scroller.contentHeight > scroller.height
+                padding: 2
+                contentItem: Rectangle {
+                    implicitWidth: 3
+                    implicitHeight: 3
+                    radius: width / 2
+                    color: root.systemPalette.windowText
+                    opacity: 0.3
+                }
+            }
+
+            Loader {
+                id: bodyLoader
+
+                width: scroller.width
+                height: item ? item.implicitHeight : 0
+
+                Component.onCompleted: {
+                    if (root.screen === ModalScreen.preferences) {
+                        sourceComponent = preferences;
+                    } else if (root.bodyFile(root.screen) !== "") {
+                        setSource(Qt.resolvedUrl(root.bodyFile(root.screen)),
+                                  {game: root.game, scale: root.contentScale});
+                    }
+                }
+                onLoaded: {
+                    if (root.screen !== ModalScreen.preferences) {
+                        item.scale = Qt.binding(() => root.contentScale);
+                        item.width = Qt.binding(() => bodyLoader.width);
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: preferences
+
+        PreferencesScreen {
+            width: bodyLoader.width
+            game: root.game
+            scale: root.contentScale
+            loginItem: root.loginItem
+            loginItemStatus: root.loginItemStatus
+            onLoginItemStatusRead: status => root.loginItemStatus = status
+            onRulesChangeRequested: change => root.pendingRulesChange = change
+        }
+    }
+
+    Loader {
+        anchors.fill: parent
+        active: root.isConfirmingReset
+        onLoaded: item.forceActiveFocus()
+        sourceComponent: ConfirmationDialog {
+            scale: root.boardScale
+            title: Localized.text("Reset all statistics?")
+            message: Localized.text("This clears your games, wins, streaks and best times. It can't be undone.")
+            dialogID: "resetStatsDialog"
+            cancelTitle: Localized.text("Cancel")
+            cancelID: "cancelResetStatsButton"
+            confirmTitle: Localized.text("Reset")
+            confirmID: "confirmResetStatsButton"
+            onCancel: root.isConfirmingReset = false
+            onConfirm: root.confirmReset()
+        }
+    }
+
+    Loader {
+        anchors.fill: parent
+        active: root.pendingRulesChange !== null
+        onLoaded: item.forceActiveFocus()
+        sourceComponent: ConfirmationDialog {
+            scale: root.boardScale
+            title: Localized.text("Abandon this game?")
+            message: Localized.text("Changing the difficulty deals a new puzzle and resets your win streak.")
+            dialogID: "rulesChangeDialog"
+            cancelTitle: Localized.text("Cancel")
+            cancelID: "cancelRulesChangeButton"
+            confirmTitle: Localized.text("New Puzzle")
+            confirmID: "confirmRulesChangeButton"
+            onCancel: root.cancelRulesChange()
+            onConfirm: root.confirmRulesChange()
+        }
+    }
+}

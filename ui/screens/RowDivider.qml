@@ -1,0 +1,10 @@
+import QtQuick
+import Pondrel
+
+// The hairline between two rows of a group box.
+Rectangle {
+    readonly property BoardColors colors: BoardColors {}
+
+    implicitHeight: 1
+    color: colors.withOpacity(colors.primary, colors.isDark ? 0.16 : 0.12)
+}

@@ -1,0 +1,63 @@
+import QtQuick
+import Pondrel
+
+// A titled group of rows: an upper-case header in the secondary text style
+// above a rounded, lightly filled box holding the rows one below another.
+//
+//     SectionBlock {
+//         title: "GAMEPLAY"
+//         scale: contentScale
+//         SwitchRow { ... }
+//     }
+//
+// Rows fill the box's width. `title` is a lookup key; the block localizes it.
+Column {
+    id: root
+
+    property string title
+    // The content scale. It shadows Item's transform scale on purpose: the
+    // block is laid out larger, never magnified.
+    property real scale: 1
+    default property alias rows: rowStack.data
+
+    readonly property SystemPalette systemPalette: SystemPalette {
+        colorGroup: SystemPalette.Active
+    }
+    readonly property bool isDark: systemPalette.window.hslLightness < 0.5
+    readonly property color secondaryText: Qt.rgba(systemPalette.windowText.r,
+                                                   systemPalette.windowText.g,
+                                                   systemPalette.windowText.b, 0.6)
+
+    spacing: 6
+
+    Text {
+        leftPadding: 8
+        text: Localized.text(root.title)
+        color: root.secondaryText
+        font.pixelSize: Math.round(10 * root.scale)
+        font.weight: Font.DemiBold
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+    }
+
+    Rectangle {
+        // The box's own inset, plus the 2 above and below the rows.
+        readonly property real inset: 10
+
+        width: root.width
+        height: rowStack.implicitHeight + 2 * inset + 4
+        radius: 8
+        color: root.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
+        border.width: 1
+        border.color: root.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
+
+        Column {
+            id: rowStack
+
+            x: parent.inset
+            y: parent.inset + 2
+            width: parent.width - 2 * parent.inset
+            spacing: 8
+        }
+    }
+}

@@ -1,0 +1,203 @@
+import QtQuick
+import Pondrel
+
+// The welcome window's content: where the game lives, a drawing of the tray
+// with the game's icon highlighted, and "Got it". Its size is what the
+// content needs at a fixed width; the window takes that size.
+Rectangle {
+    id: root
+
+    // The symbol name of the tray glyph to draw highlighted.
+    required property string iconName
+    // The desktop's text size relative to Qt's 10 pt reference. Not capped:
+    // this window, unlike the board, has room to grow with the text.
+    property real systemScale: Qt.application.font.pointSize > 0 ? Qt.application.font.pointSize / 10 : 1
+
+    readonly property real t: systemScale
+    readonly property SystemPalette systemPalette: SystemPalette {
+        colorGroup: SystemPalette.Active
+    }
+    readonly property color primaryColor: systemPalette.windowText
+    readonly property color secondaryColor: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b, 0.68)
+    // The faintest fill, as behind the tray drawing.
+    readonly property color quaternaryFill: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b, 0.1)
+
+    // "Got it", or Return anywhere in the window.
+    signal dismissed
+
+    function glyphSource(symbol: string, tint: color): string {
+        return "image://glyph/" + symbol + "/" + tint.toString().slice(1);
+    }
+
+    implicitWidth: Math.round(400 * t)
+    implicitHeight: Math.ceil(content.implicitHeight + 2 * 28 * t)
+    width: implicitWidth
+    height: implicitHeight
+    color: systemPalette.window
+    focus: true
+
+    // The window's default button.
+    Keys.onReturnPressed: root.dismissed()
+    Keys.onEnterPressed: root.dismissed()
+
+    Column {
+        id: content
+
+        x: Math.round(28 * root.t)
+        y: Math.round(28 * root.t)
+        width: root.width - 2 * x
+        spacing: Math.round(14 * root.t)
+
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.round(80 * root.t)
+            height: width
+            sourceSize: Qt.size(width, height)
+            fillMode: Image.PreserveAspectFit
+            source: "qrc:/pondrel-sudoku.svg"
+            Accessible.ignored: true
+        }
+
+        Text {
+            objectName: "welcomeTitle"
+            width: parent.width
+            text: Localized.text("Welcome to Pondrel Sudoku")
+            font.pixelSize: Math.round(17 * root.t)
+            font.weight: Font.DemiBold
+            color: root.primaryColor
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            Accessible.name: text
+        }
+
+        Text {
+            objectName: "welcomeMenuBarText"
+            width: parent.width
+            text: Localized.text("Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:")
+            font.pixelSize: Math.round(13 * root.t)
+            color: root.primaryColor
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            Accessible.name: text
+        }
+
+        // The tray drawing: network, battery, the game's icon on a filled
+        // highlight, and the clock.
+        Rectangle {
+            id: trayDrawing
+
+            objectName: "welcomeIconHint"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: trayRow.implicitWidth + 2 * Math.round(20 * root.t)
+            height: trayRow.implicitHeight + 2 * Math.round(10 * root.t)
+            radius: Math.round(10 * root.t)
+            color: root.quaternaryFill
+            Accessible.role: Accessible.Graphic
+            Accessible.name: Localized.text("The game's icon, highlighted in the menu bar")
+
+            Row {
+                id: trayRow
+
+                readonly property int symbolSize: Math.round(20 * root.t)
+
+                anchors.centerIn: parent
+                spacing: Math.round(18 * root.t)
+
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: trayRow.symbolSize
+                    height: width
+                    sourceSize: Qt.size(width, height)
+                    source: root.glyphSource("wifi", root.primaryColor)
+                    Accessible.ignored: true
+                }
+
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: trayRow.symbolSize
+                    height: width
+                    sourceSize: Qt.size(width, height)
+                    source: root.glyphSource("battery.100percent", root.primaryColor)
+                    Accessible.ignored: true
+                }
+
+                // Drawn in the window's colour on a primary fill, so it reads
+                // as the one marked icon in either appearance.
+                Rectangle {
+                    objectName: "welcomeHighlightedIcon"
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: trayRow.symbolSize + 2 * Math.round(7 * root.t)
+                    height: trayRow.symbolSize + 2 * Math.round(3 * root.t)
+                    radius: Math.round(6 * root.t)
+                    color: root.primaryColor
+                    Accessible.ignored: true
+
+                    Image {
+                        objectName: "welcomeHighlightedGlyph"
+                        anchors.centerIn: parent
+                        width: trayRow.symbolSize
+                        height: width
+                        sourceSize: Qt.size(width, height)
+                        source: root.glyphSource(root.iconName, root.systemPalette.window)
+                    }
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    // Hour and minute in the locale's short form (with its
+                    // AM/PM marker where it has one), fixed when the window
+                    // opens; some short forms carry seconds, which a clock in
+                    // a panel does not show.
+                    text: Qt.formatTime(new Date(), Qt.locale().timeFormat(Locale.ShortFormat).replace(/[:.]ss?/, ""))
+                    font.pixelSize: Math.round(20 * root.t)
+                    font.weight: Font.Medium
+                    color: root.primaryColor
+                    Accessible.ignored: true
+                }
+            }
+        }
+
+        Text {
+            width: parent.width
+            text: Localized.text("Can't see it? Your panel may hide some tray icons behind an arrow.")
+            font.pixelSize: Math.round(13 * root.t)
+            color: root.secondaryColor
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            Accessible.name: text
+        }
+
+        Text {
+            width: parent.width
+            text: Localized.text("Need the rules? Open the game's menu and choose How to Play.")
+            font.pixelSize: Math.round(13 * root.t)
+            color: root.secondaryColor
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            Accessible.name: text
+        }
+
+        // The button with an extra inset above it.
+        Item {
+            width: parent.width
+            height: gotIt.height + Math.round(4 * root.t)
+
+            GlassPushButton {
+                id: gotIt
+
+                objectName: "welcomeGotItButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                text: Localized.text("Got it")
+                prominent: true
+                capsule: true
+                fontSize: 13 * root.t
+                fontWeight: Font.Medium
+                // The label's own padding plus the control's.
+                horizontalPadding: Math.round((16 + 8) * root.t)
+                verticalPadding: Math.round((2 + 4) * root.t)
+                onClicked: root.dismissed()
+            }
+        }
+    }
+}
