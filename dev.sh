@@ -8,6 +8,8 @@
 #   ./dev.sh bench [args]  build optimised and print the benchmark tables (the
 #                          engine's, then the program's on a virtual display)
 #   ./dev.sh demo [args]   build and run the engine's demo
+#   ./dev.sh fuzz [seconds] build the libFuzzer targets with clang and run
+#                          each on its corpus for that long (default 60)
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -28,6 +30,8 @@ e2e_packages=(
     dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 bench_packages=(qqwing)
+# libFuzzer and the sanitizer runtimes come with Debian's clang.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 install_packages() {
     local missing=()
@@ -92,8 +96,47 @@ case "$command" in
         done
         exec /usr/bin/python3 -B bench/app_perf.py ./build/release/app/pondrel-sudoku "${app_args[@]}"
         ;;
+    fuzz)
+        seconds=${1:-60}
+        if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
+            echo "usage: $0 fuzz [seconds]" >&2
+            exit 2
+        fi
+        install_packages "${packages[@]}" "${fuzz_packages[@]}"
+        build fuzz
+        fuzz_failed=0
+        summary=()
+        for source in fuzz/fuzz_*.cpp; do
+            target=$(basename "$source" .cpp)
+            # Inputs found on the way go to the build folder, so the
+            # committed corpus stays the small hand-written one.
+            found_dir=build/fuzz/corpus/$target
+            findings_dir=build/fuzz/findings
+            mkdir -p "$found_dir" "$findings_dir"
+            log=build/fuzz/$target.log
+            echo "== $target: ${seconds} s"
+            status=0
+            # A hang of ten seconds on one input counts as a finding too.
+            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+                "./build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+                -print_final_stats=1 -artifact_prefix="$findings_dir/$target-" \
+                "$found_dir" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+            runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+            if [ "$status" -eq 0 ]; then
+                result="nothing found"
+            else
+                fuzz_failed=1
+                artefact=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$log" | tail -n 1)
+                result="FOUND (exit $status): ${artefact:-see $log}"
+                tail -n 40 "$log"
+            fi
+            summary+=("$(printf '%-24s %12s executions  %s' "$target" "${runs:-?}" "$result")")
+        done
+        printf '%s\n' "${summary[@]}"
+        exit "$fuzz_failed"
+        ;;
     *)
-        echo "usage: $0 run | test [ctest args] | bench [args] | demo [args]" >&2
+        echo "usage: $0 run | test [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
         exit 2
         ;;
 esac
