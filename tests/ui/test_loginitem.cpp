@@ -1,3 +1,4 @@
+#include "desktopexecparser.h"
 #include "loginitem.h"
 
 #include <QDir>
@@ -12,91 +13,6 @@
 
 namespace pondrel {
 namespace {
-
-// A Desktop Entry reader for the Exec key as a launcher applies it: first
-// the string-value escapes (\\ \s \n \t \r), then the argument rules
-// (double quotes with \" \` \$ \\ inside, %% for %). Written from the rules,
-// not from the code under test, so the two meet only in the file.
-QString unescapeStringValue(const QString &value)
-{
-    QString out;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != u'\\' || i + 1 == value.size()) {
-            out += value[i];
-            continue;
-        }
-        const QChar next = value[++i];
-        switch (next.unicode()) {
-        case 's': out += u' '; break;
-        case 'n': out += u'\n'; break;
-        case 't': out += u'\t'; break;
-        case 'r': out += u'\r'; break;
-        case '\\': out += u'\\'; break;
-        default: out += u'\\'; out += next; break;
-        }
-    }
-    return out;
-}
-
-// nullopt for a malformed command line.
-std::optional<QStringList> splitExec(const QString &command)
-{
-    QStringList arguments;
-    QString current;
-    bool inArgument = false;
-    bool quoted = false;
-    for (qsizetype i = 0; i < command.size(); ++i) {
-        const QChar c = command[i];
-        // Field codes are expanded before the line is split, quotes or not.
-        if (c == u'%') {
-            if (i + 1 < command.size() && command[i + 1] == u'%') {
-                current += u'%';
-                inArgument = true;
-                ++i;
-                continue;
-            }
-            // A field code; our entry must not have any.
-            return std::nullopt;
-        }
-        if (quoted) {
-            if (c == u'"') {
-                quoted = false;
-            } else if (c == u'\\' && i + 1 < command.size()
-                       && QStringView(u"\"`$\\").contains(command[i + 1])) {
-                current += command[++i];
-            } else if (c == u'\\') {
-                return std::nullopt;
-            } else {
-                current += c;
-            }
-            continue;
-        }
-        if (c == u' ') {
-            if (inArgument) {
-                arguments << current;
-                current.clear();
-                inArgument = false;
-            }
-            continue;
-        }
-        inArgument = true;
-        if (c == u'"') {
-            quoted = true;
-        } else if (QStringView(u"\t\n\"'\\><~|&;$*?#()`").contains(c)) {
-            // A reserved character outside quotes is malformed.
-            return std::nullopt;
-        } else {
-            current += c;
-        }
-    }
-    if (quoted) {
-        return std::nullopt;
-    }
-    if (inArgument) {
-        arguments << current;
-    }
-    return arguments;
-}
 
 QString execLineOf(const QString &entryPath)
 {
@@ -178,9 +94,13 @@ TEST_F(LoginItemTest, registerWritesAnEnabledEntryAndUnregisterRemovesIt)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
     file.close();
-    for (const char *line : {"[Desktop Entry]", "Type=Application", "Name=Pondrel Sudoku",
-                             "Exec=/usr/bin/pondrel-sudoku", "Icon=pondrel-sudoku",
-                             "Terminal=false", "X-GNOME-Autostart-enabled=true"}) {
+    for (const char *line : {"[Desktop Entry]",
+                             "Type=Application",
+                             "Name=Pondrel Sudoku",
+                             "Exec=/usr/bin/pondrel-sudoku",
+                             "Icon=pondrel-sudoku",
+                             "Terminal=false",
+                             "X-GNOME-Autostart-enabled=true"}) {
         EXPECT_TRUE(text.split(u'\n').contains(QString::fromLatin1(line))) << line;
     }
     // Nothing of the atomic write is left behind.
@@ -242,7 +162,8 @@ TEST_F(LoginItemTest, missingOrUnwritableFolderFailsQuietly)
 }
 
 class ExecQuoting : public LoginItemTest, public ::testing::WithParamInterface<const char *>
-{};
+{
+};
 
 TEST_P(ExecQuoting, launcherRecoversTheExactPath)
 {
@@ -252,23 +173,22 @@ TEST_P(ExecQuoting, launcherRecoversTheExactPath)
 
     const QString exec = execLineOf(LoginItem::entryPath());
     ASSERT_FALSE(exec.isEmpty());
-    const std::optional<QStringList> arguments = splitExec(unescapeStringValue(exec));
+    const std::optional<QStringList> arguments = test::splitExec(test::unescapeStringValue(exec));
     ASSERT_TRUE(arguments.has_value()) << exec.toStdString();
     EXPECT_EQ(*arguments, QStringList{path}) << exec.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths,
-    ExecQuoting,
-    ::testing::Values("/usr/bin/pondrel-sudoku",
-                      "/home/a b/My Games/pondrel-sudoku",
-                      "/opt/\"quoted\"/it's/pondrel",
-                      "/opt/100%/pondrel%%u",
-                      "/opt/$HOME/`date`/pondrel",
-                      "/opt/back\\slash\\\\double/pondrel",
-                      "/home/jürgen/Spiele/数独/pondrel",
-                      "/opt/a\tb/new\nline/pondrel",
-                      "/opt/(x)|y&z;#*?~<>/pondrel"));
+INSTANTIATE_TEST_SUITE_P(Paths,
+                         ExecQuoting,
+                         ::testing::Values("/usr/bin/pondrel-sudoku",
+                                           "/home/a b/My Games/pondrel-sudoku",
+                                           "/opt/\"quoted\"/it's/pondrel",
+                                           "/opt/100%/pondrel%%u",
+                                           "/opt/$HOME/`date`/pondrel",
+                                           "/opt/back\\slash\\\\double/pondrel",
+                                           "/home/jürgen/Spiele/数独/pondrel",
+                                           "/opt/a\tb/new\nline/pondrel",
+                                           "/opt/(x)|y&z;#*?~<>/pondrel"));
 
 } // namespace
 } // namespace pondrel
