@@ -1,4 +1,5 @@
 #include "glyphs.h"
+#include "localizedtext.h"
 #include "testgames.h"
 
 #include <QQmlEngine>
@@ -8,13 +9,18 @@
 Q_IMPORT_QML_PLUGIN(PondrelPlugin)
 
 // What every QML test needs from the application's set-up: the module's
-// import path and the glyph images; and games on a known puzzle.
+// import path, the glyph images and the string table of the languages the
+// test's environment prefers; and games on a known puzzle.
 class Setup : public QObject
 {
     Q_OBJECT
 
 public slots:
-    void applicationAvailable() { pondrel::test::TestGames::registerType(); }
+    void applicationAvailable()
+    {
+        pondrel::installStringTable();
+        pondrel::test::TestGames::registerType();
+    }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {

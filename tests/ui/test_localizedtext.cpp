@@ -259,7 +259,7 @@ protected:
 TEST_F(StringTable, theEnglishTableShipsAndIsTheDisplayLanguage)
 {
     EXPECT_TRUE(shippedLanguages().contains(QStringLiteral("en")));
-    // main() prefers German, which has no table.
+    // main() prefers Swedish, which has no table.
     EXPECT_EQ(displayLanguage(), QStringLiteral("en"));
     EXPECT_EQ(formattingLocale().decimalPoint(), QStringLiteral("."));
     EXPECT_TRUE(installStringTable());

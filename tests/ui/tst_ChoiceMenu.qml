@@ -136,6 +136,19 @@ Item {
             compare(pickedSpy.signalArguments[0][0], "Hard");
         }
 
+        // A translation can make a choice far longer than the one on the
+        // face: the list widens to show it whole.
+        function test_listIsAsWideAsItsLongestTitle() {
+            stage.difficulty = "Easy";
+            menu.options = ["Easy", "Medium with a much longer name"];
+            openMenu();
+            const list = entries();
+            verify(list[1].implicitWidth > menu.width);
+            for (const entry of list) {
+                verify(entry.width >= entry.implicitWidth, entry.text + " is cut off");
+            }
+        }
+
         function test_faceKeepsItsIdealSize() {
             const before = menu.width;
             verify(before > 0);

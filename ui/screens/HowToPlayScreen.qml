@@ -14,27 +14,27 @@ Item {
 
     // Titles and bodies are lookup keys.
     readonly property var topics: [
-        { symbol: "menubar.rectangle", title: "Lives in your system tray", body: "Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.", id: "howTo-menuBar" },
-        { symbol: "square.grid.3x3", title: "Fill the grid", body: "Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.", id: "howTo-goal" },
-        { symbol: "hand.tap.fill", title: "Pick a square, then a number", body: "Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.", id: "howTo-place" },
-        { symbol: "pencil", title: "Use notes", body: "Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.", id: "howTo-notes" },
-        { symbol: "lightbulb.fill", title: "Need a hand?", body: "Hint fills in one square for you. A game that used a hint doesn't set a best time.", id: "howTo-hint" },
-        { symbol: "lock.fill", title: "Finished numbers lock", body: "When all nine of a number are in the right places, its squares lock and the number can't be used again.", id: "howTo-lock" },
-        { symbol: "arrow.uturn.backward", title: "Undo and new puzzles", body: "Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.", id: "howTo-undo" }
+        { symbol: "menubar.rectangle", title: QT_TRANSLATE_NOOP("Pondrel", "Lives in your system tray"), body: QT_TRANSLATE_NOOP("Pondrel", "Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow."), id: "howTo-menuBar" },
+        { symbol: "square.grid.3x3", title: QT_TRANSLATE_NOOP("Pondrel", "Fill the grid"), body: QT_TRANSLATE_NOOP("Pondrel", "Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once."), id: "howTo-goal" },
+        { symbol: "hand.tap.fill", title: QT_TRANSLATE_NOOP("Pondrel", "Pick a square, then a number"), body: QT_TRANSLATE_NOOP("Pondrel", "Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board."), id: "howTo-place" },
+        { symbol: "pencil", title: QT_TRANSLATE_NOOP("Pondrel", "Use notes"), body: QT_TRANSLATE_NOOP("Pondrel", "Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back."), id: "howTo-notes" },
+        { symbol: "lightbulb.fill", title: QT_TRANSLATE_NOOP("Pondrel", "Need a hand?"), body: QT_TRANSLATE_NOOP("Pondrel", "Hint fills in one square for you. A game that used a hint doesn't set a best time."), id: "howTo-hint" },
+        { symbol: "lock.fill", title: QT_TRANSLATE_NOOP("Pondrel", "Finished numbers lock"), body: QT_TRANSLATE_NOOP("Pondrel", "When all nine of a number are in the right places, its squares lock and the number can't be used again."), id: "howTo-lock" },
+        { symbol: "arrow.uturn.backward", title: QT_TRANSLATE_NOOP("Pondrel", "Undo and new puzzles"), body: QT_TRANSLATE_NOOP("Pondrel", "Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences."), id: "howTo-undo" }
     ]
 
     // Descriptions are lookup keys; the key texts are shown as they stand,
     // the Ctrl shortcuts as this desktop writes them.
     readonly property var keyboardCommands: [
-        { description: "Move between squares", key: "\u2190 \u2191 \u2193 \u2192" },
-        { description: "Enter a number", key: "1\u20139" },
-        { description: "Erase", key: "Delete" },
-        { description: "Turn Notes on or off", key: "N" },
-        { description: "Fill in all notes", key: "A" },
-        { description: "Give a hint", key: "H" },
-        { description: "Undo", key: undoShortcut.nativeText },
-        { description: "New puzzle", key: newPuzzleShortcut.nativeText },
-        { description: "Open Preferences", key: preferencesShortcut.nativeText }
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Move between squares"), key: "\u2190 \u2191 \u2193 \u2192" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Enter a number"), key: "1\u20139" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Erase"), key: "Delete" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Turn Notes on or off"), key: "N" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Fill in all notes"), key: "A" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Give a hint"), key: "H" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Undo"), key: undoShortcut.nativeText },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "New puzzle"), key: newPuzzleShortcut.nativeText },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Open Preferences"), key: preferencesShortcut.nativeText }
     ]
 
     readonly property BoardColors colors: BoardColors {}
@@ -169,7 +169,7 @@ Item {
             objectName: "keyboardSection"
             width: parent.width
             scale: root.scale
-            title: "KEYBOARD"
+            title: QT_TRANSLATE_NOOP("Pondrel", "KEYBOARD")
 
             Repeater {
                 model: root.keyboardCommands

@@ -5,10 +5,10 @@ import QtQuick
 // which are also their (untranslated) titles. Views pass screens around as
 // these texts.
 QtObject {
-    readonly property string preferences: "Preferences"
-    readonly property string statistics: "Statistics"
-    readonly property string howToPlay: "How to Play"
-    readonly property string about: "About"
+    readonly property string preferences: QT_TRANSLATE_NOOP("Pondrel", "Preferences")
+    readonly property string statistics: QT_TRANSLATE_NOOP("Pondrel", "Statistics")
+    readonly property string howToPlay: QT_TRANSLATE_NOOP("Pondrel", "How to Play")
+    readonly property string about: QT_TRANSLATE_NOOP("Pondrel", "About")
 
     // Every screen, in menu order.
     readonly property list<string> allCases: [preferences, statistics, howToPlay, about]

@@ -113,7 +113,7 @@ Column {
 
     SectionBlock {
         width: root.width
-        title: "APP"
+        title: QT_TRANSLATE_NOOP("Pondrel", "APP")
         scale: root.scale
 
         LabelledRow {
@@ -193,7 +193,7 @@ Column {
 
     SectionBlock {
         width: root.width
-        title: "GAMEPLAY"
+        title: QT_TRANSLATE_NOOP("Pondrel", "GAMEPLAY")
         scale: root.scale
 
         LabelledRow {

@@ -5,7 +5,7 @@ import Pondrel
 // above a rounded, lightly filled box holding the rows one below another.
 //
 //     SectionBlock {
-//         title: "GAMEPLAY"
+//         title: QT_TRANSLATE_NOOP("Pondrel", "GAMEPLAY")
 //         scale: contentScale
 //         SwitchRow { ... }
 //     }

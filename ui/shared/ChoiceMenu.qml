@@ -45,6 +45,9 @@ GlassPushButton {
     trailingSymbol: "chevron.up.chevron.down"
     trailingSymbolSize: 9 * root.scale
     Accessible.role: Accessible.ComboBox
+    // The name says what is chosen ("Game Size"); the current choice is
+    // read out after it, as it is shown on the face.
+    Accessible.description: text
     onClicked: popup.opened ? popup.close() : popup.open()
 
     T.Popup {
@@ -56,7 +59,20 @@ GlassPushButton {
         // Keep the list inside the panel.
         margins: 4
         focus: true
-        implicitWidth: Math.max(root.width, entries.implicitWidth + leftPadding + rightPadding)
+        // As wide as the widest title needs: the entries stretch to the
+        // list's width, so the column's own implicit width cannot tell.
+        readonly property real widestEntry: {
+            let widest = 0;
+            for (let i = 0; i < entries.children.length; ++i) {
+                const entry = entries.children[i];
+                if (entry.objectName === "choiceMenuEntry") {
+                    widest = Math.max(widest, entry.implicitWidth);
+                }
+            }
+            return widest;
+        }
+
+        implicitWidth: Math.max(root.width, widestEntry + leftPadding + rightPadding)
         implicitHeight: entries.implicitHeight + topPadding + bottomPadding
 
         background: GlassCard {

@@ -13,6 +13,13 @@ namespace pondrel {
 //     Localized.text("Version %@", [Qt.application.version])
 //     Localized.plural("%lld left", remaining)
 //
+// A key written down away from its lookup (a table of topics, a screen's
+// raw value handed around and looked up later) is marked where it is
+// written with Qt's identity marker in the table's one context, so every
+// key the interface uses can be found in the sources:
+//
+//     readonly property string title: QT_TRANSLATE_NOOP("Pondrel", "Fill the grid")
+//
 // JavaScript numbers arrive as int or double; the formatter accepts either
 // for every numeric conversion.
 class Localized : public QObject

@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Grille résolue</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Temps : %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Notes (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Remplir toutes les notes (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Effacer (Suppr)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Indice (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Nouvelle grille (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Annuler (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Préférences, statistiques, règles du jeu, à propos et quitter</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Temps de jeu %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Abandonner cette partie ?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Commencer une nouvelle grille maintenant remettra à zéro votre série de victoires.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Quitter Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Grille de sudoku</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>%lld restant</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>%lld restants</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Ligne %lld, colonne %lld, %lld, donné</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Ligne %lld, colonne %lld, %lld, erroné</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Ligne %lld, colonne %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Ligne %lld, colonne %lld, vide, notes %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Ligne %lld, colonne %lld, vide</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Bienvenue dans Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku se trouve dans votre zone de notification. Cliquez sur son icône dans le panneau pour jouer. Elle ressemble à ceci :</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>L’icône du jeu, mise en évidence dans le panneau</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Vous ne la voyez pas ? Votre panneau cache parfois des icônes derrière une flèche.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Besoin des règles ? Ouvrez le menu du jeu et choisissez « Règles du jeu ».</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Meilleur temps : %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Parties perdues</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Taux de victoire</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Série en cours</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Réinitialiser toutes les statistiques</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Réinitialiser toutes les statistiques ?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Vos parties, victoires, séries et meilleurs temps seront effacés. Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Changer la difficulté lance une nouvelle grille et remet à zéro votre série de victoires.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Icône de notification</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Taille de la grille</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Désactivé dans les réglages de démarrage automatique de votre bureau.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Signaler les erreurs</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Affiche un chiffre en rouge dès qu’il enfreint les règles ou n’a pas sa place dans cette case.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Surligner les chiffres identiques</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Colore chaque case qui contient le même chiffre que la case sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Effacer les notes automatiquement</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Placer un chiffre le retire des notes de sa ligne, de sa colonne et de son bloc.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APPLICATION</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>JEU</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>CLAVIER</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Dans votre zone de notification</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Cliquez sur l’icône en forme de grille dans votre panneau pour ouvrir le jeu. Cliquez ailleurs pour le masquer ; le chronomètre se met en pause. Vous ne la voyez pas ? Votre panneau cache parfois des icônes derrière une flèche.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Remplissez la grille</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Chaque ligne, chaque colonne et chaque bloc de 3×3 doit contenir une seule fois chacun des chiffres de 1 à 9.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Une case, puis un chiffre</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Cliquez sur une case vide, puis sur un chiffre du pavé ou de votre clavier. Ou choisissez d’abord un chiffre pour le faire ressortir partout sur la grille.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Prenez des notes</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Activez Notes pour inscrire en petit les chiffres possibles dans une case. Auto remplit toutes les notes pour vous, et Annuler revient en arrière.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Besoin d’un coup de main ?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>Indice remplit une case pour vous. Une partie jouée avec un indice ne compte pas pour le meilleur temps.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Les chiffres terminés se verrouillent</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Quand les neuf exemplaires d’un chiffre sont bien placés, leurs cases se verrouillent et ce chiffre n’est plus disponible.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Annuler et nouvelles grilles</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>Annuler revient sur votre dernier coup. Choisissez Facile, Moyen, Difficile ou Expert dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Passer d’une case à l’autre</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Saisir un chiffre</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Activer ou désactiver les notes</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Remplir toutes les notes</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Obtenir un indice</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Ouvrir les préférences</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Par l’équipe Pondrel</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Un jeu de sudoku tout simple pour votre zone de notification.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Visiter %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 L’équipe Pondrel. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Grille à coin</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Chiffre encadré</translation>
+    </message>
+</context>
+</TS>

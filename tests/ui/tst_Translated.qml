@@ -1,0 +1,128 @@
+import QtQuick
+import QtTest
+import Pondrel
+import Pondrel.Testing
+
+// The interface in the language the environment prefers, as the application
+// finds it (QLocale::uiLanguages() from LANGUAGE, LC_ALL or LANG). Each ctest
+// runs one function below with its own environment (tests/ui/CMakeLists.txt):
+// the texts, the plural forms and the numbers of the Statistics screen
+// follow the display language, and a language without a table shows English.
+Item {
+    id: stage
+
+    width: 400
+    height: 700
+
+    Component {
+        id: screenComponent
+
+        StatisticsScreen {
+            width: 347
+        }
+    }
+
+    TestCase {
+        name: "Translated"
+        when: windowShown
+
+        property SudokuGame game: null
+        property StatisticsScreen screen: null
+
+        function collect(item: Item, found: var) {
+            if (item.objectName.startsWith("stat-")) {
+                found.push(item);
+            }
+            for (let i = 0; i < item.children.length; ++i) {
+                collect(item.children[i], found);
+            }
+        }
+
+        function row(id: string): Item {
+            const found = [];
+            collect(screen, found);
+            return found.find(item => item.objectName === id);
+        }
+
+        function winWithHints() {
+            for (let i = 0; i < 81 && !game.hasWon; ++i) {
+                game.giveHint();
+            }
+            verify(game.hasWon);
+        }
+
+        // Three games, two of them won: a win rate of 66.666…%.
+        function showTwoWinsInThreeGames() {
+            game = TestGames.makeGame(10);
+            screen = createTemporaryObject(screenComponent, stage, { game: game });
+            verify(screen);
+            winWithHints();
+            game.startNewGame();
+            game.giveHint();
+            game.startNewGame();
+            winWithHints();
+            compare(row("stat-gamesPlayed").value, "3");
+        }
+
+        function cleanup() {
+            screen?.destroy();
+            screen = null;
+            if (game) {
+                TestGames.discard(game);
+            }
+            game = null;
+        }
+
+        // LANG=de_DE.UTF-8, no LANGUAGE.
+        function test_germanFollowsLang() {
+            compare(Localized.language, "de");
+            compare(Localized.text("Notes"), "Notizen");
+            compare(Localized.text(ModalScreen.howToPlay), "Spielanleitung");
+            compare(Localized.plural("%lld left", 1), "Noch 1 übrig");
+            compare(Localized.plural("%lld left", 3), "Noch 3 übrig");
+            showTwoWinsInThreeGames();
+            compare(row("stat-winRate").title, "Gewinnquote");
+            compare(row("stat-winRate").value, "66,7\u00a0%");
+            compare(row("stat-bestTime-Easy").title, "Bestzeit: Leicht");
+        }
+
+        // LANGUAGE=fr with LC_ALL=C.UTF-8: LANGUAGE decides.
+        function test_frenchFollowsLanguageBeforeLcAll() {
+            compare(Localized.language, "fr");
+            compare(Localized.text("Hint"), "Indice");
+            compare(Localized.text("Time: %@", ["1:05"]), "Temps\u00a0: 1:05");
+            // French counts 0 as singular.
+            compare(Localized.plural("%lld left", 0), "0 restant");
+            compare(Localized.plural("%lld left", 1), "1 restant");
+            compare(Localized.plural("%lld left", 2), "2 restants");
+            showTwoWinsInThreeGames();
+            compare(row("stat-winRate").value, "66,7\u202f%");
+            compare(row("stat-bestTime-Expert").title, "Meilleur temps\u00a0: Expert");
+        }
+
+        // LC_ALL=pl_PL.UTF-8: every Polish plural form.
+        function test_polishFollowsLcAllWithEveryPluralForm() {
+            compare(Localized.language, "pl");
+            compare(Localized.text(AppInfo.description), "Proste sudoku do zasobnika systemowego.");
+            compare(Localized.plural("%lld left", 1), "Została 1");
+            compare(Localized.plural("%lld left", 3), "Zostały 3");
+            compare(Localized.plural("%lld left", 22), "Zostały 22");
+            compare(Localized.plural("%lld left", 5), "Zostało 5");
+            compare(Localized.plural("%lld left", 12), "Zostało 12");
+            compare(Localized.plural("%lld left", 0), "Zostało 0");
+            showTwoWinsInThreeGames();
+            compare(row("stat-winRate").value, "66,7%");
+        }
+
+        // A language without a table (Swedish), and English ahead of a
+        // shipped language: both show the English keys with English numbers.
+        function test_englishKeysWithoutAPreferredTable() {
+            compare(Localized.language, "en");
+            compare(Localized.text("Notes"), "Notes");
+            compare(Localized.plural("%lld left", 1), "1 left");
+            showTwoWinsInThreeGames();
+            compare(row("stat-winRate").value, "66.7%");
+            compare(row("stat-bestTime-Easy").title, "Best Time: Easy");
+        }
+    }
+}
