@@ -153,6 +153,23 @@ def seed_settings(config_home, values):
             file.write(f"{key}={value}\n")
 
 
+def setting(config_home, key):
+    """The raw text of one key of the settings file, or None."""
+    return read_ini_value(settings_path(config_home), key)
+
+
+def ini_byte_array(payload):
+    """A byte array value as QSettings writes it into its INI file: the
+    bytes (here UTF-8 text) in @ByteArray(...), quoted and escaped."""
+    text = "@ByteArray(" + payload + ")"
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def saved_game_value(record):
+    """The settings file's value of the saved game holding record."""
+    return ini_byte_array(json.dumps(record, separators=(",", ":")))
+
+
 def grid(text):
     """81 digits of a grid text as a list of ints."""
     return [int(ch) for ch in text if ch.isdigit()]

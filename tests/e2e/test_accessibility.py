@@ -22,130 +22,16 @@ the Python bindings are not installed. Leaves the accessible tree
 
 import os
 import re
-import shutil
-import subprocess
 import sys
 
+from accessibletree import (CELL_NAME, audit_names, find_application, import_pyatspi,
+                            is_selected, name_of, press, showing_frame, start_accessibility_bus,
+                            walk)
 from savedgame import HAS_SEEN_WELCOME_KEY, grid, seed_settings, wait_for_record
-from trayapp import Skip, check, check_app_healthy, main, open_panel, run_in_session, wait_for_icon
+from trayapp import check, check_app_healthy, main, open_panel, run_in_session, wait_for_icon
 from xsession import poll
 
-BUS_LAUNCHER_PATHS = ("/usr/libexec/at-spi-bus-launcher",
-                      "/usr/lib/at-spi2-core/at-spi-bus-launcher")
-APP_NAME = "pondrel-sudoku"
-CELL_NAME = re.compile(r"^Row (?P<row>[1-9]), column (?P<column>[1-9]), (?P<content>.+)$")
-MAX_DEPTH = 40
 SAVE_TIMEOUT = 5
-
-
-def bus_launcher():
-    for path in BUS_LAUNCHER_PATHS:
-        if os.access(path, os.X_OK):
-            return path
-    return None
-
-
-def start_accessibility_bus(session):
-    """Starts the accessibility bus on the session bus, as a desktop does at
-    login, and returns once the session bus hands out its address."""
-    launcher = bus_launcher()
-    if launcher is None or shutil.which("dbus-send") is None:
-        raise Skip("at-spi-bus-launcher or dbus-send is not installed (package at-spi2-core, dbus)")
-    session.launch("at-spi-bus-launcher", [launcher, "--launch-immediately"])
-
-    def address():
-        result = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-                                env=session.env, capture_output=True, text=True, timeout=10)
-        return "unix:" in result.stdout
-    if not poll(address, 10, interval=0.1):
-        raise Skip("at-spi-bus-launcher did not register org.a11y.Bus on the session bus")
-
-
-def import_pyatspi(session):
-    # The client finds the accessibility bus through the session bus and the
-    # display of this process's environment, so both point at the test's.
-    for variable in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
-        os.environ[variable] = session.env[variable]
-    os.environ.pop("NO_AT_BRIDGE", None)
-    try:
-        import pyatspi
-    except ImportError as error:
-        raise Skip(f"the AT-SPI Python bindings are missing ({error}; package python3-pyatspi)")
-    return pyatspi
-
-
-class Node:
-    """One accessible object, read once."""
-
-    def __init__(self, accessible, depth):
-        self.accessible = accessible
-        self.depth = depth
-        self.role = accessible.getRole()
-        self.role_name = accessible.getRoleName()
-        self.name = accessible.name or ""
-        try:
-            action = accessible.queryAction()
-            self.actions = [action.getName(i) for i in range(action.nActions)]
-        except NotImplementedError:
-            self.actions = []
-
-    def __repr__(self):
-        return f"{self.role_name} {self.name!r}"
-
-
-def walk(accessible, depth=0):
-    yield Node(accessible, depth)
-    if depth >= MAX_DEPTH:
-        return
-    for index in range(accessible.childCount):
-        child = accessible.getChildAtIndex(index)
-        if child is not None:
-            yield from walk(child, depth + 1)
-
-
-def find_application(pyatspi):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        application = desktop.getChildAtIndex(index)
-        if application is not None and application.name == APP_NAME:
-            return application
-    return None
-
-
-def showing_frame(pyatspi, application):
-    """The app's window on screen with the board in it, or None."""
-    for index in range(application.childCount):
-        window = application.getChildAtIndex(index)
-        if window is not None and window.getState().contains(pyatspi.STATE_SHOWING) \
-                and window.childCount > 0:
-            return window
-    return None
-
-
-def is_selected(pyatspi, accessible):
-    clear_cache(accessible)
-    return accessible.getState().contains(pyatspi.STATE_SELECTED)
-
-
-def name_of(accessible):
-    clear_cache(accessible)
-    return accessible.name or ""
-
-
-def clear_cache(accessible):
-    # libatspi may keep what it read before; the app's answer now is wanted.
-    clear = getattr(accessible, "clear_cache", None)
-    if clear is not None:
-        clear()
-
-
-def press(accessible):
-    action = accessible.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    index = names.index("Press") if "Press" in names else 0
-    check(action.nActions > 0 and action.doAction(index),
-          f"the AT-SPI action {names[index] if names else '(none)'} failed")
 
 
 def cell_index(node):
@@ -158,29 +44,6 @@ def cell_digit(node):
     match = CELL_NAME.match(node.name)
     content = match["content"] if match else ""
     return int(content[0]) if content[:1].isdigit() else 0
-
-
-def interactive_roles(pyatspi):
-    names = ("PUSH_BUTTON", "TOGGLE_BUTTON", "CHECK_BOX", "RADIO_BUTTON", "COMBO_BOX",
-             "MENU_ITEM", "CHECK_MENU_ITEM", "RADIO_MENU_ITEM", "SLIDER", "SPIN_BUTTON", "LINK",
-             "PAGE_TAB", "TABLE_CELL", "LIST_ITEM", "ENTRY", "SWITCH", "BUTTON")
-    return {getattr(pyatspi, "ROLE_" + name) for name in names if hasattr(pyatspi, "ROLE_" + name)}
-
-
-def audit_names(pyatspi, nodes):
-    interactive = interactive_roles(pyatspi)
-    no_role = {pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID}
-    problems = []
-    for node in nodes:
-        if node.role not in interactive and not node.actions:
-            continue
-        if node.role in no_role:
-            problems.append(f"a control without a role: {node!r} (actions {node.actions})")
-        if not node.name.strip():
-            problems.append(f"a control without a name: {node.role_name} (actions {node.actions})")
-        if node.role == pyatspi.ROLE_PUSH_BUTTON and not node.actions:
-            problems.append(f"a push button without an action: {node!r}")
-    check(not problems, "accessibility problems:\n  " + "\n  ".join(problems))
 
 
 def audit_cells(pyatspi, nodes):
@@ -249,7 +112,7 @@ def run(binary, artefacts):
                 dump.write(f"{'  ' * node.depth}{node.role_name} {node.name!r} {node.actions}\n")
         buttons = [node for node in nodes if node.role == pyatspi.ROLE_PUSH_BUTTON]
         print(f"{len(nodes)} accessible objects, {len(buttons)} push buttons")
-        audit_names(pyatspi, nodes)
+        audit_names(pyatspi, nodes, "the board")
         cells = audit_cells(pyatspi, nodes)
         check(not any(is_selected(pyatspi, node.accessible) for node in cells.values()),
               "a cell is selected in a fresh game")

@@ -26,7 +26,7 @@ from savedgame import (HAS_SEEN_WELCOME_KEY, grid, saved_game, seed_settings, se
                        wait_for_record)
 from trayapp import (check, check_app_healthy, hide_panel_by_clicking_elsewhere, main, open_panel,
                      run_in_session, wait_for_icon)
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 CENTRE_CELL = 40
 # Long enough that a clock left running would add more than the allowance
@@ -129,9 +129,14 @@ def run(binary, artefacts):
         print(f"keys {' '.join(keys)} {digit}: the digit landed in cell {target}")
 
         screenshot = os.path.join(artefacts, "panel-selected-cell.png")
-        session.screenshot(screenshot)
-        check(session.mean_brightness(screenshot, panel) > 0.05,
-              "the panel is mapped but nothing is drawn in it")
+
+        def drawn():
+            # Mapped and focused can come a frame before the first paint,
+            # more so in a slow (sanitizer) build: look again for a while.
+            session.screenshot(screenshot)
+            return session.mean_brightness(screenshot, panel) > 0.05
+
+        check(poll(drawn, 5, interval=0.2), "the panel is mapped but nothing is drawn in it")
 
         # Hiding the panel stops the clock, which saves the time reached.
         hide_panel_by_clicking_elsewhere(session, panel, *OUTSIDE_POINT)

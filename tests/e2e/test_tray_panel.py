@@ -50,9 +50,14 @@ def run(binary, artefacts):
         check(poll(lambda: session.focused_window() == panel.id, 3),
               "the open panel does not have the keyboard focus")
         screenshot = os.path.join(artefacts, "panel-open.png")
-        session.screenshot(screenshot)
-        check(session.mean_brightness(screenshot, panel) > 0.05,
-              "the panel is mapped but nothing is drawn in it")
+
+        def drawn():
+            # Mapped and focused can come a frame before the first paint,
+            # more so in a slow (sanitizer) build: look again for a while.
+            session.screenshot(screenshot)
+            return session.mean_brightness(screenshot, panel) > 0.05
+
+        check(poll(drawn, 5, interval=0.2), "the panel is mapped but nothing is drawn in it")
         check(session.is_viewable(panel.id), "the panel closed by itself")
 
         # A click elsewhere hides it.

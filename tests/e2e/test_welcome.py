@@ -14,17 +14,13 @@ import sys
 import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, read_ini_value, settings_path
-from trayapp import check, check_app_healthy, is_app_window, main, run_in_session, wait_for_icon
+from trayapp import (check, check_app_healthy, main, run_in_session, wait_for_icon,
+                     welcome_windows)
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 # How long a second start is watched for a welcome window after its tray
 # icon docked; the first start shows it well within this.
 QUIET_SECONDS = 2
-
-
-def welcome_windows(session):
-    return [w for w in session.windows()
-            if is_app_window(w) and w.name.startswith("Welcome") and session.is_viewable(w.id)]
 
 
 def run(binary, artefacts):

@@ -59,6 +59,37 @@ def open_panel(session, icon, what="the panel"):
     return panel
 
 
+def welcome_windows(session):
+    """The welcome windows on screen (there should be at most one), by the
+    English title."""
+    return [w for w in session.windows()
+            if is_app_window(w) and w.name.startswith("Welcome") and session.is_viewable(w.id)]
+
+
+def quit_app(session, app, what="the app"):
+    """Ctrl+Q, the Quit command's shortcut, in the open panel; waits for the
+    process to end and checks it ended cleanly."""
+    session.key("ctrl+q")
+    check(poll(lambda: app.poll() is not None, 5) is not None, f"Ctrl+Q did not end {what}")
+    check(app.returncode == 0, f"{what} ended with {app.returncode} after Ctrl+Q")
+
+
+class Steps:
+    """Numbered screenshots of a test's steps: <artefacts>/01-welcome.png,
+    02-..., kept for a person to look at."""
+
+    def __init__(self, session, artefacts):
+        self.session = session
+        self.artefacts = artefacts
+        self.count = 0
+
+    def shot(self, name):
+        self.count += 1
+        path = os.path.join(self.artefacts, f"{self.count:02d}-{name}.png")
+        self.session.screenshot(path)
+        return path
+
+
 def hide_panel_by_clicking_elsewhere(session, panel, x, y):
     session.click(x, y)
     check(poll(lambda: not session.is_viewable(panel.id), 5),
@@ -77,10 +108,11 @@ def qml_errors(log_path):
     return [line for line in lines if "qrc:/" in line and any(m in line for m in markers)]
 
 
-def check_app_healthy(app, artefacts):
-    """The app is still running and its log shows no QML errors."""
+def check_app_healthy(app, artefacts, log_name="pondrel-sudoku"):
+    """The app is still running and its log (the one it was launched with)
+    shows no QML errors."""
     check(app.poll() is None, "the application ended during the test")
-    errors = qml_errors(os.path.join(artefacts, "pondrel-sudoku.log"))
+    errors = qml_errors(os.path.join(artefacts, f"{log_name}.log"))
     check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
 
 

@@ -18,6 +18,9 @@ import time
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
+# Seconds the window manager and the tray may take to come up; generous,
+# since a loaded machine (a build beside the tests) slows them a lot.
+START_TIMEOUT = 20
 
 REQUIRED_TOOLS = ("Xvfb", "dbus-daemon", "openbox", "trayer", "xdotool", "xwininfo", "xprop",
                   "import", "convert")
@@ -96,13 +99,14 @@ class XSession:
         self.env = self._clean_environment()
         self._start_session_bus()
         self._spawn("openbox", ["openbox", "--sm-disable"])
-        if not poll(self._window_manager_running, 10):
+        if not poll(self._window_manager_running, START_TIMEOUT):
             raise RuntimeError("openbox did not come up")
         if not with_tray:
             return
         self._spawn("trayer", ["trayer", "--edge", "top", "--align", "right",
                                "--SetDockType", "true", "--height", "26"])
-        if not poll(lambda: self.find(lambda w: w.instance == "panel" and w.wm_class == "trayer"), 10):
+        if not poll(lambda: self.find(lambda w: w.instance == "panel" and w.wm_class == "trayer"),
+                    START_TIMEOUT):
             raise RuntimeError("trayer did not come up")
 
     def _start_display(self):
@@ -236,3 +240,23 @@ class XSession:
             return float(result.stdout.strip())
         except ValueError:
             return 0.0
+
+    @staticmethod
+    def crop(image_path, window, out_path):
+        """Saves the window's area of a screenshot as its own image."""
+        area = f"{window.width}x{window.height}+{window.x}+{window.y}"
+        subprocess.run(["convert", image_path, "-crop", area, "+repage", out_path],
+                       check=True, capture_output=True, timeout=20)
+        return out_path
+
+    @staticmethod
+    def difference(first_path, second_path):
+        """The mean difference (0 to 1) between two images of one size, or
+        1.0 when they cannot be compared."""
+        result = subprocess.run(["convert", first_path, second_path, "-compose", "difference",
+                                 "-composite", "-colorspace", "Gray", "-format", "%[fx:mean]",
+                                 "info:"], capture_output=True, text=True, timeout=20)
+        try:
+            return float(result.stdout.strip())
+        except ValueError:
+            return 1.0

@@ -88,8 +88,11 @@ FocusScope {
     }
 
     // The move the last entry queued is written first: the save runs on the
-    // next turn of the event loop, which quitting would skip.
+    // next turn of the event loop, which quitting would skip. Stopping the
+    // clock first puts the time played since the last move into that save;
+    // ticks alone save nothing.
     function quit() {
+        game.setPlayActive(false);
         game.saveNow();
         terminate();
     }
@@ -190,12 +193,15 @@ FocusScope {
     }
 
     // Hidden but kept while a screen covers the board, so the board keeps
-    // its size and comes back as it was.
+    // its size and comes back as it was. Invisible too, not only
+    // transparent: a screen reader would otherwise still list the board's
+    // controls as on screen under the screen.
     BoardColumn {
         id: column
 
         anchors.fill: parent
         opacity: root.game.isShowingScreen ? 0 : 1
+        visible: !root.game.isShowingScreen
         enabled: !root.game.isShowingScreen
         game: root.game
         colors: root.colors
@@ -218,7 +224,10 @@ FocusScope {
         onTabPressed: root.tabPressed()
     }
 
+    // Part of the board: a screen over the board hides it too, or the card
+    // would show through the screen and be read out with it.
     SolvedOverlay {
+        visible: root.game.hasWon && !root.game.isShowingScreen
         x: 187.5 * root.boardScale - width / 2
         y: 230 * root.boardScale - height / 2
         width: implicitWidth

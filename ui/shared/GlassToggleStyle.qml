@@ -31,6 +31,11 @@ GlassPushButton {
                                                   : systemPalette.buttonText
 
     prominent: isOn
+    // Screen readers learn the state from the button's own `checked`: Qt
+    // resets the Accessible.checked of a Controls button to it whenever the
+    // accessibility bridge comes up. Not checkable, so a click leaves it
+    // to `isOn`.
+    checked: isOn
 
     contentItem: Item {
         id: label
