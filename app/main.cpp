@@ -1,6 +1,7 @@
 #include "localizedtext.h"
 #include "panelhost.h"
 #include "puzzlesupply.h"
+#include "settingsstore.h"
 #include "sudokugame.h"
 #include "trayitem.h"
 #include "welcomewindowcontroller.h"
@@ -57,7 +58,7 @@ int main(int argc, char *argv[])
 
     // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf. Named explicitly:
     // with no organisation name QSettings() would refuse to store anything.
-    QSettings preferences(QSettings::NativeFormat,
+    QSettings preferences(pondrel::storeFormat(),
                           QSettings::UserScope,
                           QString::fromLatin1(kApplicationName),
                           QString::fromLatin1(kApplicationName));
