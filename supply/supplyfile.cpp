@@ -302,7 +302,11 @@ bool writeSupplyFile(const SavedState &state, const QString &path)
         return false;
     }
     const auto size = static_cast<qint64>(bytes->size());
-    if (file.write(bytes->data(), size) != size) {
+    // A short file sits in the device's buffer until commit() flushes it,
+    // and Qt 6.4's commit() renames the temporary file even when that flush
+    // fails (QTBUG-75077): on a full disk an empty file would replace the
+    // good one. Flushing here catches the failure while it can still cancel.
+    if (file.write(bytes->data(), size) != size || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -1,11 +1,15 @@
 #include "supplyfile.h"
 #include "supplytestsupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <limits>
+
+#include <sys/resource.h>
 
 using namespace pondrel;
 using namespace pondrel::test;
@@ -87,6 +91,33 @@ TEST(SupplyFileFormat, writesCompactlyAndKeepsEveryValueExact)
 
     EXPECT_FALSE(readSupplyFile(dir.path()).has_value());
     EXPECT_FALSE(readSupplyFile(dir.filePath(QStringLiteral("missing"))).has_value());
+}
+
+TEST(SupplyFileFormat, aWriteThatFailsOnlyWhenFlushedKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(kSupplyFileName));
+    ASSERT_TRUE(writeSupplyFile({.played = {1, 2, 3}}, path));
+    const QByteArray before = readBytes(path);
+    // A file-size limit of zero makes every write fail as a full disk would,
+    // for any user. A small state stays in the write buffer until the
+    // commit, the case where a failure was once renamed over the old file.
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit none = previous;
+    none.rlim_cur = 0;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
+    const bool small = writeSupplyFile({.played = {4}}, path);
+    SavedState large;
+    large.played.assign(4000, std::numeric_limits<std::uint64_t>::max());
+    const bool big = writeSupplyFile(large, path);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(small);
+    EXPECT_FALSE(big);
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(BuiltInList, acceptsOnlyALetterAndEightyOneCharacters)
