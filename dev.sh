@@ -4,7 +4,13 @@
 #
 #   ./dev.sh run           build and start the program (with no display: on a
 #                          virtual one, saving a screenshot of the open panel)
-#   ./dev.sh test          build and run every test suite
+#   ./dev.sh test [--quick] [ctest args]
+#                          build and run every test suite: the normal build,
+#                          then under AddressSanitizer + UBSan, the supply's
+#                          threads under ThreadSanitizer, and each fuzz
+#                          target for PONDREL_FUZZ_SECONDS (default 60).
+#                          --quick (or PONDREL_TEST_QUICK=1) runs only the
+#                          normal build's tests. ctest args go to every suite.
 #   ./dev.sh bench [args]  build optimised and print the benchmark tables (the
 #                          engine's, then the program's on a virtual display)
 #   ./dev.sh demo [args]   build and run the engine's demo
@@ -27,8 +33,11 @@ packages=(
 # with a tray, driven from outside.
 e2e_packages=(
     python3 xvfb xdotool x11-utils imagemagick trayer openbox
-    dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
 )
+# The install check: validators for the desktop entry and the AppStream
+# entry, and the Debian package tools cpack uses.
+install_check_packages=(desktop-file-utils appstream dpkg-dev)
 bench_packages=(qqwing)
 # libFuzzer and the sanitizer runtimes come with Debian's clang.
 fuzz_packages=(clang libclang-rt-14-dev)
@@ -59,6 +68,80 @@ build() {
     cmake --build --preset "$preset"
 }
 
+# The configure preset behind a build preset ("fuzz" builds in "asan").
+configure_and_build() {
+    local configure=$1 preset=$2
+    cmake --preset "$configure" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+# Options for every binary built by the "asan" preset, the fuzzers included;
+# ctest gets the same ones from the "asan" test preset. Leaks count as
+# findings; the suppressions cover libraries outside this project only.
+export_asan_options() {
+    export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1:allocator_may_return_null=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
+    export LSAN_OPTIONS
+}
+
+# Runs every fuzz target for $1 seconds, $2 at a time, and prints one line
+# per target to the file $3. Returns non-zero when any of them found
+# something (a crash, a sanitizer report, a leak or a hang).
+run_fuzzers() {
+    local seconds=$1 jobs=$2 summary_file=$3
+    local -a targets=() pids=()
+    local source target
+    for source in fuzz/fuzz_*.cpp; do
+        targets+=("$(basename "$source" .cpp)")
+    done
+    export_asan_options
+    mkdir -p build/asan/findings
+    local i=0 failed=0
+    : >"$summary_file"
+    while [ "$i" -lt "${#targets[@]}" ]; do
+        pids=()
+        local batch=("${targets[@]:i:jobs}")
+        for target in "${batch[@]}"; do
+            # Inputs found on the way go to the build folder, so the
+            # committed corpus stays the small hand-written one. A hang of
+            # ten seconds on one input counts as a finding too.
+            mkdir -p "build/asan/corpus/$target"
+            echo "== $target: ${seconds} s"
+            "./build/asan/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+                -print_final_stats=1 -artifact_prefix="build/asan/findings/$target-" \
+                "build/asan/corpus/$target" "fuzz/corpus/$target" \
+                >"build/asan/$target.log" 2>&1 &
+            pids+=($!)
+        done
+        local n
+        for n in "${!batch[@]}"; do
+            target=${batch[$n]}
+            local status=0
+            wait "${pids[$n]}" || status=$?
+            local log=build/asan/$target.log
+            local runs
+            runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+            local result
+            if [ "$status" -eq 0 ]; then
+                result=passed
+            else
+                failed=1
+                local artefact
+                artefact=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$log" | tail -n 1)
+                result="FAILED (exit $status): ${artefact:-see $log}"
+                tail -n 40 "$log"
+            fi
+            printf '%-28s %-8s %6s s   %s executions\n' "fuzz $target" "${result%% *}" "$seconds" "${runs:-?}" >>"$summary_file"
+            if [ "$status" -ne 0 ]; then
+                echo "   $result" >>"$summary_file"
+            fi
+        done
+        i=$((i + jobs))
+    done
+    return "$failed"
+}
+
 command=${1:-}
 shift || true
 case "$command" in
@@ -77,9 +160,73 @@ case "$command" in
         exec ./build/dev/tools/pondrel-engine-demo "$@"
         ;;
     test)
-        install_packages "${packages[@]}" "${e2e_packages[@]}"
-        build dev
-        ctest --preset dev "$@"
+        quick=${PONDREL_TEST_QUICK:-0}
+        if [ "${1:-}" = "--quick" ]; then
+            quick=1
+            shift
+        fi
+        fuzz_seconds=${PONDREL_FUZZ_SECONDS:-60}
+        if ! [[ "$fuzz_seconds" =~ ^[1-9][0-9]*$ ]]; then
+            echo "PONDREL_FUZZ_SECONDS must be a whole number of seconds" >&2
+            exit 2
+        fi
+        if [ "$quick" = 1 ]; then
+            install_packages "${packages[@]}" "${e2e_packages[@]}" "${install_check_packages[@]}"
+            build dev
+            exec ctest --preset dev "$@"
+        fi
+        install_packages "${packages[@]}" "${e2e_packages[@]}" "${install_check_packages[@]}" "${fuzz_packages[@]}"
+        # Every step runs even when an earlier one failed, so that one run
+        # shows every finding; the summary at the end says which failed.
+        summary=()
+        failed=0
+        step() {
+            local name=$1
+            shift
+            local start=$SECONDS status=0
+            echo "==== $name"
+            "$@" || status=$?
+            local took=$((SECONDS - start))
+            local result=passed
+            if [ "$status" -ne 0 ]; then
+                result="FAILED"
+                failed=1
+            fi
+            summary+=("$(printf '%-28s %-8s %6s s' "$name" "$result" "$took")")
+            return "$status"
+        }
+        # A filter given on the command line may match nothing in one of
+        # the suites (the end-to-end tests, say); that is no failure.
+        no_tests=()
+        if [ $# -gt 0 ]; then
+            no_tests=(--no-tests=ignore)
+        fi
+        if step "build dev" build dev; then
+            step "tests dev" ctest --preset dev "$@" || true
+        fi
+        # One clang build serves the AddressSanitizer + UBSan suite and the
+        # fuzz targets: everything is compiled with libFuzzer's coverage.
+        if step "build asan+ubsan+fuzz" build asan; then
+            # Two tests at a time, one per core ("asan"), except the
+            # end-to-end ones: they wait for windows with timeouts, so they
+            # run alone afterwards ("asan-e2e").
+            step "tests asan+ubsan" ctest --preset asan "${no_tests[@]}" "$@" || true
+            step "tests asan+ubsan (e2e)" ctest --preset asan-e2e "${no_tests[@]}" "$@" || true
+            fuzz_summary=build/asan/fuzz-summary.txt
+            # Two at a time: one per core.
+            step "fuzz (two at once)" run_fuzzers "$fuzz_seconds" 2 "$fuzz_summary" || true
+            while IFS= read -r line; do
+                summary+=("  $line")
+            done <"$fuzz_summary"
+        fi
+        if step "build tsan" build tsan; then
+            step "tests tsan (engine, supply)" ctest --preset tsan "${no_tests[@]}" "$@" || true
+        fi
+        echo
+        printf '%-28s %-8s %8s\n' "step" "result" "time"
+        printf '%s\n' "${summary[@]}"
+        printf '%-28s %-8s %6s s\n' "total" "$([ "$failed" -eq 0 ] && echo passed || echo FAILED)" "$SECONDS"
+        exit "$failed"
         ;;
     bench)
         install_packages "${packages[@]}" "${bench_packages[@]}" "${e2e_packages[@]}"
@@ -103,40 +250,14 @@ case "$command" in
             exit 2
         fi
         install_packages "${packages[@]}" "${fuzz_packages[@]}"
-        build fuzz
-        fuzz_failed=0
-        summary=()
-        for source in fuzz/fuzz_*.cpp; do
-            target=$(basename "$source" .cpp)
-            # Inputs found on the way go to the build folder, so the
-            # committed corpus stays the small hand-written one.
-            found_dir=build/fuzz/corpus/$target
-            findings_dir=build/fuzz/findings
-            mkdir -p "$found_dir" "$findings_dir"
-            log=build/fuzz/$target.log
-            echo "== $target: ${seconds} s"
-            status=0
-            # A hang of ten seconds on one input counts as a finding too.
-            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-                "./build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
-                -print_final_stats=1 -artifact_prefix="$findings_dir/$target-" \
-                "$found_dir" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
-            runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-            if [ "$status" -eq 0 ]; then
-                result="nothing found"
-            else
-                fuzz_failed=1
-                artefact=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$log" | tail -n 1)
-                result="FOUND (exit $status): ${artefact:-see $log}"
-                tail -n 40 "$log"
-            fi
-            summary+=("$(printf '%-24s %12s executions  %s' "$target" "${runs:-?}" "$result")")
-        done
-        printf '%s\n' "${summary[@]}"
-        exit "$fuzz_failed"
+        configure_and_build asan fuzz
+        status=0
+        run_fuzzers "$seconds" 2 build/asan/fuzz-summary.txt || status=$?
+        cat build/asan/fuzz-summary.txt
+        exit "$status"
         ;;
     *)
-        echo "usage: $0 run | test [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
+        echo "usage: $0 run | test [--quick] [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
         exit 2
         ;;
 esac

@@ -1,6 +1,7 @@
 #include "generationpool.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGlobalStatic>
 #include <QObject>
 #include <QThread>
@@ -13,6 +14,17 @@
 #include <cerrno>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
+
+#if defined(__SANITIZE_THREAD__)
+#define PONDREL_THREAD_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define PONDREL_THREAD_SANITIZER 1
+#endif
+#endif
+#ifdef PONDREL_THREAD_SANITIZER
+#include <sanitizer/tsan_interface.h>
 #endif
 
 namespace pondrel::detail {
@@ -43,6 +55,81 @@ void lowerCurrentThreadPriority()
     }
 #endif
 }
+
+// QThreadPool's queue and the event queue hand work from one thread to
+// another under QMutex, which Qt locks with atomics and futexes compiled
+// into its own library. ThreadSanitizer sees neither, so under it every
+// task's captures would look raced; these two calls tell it about the lock:
+// whatever a thread wrote before handOver() is visible to the thread that
+// calls takeOver() after it. Without ThreadSanitizer they compile to nothing.
+char handOverToken;
+
+void handOver()
+{
+#ifdef PONDREL_THREAD_SANITIZER
+    __tsan_release(&handOverToken);
+#endif
+}
+
+void takeOver()
+{
+#ifdef PONDREL_THREAD_SANITIZER
+    __tsan_acquire(&handOverToken);
+#endif
+}
+
+// A task as the pool runs it; deleted by the pool when it ends.
+class GenerationTask final : public QRunnable
+{
+public:
+    explicit GenerationTask(std::function<void()> task) : m_task(std::move(task)) {}
+
+    void run() override
+    {
+        takeOver();
+        lowerCurrentThreadPriority();
+        m_task();
+    }
+
+private:
+    std::function<void()> m_task;
+};
+
+// A function on its way to the owner's event loop. The event is built
+// whole before it is handed over, so the loop finds it complete.
+class DeliveryEvent final : public QEvent
+{
+public:
+    static QEvent::Type eventType()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
+    explicit DeliveryEvent(std::function<void()> function)
+        : QEvent(eventType()), m_function(std::move(function))
+    {}
+
+    void deliver() const { m_function(); }
+
+private:
+    std::function<void()> m_function;
+};
+
+// Lives on the owner's thread and calls the functions that arrive.
+class Relay final : public QObject
+{
+protected:
+    bool event(QEvent *event) override
+    {
+        takeOver(); // before the first look at an event another thread built
+        if (event->type() == DeliveryEvent::eventType()) {
+            static_cast<const DeliveryEvent *>(event)->deliver();
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
 
 class GenerationPool
 {
@@ -86,15 +173,18 @@ public:
             m_stopFlags.push_back(stop);
         }
         // The task keeps its flag alive until it ends.
-        m_pool.start([stop = std::move(stop), task = std::move(task)] {
-            lowerCurrentThreadPriority();
+        auto *runnable = new GenerationTask([stop = std::move(stop), task = std::move(task)] {
             task();
         });
+        handOver();
+        m_pool.start(runnable);
     }
 
     void post(std::function<void()> function)
     {
-        QMetaObject::invokeMethod(&m_relay, std::move(function), Qt::QueuedConnection);
+        auto *event = new DeliveryEvent(std::move(function));
+        handOver();
+        QCoreApplication::postEvent(&m_relay, event);
     }
 
 private:
@@ -102,7 +192,7 @@ private:
     std::vector<std::weak_ptr<std::atomic<bool>>> m_stopFlags;
     // Declared before the pool so that it is destroyed after the pool has
     // waited for the last task that might post to it.
-    QObject m_relay;
+    Relay m_relay;
     QThreadPool m_pool;
 };
 
