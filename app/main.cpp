@@ -62,6 +62,7 @@ int main(int argc, char *argv[])
                           QSettings::UserScope,
                           QString::fromLatin1(kApplicationName),
                           QString::fromLatin1(kApplicationName));
+    pondrel::removeAbandonedLock(preferences.fileName());
     pondrel::SudokuGame game(&preferences, nullptr, /*persistsGame=*/true);
 
     // Runs once the event loop turns, after the tray item below is live.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -121,6 +122,19 @@ bool writeStore(QIODevice &device, const QSettings::SettingsMap &map)
 }
 
 } // namespace
+
+bool removeAbandonedLock(const QString &storePath)
+{
+    const QFileInfo lock(storePath + QStringLiteral(".lock"));
+    if (!lock.isFile() || lock.isSymLink() || lock.size() != 0) {
+        return false;
+    }
+    const QDateTime modified = lock.lastModified();
+    if (!modified.isValid() || modified.msecsTo(QDateTime::currentDateTime()) < 1000) {
+        return false;
+    }
+    return QFile::remove(lock.filePath());
+}
 
 QSettings::Format storeFormat()
 {

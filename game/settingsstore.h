@@ -13,4 +13,12 @@ namespace pondrel {
 // an empty or cut-off file and reports success.
 QSettings::Format storeFormat();
 
+// Removes the store's lock file when a process killed while taking it left
+// it empty. QLockFile cannot tell whose an empty lock is, so it waits for it
+// to grow old (30 s): the first save after such a crash would freeze the
+// game that long. A lock is written within microseconds of its creation, so
+// one still empty after a second has no owner. Returns whether it removed
+// one. Call before the store is first written.
+bool removeAbandonedLock(const QString &storePath);
+
 } // namespace pondrel

@@ -13,6 +13,7 @@ import os
 import sys
 import time
 
+from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from trayapp import check, main, run_in_session, shown_panel, wait_for_icon
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
@@ -21,6 +22,9 @@ PANEL_GAP = 4  # kPanelGap of the shell
 
 def run(binary, artefacts):
     def body(session):
+        # A first start's welcome window would take the focus from the panel
+        # whenever it comes up after the click, and so close it.
+        seed_settings(session.env["XDG_CONFIG_HOME"], {HAS_SEEN_WELCOME_KEY: "true"})
         started = time.monotonic()
         app = session.launch("pondrel-sudoku", [binary])
 

@@ -1,6 +1,7 @@
 #include "settingsstore.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -61,6 +62,48 @@ TEST(SettingsStore, keepsTheNativeLocation)
                          QStringLiteral("pondrel-sudoku"));
     EXPECT_EQ(ours.fileName(), native.fileName());
     EXPECT_TRUE(ours.fileName().endsWith(QStringLiteral("/pondrel-sudoku/pondrel-sudoku.conf")));
+}
+
+} // namespace
+
+namespace {
+
+// A lock left empty by a process killed while taking it would stall the
+// first save for half a minute; a lock with an owner, or one being written
+// right now, must stay.
+TEST(SettingsStore, removesOnlyALockLeftEmptyByACrash)
+{
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString store = folder.filePath(QStringLiteral("pondrel-sudoku.conf"));
+    const QString lockPath = store + QStringLiteral(".lock");
+    const auto makeLock = [&](const QByteArray &content, qint64 ageSeconds) {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(content);
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                     QFileDevice::FileModificationTime));
+    };
+
+    EXPECT_FALSE(pondrel::removeAbandonedLock(store)); // no lock at all
+
+    makeLock(QByteArray("4242\npondrel-sudoku\nhost\n"), 60);
+    EXPECT_FALSE(pondrel::removeAbandonedLock(store));
+    EXPECT_TRUE(QFile::exists(lockPath));
+
+    makeLock(QByteArray(), 0);
+    EXPECT_FALSE(pondrel::removeAbandonedLock(store));
+    EXPECT_TRUE(QFile::exists(lockPath));
+
+    makeLock(QByteArray(), 60);
+    EXPECT_TRUE(pondrel::removeAbandonedLock(store));
+    EXPECT_FALSE(QFile::exists(lockPath));
+
+    // Then the store takes its lock at once and writes.
+    QSettings settings(store, pondrel::storeFormat());
+    settings.setValue(QStringLiteral("Pondrel_HasSeenWelcome"), true);
+    settings.sync();
+    EXPECT_EQ(settings.status(), QSettings::NoError);
 }
 
 } // namespace
