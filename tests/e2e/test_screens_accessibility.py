@@ -53,14 +53,14 @@ class Texts:
     def __init__(self, language):
         self.language = language
         self.table = {}
-        if language != "en":
-            root = ElementTree.parse(STRING_TABLE.format(language)).getroot()
-            for message in root.iter("message"):
-                source, translation = message.find("source"), message.find("translation")
-                if source is None or translation is None or not (translation.text or "").strip() \
-                        or translation.get("type") in ("unfinished", "obsolete", "vanished"):
-                    continue
-                self.table[source.text] = translation.text
+        # English too: its table adapts a few texts to Linux desktops.
+        root = ElementTree.parse(STRING_TABLE.format(language)).getroot()
+        for message in root.iter("message"):
+            source, translation = message.find("source"), message.find("translation")
+            if source is None or translation is None or not (translation.text or "").strip() \
+                    or translation.get("type") in ("unfinished", "obsolete", "vanished"):
+                continue
+            self.table[source.text] = translation.text
 
     def __call__(self, key):
         return self.table.get(key, key)

@@ -13,32 +13,46 @@ lookups (qsTr, tr and the like) would miss the table and are refused.
 A lookup whose key is not a literal must be listed in DYNAMIC_LOOKUPS with
 where its keys come from, so a new kind of computed key cannot slip past.
 
-For every table except English (whose keys are its texts, so it stays
-empty) the check fails when
-- a key the code uses has no entry, or a plural key lacks a category of the
-  table's language;
+For every table except English the check fails when
+- a key the code uses has no entry, or a plural key lacks a category that
+  the application's plural rules give for the table's language (asked of the
+  program named by --plural-forms), or has one they never give;
 - an entry is unfinished, obsolete or empty;
 - an entry's key is no longer used;
 - a translation's printf conversions, or its "⌘x" shortcut marks, differ
   from its key's.
 
-Usage: check_string_tables.py SOURCE_DIR TABLE.ts...
+The English table's keys are its texts, so it holds entries only where a
+key's text is adapted for this platform (for instance the tray's name); each
+must differ from its key and be a key the code uses.
+
+Usage: check_string_tables.py [--plural-forms PROGRAM] SOURCE_DIR TABLE.ts...
 """
 
 import pathlib
 import re
+import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
 CONTEXT = "Pondrel"
 
-# The plural categories each language's table must give for a plural key;
-# every other language uses the English rule.
-PLURAL_CATEGORIES = {
-    "pl": ("one", "few", "many", "other"),
-    "fr": ("one", "other"),
-}
+# The plural categories of a language when no program is given to ask: the
+# English rule. "other" is always required, as the lookup's last resort.
 DEFAULT_PLURAL_CATEGORIES = ("one", "other")
+
+
+def plural_categories(program, languages):
+    """{language: categories} as the application's rules give them."""
+    if program is None:
+        return {language: DEFAULT_PLURAL_CATEGORIES for language in languages}
+    output = subprocess.run([program, *languages], check=True, capture_output=True,
+                            text=True).stdout
+    found = {}
+    for line in output.splitlines():
+        language, _, categories = line.partition(": ")
+        found[language] = tuple(sorted(set(categories.split()) | {"other"}))
+    return found
 
 # Lookups whose key is computed, by file and argument, and where their keys
 # are marked instead.
@@ -258,7 +272,7 @@ def stray_percents(text):
     return CONVERSION.sub("", text.replace("%%", "")).count("%")
 
 
-def check_table(path, text_keys, plural_keys):
+def check_table(path, text_keys, plural_keys, categories_by_language):
     problems = []
     language = re.fullmatch(r"pondrel_(.+)\.ts", path.name)
     if not language:
@@ -286,12 +300,15 @@ def check_table(path, text_keys, plural_keys):
             problems.append(f"{path.name}: {source!r} has an empty translation")
 
     if language == "en":
-        # The keys are the English texts: an entry could only disagree.
-        for source in entries:
-            problems.append(f"{path.name}: {source!r}: the English table holds no entries")
+        # The keys are the English texts: an entry may only adapt one.
+        for source, text in sorted(entries.items()):
+            if source not in text_keys:
+                problems.append(f"{path.name}: {source!r} is not a key the code uses")
+            elif text == source:
+                problems.append(f"{path.name}: {source!r} repeats its key; leave it out")
         return problems
 
-    categories = PLURAL_CATEGORIES.get(language, DEFAULT_PLURAL_CATEGORIES)
+    categories = categories_by_language.get(language, DEFAULT_PLURAL_CATEGORIES)
     expected = {key: key for key in text_keys}
     for key in plural_keys:
         for category in categories:
@@ -321,11 +338,16 @@ def check_table(path, text_keys, plural_keys):
 
 
 def main(arguments):
+    program = None
+    if arguments[:1] == ["--plural-forms"] and len(arguments) > 1:
+        program, arguments = arguments[1], arguments[2:]
     if len(arguments) < 2:
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
         return 2
     source_dir = pathlib.Path(arguments[0]).resolve()
     tables = [pathlib.Path(table).resolve() for table in arguments[1:]]
+    languages = [table.stem.removeprefix("pondrel_") for table in tables]
+    categories_by_language = plural_categories(program, languages)
     text_keys, plural_keys, problems = collect_keys(source_dir)
     if not text_keys:
         problems.append("no lookups found: is the source folder right?")
@@ -334,7 +356,7 @@ def main(arguments):
     for unlisted in sorted(set(folder.glob("pondrel_*.ts")) - set(tables)):
         problems.append(f"{unlisted.name} is not among the tables the build compiles")
     for table in tables:
-        problems.extend(check_table(table, text_keys, plural_keys))
+        problems.extend(check_table(table, text_keys, plural_keys, categories_by_language))
 
     for problem in problems:
         print(problem)

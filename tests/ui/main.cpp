@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 // The lookups need an application to hold the string table. The user's
-// languages are pinned to Swedish, a language without a table, so the
+// languages are pinned to Welsh, a language without a table, so the
 // display language is the English fallback on every machine.
 int main(int argc, char **argv)
 {
-    qputenv("LANGUAGE", "sv_SE");
-    qputenv("LC_ALL", "sv_SE.UTF-8");
+    qputenv("LANGUAGE", "cy_GB");
+    qputenv("LC_ALL", "cy_GB.UTF-8");
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -89,6 +89,29 @@ INSTANTIATE_TEST_SUITE_P(EveryOtherLanguage,
                                          PluralCase{"pl-PL", 2, "other"},
                                          PluralCase{"PL", 2, "other"}));
 
+// The other shipped languages follow CLDR through ICU; a language we do not
+// ship keeps the English rule even where CLDR has another.
+INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
+                         PluralCategory,
+                         testing::Values(PluralCase{"ru", 1, "one"},
+                                         PluralCase{"ru", 21, "one"},
+                                         PluralCase{"ru", 3, "few"},
+                                         PluralCase{"ru", 0, "many"},
+                                         PluralCase{"ru", 11, "many"},
+                                         PluralCase{"cs", 4, "few"},
+                                         PluralCase{"cs", 5, "other"},
+                                         PluralCase{"ro", 0, "few"},
+                                         PluralCase{"ro", 20, "other"},
+                                         PluralCase{"es", 1000000, "many"},
+                                         // Portugal's Portuguese: zero is plural,
+                                         // Brazil's: zero is singular.
+                                         PluralCase{"pt", 0, "other"},
+                                         PluralCase{"pt_BR", 0, "one"},
+                                         PluralCase{"ja", 1, "other"},
+                                         PluralCase{"uk", kLargest, "many"}, // ends in 07
+                                         PluralCase{"uk", kLargest - 6, "one"},
+                                         PluralCase{"cy", 2, "other"}));
+
 QString
 format(const char *text, const QVariantList &arguments, const QLocale &locale = QLocale::c())
 {
@@ -205,6 +228,25 @@ TEST(DisplayLanguage, regionalTableBeforeTheLanguagesTable)
     EXPECT_EQ(chooseDisplayLanguage({QStringLiteral("pt-PT")}, shipped), QStringLiteral("pt"));
     EXPECT_EQ(chooseDisplayLanguage({QStringLiteral("zh-Hant-TW")}, {QStringLiteral("zh")}),
               QStringLiteral("zh"));
+}
+
+TEST(DisplayLanguage, closeTablesForScriptsAndRegions)
+{
+    const QStringList shipped{QStringLiteral("es"),
+                              QStringLiteral("nb"),
+                              QStringLiteral("zh_CN"),
+                              QStringLiteral("zh_TW")};
+    const auto chosen = [&shipped](const char *preferred) {
+        return chooseDisplayLanguage({QString::fromLatin1(preferred)}, shipped);
+    };
+    EXPECT_EQ(chosen("es-MX"), QStringLiteral("es"));
+    EXPECT_EQ(chosen("nb-NO"), QStringLiteral("nb"));
+    EXPECT_EQ(chosen("no"), QStringLiteral("nb"));
+    EXPECT_EQ(chosen("zh-HK"), QStringLiteral("zh_TW"));
+    EXPECT_EQ(chosen("zh-Hant-HK"), QStringLiteral("zh_TW"));
+    EXPECT_EQ(chosen("zh-Hans-SG"), QStringLiteral("zh_CN"));
+    EXPECT_EQ(chosen("zh"), QStringLiteral("zh_CN"));
+    EXPECT_EQ(chosen("zh-TW"), QStringLiteral("zh_TW"));
 }
 
 TEST(DisplayLanguage, englishWithoutAMatch)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "localizedformat.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -24,27 +26,17 @@ inline constexpr char kFallbackLanguage[] = "en";
 
 // The plural category of `count` in `language`: "one", "few", "many" or
 // "other". The language is compared as a whole identifier ("fr" but not
-// "fr-CA"): Polish and French have their own rules, every other language
-// uses the English one.
+// "fr-CA"): Polish and French have their own written rules, the other
+// languages whose tables ship follow ICU's (CLDR's) rules, and any other
+// language uses the English one.
 QString pluralCategory(qint64 count, const QString &language);
-
-// printf-style formatting with `locale`'s digits and decimal separator.
-// Understands %@ and %s (the argument as text, never localised, so a version
-// number 1.2 stays "1.2"), %d %i %u with any length modifier (%lld, %ld, %hd…),
-// %f %e %g (and capitals), %x %X, %%, flags "-+ 0#", a width, a precision and
-// positional arguments ("%2$@"). Numbers are never grouped, as with printf.
-//
-// Forgiving where printf is undefined: a number given as text is parsed, a
-// fractional number for an integer conversion is truncated, an argument that
-// is no number is inserted as text, and a conversion without an argument or
-// one that is not understood is left in the text as written.
-QString
-formatLocalized(const QString &format, const QVariantList &arguments, const QLocale &locale);
 
 // The display language: the first of `preferredLanguages` (most preferred
 // first, as QLocale::uiLanguages() gives them) for which a table is in
 // `availableLanguages`, else "en". "de-AT" takes a "de_AT" table before a
-// "de" table. The table's own identifier is returned.
+// "de" table; a Chinese script or region takes the table in its script
+// ("zh-HK" → "zh_TW") and "no"/"nn" take "nb". The table's own identifier
+// is returned.
 QString chooseDisplayLanguage(const QStringList &preferredLanguages,
                               const QStringList &availableLanguages);
 
