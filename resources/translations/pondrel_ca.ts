@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Taxa de victòries</translation>
+        <translation>Percentatge de victòries</translation>
     </message>
     <message>
         <source>Current Streak</source>

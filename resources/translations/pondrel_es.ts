@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Tasa de victorias</translation>
+        <translation>Porcentaje de victorias</translation>
     </message>
     <message>
         <source>Current Streak</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
-        <translation>Deshacer revierte tu último movimiento. Elige Fácil, Medio, Difícil o Experto en Preferencias.</translation>
+        <translation>Deshacer anula tu última jugada. Elige Fácil, Medio, Difícil o Experto en Preferencias.</translation>
     </message>
     <message>
         <source>Move between squares</source>

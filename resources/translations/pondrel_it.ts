@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Tasso di vittoria</translation>
+        <translation>Percentuale di vittorie</translation>
     </message>
     <message>
         <source>Current Streak</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
-        <translation>Verranno cancellati partite, vittorie, serie e tempi migliori. L'operazione non può essere annullata.</translation>
+        <translation>Partite, vittorie, serie e tempi migliori verranno cancellati. L'operazione non può essere annullata.</translation>
     </message>
     <message>
         <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>

@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Taxa de vitórias</translation>
+        <translation>Percentagem de vitórias</translation>
     </message>
     <message>
         <source>Current Streak</source>

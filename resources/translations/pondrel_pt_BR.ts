@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
-        <translation>Dica preenche uma casa para você. Uma partida em que você usou uma dica não registra melhor tempo.</translation>
+        <translation>Dica preenche uma casa para você. Uma partida em que você usou uma dica não conta para o melhor tempo.</translation>
     </message>
     <message>
         <source>Finished numbers lock</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
-        <translation>Desfazer volta sua última jogada. Escolha Fácil, Médio, Difícil ou Especialista nas Preferências.</translation>
+        <translation>Desfazer anula sua última jogada. Escolha Fácil, Médio, Difícil ou Especialista nas Preferências.</translation>
     </message>
     <message>
         <source>Move between squares</source>

@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Undo and new puzzles</source>
-        <translation>Anulare și sudoku nou</translation>
+        <translation>Anulare și sudoku-uri noi</translation>
     </message>
     <message>
         <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Move between squares</source>
-        <translation>Mută între căsuțe</translation>
+        <translation>Deplasează-te între căsuțe</translation>
     </message>
     <message>
         <source>Enter a number</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Open Preferences</source>
-        <translation>Deschide Preferințe</translation>
+        <translation>Deschide preferințele</translation>
     </message>
     <message>
         <source>Made by the Pondrel team</source>

@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Number Square</source>
-        <translation>Kareli sayı</translation>
+        <translation>Kare içinde sayı</translation>
     </message>
 </context>
 </TS>
