@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Hint</source>
-        <translation>Порада</translation>
+        <translation>Підказка</translation>
     </message>
     <message>
         <source>Hint (H)</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
-        <translation>«Порада» заповнює за вас одну клітинку. Гра з підказкою не враховується в найкращому часі.</translation>
+        <translation>«Підказка» заповнює за вас одну клітинку. Гра з підказкою не враховується в найкращому часі.</translation>
     </message>
     <message>
         <source>Finished numbers lock</source>
