@@ -185,15 +185,15 @@
     </message>
     <message>
         <source>Games Won</source>
-        <translation>Побед</translation>
+        <translation>Выиграно</translation>
     </message>
     <message>
         <source>Games Lost</source>
-        <translation>Поражений</translation>
+        <translation>Проиграно</translation>
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Доля побед</translation>
+        <translation>Процент побед</translation>
     </message>
     <message>
         <source>Current Streak</source>

@@ -185,15 +185,15 @@
     </message>
     <message>
         <source>Games Won</source>
-        <translation>Перемог</translation>
+        <translation>Виграно</translation>
     </message>
     <message>
         <source>Games Lost</source>
-        <translation>Поразок</translation>
+        <translation>Програно</translation>
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Частка перемог</translation>
+        <translation>Відсоток перемог</translation>
     </message>
     <message>
         <source>Current Streak</source>

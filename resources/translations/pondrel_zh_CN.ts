@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>Games Won</source>
-        <translation>胜局</translation>
+        <translation>获胜局数</translation>
     </message>
     <message>
         <source>Games Lost</source>
-        <translation>败局</translation>
+        <translation>失败局数</translation>
     </message>
     <message>
         <source>Win Rate</source>

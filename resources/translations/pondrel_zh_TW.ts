@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>Games Won</source>
-        <translation>勝局</translation>
+        <translation>獲勝局數</translation>
     </message>
     <message>
         <source>Games Lost</source>
-        <translation>敗局</translation>
+        <translation>失敗局數</translation>
     </message>
     <message>
         <source>Win Rate</source>
