@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Undo and new puzzles</source>
-        <translation>Скасування ходу й нові ігри</translation>
+        <translation>Повернення ходу й нові ігри</translation>
     </message>
     <message>
         <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
