@@ -1,0 +1,427 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Teka-teki Selesai</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Waktu: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Main Lagi</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Catatan</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Catatan (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatis</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Isi semua catatan (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Hapus (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Petunjuk</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Petunjuk (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Teka-teki Baru</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Teka-teki Baru (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Urungkan (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Preferensi, Statistik, Cara Bermain, Tentang &amp; Keluar</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Waktu bermain %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Tinggalkan permainan ini?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Memulai teka-teki baru sekarang akan mengatur ulang rentetan kemenangan Anda.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Keluar dari Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Papan sudoku</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>Sisa %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Baris %lld, kolom %lld, %lld, bawaan</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Baris %lld, kolom %lld, %lld, salah</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Baris %lld, kolom %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Baris %lld, kolom %lld, kosong, catatan %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Baris %lld, kolom %lld, kosong</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Selamat datang di Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku tinggal di baki sistem Anda. Klik ikonnya di panel untuk bermain. Bentuknya seperti ini:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>Ikon permainan, disorot di panel</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Tidak terlihat? Panel Anda mungkin menyembunyikan sebagian ikon baki di balik tanda panah.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Perlu aturannya? Buka menu permainan dan pilih Cara Bermain.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Mengerti</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Selamat Datang</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Versi %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f%%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Waktu Terbaik: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Dimainkan</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Menang</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Kalah</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Rasio Menang</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Rentetan Saat Ini</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Rentetan Terbaik</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Atur Ulang</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Atur ulang semua statistik</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Atur ulang semua statistik?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Ini menghapus permainan, kemenangan, rentetan, dan waktu terbaik Anda. Tindakan ini tidak dapat diurungkan.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Mengubah tingkat kesulitan akan memulai teka-teki baru dan mengatur ulang rentetan kemenangan Anda.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Ikon Baki</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Ukuran Papan</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Jalankan saat Masuk</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Dimatikan di pengaturan mulai otomatis desktop Anda.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Kesulitan</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Sorot Kesalahan</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Menampilkan angka dengan warna merah begitu angka itu melanggar aturan atau tidak cocok di kotak tersebut.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Sorot Angka yang Sama</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Mewarnai setiap kotak yang berisi angka yang sama dengan kotak terpilih.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Hapus Catatan Otomatis</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Angka yang diisi akan dihapus dari catatan di baris, kolom, dan bloknya.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferensi</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Cara Bermain</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APLIKASI</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>PERMAINAN</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>PAPAN KETIK</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Tinggal di baki sistem Anda</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Klik ikon kisi di panel Anda untuk membuka permainan. Klik di tempat lain untuk menyembunyikannya; pewaktu akan berhenti sejenak. Tidak terlihat? Panel Anda mungkin menyembunyikan sebagian ikon baki di balik tanda panah.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Isi kisi</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Setiap baris, setiap kolom, dan setiap blok 3×3 harus berisi angka 1 sampai 9 tepat satu kali.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Pilih kotak, lalu angka</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Ketuk kotak kosong, lalu angka di papan angka atau papan ketik Anda. Atau ketuk angka lebih dulu untuk menyorot semua angka itu di papan.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Gunakan catatan</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Aktifkan Catatan untuk menulis kecil angka-angka yang mungkin di sebuah kotak. Otomatis mengisi semua catatan untuk Anda, dan Urungkan membatalkannya.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Butuh bantuan?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>Petunjuk mengisi satu kotak untuk Anda. Permainan yang memakai petunjuk tidak mencatat waktu terbaik.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Angka yang selesai terkunci</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Saat kesembilan angka yang sama sudah berada di tempat yang benar, kotak-kotaknya terkunci dan angka itu tidak dapat dipakai lagi.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Urungkan dan teka-teki baru</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>Urungkan membatalkan langkah terakhir Anda. Pilih Mudah, Sedang, Sulit, atau Ahli di Preferensi.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Berpindah antarkotak</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Masukkan angka</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Nyalakan atau matikan Catatan</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Isi semua catatan</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Beri petunjuk</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Teka-teki baru</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Buka Preferensi</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Dibuat oleh tim Pondrel</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Permainan sudoku sederhana untuk baki sistem Anda.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Kunjungi %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Tim Pondrel. Hak cipta dilindungi undang-undang.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Mudah</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Sedang</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Sulit</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ahli</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standar</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Besar</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Titik</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Kisi Sudut</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Kotak Angka</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,427 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>パズル完成</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>タイム: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>もう一度遊ぶ</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>メモ (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>すべてのメモを記入 (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>消去</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>消去 (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>ヒント (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>新しいパズル</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>新しいパズル (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>元に戻す (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>設定、統計、遊び方、このアプリについて、終了</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>プレイ時間 %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>このゲームを中断しますか？</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>ここで新しいパズルを始めると、連勝記録がリセットされます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku を終了</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>数独の盤面</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>残り %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>%lld 行目、%lld 列目、%lld、初期配置</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>%lld 行目、%lld 列目、%lld、誤り</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>%lld 行目、%lld 列目、%lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>%lld 行目、%lld 列目、空き、メモ %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>%lld 行目、%lld 列目、空き</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku へようこそ</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku はシステムトレイに常駐します。パネルのアイコンをクリックすると遊べます。アイコンはこのような形です：</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>パネルで強調表示されたゲームのアイコン</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>見つかりませんか？ パネルによっては、一部のトレイアイコンが矢印の奥に隠れています。</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>ルールを知りたいときは、ゲームのメニューを開いて「遊び方」を選んでください。</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>わかりました</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>ようこそ</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>バージョン %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f%%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>ベストタイム: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>プレイ回数</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>勝利数</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>敗北数</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>勝率</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>現在の連勝</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>最長連勝</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>すべての統計をリセット</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>すべての統計をリセットしますか？</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>ゲーム数、勝利数、連勝記録、ベストタイムが消去されます。この操作は元に戻せません。</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>難易度を変えると新しいパズルが始まり、連勝記録がリセットされます。</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>トレイアイコン</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>盤面のサイズ</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>デスクトップの自動起動設定でオフになっています。</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>難易度</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>間違いを強調表示</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>ルールに反する数字や、そのマスに入らない数字をすぐに赤で表示します。</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>同じ数字を強調表示</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>選択中のマスと同じ数字が入ったマスをすべて色付けします。</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>メモを自動で消去</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>数字を置くと、同じ行・列・ブロックのメモからその数字が消えます。</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>遊び方</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>このアプリについて</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>アプリ</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>システムトレイに常駐</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>パネルのグリッドアイコンをクリックするとゲームが開きます。ほかの場所をクリックすると隠れ、タイマーが止まります。見つかりませんか？ パネルによっては、一部のトレイアイコンが矢印の奥に隠れています。</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>盤面を埋めよう</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>どの行、どの列、どの 3×3 ブロックにも、1 から 9 の数字が 1 つずつ入ります。</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>マスを選んでから数字を</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>空いているマスを選び、数字パッドかキーボードで数字を入力します。先に数字を選ぶと、盤面にあるその数字がすべて強調表示されます。</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>メモを使う</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>「メモ」をオンにすると、マスに入りそうな数字を小さく書き込めます。「自動」はすべてのメモを記入し、「元に戻す」で取り消せます。</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>お困りですか？</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>「ヒント」はマスを 1 つ埋めてくれます。ヒントを使ったゲームはベストタイムに記録されません。</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>完成した数字はロック</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>ある数字の 9 つすべてが正しい位置に入ると、そのマスはロックされ、その数字はもう使えなくなります。</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>元に戻す・新しいパズル</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>「元に戻す」で直前の一手を取り消せます。初級・中級・上級・超上級は設定で選べます。</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>マスを移動</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>数字を入力</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>メモのオン/オフ</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>すべてのメモを記入</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>ヒントを表示</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>新しいパズル</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>制作: Pondrel チーム</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>システムトレイで遊べるシンプルな数独ゲーム。</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>%@ にアクセス</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Pondrel チーム。無断転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>初級</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中級</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>上級</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>超上級</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>大きめ</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>ドット</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>角付きグリッド</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>数字の四角</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,427 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>퍼즐 완성</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>시간: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>다시 하기</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>메모 (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>모든 메모 채우기 (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>지우기 (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>힌트</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>힌트 (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>새 퍼즐</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>새 퍼즐 (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>실행 취소 (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>기본 설정, 통계, 게임 방법, 정보 및 끝내기</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>플레이 시간 %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>이 게임을 포기할까요?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>지금 새 퍼즐을 시작하면 연승 기록이 초기화됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku 끝내기</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>스도쿠 판</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>%lld개 남음</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>%lld행 %lld열, %lld, 주어진 숫자</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>%lld행 %lld열, %lld, 틀림</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>%lld행 %lld열, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>%lld행 %lld열, 비어 있음, 메모 %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>%lld행 %lld열, 비어 있음</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku에 오신 것을 환영합니다</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku는 시스템 트레이에 있습니다. 패널에서 아이콘을 클릭하면 게임을 할 수 있습니다. 아이콘은 이렇게 생겼습니다:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>패널에서 강조 표시된 게임 아이콘</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>보이지 않나요? 패널이 일부 트레이 아이콘을 화살표 뒤에 숨길 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>규칙이 궁금한가요? 게임 메뉴를 열고 게임 방법을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>환영합니다</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>버전 %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f%%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>최고 기록: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>플레이 횟수</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>승리</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>패배</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>승률</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>현재 연승</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>최고 연승</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>모든 통계 초기화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>모든 통계를 초기화할까요?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>게임 수, 승리, 연승 기록, 최고 기록이 모두 지워집니다. 이 작업은 되돌릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>난이도를 바꾸면 새 퍼즐이 시작되고 연승 기록이 초기화됩니다.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>트레이 아이콘</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>게임 크기</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>로그인 시 실행</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>데스크톱의 자동 시작 설정에서 꺼져 있습니다.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>난이도</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>실수 강조</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>숫자가 규칙에 어긋나거나 그 칸에 맞지 않으면 바로 빨간색으로 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>같은 숫자 강조</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>선택한 칸과 같은 숫자가 있는 모든 칸을 색칠합니다.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>메모 자동 지우기</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>숫자를 놓으면 같은 행, 열, 박스의 메모에서 그 숫자가 지워집니다.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>기본 설정</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>통계</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>게임 방법</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>앱</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>시스템 트레이에 있어요</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>패널에서 격자 아이콘을 클릭하면 게임이 열립니다. 다른 곳을 클릭하면 숨겨지고 타이머가 멈춥니다. 보이지 않나요? 패널이 일부 트레이 아이콘을 화살표 뒤에 숨길 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>판을 채우세요</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>모든 행, 모든 열, 모든 3×3 박스에 1부터 9까지의 숫자가 정확히 한 번씩 들어가야 합니다.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>칸을 고르고 숫자를</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>빈 칸을 누른 다음 숫자 패드나 키보드에서 숫자를 누르세요. 숫자를 먼저 누르면 판에 있는 그 숫자가 모두 강조됩니다.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>메모 사용하기</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>메모를 켜면 칸에 들어갈 수 있는 숫자를 작게 적을 수 있습니다. 자동은 모든 메모를 대신 채우고, 실행 취소로 되돌릴 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>도움이 필요하세요?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>힌트는 칸 하나를 대신 채워 줍니다. 힌트를 사용한 게임은 최고 기록에 남지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>완성된 숫자는 잠김</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>한 숫자의 아홉 개가 모두 제자리에 들어가면 그 칸들이 잠기고 그 숫자는 더 이상 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>실행 취소와 새 퍼즐</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>실행 취소는 마지막 수를 되돌립니다. 쉬움, 보통, 어려움, 전문가는 기본 설정에서 고르세요.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>칸 사이 이동</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>숫자 입력</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>메모 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>모든 메모 채우기</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>힌트 받기</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>새 퍼즐</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>기본 설정 열기</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Pondrel 팀 제작</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>시스템 트레이에서 즐기는 간단한 스도쿠 게임.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>%@ 방문하기</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Pondrel 팀. 모든 권리 보유.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>쉬움</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>어려움</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>전문가</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>크게</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>점</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>모서리 격자</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>숫자 사각형</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,435 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Sudoku resolvido</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Tempo: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Jogar de novo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Notas (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Preencher todas as notas (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Apagar (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Dica (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Novo sudoku</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Novo sudoku (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Desfazer (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Preferências, estatísticas, como jogar, sobre e sair</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Tempo de jogo %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Abandonar esta partida?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Se você começar um novo sudoku agora, sua sequência de vitórias será zerada.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Sair do Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Tabuleiro de sudoku</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>Falta %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|many</source>
+        <translation>Faltam %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>Faltam %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Linha %lld, coluna %lld, %lld, inicial</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Linha %lld, coluna %lld, %lld, errado</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Linha %lld, coluna %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Linha %lld, coluna %lld, vazia, notas %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Linha %lld, coluna %lld, vazia</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Bem-vindo ao Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>O Pondrel Sudoku fica na bandeja do sistema. Clique no ícone dele no painel para jogar. Ele tem esta aparência:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>O ícone do jogo, destacado no painel</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Não está vendo? Seu painel pode esconder alguns ícones da bandeja atrás de uma seta.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Precisa das regras? Abra o menu do jogo e escolha “Como jogar”.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendi</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bem-vindo</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Versão %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f%%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Melhor tempo: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Partidas jogadas</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Partidas ganhas</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Partidas perdidas</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Taxa de vitórias</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Sequência atual</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Melhor sequência</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Redefinir todas as estatísticas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Redefinir todas as estatísticas?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Isso apaga suas partidas, vitórias, sequências e melhores tempos. Não é possível desfazer.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Mudar a dificuldade inicia um novo sudoku e zera sua sequência de vitórias.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Ícone na bandeja</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Tamanho do tabuleiro</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Abrir ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Desativado nas configurações de inicialização automática do seu ambiente.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificuldade</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Destacar erros</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Mostra um número em vermelho assim que ele quebra as regras ou não pertence àquela casa.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Destacar números iguais</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Sombreia cada casa que contém o mesmo número da selecionada.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Limpar notas automaticamente</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Colocar um número o remove das notas da sua linha, coluna e bloco.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APLICATIVO</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>JOGO</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>TECLADO</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Fica na bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Clique no ícone de grade no painel para abrir o jogo. Clique em qualquer outro lugar para ocultá-lo; o cronômetro pausa. Não está vendo? Seu painel pode esconder alguns ícones da bandeja atrás de uma seta.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Preencha a grade</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Cada linha, cada coluna e cada bloco 3×3 deve conter os números de 1 a 9 exatamente uma vez.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Escolha uma casa e depois um número</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Clique em uma casa vazia e depois em um número dos botões ou do teclado. Ou escolha primeiro um número para destacá-lo em todo o tabuleiro.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Use as notas</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Ative Notas para anotar em tamanho pequeno os números possíveis de uma casa. Auto preenche todas as notas para você, e Desfazer volta atrás.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Precisa de uma ajuda?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>Dica preenche uma casa para você. Uma partida em que você usou uma dica não conta para o melhor tempo.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Números completos são bloqueados</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Quando os nove exemplares de um número estão nos lugares certos, as casas dele são bloqueadas e o número não pode mais ser usado.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Desfazer e novos sudokus</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>Desfazer anula sua última jogada. Escolha Fácil, Médio, Difícil ou Especialista nas Preferências.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Mover entre casas</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Inserir um número</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Ativar ou desativar as notas</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Preencher todas as notas</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Dar uma dica</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Novo sudoku</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Abrir as Preferências</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Feito pela equipe Pondrel</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Um jogo de sudoku simples para a bandeja do sistema.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Visitar %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 A equipe Pondrel. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Grade com canto</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Número em quadrado</translation>
+    </message>
+</context>
+</TS>

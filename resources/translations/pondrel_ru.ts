@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Головоломка решена</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Время: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Сыграть ещё</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Заметки (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Заполнить все заметки (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Стереть</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Стереть (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Совет</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Подсказка (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Новая игра (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Отменить (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Параметры, статистика, как играть, о программе и выход</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Время игры %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Бросить эту игру?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Если начать новую игру сейчас, серия побед будет сброшена.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Завершить Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Поле судоку</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>Осталась %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|few</source>
+        <translation>Осталось %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|many</source>
+        <translation>Осталось %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>Осталось %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Строка %lld, столбец %lld, %lld, исходная</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Строка %lld, столбец %lld, %lld, неверная</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Строка %lld, столбец %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Строка %lld, столбец %lld, пусто, заметки %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Строка %lld, столбец %lld, пусто</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Добро пожаловать в Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku живёт в системном лотке. Чтобы играть, нажмите на его значок на панели. Он выглядит так:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>Значок игры, выделенный на панели</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Не видите его? Панель может прятать часть значков лотка за стрелкой.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Нужны правила? Откройте меню игры и выберите «Как играть».</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Понятно</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Добро пожаловать</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Версия %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Лучшее время: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Сыграно игр</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Выиграно</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Проиграно</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Процент побед</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Текущая серия</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Лучшая серия</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Сбросить всю статистику</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Сбросить всю статистику?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Будут удалены ваши игры, победы, серии и лучшее время. Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Смена сложности начинает новую игру и сбрасывает серию побед.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Значок в системном лотке</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Размер поля</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Запускать при входе</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Отключено в настройках автозапуска вашей среды рабочего стола.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Сложность</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Выделять ошибки</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Показывает цифру красным, как только она нарушает правила или не подходит этой клетке.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Выделять такие же цифры</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Подсвечивает все клетки с той же цифрой, что и в выбранной.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Убирать заметки автоматически</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Поставленная цифра удаляется из заметок в её строке, столбце и блоке.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Как играть</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>ПРИЛОЖЕНИЕ</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>ИГРА</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>КЛАВИАТУРА</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Живёт в системном лотке</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Нажмите на значок с сеткой на панели, чтобы открыть игру. Щелчок в любом другом месте скрывает её, и таймер встаёт на паузу. Не видите значок? Панель может прятать часть значков лотка за стрелкой.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Заполните поле</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>В каждой строке, каждом столбце и каждом блоке 3×3 должны быть цифры от 1 до 9, каждая ровно один раз.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Клетка, потом цифра</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Выберите пустую клетку, затем цифру на панели цифр или на клавиатуре. Или сначала выберите цифру, чтобы подсветить её на всём поле.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Пользуйтесь заметками</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Включите «Заметки», чтобы мелко вписать в клетку возможные цифры. «Авто» заполнит все заметки за вас, а «Отменить» вернёт всё как было.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Нужна помощь?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>«Совет» заполняет за вас одну клетку. Игра, где была подсказка, не учитывается в лучшем времени.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Готовые цифры блокируются</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Когда все девять экземпляров цифры стоят на своих местах, их клетки блокируются, и цифру больше нельзя выбрать.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Отмена хода и новые игры</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>«Отменить» возвращает ваш последний ход. Уровень «Лёгкий», «Средний», «Сложный» или «Эксперт» выбирается в параметрах.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Переход между клетками</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Ввести цифру</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Включить или выключить заметки</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Заполнить все заметки</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Дать подсказку</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Открыть параметры</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Создано командой Pondrel</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Простое судоку для вашего системного лотка.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Перейти на %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Команда Pondrel. Все права защищены.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Лёгкий</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средний</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Сложный</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Крупный</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Точки</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Сетка с углом</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Цифра в квадрате</translation>
+    </message>
+</context>
+</TS>
