@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Play Again</source>
-        <translation>Új játék</translation>
+        <translation>Még egyet</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
-        <translation>Ez törli a játékaidat, győzelmeidet, sorozataidat és legjobb idődet. Nem vonható vissza.</translation>
+        <translation>Ez törli a játékaidat, győzelmeidet, sorozataidat és legjobb ideidet. Nem vonható vissza.</translation>
     </message>
     <message>
         <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Menu Bar Icon</source>
-        <translation>Értesítési ikon</translation>
+        <translation>Ikon az értesítési területen</translation>
     </message>
     <message>
         <source>Game Size</source>
