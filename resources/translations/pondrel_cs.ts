@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Notes</source>
-        <translation>Poznámky</translation>
+        <translation>Tužka</translation>
     </message>
     <message>
         <source>Notes (N)</source>
-        <translation>Poznámky (N)</translation>
+        <translation>Poznámky tužkou (N)</translation>
     </message>
     <message>
         <source>Auto</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
-        <translation>Zapněte „Poznámky“ a můžete do políčka psát drobná možná čísla. „Auto“ za vás vyplní všechny poznámky a „Zpět“ to zase vrátí.</translation>
+        <translation>Zapněte „Tužku“ a můžete do políčka psát drobná možná čísla. „Auto“ za vás vyplní všechny poznámky a „Zpět“ to zase vrátí.</translation>
     </message>
     <message>
         <source>Need a hand?</source>

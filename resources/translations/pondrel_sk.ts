@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Notes</source>
-        <translation>Poznámky</translation>
+        <translation>Ceruzka</translation>
     </message>
     <message>
         <source>Notes (N)</source>
-        <translation>Poznámky (N)</translation>
+        <translation>Poznámky ceruzkou (N)</translation>
     </message>
     <message>
         <source>Auto</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
-        <translation>Zapnite „Poznámky“ a môžete do políčka písať drobné možné čísla. „Auto“ za vás vyplní všetky poznámky a „Späť“ to zase vráti.</translation>
+        <translation>Zapnite „Ceruzku“ a môžete do políčka písať drobné možné čísla. „Auto“ za vás vyplní všetky poznámky a „Späť“ to zase vráti.</translation>
     </message>
     <message>
         <source>Need a hand?</source>
