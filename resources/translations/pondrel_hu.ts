@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
-        <translation>Minden sorban, minden oszlopban és minden 3×3-as blokkban pontosan egyszer kell szerepelnie az 1–9 számoknak.</translation>
+        <translation>Minden sorban, minden oszlopban és minden 3×3-as blokkban az 1–9 számok mindegyikének pontosan egyszer kell szerepelnie.</translation>
     </message>
     <message>
         <source>Pick a square, then a number</source>

@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Got it</source>
-        <translation>Skjønner</translation>
+        <translation>Forstått</translation>
     </message>
     <message>
         <source>Welcome</source>

@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
-        <translation>När alla nio av en siffra står på rätt plats låses deras rutor och siffran kan inte användas igen.</translation>
+        <translation>När en siffra står på rätt plats alla nio gånger låses dess rutor och siffran kan inte användas igen.</translation>
     </message>
     <message>
         <source>Undo and new puzzles</source>
