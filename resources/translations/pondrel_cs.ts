@@ -1,0 +1,435 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Úloha vyřešena</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Čas: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Hrát znovu</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Tužka</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Poznámky tužkou (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Vyplnit všechny poznámky (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Smazat (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Rada</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Rada (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Nová úloha</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Nová úloha (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Zpět (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Předvolby, Statistiky, Jak hrát, O aplikaci a Ukončit</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Herní čas %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Vzdát tuto hru?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Když teď začnete novou úlohu, vaše série výher se vynuluje.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Ukončit Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Mřížka sudoku</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>Zbývá %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|few</source>
+        <translation>Zbývají %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>Zbývá %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Řádek %lld, sloupec %lld, %lld, zadané</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Řádek %lld, sloupec %lld, %lld, chybné</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Řádek %lld, sloupec %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Řádek %lld, sloupec %lld, prázdné, poznámky %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Řádek %lld, sloupec %lld, prázdné</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Vítejte v Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku sídlí v oznamovací oblasti. Hrát začnete kliknutím na jeho ikonu v panelu. Vypadá takto:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>Ikona hry zvýrazněná v panelu</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Nevidíte ji? Panel může některé ikony oznamovací oblasti skrývat za šipkou.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Potřebujete pravidla? Otevřete nabídku hry a zvolte „Jak hrát“.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Rozumím</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Vítejte</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Verze %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Nejlepší čas: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Odehrané hry</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Vyhrané hry</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Prohrané hry</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Podíl výher</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Aktuální série</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Nejlepší série</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Vynulovat</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Vynulovat všechny statistiky</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Vynulovat všechny statistiky?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Tím se smažou vaše hry, výhry, série i nejlepší časy. Tuto akci nelze vrátit zpět.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Změna obtížnosti rozdá novou úlohu a vynuluje vaši sérii výher.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Ikona v oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Velikost mřížky</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Spustit po přihlášení</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Vypnuto v nastavení automatického spouštění vašeho prostředí.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Obtížnost</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Zvýraznit chyby</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Zobrazí číslo červeně, jakmile poruší pravidla nebo do daného políčka nepatří.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Zvýraznit stejná čísla</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Podbarví každé políčko se stejným číslem, jaké je ve vybraném políčku.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Automaticky mazat poznámky</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Vložené číslo zmizí z poznámek ve svém řádku, sloupci a bloku.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Předvolby</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiky</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Jak hrát</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APLIKACE</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>HRA</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>KLÁVESNICE</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Sídlí v oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Hru otevřete kliknutím na ikonu mřížky v panelu. Kliknutím kamkoli jinam ji skryjete; čas se přitom zastaví. Nevidíte ji? Panel může některé ikony oznamovací oblasti skrývat za šipkou.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Vyplňte mřížku</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Každý řádek, každý sloupec a každý blok 3×3 musí obsahovat čísla 1 až 9, každé právě jednou.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Vyberte políčko, pak číslo</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Klikněte na prázdné políčko a pak na číslo na číselníku nebo na klávesnici. Nebo nejprve zvolte číslo a to se zvýrazní všude na mřížce.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Používejte poznámky</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Zapněte „Tužku“ a můžete do políčka psát drobná možná čísla. „Auto“ za vás vyplní všechny poznámky a „Zpět“ to zase vrátí.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Potřebujete pomoc?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>„Rada“ za vás vyplní jedno políčko. Hra, ve které jste použili radu, se do nejlepšího času nepočítá.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Hotová čísla se zamknou</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Když je všech devět výskytů čísla na správných místech, jejich políčka se zamknou a číslo už nelze použít.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Zpět a nové úlohy</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>„Zpět“ vrátí váš poslední tah. Obtížnost Snadná, Střední, Těžká nebo Expertní zvolíte v Předvolbách.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Pohyb mezi políčky</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Zadat číslo</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Zapnout či vypnout poznámky</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Vyplnit všechny poznámky</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Poradit</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Nová úloha</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Otevřít předvolby</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Vytvořil tým Pondrel</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Jednoduchá hra sudoku pro oznamovací oblast.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Navštívit %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Tým Pondrel. Všechna práva vyhrazena.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Snadná</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Střední</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Těžká</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expertní</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardní</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Velká</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Tečky</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Mřížka s rohem</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Čtverec s číslem</translation>
+    </message>
+</context>
+</TS>

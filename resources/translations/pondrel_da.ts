@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Opgaven er løst</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Tid: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Spil igen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noter</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Noter (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Udfyld alle noter (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Slet (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Tip (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Ny opgave</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Ny opgave (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Fortryd</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Fortryd (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Indstillinger, Statistik, Sådan spiller du, Om og Afslut</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Spilletid %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Opgiv dette spil?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Hvis du starter en ny opgave nu, nulstilles din sejrsstime.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annullér</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Afslut Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Sudoku-spilleplade</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>%lld tilbage</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>%lld tilbage</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Række %lld, kolonne %lld, %lld, givet</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Række %lld, kolonne %lld, %lld, forkert</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Række %lld, kolonne %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Række %lld, kolonne %lld, tomt, noter %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Række %lld, kolonne %lld, tomt</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Velkommen til Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku bor i systembakken. Klik på dets ikon i panelet for at spille. Det ser sådan ud:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>Spillets ikon, fremhævet i panelet</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Kan du ikke se det? Panelet skjuler måske nogle ikoner i systembakken bag en pil.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Vil du kende reglerne? Åbn spillets menu, og vælg “Sådan spiller du”.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Forstået</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Velkommen</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Bedste tid: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Spillede spil</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Vundne spil</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Tabte spil</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Vinderprocent</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Nuværende stime</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Bedste stime</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nulstil</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Nulstil al statistik</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Nulstil al statistik?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Dette sletter dine spil, sejre, stimer og bedste tider. Det kan ikke fortrydes.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Når du skifter sværhedsgrad, begynder en ny opgave, og din sejrsstime nulstilles.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Ikon i systembakken</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Spillepladens størrelse</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Start ved login</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Slået fra i skrivebordets indstillinger for autostart.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Sværhedsgrad</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Fremhæv fejl</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Viser et tal med rødt, så snart det bryder reglerne eller ikke hører hjemme i feltet.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Fremhæv ens tal</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Farver hvert felt, der indeholder samme tal som det valgte.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Ryd noter automatisk</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Et placeret tal fjernes fra noterne i dets række, kolonne og boks.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Sådan spiller du</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>PROGRAM</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>SPIL</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>TASTATUR</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Bor i systembakken</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Klik på gitterikonet i panelet for at åbne spillet. Klik et andet sted for at skjule det; uret sættes på pause. Kan du ikke se det? Panelet skjuler måske nogle ikoner i systembakken bag en pil.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Udfyld spillepladen</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Hver række, hver kolonne og hver 3×3-boks skal indeholde tallene 1 til 9 præcis én gang.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Vælg et felt og derefter et tal</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Klik på et tomt felt og derefter på et tal på taltastaturet eller dit tastatur. Eller vælg først et tal for at fremhæve det overalt på spillepladen.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Brug noter</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Slå “Noter” til for at skrive mulige tal med småt i et felt. “Auto” udfylder alle noter for dig, og “Fortryd” tager det tilbage.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Brug for hjælp?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>“Tip” udfylder et felt for dig. Et spil, hvor du har brugt et tip, giver ingen bedste tid.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Færdige tal låses</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Når alle ni af et tal står på de rigtige pladser, låses deres felter, og tallet kan ikke bruges igen.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Fortryd og nye opgaver</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>“Fortryd” tager dit seneste træk tilbage. Vælg Let, Middel, Svær eller Ekspert under Indstillinger.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Flyt mellem felter</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Indtast et tal</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Slå noter til eller fra</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Udfyld alle noter</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Giv et tip</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Ny opgave</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Åbn Indstillinger</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Lavet af Pondrel-holdet</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Et enkelt sudokuspil til systembakken.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Besøg %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Pondrel-holdet. Alle rettigheder forbeholdes.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Let</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Middel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Svær</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Stor</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Prikker</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Gitter med hjørne</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Talfelt</translation>
+    </message>
+</context>
+</TS>

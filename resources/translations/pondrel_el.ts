@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Ο γρίφος λύθηκε</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Χρόνος: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Παίξτε ξανά</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Σημείωση</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Σημειώσεις (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Αυτόματα</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Συμπλήρωση όλων των σημειώσεων (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Σβήσιμο</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Σβήσιμο (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Υπόδειξη</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Υπόδειξη (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Νέος γρίφος</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Νέος γρίφος (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Αναίρεση</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Αναίρεση (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Μενού</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Προτιμήσεις, Στατιστικά, Πώς να παίξετε, Σχετικά και Έξοδος</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Χρόνος παιχνιδιού %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Εγκατάλειψη αυτού του παιχνιδιού;</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Αν ξεκινήσετε τώρα νέο γρίφο, το σερί νικών σας θα μηδενιστεί.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Έξοδος από το Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Πλέγμα σουντόκου</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>Απομένει %lld</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>Απομένουν %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Γραμμή %lld, στήλη %lld, %lld, δεδομένο</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Γραμμή %lld, στήλη %lld, %lld, λάθος</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Γραμμή %lld, στήλη %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Γραμμή %lld, στήλη %lld, κενό, σημειώσεις %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Γραμμή %lld, στήλη %lld, κενό</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Καλώς ήρθατε στο Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Το Pondrel Sudoku βρίσκεται στο πλαίσιο συστήματος. Για να παίξετε, κάντε κλικ στο εικονίδιό του στον πίνακα. Μοιάζει έτσι:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>Το εικονίδιο του παιχνιδιού, επισημασμένο στον πίνακα</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Δεν το βλέπετε; Ο πίνακας μπορεί να κρύβει μερικά εικονίδια του πλαισίου συστήματος πίσω από ένα βέλος.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Χρειάζεστε τους κανόνες; Ανοίξτε το μενού του παιχνιδιού και επιλέξτε «Πώς να παίξετε».</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Κατάλαβα</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Καλώς ήρθατε</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Έκδοση %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f%%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Καλύτερος χρόνος: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Σύνολο παιχνιδιών</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Νίκες</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Ήττες</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Ποσοστό νικών</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Τρέχον σερί</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Καλύτερο σερί</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Μηδενισμός</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Μηδενισμός όλων των στατιστικών</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Μηδενισμός όλων των στατιστικών;</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Θα διαγραφούν τα παιχνίδια, οι νίκες, τα σερί και οι καλύτεροι χρόνοι σας. Η ενέργεια δεν αναιρείται.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Η αλλαγή δυσκολίας μοιράζει νέο γρίφο και μηδενίζει το σερί νικών σας.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Εικονίδιο πλαισίου συστήματος</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Μέγεθος πλέγματος</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Εκκίνηση κατά τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Απενεργοποιημένο στις ρυθμίσεις αυτόματης εκκίνησης της επιφάνειας εργασίας σας.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Δυσκολία</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Επισήμανση λαθών</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Δείχνει έναν αριθμό με κόκκινο μόλις παραβιάζει τους κανόνες ή δεν ανήκει σε εκείνο το κελί.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Επισήμανση ίδιων αριθμών</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Χρωματίζει κάθε κελί που περιέχει τον ίδιο αριθμό με το επιλεγμένο.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Αυτόματη απαλοιφή σημειώσεων</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>Ένας αριθμός που τοποθετείται αφαιρείται από τις σημειώσεις της γραμμής, της στήλης και του κουτιού του.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Προτιμήσεις</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Στατιστικά</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Πώς να παίξετε</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Σχετικά</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>ΕΦΑΡΜΟΓΗ</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>ΠΑΙΧΝΙΔΙ</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>ΠΛΗΚΤΡΟΛΟΓΙΟ</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Στο πλαίσιο συστήματος</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Κάντε κλικ στο εικονίδιο πλέγματος στον πίνακα για να ανοίξετε το παιχνίδι. Κάντε κλικ οπουδήποτε αλλού για να το κρύψετε· ο χρόνος σταματά. Δεν το βλέπετε; Ο πίνακας μπορεί να κρύβει μερικά εικονίδια του πλαισίου συστήματος πίσω από ένα βέλος.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Συμπληρώστε το πλέγμα</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Κάθε γραμμή, κάθε στήλη και κάθε κουτί 3×3 πρέπει να περιέχει τους αριθμούς 1 έως 9 ακριβώς μία φορά.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Επιλέξτε κελί και μετά αριθμό</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Κάντε κλικ σε ένα κενό κελί και μετά σε έναν αριθμό στο αριθμητικό πληκτρολόγιο ή στο πληκτρολόγιό σας. Ή επιλέξτε πρώτα έναν αριθμό για να φωτιστεί παντού στο πλέγμα.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Χρησιμοποιήστε σημειώσεις</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Ενεργοποιήστε τη «Σημείωση» για να γράφετε μικρούς πιθανούς αριθμούς σε ένα κελί. Το «Αυτόματα» συμπληρώνει όλες τις σημειώσεις για εσάς και η «Αναίρεση» τις παίρνει πίσω.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Χρειάζεστε βοήθεια;</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>Η «Υπόδειξη» συμπληρώνει ένα κελί για εσάς. Ένα παιχνίδι με υπόδειξη δεν καταγράφει καλύτερο χρόνο.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Οι ολοκληρωμένοι αριθμοί κλειδώνουν</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Όταν και οι εννέα εμφανίσεις ενός αριθμού βρίσκονται στις σωστές θέσεις, τα κελιά τους κλειδώνουν και ο αριθμός δεν μπορεί να χρησιμοποιηθεί ξανά.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Αναίρεση και νέοι γρίφοι</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>Η «Αναίρεση» παίρνει πίσω την τελευταία σας κίνηση. Επιλέξτε Εύκολο, Μέτριο, Δύσκολο ή Για ειδικούς στις Προτιμήσεις.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Μετακίνηση μεταξύ κελιών</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Εισαγωγή αριθμού</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Ενεργοποίηση ή απενεργοποίηση σημειώσεων</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Συμπλήρωση όλων των σημειώσεων</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Εμφάνιση υπόδειξης</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Νέος γρίφος</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Άνοιγμα Προτιμήσεων</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Από την ομάδα Pondrel</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Ένα απλό παιχνίδι σουντόκου για το πλαίσιο συστήματος.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Επισκεφθείτε το %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Η ομάδα Pondrel. Με επιφύλαξη παντός δικαιώματος.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Εύκολο</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Μέτριο</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Δύσκολο</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Για ειδικούς</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Κανονικό</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Μεγάλο</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Τελείες</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Πλέγμα με γωνία</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Αριθμός σε τετράγωνο</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Feladvány megoldva</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Idő: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Még egyet</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Jegyzet</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Jegyzetek (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Összes jegyzet kitöltése (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Törlés (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Tipp (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Új feladvány</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Új feladvány (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Visszavonás</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Visszavonás (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Beállítások, Statisztika, A játék menete, Névjegy és Kilépés</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Játékidő: %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Feladod ezt a játékot?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Ha most új feladványt kezdesz, a győzelmi sorozatod nullázódik.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Kilépés a Pondrel Sudokuból</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Sudokutábla</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>%lld maradt</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>%lld maradt</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>%lld. sor, %lld. oszlop, %lld, megadott</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>%lld. sor, %lld. oszlop, %lld, hibás</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>%lld. sor, %lld. oszlop, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>%lld. sor, %lld. oszlop, üres, jegyzetek: %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>%lld. sor, %lld. oszlop, üres</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Üdvözöl a Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>A Pondrel Sudoku az értesítési területen lakik. A játékhoz kattints az ikonjára a panelen. Így néz ki:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>A játék ikonja, kiemelve a panelen</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Nem látod? A panel elrejthet néhány értesítési ikont egy nyíl mögé.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Kellenek a szabályok? Nyisd meg a játék menüjét, és válaszd „A játék menete” pontot.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Értem</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Üdvözlünk</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>%@ verzió</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f%%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Legjobb idő: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Lejátszott játékok</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Megnyert játékok</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Elvesztett játékok</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Győzelmi arány</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Jelenlegi sorozat</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Legjobb sorozat</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nullázás</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Minden statisztika nullázása</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Nullázod az összes statisztikát?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Ez törli a játékaidat, győzelmeidet, sorozataidat és legjobb ideidet. Nem vonható vissza.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>A nehézség megváltoztatása új feladványt oszt, és nullázza a győzelmi sorozatodat.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Ikon az értesítési területen</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Táblaméret</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Indítás bejelentkezéskor</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Kikapcsolva az asztali környezet automatikus indítási beállításaiban.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nehézség</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Hibák kiemelése</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Pirossal jelöli a számot, amint megszegi a szabályokat, vagy nem abba a mezőbe való.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Egyező számok kiemelése</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Minden mezőt árnyékol, amely ugyanazt a számot tartalmazza, mint a kijelölt.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Jegyzetek automatikus törlése</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>A beírt szám eltűnik a sorában, oszlopában és blokkjában lévő jegyzetekből.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statisztika</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>A játék menete</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Névjegy</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>ALKALMAZÁS</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>JÁTÉK</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>BILLENTYŰZET</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Az értesítési területen lakik</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>A játék megnyitásához kattints a rács ikonra a panelen. Máshová kattintva elrejted; ilyenkor az óra megáll. Nem látod? A panel elrejthet néhány értesítési ikont egy nyíl mögé.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Töltsd ki a táblát</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Minden sorban, minden oszlopban és minden 3×3-as blokkban az 1–9 számok mindegyikének pontosan egyszer kell szerepelnie.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Előbb egy mezőt, aztán egy számot</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Kattints egy üres mezőre, majd egy számra a számbillentyűzeten vagy a billentyűzeteden. Vagy válassz előbb egy számot, hogy mindenhol kiemelődjön a táblán.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Használj jegyzeteket</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Kapcsold be a „Jegyzet” gombot, hogy apró lehetséges számokat írhass egy mezőbe. Az „Auto” kitölti helyetted az összes jegyzetet, a „Visszavonás” pedig visszacsinálja.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Segítség kell?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>A „Tipp” kitölt helyetted egy mezőt. A tippel játszott játék nem számít bele a legjobb időbe.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>A kész számok zárolódnak</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>Ha egy szám mind a kilenc példánya a helyén van, a mezői zárolódnak, és a szám többé nem használható.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Visszavonás és új feladványok</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>A „Visszavonás” visszavonja az utolsó lépésedet. A Könnyű, Közepes, Nehéz vagy Szakértő szintet a Beállításokban választhatod ki.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Mozgás a mezők között</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Szám beírása</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Jegyzetek be- vagy kikapcsolása</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Összes jegyzet kitöltése</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Tipp kérése</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Új feladvány</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Beállítások megnyitása</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Készítette: a Pondrel csapat</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Egyszerű sudokujáték az értesítési területre.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>%@ megnyitása</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 A Pondrel csapat. Minden jog fenntartva.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Könnyű</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Közepes</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Nehéz</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Szakértő</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normál</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Nagy</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Pontok</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Rács sarokkal</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Szám négyzetben</translation>
+    </message>
+</context>
+</TS>

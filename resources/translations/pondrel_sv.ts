@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>Pondrel</name>
+    <message>
+        <source>Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>🎉</source>
+        <translation>🎉</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Pusslet är löst</translation>
+    </message>
+    <message>
+        <source>Time: %@</source>
+        <translation>Tid: %@</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Spela igen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Anteckna</translation>
+    </message>
+    <message>
+        <source>Notes (N)</source>
+        <translation>Anteckningar (N)</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Fill in all notes (A)</source>
+        <translation>Fyll i alla anteckningar (A)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Radera</translation>
+    </message>
+    <message>
+        <source>Erase (Delete)</source>
+        <translation>Radera (Delete)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Tips (H)</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Nytt pussel</translation>
+    </message>
+    <message>
+        <source>New Puzzle (⌘N)</source>
+        <translation>Nytt pussel (⌘N)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ångra</translation>
+    </message>
+    <message>
+        <source>Undo (⌘Z)</source>
+        <translation>Ångra (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Meny</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Inställningar, Statistik, Så spelar du, Om och Avsluta</translation>
+    </message>
+    <message>
+        <source>Play time %@</source>
+        <translation>Speltid %@</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Ge upp det här spelet?</translation>
+    </message>
+    <message>
+        <source>Starting a new puzzle now will reset your win streak.</source>
+        <translation>Om du börjar ett nytt pussel nu nollställs din vinstsvit.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Quit Pondrel Sudoku</source>
+        <translation>Avsluta Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Sudoku board</source>
+        <translation>Sudokuspelplan</translation>
+    </message>
+    <message>
+        <source>%lld left|one</source>
+        <translation>%lld kvar</translation>
+    </message>
+    <message>
+        <source>%lld left|other</source>
+        <translation>%lld kvar</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, given</source>
+        <translation>Rad %lld, kolumn %lld, %lld, förifylld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld, wrong</source>
+        <translation>Rad %lld, kolumn %lld, %lld, fel</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, %lld</source>
+        <translation>Rad %lld, kolumn %lld, %lld</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty, notes %@</source>
+        <translation>Rad %lld, kolumn %lld, tom, anteckningar %@</translation>
+    </message>
+    <message>
+        <source>Row %lld, column %lld, empty</source>
+        <translation>Rad %lld, kolumn %lld, tom</translation>
+    </message>
+    <message>
+        <source>Welcome to Pondrel Sudoku</source>
+        <translation>Välkommen till Pondrel Sudoku</translation>
+    </message>
+    <message>
+        <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
+        <translation>Pondrel Sudoku bor i systemfältet. Klicka på dess ikon i panelen för att spela. Den ser ut så här:</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the menu bar</source>
+        <translation>Spelets ikon, markerad i panelen</translation>
+    </message>
+    <message>
+        <source>Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Ser du den inte? Panelen kan dölja vissa ikoner i systemfältet bakom en pil.</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Vill du veta reglerna? Öppna spelets meny och välj ”Så spelar du”.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Uppfattat</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Välkommen</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>Best Time: %@</source>
+        <translation>Bästa tid: %@</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Spelade spel</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Vunna spel</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Förlorade spel</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Vinstandel</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Nuvarande svit</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Bästa svit</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nollställ</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Nollställ all statistik</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Nollställ all statistik?</translation>
+    </message>
+    <message>
+        <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
+        <translation>Detta rensar dina spel, vinster, sviter och bästa tider. Det går inte att ångra.</translation>
+    </message>
+    <message>
+        <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
+        <translation>Byter du svårighetsgrad delas ett nytt pussel ut och din vinstsvit nollställs.</translation>
+    </message>
+    <message>
+        <source>Menu Bar Icon</source>
+        <translation>Ikon i systemfältet</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Spelplanens storlek</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Starta vid inloggning</translation>
+    </message>
+    <message>
+        <source>Turned off in your desktop's autostart settings.</source>
+        <translation>Avstängt i skrivbordets inställningar för autostart.</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Svårighetsgrad</translation>
+    </message>
+    <message>
+        <source>Highlight Mistakes</source>
+        <translation>Markera fel</translation>
+    </message>
+    <message>
+        <source>Shows a number in red as soon as it breaks the rules or doesn't belong in that square.</source>
+        <translation>Visar en siffra i rött så snart den bryter mot reglerna eller inte hör hemma i den rutan.</translation>
+    </message>
+    <message>
+        <source>Highlight Matching Numbers</source>
+        <translation>Markera samma siffror</translation>
+    </message>
+    <message>
+        <source>Shades every square holding the same number as the selected one.</source>
+        <translation>Färgar varje ruta som innehåller samma siffra som den valda.</translation>
+    </message>
+    <message>
+        <source>Clear Notes Automatically</source>
+        <translation>Rensa anteckningar automatiskt</translation>
+    </message>
+    <message>
+        <source>Placing a number removes it from the notes in its row, column and box.</source>
+        <translation>En placerad siffra tas bort från anteckningarna i dess rad, kolumn och block.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Så spelar du</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>PROGRAM</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>SPEL</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>TANGENTBORD</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Bor i systemfältet</translation>
+    </message>
+    <message>
+        <source>Click the grid icon in your panel to open the game. Click anywhere else to hide it; the timer pauses. Can't see it? Your panel may hide some tray icons behind an arrow.</source>
+        <translation>Klicka på rutnätsikonen i panelen för att öppna spelet. Klicka någon annanstans för att dölja det; klockan pausas. Ser du den inte? Panelen kan dölja vissa ikoner i systemfältet bakom en pil.</translation>
+    </message>
+    <message>
+        <source>Fill the grid</source>
+        <translation>Fyll spelplanen</translation>
+    </message>
+    <message>
+        <source>Every row, every column and every 3×3 box must hold the numbers 1 to 9 exactly once.</source>
+        <translation>Varje rad, varje kolumn och varje 3×3-block måste innehålla siffrorna 1 till 9 exakt en gång.</translation>
+    </message>
+    <message>
+        <source>Pick a square, then a number</source>
+        <translation>Välj en ruta, sedan en siffra</translation>
+    </message>
+    <message>
+        <source>Tap an empty square, then a number on the pad or your keyboard. Or tap a number first to light up every one of it on the board.</source>
+        <translation>Klicka på en tom ruta och sedan på en siffra på sifferknapparna eller tangentbordet. Eller välj en siffra först för att lysa upp alla dess förekomster på spelplanen.</translation>
+    </message>
+    <message>
+        <source>Use notes</source>
+        <translation>Använd anteckningar</translation>
+    </message>
+    <message>
+        <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
+        <translation>Slå på ”Anteckna” för att skriva små möjliga siffror i en ruta. ”Auto” fyller i alla anteckningar åt dig, och ”Ångra” tar tillbaka det.</translation>
+    </message>
+    <message>
+        <source>Need a hand?</source>
+        <translation>Behöver du hjälp?</translation>
+    </message>
+    <message>
+        <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
+        <translation>”Tips” fyller i en ruta åt dig. Ett spel där du har använt ett tips ger ingen bästa tid.</translation>
+    </message>
+    <message>
+        <source>Finished numbers lock</source>
+        <translation>Färdiga siffror låses</translation>
+    </message>
+    <message>
+        <source>When all nine of a number are in the right places, its squares lock and the number can't be used again.</source>
+        <translation>När en siffra står på rätt plats alla nio gånger låses dess rutor och siffran kan inte användas igen.</translation>
+    </message>
+    <message>
+        <source>Undo and new puzzles</source>
+        <translation>Ångra och nya pussel</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
+        <translation>”Ångra” tar tillbaka ditt senaste drag. Välj Lätt, Medel, Svår eller Expert i Inställningar.</translation>
+    </message>
+    <message>
+        <source>Move between squares</source>
+        <translation>Flytta mellan rutor</translation>
+    </message>
+    <message>
+        <source>Enter a number</source>
+        <translation>Skriv en siffra</translation>
+    </message>
+    <message>
+        <source>Turn Notes on or off</source>
+        <translation>Slå på eller av anteckningar</translation>
+    </message>
+    <message>
+        <source>Fill in all notes</source>
+        <translation>Fyll i alla anteckningar</translation>
+    </message>
+    <message>
+        <source>Give a hint</source>
+        <translation>Ge ett tips</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Nytt pussel</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Öppna Inställningar</translation>
+    </message>
+    <message>
+        <source>Made by the Pondrel team</source>
+        <translation>Skapat av Pondrel-teamet</translation>
+    </message>
+    <message>
+        <source>A simple sudoku game for your system tray.</source>
+        <translation>Ett enkelt sudokuspel för systemfältet.</translation>
+    </message>
+    <message>
+        <source>Visit %@</source>
+        <translation>Besök %@</translation>
+    </message>
+    <message>
+        <source>© 2026 The Pondrel team. All rights reserved.</source>
+        <translation>© 2026 Pondrel-teamet. Alla rättigheter förbehållna.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Lätt</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Svår</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Stor</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Prickar</translation>
+    </message>
+    <message>
+        <source>Corner Grid</source>
+        <translation>Rutnät med hörn</translation>
+    </message>
+    <message>
+        <source>Number Square</source>
+        <translation>Sifferruta</translation>
+    </message>
+</context>
+</TS>
