@@ -114,15 +114,45 @@ Item {
             compare(row("stat-winRate").value, "66,7%");
         }
 
-        // A language without a table (Swedish), and English ahead of a
-        // shipped language: both show the English keys with English numbers.
+        // A language without a table (Welsh), and English ahead of a
+        // shipped language: both show the English keys with English numbers,
+        // and the English table's texts adapted for Linux desktops.
         function test_englishKeysWithoutAPreferredTable() {
             compare(Localized.language, "en");
             compare(Localized.text("Notes"), "Notes");
+            compare(Localized.text("Menu Bar Icon"), "Tray Icon");
             compare(Localized.plural("%lld left", 1), "1 left");
             showTwoWinsInThreeGames();
             compare(row("stat-winRate").value, "66.7%");
             compare(row("stat-bestTime-Easy").title, "Best Time: Easy");
+        }
+
+        // LANG=ru_RU.UTF-8: CLDR's forms, 21 taking the form of 1.
+        function test_russianPluralForms() {
+            compare(Localized.language, "ru");
+            compare(Localized.plural("%lld left", 1), "Осталась 1");
+            compare(Localized.plural("%lld left", 21), "Осталась 21");
+            compare(Localized.plural("%lld left", 3), "Осталось 3");
+            compare(Localized.plural("%lld left", 11), "Осталось 11");
+        }
+
+        // Regions and scripts without a table of their own read the closest
+        // one (each run names the language it expects).
+        function test_hongKongReadsTraditionalChinese() {
+            compare(Localized.language, "zh_TW");
+        }
+        function test_portugalReadsPortuguese() {
+            compare(Localized.language, "pt");
+            compare(Localized.plural("%lld left", 0), Localized.plural("%lld left", 2).replace("2", "0"));
+        }
+        function test_brazilReadsBrazilianPortuguese() {
+            compare(Localized.language, "pt_BR");
+        }
+        function test_mexicoReadsSpanish() {
+            compare(Localized.language, "es");
+        }
+        function test_norwegianReadsBokmal() {
+            compare(Localized.language, "nb");
         }
     }
 }
