@@ -318,7 +318,11 @@ def check_table(path, text_keys, plural_keys, categories_by_language):
             where = text_keys.get(source) or plural_keys.get(key)
             problems.append(f"{path.name}: no entry for {source!r} (used at {where})")
     for source in sorted(set(entries) - set(expected)):
-        problems.append(f"{path.name}: {source!r} is not used by the code any more")
+        key, _, category = source.rpartition("|")
+        if key in plural_keys:
+            problems.append(f"{path.name}: {source!r}: {language} never uses the form {category!r}")
+        else:
+            problems.append(f"{path.name}: {source!r} is not used by the code any more")
 
     for source, key in sorted(expected.items()):
         text = entries.get(source)
