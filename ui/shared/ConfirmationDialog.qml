@@ -40,11 +40,20 @@ FocusScope {
 
     // Return is the default action, which here is Cancel. Escape also
     // cancels, and accepting it keeps the panel from closing underneath.
+    // The question holds the keyboard while it is open: Tab only goes round
+    // its own two buttons, never to the controls under the backdrop.
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
                 || event.key === Qt.Key_Escape) {
             event.accepted = true;
             root.cancel();
+        } else if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab) {
+            event.accepted = true;
+            const forward = event.key === Qt.Key_Tab;
+            const next = cancelButton.activeFocus ? confirmButton
+                       : confirmButton.activeFocus ? cancelButton
+                       : forward ? cancelButton : confirmButton;
+            next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
         }
     }
 
@@ -125,7 +134,11 @@ FocusScope {
                 spacing: 10 * root.scale
 
                 GlassPushButton {
+                    id: cancelButton
+
                     objectName: root.cancelID
+                    KeyNavigation.tab: confirmButton
+                    KeyNavigation.backtab: confirmButton
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.cancelTitle
                     prominent: true
@@ -134,7 +147,11 @@ FocusScope {
                 }
 
                 GlassPushButton {
+                    id: confirmButton
+
                     objectName: root.confirmID
+                    KeyNavigation.tab: cancelButton
+                    KeyNavigation.backtab: cancelButton
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.confirmTitle
                     destructive: true
