@@ -230,10 +230,13 @@ Item {
                 }
                 tryVerify(() => findItem(view, data.dialog) !== null, 1000);
             };
+            // The board clears its focus ring on each appearance: once it is
+            // gone, the board has handled the panel's showing.
             const reopen = () => {
                 panel.hide();
+                view.showKeyboardFocus = true;
                 panel.show();
-                tryVerify(() => panel.active, 2000);
+                tryVerify(() => panel.active && !view.showKeyboardFocus, 2000);
             };
             for (const [k, text] of [[Qt.Key_Return, "\r"], [Qt.Key_Escape, "\u001b"]]) {
                 ask();
