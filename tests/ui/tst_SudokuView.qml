@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Window
 import QtTest
 import Pondrel
@@ -459,6 +460,11 @@ Item {
             key(Qt.Key_Backtab, "", Qt.ShiftModifier);
             order.push(cancel.activeFocus ? "cancel" : confirm.activeFocus ? "confirm" : "out");
             compare(order, ["cancel", "confirm", "cancel", "confirm", "cancel"]);
+            // Nor does the pointer reach them: no tooltip through the backdrop.
+            const pad = findItem(view, "pad-5");
+            mouseMove(pad);
+            wait(pad.ToolTip.delay + 200);
+            verify(!pad.ToolTip.visible, "a pad tooltip through the backdrop");
             key(Qt.Key_Space, " ");
             verify(!view.isConfirmingNewPuzzle, "Space on Cancel cancels");
             compare(game.values[stage.openCell], 9);

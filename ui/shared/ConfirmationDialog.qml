@@ -58,10 +58,12 @@ FocusScope {
     }
 
     // The backdrop: everything outside the card dims and cancels on a click.
+    // It takes the hover too, so no control under it shows a tooltip.
     MouseArea {
         objectName: "confirmationBackdrop"
         anchors.fill: parent
         acceptedButtons: Qt.LeftButton
+        hoverEnabled: true
         onClicked: root.cancel()
 
         Rectangle {
