@@ -133,10 +133,9 @@ FocusScope {
     // a digit typed with Shift alone is still that digit; Ctrl, Alt and Meta
     // make it some other command.
     function isDigitKey(event: KeyEvent): bool {
+        const held = event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier);
         return event.text.length === 1 && "123456789".includes(event.text)
-                && (isPlain(event) || (event.modifiers & ~(Qt.KeypadModifier
-                                                           | Qt.GroupSwitchModifier))
-                    === Qt.ShiftModifier);
+                && (held === Qt.NoModifier || held === Qt.ShiftModifier);
     }
 
     function handleKey(event: KeyEvent) {

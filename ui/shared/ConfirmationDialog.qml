@@ -41,7 +41,9 @@ FocusScope {
     // Return is the default action, which here is Cancel. Escape also
     // cancels, and accepting it keeps the panel from closing underneath.
     // The question holds the keyboard while it is open: Tab only goes round
-    // its own two buttons, never to the controls under the backdrop.
+    // its own two buttons (each names the other as its Tab neighbour), never
+    // to the controls under the backdrop. Here the dialog itself has the
+    // focus, as it does when it opens.
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
                 || event.key === Qt.Key_Escape) {
@@ -49,11 +51,11 @@ FocusScope {
             root.cancel();
         } else if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab) {
             event.accepted = true;
-            const forward = event.key === Qt.Key_Tab;
-            const next = cancelButton.activeFocus ? confirmButton
-                       : confirmButton.activeFocus ? cancelButton
-                       : forward ? cancelButton : confirmButton;
-            next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+            if (event.key === Qt.Key_Tab) {
+                cancelButton.forceActiveFocus(Qt.TabFocusReason);
+            } else {
+                confirmButton.forceActiveFocus(Qt.BacktabFocusReason);
+            }
         }
     }
 
