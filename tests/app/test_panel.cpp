@@ -7,6 +7,7 @@
 #include <QQuickItem>
 #include <QScreen>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 
 namespace pondrel {
@@ -109,6 +110,32 @@ TEST_F(Panel, escapeTakenByTheBoardKeepsThePanelOpen)
     m_panel->view()->rootObject()->setProperty("takesEscape", false);
     QTest::keyClick(m_panel->view(), Qt::Key_Escape, Qt::ShiftModifier);
     EXPECT_TRUE(m_panel->isOpen());
+}
+
+// Hiding the panel keeps an open screen and its question. Once the panel
+// shows again Return and Escape answer the question; Escape must not hide the
+// panel as it does when nothing is open.
+TEST_F(Panel, reopenedPanelGivesTheKeysToTheOpenQuestion)
+{
+    m_panel->setSource(QUrl(QStringLiteral("qrc:/Pondrel/board/SudokuView.qml")));
+    openAndActivate();
+    QQuickItem *board = m_panel->view()->rootObject();
+    ASSERT_NE(board, nullptr);
+    board->setProperty("presentedScreen", QStringLiteral("Statistics"));
+    m_game->setShowingScreen(true);
+    QQuickItem *screen = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        screen = board->findChild<QQuickItem *>(QStringLiteral("modalScreen"));
+        return screen != nullptr;
+    }));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        screen->setProperty("isConfirmingReset", true);
+        m_panel->hide();
+        openAndActivate();
+        QTest::keyClick(m_panel->view(), key);
+        EXPECT_FALSE(screen->property("isConfirmingReset").toBool()) << key;
+        EXPECT_TRUE(m_panel->isOpen()) << key;
+    }
 }
 
 TEST_F(Panel, pressOutsideHidesAndPressInsideDoesNot)

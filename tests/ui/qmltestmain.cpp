@@ -3,6 +3,7 @@
 #include "testgames.h"
 
 #include <QQmlEngine>
+#include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest>
 
@@ -18,6 +19,14 @@ class Setup : public QObject
 public slots:
     void applicationAvailable()
     {
+        // The screens reach the real autostart entry and settings through
+        // these folders: a throw-away directory, never the user's own.
+        if (!m_home.isValid()) {
+            qFatal("no temporary folder for the tests' XDG folders");
+        }
+        for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+            qputenv(variable, m_home.path().toLocal8Bit());
+        }
         pondrel::installStringTable();
         pondrel::test::TestGames::registerType();
     }
@@ -29,6 +38,9 @@ public slots:
         engine->addImageProvider(QString::fromLatin1(pondrel::GlyphImageProvider::kProviderId),
                                  new pondrel::GlyphImageProvider);
     }
+
+private:
+    QTemporaryDir m_home;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(pondrel, Setup)

@@ -56,11 +56,14 @@ QString TestGames::solution() const
     return QString::fromLatin1(kSolution);
 }
 
-SudokuGame *TestGames::makeGame(int tickMilliseconds)
+SudokuGame *TestGames::makeGame(int tickMilliseconds, const QVariantMap &stored)
 {
     ++m_gamesMade;
     auto *store = new QSettings(m_dir.filePath(QStringLiteral("settings-%1.conf").arg(m_gamesMade)),
                                 QSettings::NativeFormat, this);
+    for (auto entry = stored.cbegin(); entry != stored.cend(); ++entry) {
+        store->setValue(entry.key(), entry.value());
+    }
     PuzzleSupply::Sources sources;
     sources.bundledListPath = m_dir.filePath(QString::fromLatin1(kListFileName));
     auto supply = std::make_unique<PuzzleSupply>(std::nullopt, false, std::move(sources));

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantMap>
 #include <QtQml/qqml.h>
 
 class QQuickItem;
@@ -39,8 +40,11 @@ public:
     QString solution() const;
 
     // A fresh game owned by this object. Its clock ticks every
-    // `tickMilliseconds` once play is active and the game has started.
-    Q_INVOKABLE pondrel::SudokuGame *makeGame(int tickMilliseconds = 1000);
+    // `tickMilliseconds` once play is active and the game has started. The
+    // preference file holds `stored` before the game reads it, as if a
+    // player (or a stray edit) had left those values there.
+    Q_INVOKABLE pondrel::SudokuGame *makeGame(int tickMilliseconds = 1000,
+                                              const QVariantMap &stored = {});
     // Destroys a game made here, once the event loop turns; views that
     // still show it must be gone by then.
     Q_INVOKABLE void discard(pondrel::SudokuGame *game);

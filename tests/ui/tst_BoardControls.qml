@@ -221,6 +221,38 @@ Item {
             compare(pad(4).ToolTip.text, "1 left", "follows an erasure");
         }
 
+        // A finished digit's button is disabled, and Qt hovers no disabled
+        // control; its count must show all the same, without the button
+        // taking the click.
+        function test_finishedDigitStillShowsItsCount() {
+            for (const index of openCellsOf(4)) {
+                game.tapCell(index);
+                game.pressDigit(4);
+            }
+            verify(!pad(4).enabled);
+            const presses = createTemporaryObject(spyComponent, this,
+                                                  {target: control("numberPad"),
+                                                   signalName: "digitPressed"});
+            mouseMove(pad(4));
+            tryVerify(() => pad(4).ToolTip.visible, 2000, "the tooltip shows");
+            compare(pad(4).ToolTip.text, "0 left");
+            mouseClick(pad(4));
+            compare(presses.count, 0, "the disabled button takes no click");
+            mouseMove(control("undoButton"));
+            tryVerify(() => !pad(4).ToolTip.visible, 2000, "the tooltip goes with the pointer");
+
+            solve();
+            mouseMove(pad(1));
+            tryVerify(() => pad(1).ToolTip.visible, 2000, "and after the win");
+            compare(pad(1).ToolTip.text, "0 left");
+        }
+
+        Component {
+            id: spyComponent
+
+            SignalSpy {}
+        }
+
         function test_padArmsAndShowsTheArmedDigit() {
             mouseClick(pad(3));
             compare(game.armedDigit, 3);

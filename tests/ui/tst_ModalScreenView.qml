@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import QtTest
 import Pondrel
 import Pondrel.Testing
@@ -41,6 +42,14 @@ Item {
         id: boardComponent
 
         SudokuView {}
+    }
+
+    // A panel window of its own, to hide and show again.
+    Window {
+        id: panel
+
+        width: 480
+        height: 900
     }
 
     TestCase {
@@ -142,6 +151,7 @@ Item {
             game.pressDigit(4);
             host(ModalScreen.statistics, 1);
             const games = game.gamesCount;
+            verify(games > 0, "the started game is counted");
 
             mouseClick(control("resetStatsButton"));
             verify(view.isConfirmingReset);
@@ -159,7 +169,7 @@ Item {
             verify(!view.isConfirmingReset);
             compare(game.gamesCount, 0);
             compare(game.currentStreak, 0);
-            verify(games === 0 || resets.count > 0);
+            compare(resets.count, 1);
         }
 
         // ---- Inside the board screen ----
@@ -178,6 +188,68 @@ Item {
                 verify(!game.isShowingScreen);
                 tryVerify(() => findItem(view, "modalScreen") === null, 1000);
             }
+        }
+
+        function test_gameSizeGrowsTheFrameAtOnce() {
+            view = boardComponent.createObject(stage, {game: game});
+            view.openScreen(ModalScreen.preferences);
+            tryVerify(() => findItem(view, "boardSizePicker") !== null, 1000);
+            control("boardSizePicker").picked("Large");
+            const large = 375 * 1.18;
+            fuzzyCompare(view.width, large, 1e-9);
+            fuzzyCompare(control("modalScreen").width, large, 1e-9);
+            // The title bar spans the frame less its insets of 14.
+            fuzzyCompare(control("screenTitle").parent.width, large - 2 * 14 * 1.18, 1e-9);
+        }
+
+        // Hiding the panel keeps a screen and its question; when the panel
+        // shows again, Return and Escape must still reach the question.
+        function test_reopenedPanelGivesTheKeysToTheQuestion_data() {
+            return [
+                {tag: "reset", screen: ModalScreen.statistics, dialog: "resetStatsDialog"},
+                {tag: "rules change", screen: ModalScreen.preferences,
+                 dialog: "rulesChangeDialog"},
+            ];
+        }
+
+        function test_reopenedPanelGivesTheKeysToTheQuestion(data) {
+            view = boardComponent.createObject(panel.contentItem, {game: game});
+            panel.show();
+            tryVerify(() => view.boardHasFocus, 2000);
+            game.tapCell(2);
+            game.pressDigit(4);
+            view.openScreen(data.screen);
+            tryVerify(() => findItem(view, "modalScreen")?.body ?? false, 1000);
+            const screen = control("modalScreen");
+            const ask = () => {
+                if (data.tag === "reset") {
+                    screen.isConfirmingReset = true;
+                } else {
+                    const difficulty = game.difficultyRawValues().find(d => d !== game.difficulty);
+                    screen.body.requestDifficulty(difficulty);
+                }
+                tryVerify(() => findItem(view, data.dialog) !== null, 1000);
+            };
+            // The board clears its focus ring on each appearance: once it is
+            // gone, the board has handled the panel's showing.
+            const reopen = () => {
+                panel.hide();
+                view.showKeyboardFocus = true;
+                panel.show();
+                tryVerify(() => panel.active && !view.showKeyboardFocus, 2000);
+            };
+            for (const [k, text] of [[Qt.Key_Return, "\r"], [Qt.Key_Escape, "\u001b"]]) {
+                ask();
+                reopen();
+                TestGames.sendKey(view, k, Qt.NoModifier, text, false);
+                verify(findItem(view, data.dialog) === null, "the key cancelled the question");
+                verify(game.isShowingScreen);
+            }
+            // Without a question the screen has the keys, not the hidden grid.
+            reopen();
+            verify(screen.activeFocus);
+            verify(!view.boardHasFocus);
+            panel.hide();
         }
 
         function test_eachOpeningStartsFresh() {

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import QtTest
 import Pondrel
 import Pondrel.Testing
@@ -49,6 +50,14 @@ Item {
             boardScale: 1
             loginItem: fakeLoginItem
         }
+    }
+
+    // A panel window of its own, to hide and show again.
+    Window {
+        id: panel
+
+        width: 400
+        height: 800
     }
 
     TestCase {
@@ -330,6 +339,41 @@ Item {
             close();
             open();
             verify(!control("launchAtLoginToggle").checked);
+        }
+
+        // The panel hides with the screen still in it; showing it again
+        // brings the row into view again.
+        function test_statusIsReadAgainWhenThePanelReappears() {
+            close();
+            host = hostComponent.createObject(panel.contentItem, {game: game});
+            panel.show();
+            tryVerify(() => panel.visible && host.body !== null, 2000);
+            const toggle = control("launchAtLoginToggle");
+            verify(!toggle.checked);
+            panel.hide();
+            fakeLoginItem.current = 2;
+            panel.show();
+            tryVerify(() => toggle.checked, 2000, "the status was read again");
+            verify(findItem(toggle.parent, "switchRowNote").visible);
+            panel.hide();
+        }
+
+        // The service behind the switch, on the tests' own autostart folder.
+        function test_realServiceRegistersAndUnregisters() {
+            close();
+            host = hostComponent.createObject(stage, {game: game, loginItem: LoginItem});
+            tryVerify(() => host.body !== null, 1000);
+            verify(!control("launchAtLoginToggle").checked, "no entry to begin with");
+            mouseClick(control("launchAtLoginToggle"));
+            verify(control("launchAtLoginToggle").checked, "the entry was written");
+            // A new screen reads the entry the last one wrote.
+            close();
+            host = hostComponent.createObject(stage, {game: game, loginItem: LoginItem});
+            tryVerify(() => host.body !== null, 1000);
+            verify(control("launchAtLoginToggle").checked);
+            mouseClick(control("launchAtLoginToggle"));
+            verify(!control("launchAtLoginToggle").checked, "the entry was removed");
+            compare(LoginItem.status(), LoginItem.NotRegistered);
         }
     }
 }

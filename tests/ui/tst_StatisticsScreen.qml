@@ -174,6 +174,15 @@ Item {
             compare(values().slice(0, 4), ["0", "1", "0", "0.0%"]);
         }
 
+        // Counts edited by hand in the settings: the rate is shown as it
+        // comes out, above 100 %, and no losses.
+        function test_moreWinsThanGamesInTheSettingsShowARateAbove100() {
+            TestGames.discard(game);
+            game = TestGames.makeGame(10, {"Pondrel_GamesCount": 2, "Pondrel_SolvedCount": 3});
+            makeScreen();
+            compare(values().slice(0, 4), ["2", "3", "0", "150.0%"]);
+        }
+
         function test_textFollowsTheContentScale() {
             makeScreen({ scale: 1.0 });
             const standardRow = shownRows()[0];

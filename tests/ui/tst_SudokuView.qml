@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Window
 import QtTest
 import Pondrel
@@ -266,6 +267,14 @@ Item {
             compare(game.values[stage.openCell], 4);
         }
 
+        // French and Belgian layouts type the top row's digits with Shift.
+        function test_shiftedDigitsCount() {
+            game.tapCell(stage.openCell);
+            key(Qt.Key_4, "4", Qt.ShiftModifier);
+            compare(game.values[stage.openCell], 4);
+            verify(view.showKeyboardFocus);
+        }
+
         function test_heldDigitKeyRepeats() {
             game.tapCell(stage.openCell);
             TestGames.sendKey(view, Qt.Key_5, Qt.NoModifier, "5", false);
@@ -295,12 +304,22 @@ Item {
             const rows = [];
             for (const modifier of modifiers) {
                 for (const k of keys) {
-                    rows.push({tag: modifier.name + " " + k.name, key: k.key, text: k.text,
-                               modifiers: modifier.value});
+                    // A digit with Shift alone counts (the shifted digits below).
+                    if (modifier.name !== "shift" || k.name !== "digit") {
+                        rows.push({tag: modifier.name + " " + k.name, key: k.key, text: k.text,
+                                   modifiers: modifier.value});
+                    }
                 }
             }
             // Shift+N as a layout sends it.
             rows.push({tag: "shift N", key: Qt.Key_N, text: "N", modifiers: Qt.ShiftModifier});
+            rows.push({tag: "control shift digit", key: Qt.Key_6, text: "6",
+                       modifiers: Qt.ControlModifier | Qt.ShiftModifier});
+            rows.push({tag: "alt shift digit", key: Qt.Key_6, text: "6",
+                       modifiers: Qt.AltModifier | Qt.ShiftModifier});
+            // Shift on a US layout's 6 gives ^, which is no digit.
+            rows.push({tag: "shift 6 as ^", key: Qt.Key_AsciiCircum, text: "^",
+                       modifiers: Qt.ShiftModifier});
             return rows;
         }
 
@@ -421,6 +440,34 @@ Item {
             verify(view.boardHasFocus);
             key(Qt.Key_5, "5");
             compare(game.values[40], 5);
+        }
+
+        // While the question is open Tab goes round its two buttons only, so
+        // no control under it (the Hint button, say) can take a key.
+        function test_questionHoldsTheKeyboard() {
+            game.tapCell(stage.openCell);
+            game.pressDigit(9);
+            view.requestNewPuzzle();
+            tryVerify(() => findItem(view, "abandonGameDialog") !== null, 1000);
+            const dialog = findItem(view, "abandonGameDialog").parent;
+            const cancel = findItem(dialog, "cancelNewPuzzleButton");
+            const confirm = findItem(dialog, "confirmNewPuzzleButton");
+            const order = [];
+            for (let i = 0; i < 4; ++i) {
+                key(Qt.Key_Tab, "\t");
+                order.push(cancel.activeFocus ? "cancel" : confirm.activeFocus ? "confirm" : "out");
+            }
+            key(Qt.Key_Backtab, "", Qt.ShiftModifier);
+            order.push(cancel.activeFocus ? "cancel" : confirm.activeFocus ? "confirm" : "out");
+            compare(order, ["cancel", "confirm", "cancel", "confirm", "cancel"]);
+            // Nor does the pointer reach them: no tooltip through the backdrop.
+            const pad = findItem(view, "pad-5");
+            mouseMove(pad);
+            wait(pad.ToolTip.delay + 200);
+            verify(!pad.ToolTip.visible, "a pad tooltip through the backdrop");
+            key(Qt.Key_Space, " ");
+            verify(!view.isConfirmingNewPuzzle, "Space on Cancel cancels");
+            compare(game.values[stage.openCell], 9);
         }
 
         // ---- The guard ----

@@ -20,31 +20,45 @@ Row {
     Repeater {
         model: 9
 
-        GlassToggleStyle {
-            id: button
+        // The button sits in a holder that watches the pointer: Qt gives a
+        // disabled control no hover, yet a finished digit's "0 left" is
+        // worth telling. The watcher takes no clicks, so a disabled button
+        // stays inert.
+        Item {
+            id: holder
 
             required property int index
-            readonly property int digit: index + 1
-            // Read so that completion and counts follow every entry.
-            readonly property list<int> values: root.game.values
 
-            objectName: "pad-" + digit
             width: (root.width - 8 * root.spacing) / 9
             height: 34 * root.boardScale
-            padding: 0
-            capsule: false
-            text: String(digit)
-            fontSize: 15 * root.boardScale
-            fontWeight: Font.DemiBold
-            isOn: root.game.armedDigit === digit && !root.game.hasWon
-            enabled: values.length > 0 && !root.game.isDigitComplete(digit) && !root.game.hasWon
-            Accessible.description: ToolTip.text
-            ToolTip.text: values.length > 0 ? Localized.plural("%lld left",
-                                                               root.game.remainingCount(digit))
-                                            : ""
-            ToolTip.visible: hovered
-            ToolTip.delay: 600
-            onClicked: root.digitPressed(digit)
+
+            HoverHandler {
+                id: hover
+            }
+
+            GlassToggleStyle {
+                readonly property int digit: holder.index + 1
+                // Read so that completion and counts follow every entry.
+                readonly property list<int> values: root.game.values
+
+                objectName: "pad-" + digit
+                anchors.fill: parent
+                padding: 0
+                capsule: false
+                text: String(digit)
+                fontSize: 15 * root.boardScale
+                fontWeight: Font.DemiBold
+                isOn: root.game.armedDigit === digit && !root.game.hasWon
+                enabled: values.length > 0 && !root.game.isDigitComplete(digit)
+                         && !root.game.hasWon
+                Accessible.description: ToolTip.text
+                ToolTip.text: values.length > 0 ? Localized.plural("%lld left",
+                                                                   root.game.remainingCount(digit))
+                                                : ""
+                ToolTip.visible: hover.hovered
+                ToolTip.delay: 600
+                onClicked: root.digitPressed(digit)
+            }
         }
     }
 }

@@ -97,12 +97,23 @@ FocusScope {
         terminate();
     }
 
+    // The keys go to whatever lies on top: a screen (or the question it
+    // asks) over the board, else the board itself.
+    function focusTopmost() {
+        if (game.isShowingScreen) {
+            screenLoader.item?.focusTopmost();
+        } else {
+            focusBoard();
+        }
+    }
+
     // Each opening of the panel starts without the focus ring and without a
-    // pending confirmation, with the keys going to the board.
+    // pending confirmation, with the keys going to what is on top; a screen
+    // left open stays open, with its question.
     function boardAppeared() {
         showKeyboardFocus = false;
         isConfirmingNewPuzzle = false;
-        focusBoard();
+        focusTopmost();
     }
 
     // Moving the focus with Tab is steering with the keyboard too.
@@ -116,6 +127,15 @@ FocusScope {
     // layout is active; neither is a modifier the player holds.
     function isPlain(event: KeyEvent): bool {
         return (event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier)) === 0;
+    }
+
+    // French and Belgian layouts put the digits of the top row on Shift, so
+    // a digit typed with Shift alone is still that digit; Ctrl, Alt and Meta
+    // make it some other command.
+    function isDigitKey(event: KeyEvent): bool {
+        const held = event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier);
+        return event.text.length === 1 && "123456789".includes(event.text)
+                && (held === Qt.NoModifier || held === Qt.ShiftModifier);
     }
 
     function handleKey(event: KeyEvent) {
@@ -146,7 +166,7 @@ FocusScope {
         }
         const text = event.text;
         const plain = isPlain(event);
-        if (plain && text.length === 1 && "123456789".includes(text)) {
+        if (isDigitKey(event)) {
             showKeyboardFocus = true;
             game.pressDigit(Number(text));
             event.accepted = true;
@@ -258,8 +278,11 @@ FocusScope {
 
     // Made afresh for each opening: a screen's own state ends with it.
     Loader {
+        id: screenLoader
+
         anchors.fill: parent
         active: root.game.isShowingScreen
+        onLoaded: item.focusTopmost()
         sourceComponent: ModalScreenView {
             objectName: "modalScreen"
             game: root.game

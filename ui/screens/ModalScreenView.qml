@@ -54,6 +54,15 @@ Item {
         change.destroy();
     }
 
+    // The keys go to the open question, else to the screen, so Tab starts
+    // among its controls and Return and Escape reach the question.
+    function focusTopmost() {
+        const question = rulesChangeQuestion.active ? rulesChangeQuestion.item
+                                                    : resetQuestion.active ? resetQuestion.item
+                                                                           : null;
+        (question ?? root).forceActiveFocus();
+    }
+
     function confirmReset() {
         isConfirmingReset = false;
         game.resetStatistics();
@@ -211,9 +220,16 @@ Item {
     }
 
     Loader {
+        id: resetQuestion
+
         anchors.fill: parent
         active: root.isConfirmingReset
         onLoaded: item.forceActiveFocus()
+        onActiveChanged: {
+            if (!active) {
+                root.focusTopmost();
+            }
+        }
         sourceComponent: ConfirmationDialog {
             scale: root.boardScale
             title: Localized.text("Reset all statistics?")
@@ -229,9 +245,16 @@ Item {
     }
 
     Loader {
+        id: rulesChangeQuestion
+
         anchors.fill: parent
         active: root.pendingRulesChange !== null
         onLoaded: item.forceActiveFocus()
+        onActiveChanged: {
+            if (!active) {
+                root.focusTopmost();
+            }
+        }
         sourceComponent: ConfirmationDialog {
             scale: root.boardScale
             title: Localized.text("Abandon this game?")

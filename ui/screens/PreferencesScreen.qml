@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import QtQuick.Controls.Basic
 import Pondrel
 
@@ -181,13 +182,24 @@ Column {
                      || root.loginItemStatus === LoginItem.RequiresApproval
             onToggled: on => root.setLaunchAtLogin(on)
             // The user may change the entry in the desktop's settings while
-            // the game runs: read it whenever the row comes into view.
+            // the game runs: read it whenever the row comes into view, which
+            // includes the panel opening again with this screen in it.
             onVisibleChanged: {
                 if (visible) {
                     root.readLoginItemStatus();
                 }
             }
             Component.onCompleted: root.readLoginItemStatus()
+
+            Connections {
+                target: launchAtLogin.Window.window
+
+                function onVisibleChanged() {
+                    if (launchAtLogin.Window.window.visible && launchAtLogin.visible) {
+                        root.readLoginItemStatus();
+                    }
+                }
+            }
         }
     }
 

@@ -40,19 +40,32 @@ FocusScope {
 
     // Return is the default action, which here is Cancel. Escape also
     // cancels, and accepting it keeps the panel from closing underneath.
+    // The question holds the keyboard while it is open: Tab only goes round
+    // its own two buttons (each names the other as its Tab neighbour), never
+    // to the controls under the backdrop. Here the dialog itself has the
+    // focus, as it does when it opens.
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
                 || event.key === Qt.Key_Escape) {
             event.accepted = true;
             root.cancel();
+        } else if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab) {
+            event.accepted = true;
+            if (event.key === Qt.Key_Tab) {
+                cancelButton.forceActiveFocus(Qt.TabFocusReason);
+            } else {
+                confirmButton.forceActiveFocus(Qt.BacktabFocusReason);
+            }
         }
     }
 
     // The backdrop: everything outside the card dims and cancels on a click.
+    // It takes the hover too, so no control under it shows a tooltip.
     MouseArea {
         objectName: "confirmationBackdrop"
         anchors.fill: parent
         acceptedButtons: Qt.LeftButton
+        hoverEnabled: true
         onClicked: root.cancel()
 
         Rectangle {
@@ -125,7 +138,11 @@ FocusScope {
                 spacing: 10 * root.scale
 
                 GlassPushButton {
+                    id: cancelButton
+
                     objectName: root.cancelID
+                    KeyNavigation.tab: confirmButton
+                    KeyNavigation.backtab: confirmButton
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.cancelTitle
                     prominent: true
@@ -134,7 +151,11 @@ FocusScope {
                 }
 
                 GlassPushButton {
+                    id: confirmButton
+
                     objectName: root.confirmID
+                    KeyNavigation.tab: cancelButton
+                    KeyNavigation.backtab: cancelButton
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.confirmTitle
                     destructive: true
