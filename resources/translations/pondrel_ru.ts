@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Quit Pondrel Sudoku</source>
-        <translation>Завершить Pondrel Sudoku</translation>
+        <translation>Закрыть Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Sudoku board</source>

@@ -31,7 +31,11 @@ Row {
             objectName: "pad-" + digit
             width: (root.width - 8 * root.spacing) / 9
             height: 34 * root.boardScale
+            // All four sides: the glass button's own side padding would
+            // leave the digit a box narrower than the digit itself.
             padding: 0
+            horizontalPadding: 0
+            verticalPadding: 0
             capsule: false
             text: String(digit)
             fontSize: 15 * root.boardScale
