@@ -50,8 +50,10 @@ Item {
     Component {
         id: welcomeComponent
 
+        // At the desktop's default text size.
         WelcomeView {
             iconName: "circle.grid.3x3.fill"
+            systemScale: 1
         }
     }
 
@@ -221,8 +223,8 @@ Item {
             const innerWidth = text.width - text.leftPadding - text.rightPadding;
             const innerHeight = text.height - text.topPadding - text.bottomPadding;
             if (text.truncated) {
-                report(text, "is elided to \"" + text.text + "\" in a box "
-                       + innerWidth.toFixed(1) + " px wide");
+                report(text, "is elided in a box " + innerWidth.toFixed(1) + " × "
+                       + innerHeight.toFixed(1) + " px");
             }
             if (text.contentWidth > innerWidth + tolerance
                     || text.contentHeight > innerHeight + tolerance) {
