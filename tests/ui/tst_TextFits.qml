@@ -463,7 +463,23 @@ Item {
             verify(problems.length === 0, problems.length + " problems, the first: " + problems[0]);
         }
 
+        // The language this run's environment asks for (LANGUAGE).
+        function requestedLanguage(): string {
+            const request = new XMLHttpRequest();
+            request.open("GET", "file:///proc/self/environ", false);
+            request.send();
+            const setting = (request.responseText ?? "").split("\0")
+                .find(line => line.startsWith("LANGUAGE="));
+            return setting ? setting.slice("LANGUAGE=".length) : "";
+        }
+
         function initTestCase() {
+            // Each run checks the table it was started for, not English
+            // shown in its place.
+            const requested = requestedLanguage();
+            if (requested !== "") {
+                compare(Localized.language, requested, "the display language");
+            }
             // Without a CJK font the texts would be measured as missing-glyph
             // boxes; dev.sh installs fonts-noto-cjk.
             if (/^(ja|ko|zh)/.test(Localized.language)) {
