@@ -269,6 +269,13 @@ Item {
             waitForRendering(layer);
             const found = texts(layer, skip ?? null, []);
             verify(found.length > 0, where + ": no texts found");
+            // A card that grows with its texts stays inside the panel.
+            const window = layer.Window.window;
+            const frame = layer.mapToItem(null, 0, 0, layer.width, layer.height);
+            if (frame.x < -tolerance || frame.x + frame.width > window.width + tolerance) {
+                problems.push("[" + Localized.language + "] " + where + ": " + describe(frame)
+                              + ", beyond the window's " + window.width + " px");
+            }
             const rects = found.map(text => paintedRect(text, null));
             for (let i = 0; i < found.length; ++i) {
                 checkText(found[i]);
