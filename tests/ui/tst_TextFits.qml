@@ -264,7 +264,7 @@ Item {
 
         // Every text of one layer: fits, and overlaps no other.
         function checkLayer(name: string, layer: Item, skip: Item) {
-            where = boardName() + " " + name;
+            where = game ? boardName() + " " + name : name;
             // The layout of what just changed is done before the next frame.
             waitForRendering(layer);
             const found = texts(layer, skip ?? null, []);
@@ -317,8 +317,7 @@ Item {
         }
 
         function boardName(): string {
-            return game ? (game.boardSize.toLowerCase() + " board (× " + boardScale().toFixed(2) + ")")
-                        : "welcome window";
+            return game.boardSize.toLowerCase() + " board (× " + boardScale().toFixed(2) + ")";
         }
 
         function checkPanelWidth(name: string, item: Item) {
@@ -448,9 +447,7 @@ Item {
             }
 
             solve();
-            const solved = find("puzzleSolvedOverlay");
-            checkLayer("solved card", solved);
-            checkToolTips("solved card", solved);
+            checkLayer("solved card", find("puzzleSolvedOverlay"));
 
             modal = openScreen("Statistics");
             checkLayer("Statistics", modal);
