@@ -15,8 +15,10 @@ import Pondrel.Testing
 // - fit the box it is given (its painted size within its width and height),
 // - lie inside every container that frames it: a control's padded content
 //   area, a filled or outlined box, a card, a clipping item and the window,
-// - not overlap another text of the same layer;
-// and the panel is no wider than 375 points times the board scale.
+// - not overlap another text of the same layer,
+// - not be an English text that the table translates (a missed lookup);
+// the panel is no wider than 375 points times the board scale, and a card
+// that grows with its texts stays inside the panel.
 //
 // Every problem found is collected and reported at the end with the
 // language, the board size, the scene, the string-table key and the sizes.
@@ -73,8 +75,10 @@ Item {
         property var problems: []
         // Where the texts being checked are shown, for the messages.
         property string where: ""
-        // Translation → key, from this run's string table.
+        // Translation → key and key → translation, from this run's string
+        // table.
         property var keys: ({})
+        property var translations: ({})
         property var keyPatterns: []
 
         // ---- The string table, to name a failing text by its key ----
@@ -95,6 +99,7 @@ Item {
                 const key = unescapeXml(match[1]).replace(/\|[a-z]+$/, "");
                 const translation = unescapeXml(match[2]);
                 keys[translation] = key;
+                translations[key] = translation;
                 // A formatted text: its conversions match any argument.
                 const parts = translation.split(/%(?:\d+\$)?(?:@|lld|d|\.1f)/);
                 if (parts.length > 1) {
@@ -231,6 +236,12 @@ Item {
                 report(text, "needs " + text.contentWidth.toFixed(1) + " × "
                        + text.contentHeight.toFixed(1) + " px in a box of "
                        + innerWidth.toFixed(1) + " × " + innerHeight.toFixed(1));
+            }
+            // An English text the table translates was shown without its
+            // lookup.
+            if (keys[text.text] === undefined && translations[text.text] !== undefined
+                    && translations[text.text] !== text.text) {
+                report(text, "is shown in English; the table has \"" + translations[text.text] + "\"");
             }
             const rect = paintedRect(text, null);
             let scrolled = false;
