@@ -502,7 +502,8 @@ Item {
                        "no Noto Sans CJK font: install fonts-noto-cjk");
             }
             loadKeys();
-            verify(Object.keys(keys).length > 0, "the string table of " + Localized.language);
+            verify(Object.keys(keys).length > 0, "the string table of " + Localized.language
+                   + " (file reads need QML_XHR_ALLOW_FILE_READ=1)");
         }
 
         function cleanup() {
