@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Quit Pondrel Sudoku</source>
-        <translation>Έξοδος από το Pondrel Sudoku</translation>
+        <translation>Κλείσιμο Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Sudoku board</source>

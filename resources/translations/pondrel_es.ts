@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Welcome to Pondrel Sudoku</source>
-        <translation>Te damos la bienvenida a Pondrel Sudoku</translation>
+        <translation>Te damos la bienvenida a Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Quit Pondrel Sudoku</source>
-        <translation>Kilépés a Pondrel Sudokuból</translation>
+        <translation>Pondrel Sudoku bezárása</translation>
     </message>
     <message>
         <source>Sudoku board</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Quit Pondrel Sudoku</source>
-        <translation>Keluar dari Pondrel Sudoku</translation>
+        <translation>Tutup Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Sudoku board</source>

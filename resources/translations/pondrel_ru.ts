@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Quit Pondrel Sudoku</source>
-        <translation>Завершить Pondrel Sudoku</translation>
+        <translation>Закрыть Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Sudoku board</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Welcome to Pondrel Sudoku</source>
-        <translation>Добро пожаловать в Pondrel Sudoku</translation>
+        <translation>Добро пожаловать в Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>

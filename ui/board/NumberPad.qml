@@ -43,7 +43,11 @@ Row {
 
                 objectName: "pad-" + digit
                 anchors.fill: parent
+                // All four sides: the glass button's own side padding would
+                // leave the digit a box narrower than the digit itself.
                 padding: 0
+                horizontalPadding: 0
+                verticalPadding: 0
                 capsule: false
                 text: String(digit)
                 fontSize: 15 * root.boardScale
