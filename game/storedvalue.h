@@ -80,7 +80,6 @@ template <typename T> class StoredValue
 public:
     StoredValue(const char *key, T fallback) : m_key(key), m_value(std::move(fallback)) {}
 
-    const char *key() const { return m_key; }
     const T &value() const { return m_value; }
 
     // Takes the stored value, or keeps the current one (the fallback) when

@@ -58,14 +58,12 @@ QString SudokuGame::bestTimeKey(Difficulty difficulty)
     return GameStatistics::bestTimeKey(difficulty);
 }
 
-template <typename T> bool SudokuGame::assign(T &field, T value, Notify changed)
+template <typename T> void SudokuGame::assign(T &field, T value, Notify changed)
 {
-    if (field == value) {
-        return false;
+    if (field != value) {
+        field = std::move(value);
+        (this->*changed)();
     }
-    field = std::move(value);
-    (this->*changed)();
-    return true;
 }
 
 template <typename T>

@@ -274,9 +274,8 @@ signals:
 private:
     using Notify = void (SudokuGame::*)();
 
-    // The one compare, store and announce of every observed value; returns
-    // whether it changed.
-    template <typename T> bool assign(T &field, T value, Notify changed);
+    // The one compare, store and announce of every observed value.
+    template <typename T> void assign(T &field, T value, Notify changed);
     // The same for a value mirrored into the store, which is written on
     // every assignment, changed or not.
     template <typename T> void assignStored(StoredValue<T> &stored, T value, Notify changed);
