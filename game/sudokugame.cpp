@@ -66,8 +66,7 @@ template <typename T> void SudokuGame::assign(T &field, T value, Notify changed)
     }
 }
 
-template <typename T>
-void SudokuGame::assignStored(StoredValue<T> &stored, T value, Notify changed)
+template <typename T> void SudokuGame::assignStored(StoredValue<T> &stored, T value, Notify changed)
 {
     if (stored.assign(std::move(value))) {
         (this->*changed)();
@@ -178,16 +177,14 @@ void SudokuGame::setHighlightsMistakes(bool on)
 
 void SudokuGame::setHighlightsMatchingNumbers(bool on)
 {
-    assignStored(m_settings.highlightsMatchingNumbers,
-                 on,
-                 &SudokuGame::highlightsMatchingNumbersChanged);
+    assignStored(
+        m_settings.highlightsMatchingNumbers, on, &SudokuGame::highlightsMatchingNumbersChanged);
 }
 
 void SudokuGame::setClearsNotesAutomatically(bool on)
 {
-    assignStored(m_settings.clearsNotesAutomatically,
-                 on,
-                 &SudokuGame::clearsNotesAutomaticallyChanged);
+    assignStored(
+        m_settings.clearsNotesAutomatically, on, &SudokuGame::clearsNotesAutomaticallyChanged);
 }
 
 void SudokuGame::setMenuBarIconText(const QString &rawValue)
@@ -399,8 +396,8 @@ void SudokuGame::saveGame()
         m_savedGame.remove();
         return;
     }
-    m_savedGame.write(RestoredGame{
-        m_puzzle, m_values, m_notes, m_elapsed, m_hintsUsed, m_hasStartedCurrentGame});
+    m_savedGame.write(
+        RestoredGame{m_puzzle, m_values, m_notes, m_elapsed, m_hintsUsed, m_hasStartedCurrentGame});
 }
 
 bool SudokuGame::restoreSavedGame()

@@ -3,12 +3,12 @@
 #include "boardsize.h"
 #include "difficulty.h"
 #include "gamesettings.h"
+#include "gamestatistics.h"
 #include "grid.h"
 #include "menubariconoption.h"
 #include "playclock.h"
 #include "savedgamestore.h"
 #include "snapshot.h"
-#include "gamestatistics.h"
 #include "sudokupuzzle.h"
 
 #include <QList>
