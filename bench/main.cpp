@@ -2,13 +2,12 @@
 // uniqueness check, rating and generator, and qqwing doing the same jobs on
 // the same puzzles, so every figure comes with a peer to compare it with.
 //
-// Our code is timed in-process per call. qqwing is timed as whole processes:
-// its generation per puzzle from the arrival of each output line (it flushes
-// after every puzzle), its solving from its own --timer figures, and its
-// throughput from wall time minus a separately measured process start-up.
+// Our code is timed in-process per call; qqwing is timed as whole processes
+// (qqwing.h says how).
 
 #include "childprocess.h"
 #include "puzzleset.h"
+#include "qqwing.h"
 #include "resulttable.h"
 #include "statistics.h"
 
@@ -59,14 +58,6 @@ constexpr std::size_t kQuickPlainSearchLimit = 50;
 // constructs a supply, so more would only lengthen the table's run.
 constexpr int kSupplyRepetitions = 30;
 constexpr int kQuickSupplyRepetitions = 3;
-// qqwing --version does nothing but start and exit: its median wall time is
-// the start-up cost subtracted from every qqwing throughput figure.
-constexpr int kStartupRuns = 10;
-
-// qqwing's level names for our difficulties: its levels are defined by the
-// same technique ladder (simple = naked singles only, easy = hidden singles,
-// intermediate = locked candidates and pairs, expert = beyond those).
-constexpr std::array<std::string_view, 4> kQqwingLevels{"simple", "easy", "intermediate", "expert"};
 
 struct Options
 {
@@ -309,109 +300,6 @@ GenerationRun generatePuzzles(Difficulty difficulty, int count)
     }
     return run;
 }
-
-// ---------------------------------------------------------------------------
-// Timing qqwing
-
-class Qqwing
-{
-public:
-    explicit Qqwing(std::string path) : m_path(std::move(path)) {}
-
-    // Median wall time of a process that only starts and exits.
-    void measureStartup()
-    {
-        std::vector<double> walls;
-        for (int i = 0; i < kStartupRuns; ++i) {
-            const ChildRun run =
-                track(runProcess(m_path, {"--version"}, {}, [](double, std::string_view) {}));
-            if (run.started) {
-                walls.push_back(run.wallSeconds);
-            }
-        }
-        m_startupSeconds = median(walls);
-    }
-
-    double startupSeconds() const { return m_startupSeconds; }
-    long peakRssKilobytes() const { return m_peakRssKilobytes; }
-
-    struct Generation
-    {
-        bool ok = false;
-        std::vector<double> milliseconds; // per puzzle, from line arrival times
-        double cpuSeconds = 0.0;
-        std::map<int, int> clueHistogram;
-    };
-
-    Generation generate(std::string_view level, int count)
-    {
-        Generation result;
-        double previous = m_startupSeconds;
-        auto onLine = [&result, &previous](double seconds, std::string_view line) {
-            if (line.size() != static_cast<std::size_t>(kCellCount)) {
-                return;
-            }
-            result.milliseconds.push_back((seconds - previous) * 1000.0);
-            previous = seconds;
-            int clues = 0;
-            for (const char c : line) {
-                clues += c >= '1' && c <= '9' ? 1 : 0;
-            }
-            ++result.clueHistogram[clues];
-        };
-        const std::vector<std::string> arguments{
-            "--generate", std::to_string(count), "--difficulty", std::string(level), "--one-line"};
-        const ChildRun run = track(runProcess(m_path, arguments, {}, onLine));
-        result.cpuSeconds = run.cpuSeconds;
-        result.ok = run.exitCode == 0 && static_cast<int>(result.milliseconds.size()) == count;
-        return result;
-    }
-
-    struct Solving
-    {
-        bool ok = false;
-        std::vector<double> microseconds; // per puzzle, qqwing's own --timer
-        double seconds = 0.0;             // wall time less start-up
-        int unique = 0;
-        std::map<std::string, int> levels; // from --stats
-    };
-
-    // With `stats` false: --count-solutions, the uniqueness check. With
-    // `stats` true: --stats, its technique-based rating.
-    Solving solve(const std::vector<Grid> &grids, bool stats)
-    {
-        Solving result;
-        auto onLine = [&result](double, std::string_view line) {
-            constexpr std::string_view kTime = "Time: ";
-            constexpr std::string_view kLevel = "Difficulty: ";
-            if (line.starts_with(kTime)) {
-                result.microseconds.push_back(std::stod(std::string(line.substr(kTime.size()))) *
-                                              1000.0);
-            } else if (line.starts_with(kLevel)) {
-                ++result.levels[std::string(line.substr(kLevel.size()))];
-            } else if (line.find("is unique") != std::string_view::npos) {
-                ++result.unique;
-            }
-        };
-        const std::vector<std::string> arguments{
-            "--solve", "--nosolution", "--timer", stats ? "--stats" : "--count-solutions"};
-        const ChildRun run = track(runProcess(m_path, arguments, qqwingInput(grids), onLine));
-        result.seconds = std::max(run.wallSeconds - m_startupSeconds, 1e-9);
-        result.ok = run.exitCode == 0 && result.microseconds.size() == grids.size();
-        return result;
-    }
-
-private:
-    ChildRun track(const ChildRun &run)
-    {
-        m_peakRssKilobytes = std::max(m_peakRssKilobytes, run.peakRssKilobytes);
-        return run;
-    }
-
-    std::string m_path;
-    double m_startupSeconds = 0.0;
-    long m_peakRssKilobytes = 0;
-};
 
 long ownPeakRssKilobytes()
 {
@@ -746,7 +634,7 @@ int run(int argc, char **argv)
     if (qqwing) {
         table.addRow({"qqwing process start-up (subtracted)",
                       "--version",
-                      std::to_string(kStartupRuns),
+                      std::to_string(Qqwing::kStartupRuns),
                       "",
                       milliseconds(qqwing->startupSeconds() * 1000.0),
                       "",

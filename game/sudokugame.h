@@ -2,8 +2,12 @@
 
 #include "boardsize.h"
 #include "difficulty.h"
+#include "gamesettings.h"
+#include "gamestatistics.h"
 #include "grid.h"
 #include "menubariconoption.h"
+#include "playclock.h"
+#include "savedgamestore.h"
 #include "snapshot.h"
 #include "sudokupuzzle.h"
 
@@ -11,7 +15,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QVariant>
 
 #include <chrono>
@@ -48,6 +51,11 @@ class RandomSource;
 // their raw value texts ("Medium", "Large", "Corner Grid"), which are also
 // their shown titles, and assigning a text that is none of the raw values is
 // ignored. C++ callers use the typed accessors and setters.
+//
+// The model is a front: the settings, the statistics, the play clock's timer
+// and the saved-game record live in the helpers it owns (GameSettings,
+// GameStatistics, PlayClock, SavedGameStore) and the board's rules in
+// boardrules.h, while every change is announced here.
 //
 // Moves never report errors: a move whose preconditions fail does nothing.
 // Cell indexes outside 0..80 and digits outside 1..9 are such failures, and
@@ -100,21 +108,21 @@ public:
     // bytes a snapshot the full history stays under 50 KB.
     static constexpr std::size_t kHistoryLimit = 200;
     // One tick of the play clock. Times are whole seconds.
-    static constexpr std::chrono::milliseconds kTickInterval{1000};
+    static constexpr std::chrono::milliseconds kTickInterval = PlayClock::kTickInterval;
 
     // Preference keys of the statistics and settings.
-    static constexpr char kGamesCountKey[] = "Pondrel_GamesCount";
-    static constexpr char kSolvedCountKey[] = "Pondrel_SolvedCount";
-    static constexpr char kCurrentStreakKey[] = "Pondrel_CurrentStreak";
-    static constexpr char kBestStreakKey[] = "Pondrel_BestStreak";
-    static constexpr char kBestTimeKeyPrefix[] = "Pondrel_BestTime_";
-    static constexpr char kHasSeenWelcomeKey[] = "Pondrel_HasSeenWelcome";
-    static constexpr char kHighlightsMistakesKey[] = "Pondrel_HighlightsMistakes";
-    static constexpr char kHighlightsMatchesKey[] = "Pondrel_HighlightsMatches";
-    static constexpr char kClearsNotesKey[] = "Pondrel_ClearsNotes";
-    static constexpr char kDifficultyKey[] = "Pondrel_Difficulty";
-    static constexpr char kBoardSizeKey[] = "Pondrel_BoardSize";
-    static constexpr char kMenuBarIconKey[] = "Pondrel_MenuBarIcon";
+    static constexpr auto &kGamesCountKey = GameStatistics::kGamesCountKey;
+    static constexpr auto &kSolvedCountKey = GameStatistics::kSolvedCountKey;
+    static constexpr auto &kCurrentStreakKey = GameStatistics::kCurrentStreakKey;
+    static constexpr auto &kBestStreakKey = GameStatistics::kBestStreakKey;
+    static constexpr auto &kBestTimeKeyPrefix = GameStatistics::kBestTimeKeyPrefix;
+    static constexpr auto &kHasSeenWelcomeKey = GameSettings::kHasSeenWelcomeKey;
+    static constexpr auto &kHighlightsMistakesKey = GameSettings::kHighlightsMistakesKey;
+    static constexpr auto &kHighlightsMatchesKey = GameSettings::kHighlightsMatchesKey;
+    static constexpr auto &kClearsNotesKey = GameSettings::kClearsNotesKey;
+    static constexpr auto &kDifficultyKey = GameSettings::kDifficultyKey;
+    static constexpr auto &kBoardSizeKey = GameSettings::kBoardSizeKey;
+    static constexpr auto &kMenuBarIconKey = GameSettings::kMenuBarIconKey;
 
     // `defaults` is the preference store; it must outlive the model. Without a
     // supply the model makes the default one. With `persistsGame` false the
@@ -140,26 +148,26 @@ public:
     std::optional<int> selectedCell() const { return m_selectedCell; }
     std::optional<int> armedDigit() const { return m_armedDigit; }
     bool isNotesMode() const { return m_isNotesMode; }
-    bool hasSeenWelcome() const { return m_hasSeenWelcome; }
+    bool hasSeenWelcome() const { return m_settings.hasSeenWelcome.value(); }
     bool isShowingScreen() const { return m_isShowingScreen; }
     qint64 undoCount() const { return m_undoCount; }
     const std::vector<Snapshot> &history() const { return m_history; }
     int historyCount() const { return static_cast<int>(m_history.size()); }
-    MenuBarIconOption menuBarIcon() const { return m_menuBarIcon; }
-    BoardSize boardSize() const { return m_boardSize; }
-    Difficulty difficulty() const { return m_difficulty; }
-    bool highlightsMistakes() const { return m_highlightsMistakes; }
-    bool highlightsMatchingNumbers() const { return m_highlightsMatchingNumbers; }
-    bool clearsNotesAutomatically() const { return m_clearsNotesAutomatically; }
-    qint64 gamesCount() const { return m_gamesCount; }
-    qint64 solvedCount() const { return m_solvedCount; }
-    qint64 currentStreak() const { return m_currentStreak; }
-    qint64 bestStreak() const { return m_bestStreak; }
-    const std::map<Difficulty, qint64> &bestTimes() const { return m_bestTimes; }
+    MenuBarIconOption menuBarIcon() const { return m_settings.menuBarIcon.value(); }
+    BoardSize boardSize() const { return m_settings.boardSize.value(); }
+    Difficulty difficulty() const { return m_settings.difficulty.value(); }
+    bool highlightsMistakes() const { return m_settings.highlightsMistakes.value(); }
+    bool highlightsMatchingNumbers() const { return m_settings.highlightsMatchingNumbers.value(); }
+    bool clearsNotesAutomatically() const { return m_settings.clearsNotesAutomatically.value(); }
+    qint64 gamesCount() const { return m_statistics.gamesCount.value(); }
+    qint64 solvedCount() const { return m_statistics.solvedCount.value(); }
+    qint64 currentStreak() const { return m_statistics.currentStreak.value(); }
+    qint64 bestStreak() const { return m_statistics.bestStreak.value(); }
+    const std::map<Difficulty, qint64> &bestTimes() const { return m_statistics.bestTimes(); }
     bool persistsGame() const { return m_persistsGame; }
     bool isPlayActive() const { return m_isPlayActive; }
     // Whether the play clock is ticking.
-    bool isClockRunning() const { return m_clockRunning; }
+    bool isClockRunning() const { return m_clock.isRunning(); }
     PuzzleSupply &supply() { return *m_supply; }
 
     // The same state for QML.
@@ -264,6 +272,14 @@ signals:
     void bestTimesChanged();
 
 private:
+    using Notify = void (SudokuGame::*)();
+
+    // The one compare, store and announce of every observed value.
+    template <typename T> void assign(T &field, T value, Notify changed);
+    // The same for a value mirrored into the store, which is written on
+    // every assignment, changed or not.
+    template <typename T> void assignStored(StoredValue<T> &stored, T value, Notify changed);
+
     // Assignments of the observed game state, with their side effects.
     void setPuzzle(const SudokuPuzzle &puzzle);
     void setValues(const Grid &values);
@@ -281,8 +297,6 @@ private:
     void setCurrentStreak(qint64 count);
     void setBestStreak(qint64 count);
 
-    void loadStatistics();
-    void loadSettings();
     void placeDigit(int digit, int index);
     void recordSnapshot();
     void checkForWin();
@@ -290,7 +304,6 @@ private:
     SudokuPuzzle dealPuzzle();
 
     void updateTimer();
-    void tick();
 
     void scheduleSave();
     void saveGame();
@@ -299,6 +312,8 @@ private:
     QSettings *m_defaults = nullptr;
     std::unique_ptr<PuzzleSupply> m_supply;
     RandomSource *m_random = nullptr;
+    GameSettings m_settings;
+    GameStatistics m_statistics;
 
     SudokuPuzzle m_puzzle;
     Grid m_values{};
@@ -310,31 +325,15 @@ private:
     std::optional<int> m_selectedCell;
     std::optional<int> m_armedDigit;
     bool m_isNotesMode = false;
-    bool m_hasSeenWelcome = false;
     bool m_isShowingScreen = false;
     qint64 m_undoCount = 0;
     std::vector<Snapshot> m_history;
-    MenuBarIconOption m_menuBarIcon = MenuBarIconOption::dots;
-    BoardSize m_boardSize = BoardSize::standard;
-    Difficulty m_difficulty = Difficulty::medium;
-    bool m_highlightsMistakes = false;
-    bool m_highlightsMatchingNumbers = true;
-    bool m_clearsNotesAutomatically = true;
-    qint64 m_gamesCount = 0;
-    qint64 m_solvedCount = 0;
-    qint64 m_currentStreak = 0;
-    qint64 m_bestStreak = 0;
-    std::map<Difficulty, qint64> m_bestTimes;
 
     bool m_persistsGame = false;
-    bool m_saveIsScheduled = false;
     bool m_isRestoring = false;
     bool m_isPlayActive = false;
-    // The clock task: the timer is single-shot and re-armed after each tick,
-    // and this flag, not the timer's own state, says whether the clock runs,
-    // so a tick whose observers stop the clock does not re-arm it.
-    QTimer m_clock;
-    bool m_clockRunning = false;
+    PlayClock m_clock;
+    SavedGameStore m_savedGame;
 };
 
 } // namespace pondrel

@@ -1,0 +1,111 @@
+#include "hintexplanation.h"
+
+#include "rating.h"
+
+#include <array>
+
+namespace pondrel {
+
+namespace {
+
+using Kind = HintExplanation::Kind;
+
+// The first unit of the cell, in the engine's unit order, whose empty cells
+// leave the digit only this one; nothing when none does.
+std::optional<HintExplanation>
+hiddenSingleAt(const Grid &grid, const Masks &masks, int cell, int digit)
+{
+    const std::array<int, 3> unitNumbers{row(cell), column(cell), box(cell)};
+    constexpr std::array<Kind, 3> kinds{
+        Kind::hiddenSingleInRow, Kind::hiddenSingleInColumn, Kind::hiddenSingleInBox};
+    for (std::size_t family = 0; family < kinds.size(); ++family) {
+        const Unit &unit = units[family * 9 + static_cast<std::size_t>(unitNumbers[family])];
+        int places = 0;
+        for (const std::uint8_t other : unit) {
+            places += grid[other] == 0 && (masks[other] & digitBit(digit)) != 0 ? 1 : 0;
+        }
+        if (places == 1) {
+            HintExplanation explanation{kinds[family], unitNumbers[family], {}};
+            // Every unit lists its cells in ascending order.
+            explanation.cells.assign(unit.begin(), unit.end());
+            return explanation;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether the board still allows the digit in the cell and every empty cell
+// some digit.
+bool isConsistent(const Grid &grid, const Masks &masks, int cell, int digit)
+{
+    for (int other = 0; other < kCellCount; ++other) {
+        if (grid[other] == 0 && masks[other] == 0) {
+            return false;
+        }
+    }
+    return (masks[cell] & digitBit(digit)) != 0;
+}
+
+// One step of the rating's ladder: the lowest naked single, else the first
+// hidden single, else one pass of eliminations. Returns false when the
+// ladder is stuck. A step that fills the hinted cell (with another digit,
+// since its own single is looked for first) clears its mask, which the next
+// consistency check reports.
+bool advanceLadder(Grid &grid, Masks &masks)
+{
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (grid[cell] == 0 && digitCount(masks[cell]) == 1) {
+            place(grid, masks, cell, lowestDigit(masks[cell]));
+            return true;
+        }
+    }
+    if (const std::optional<Placement> single = findHiddenSingle(grid, masks)) {
+        place(grid, masks, single->cell, single->digit);
+        return true;
+    }
+    return applyEliminations(grid, masks);
+}
+
+} // namespace
+
+HintExplanation explainPlacement(const Grid &values, int cell, int digit)
+{
+    const HintExplanation fallback;
+    if (cell < 0 || cell >= kCellCount || digit < 1 || digit > 9) {
+        return fallback;
+    }
+    Grid grid = values;
+    grid[cell] = 0;
+    const std::optional<Masks> start = candidateMasks(grid);
+    if (!start) {
+        return fallback;
+    }
+    Masks masks = *start;
+    // Every step places a digit or removes a candidate, so the loop ends
+    // within 81 + 729 steps.
+    for (bool onBoardAsItStands = true;; onBoardAsItStands = false) {
+        if (!isConsistent(grid, masks, cell, digit)) {
+            return fallback;
+        }
+        std::optional<HintExplanation> single;
+        if (masks[cell] == digitBit(digit)) {
+            single = HintExplanation{Kind::nakedSingle, std::nullopt, {}};
+            for (const std::uint8_t peer : peers[cell]) {
+                if (values[peer] != 0) {
+                    single->cells.push_back(peer);
+                }
+            }
+        } else {
+            single = hiddenSingleAt(grid, masks, cell, digit);
+        }
+        if (single) {
+            return onBoardAsItStands ? *single
+                                     : HintExplanation{Kind::elimination, std::nullopt, {}};
+        }
+        if (!advanceLadder(grid, masks)) {
+            return fallback;
+        }
+    }
+}
+
+} // namespace pondrel

@@ -1,0 +1,331 @@
+// The moves and queries on the board: dealing, entering digits and notes,
+// undo, hints and the win. They live apart from sudokugame.cpp, which holds
+// the model's properties and its persistence, to keep each file to one
+// concern; both define SudokuGame.
+
+#include "sudokugame.h"
+
+#include "boardrules.h"
+#include "generator.h"
+#include "puzzlesupply.h"
+#include "randomsource.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pondrel {
+
+namespace {
+
+// Where the selection starts when an arrow key is pressed with none: the centre.
+constexpr int kCentreCell = 40;
+
+} // namespace
+
+// ---- Dealing ----
+
+SudokuPuzzle SudokuGame::dealPuzzle()
+{
+    if (std::optional<SudokuPuzzle> puzzle = m_supply->takeReady(difficulty())) {
+        return *puzzle;
+    }
+    if (std::optional<SudokuPuzzle> puzzle = m_supply->takeBundled(difficulty())) {
+        return *puzzle;
+    }
+    // Both the prepared puzzles and the built-in list came up empty: generate
+    // here and now, blocking, because the board cannot stay without a puzzle.
+    for (;;) {
+        if (std::optional<SudokuPuzzle> puzzle =
+                generate(difficulty(), PuzzleSupply::generationAttempts)) {
+            return *puzzle;
+        }
+    }
+}
+
+void SudokuGame::startNewGame()
+{
+    // Walking away from a game in progress breaks the streak; replacing an
+    // untouched or a won game does not.
+    if (m_hasStartedCurrentGame && !m_hasWon) {
+        setCurrentStreak(0);
+    }
+    const SudokuPuzzle puzzle = dealPuzzle();
+    m_supply->markPlayed(puzzle);
+    m_supply->refill();
+
+    setPuzzle(puzzle);
+    setValues(puzzle.givens);
+    setNotes({});
+    setHistory({});
+    setHintsUsed(0);
+    setElapsed(0);
+    setSelectedCell(std::nullopt);
+    setArmedDigit(std::nullopt);
+    setNotesMode(false);
+    setHasWon(false);
+    setHasStartedCurrentGame(false);
+    scheduleSave();
+}
+
+// ---- Moves ----
+
+void SudokuGame::tapCell(int index)
+{
+    if (!isCell(index)) {
+        return;
+    }
+    if (m_armedDigit && !isGiven(index) && !isCellLocked(index)) {
+        const int armed = *m_armedDigit;
+        enterDigit(armed, index);
+        // Nothing is left to place once all nine stand.
+        if (isDigitComplete(armed)) {
+            setArmedDigit(std::nullopt);
+        }
+        return;
+    }
+    setSelectedCell(m_selectedCell == index ? std::nullopt : std::optional<int>(index));
+}
+
+void SudokuGame::pressDigit(int digit)
+{
+    if (!isDigit(digit) || m_hasWon) {
+        return;
+    }
+    if (m_selectedCell && !isGiven(*m_selectedCell) && !isCellLocked(*m_selectedCell)) {
+        enterDigit(digit, *m_selectedCell);
+        return;
+    }
+    if (isDigitComplete(digit)) {
+        return;
+    }
+    setSelectedCell(std::nullopt);
+    setArmedDigit(m_armedDigit == digit ? std::nullopt : std::optional<int>(digit));
+}
+
+void SudokuGame::enterDigit(int digit, int index)
+{
+    if (!isDigit(digit) || !isCell(index) || m_hasWon || isGiven(index) || isCellLocked(index) ||
+        isDigitComplete(digit)) {
+        return;
+    }
+    if (m_isNotesMode && m_values[index] != 0) {
+        return;
+    }
+    recordSnapshot();
+    if (m_isNotesMode) {
+        Masks notes = m_notes;
+        notes[index] ^= digitBit(digit);
+        setNotes(notes);
+    } else if (m_values[index] == digit) {
+        // Entering the digit a cell holds takes it out again; the notes it
+        // had before are gone for good (undo brings them back).
+        Grid values = m_values;
+        values[index] = 0;
+        setValues(values);
+    } else {
+        placeDigit(digit, index);
+    }
+    checkForWin();
+}
+
+void SudokuGame::placeDigit(int digit, int index)
+{
+    Grid values = m_values;
+    values[index] = static_cast<std::uint8_t>(digit);
+    setValues(values);
+
+    Masks notes = m_notes;
+    notes[index] = 0;
+    if (clearsNotesAutomatically()) {
+        const auto keep = static_cast<std::uint16_t>(~digitBit(digit));
+        for (const std::uint8_t peer : peers[index]) {
+            notes[peer] &= keep;
+        }
+    }
+    setNotes(notes);
+}
+
+void SudokuGame::eraseSelectedCell()
+{
+    if (m_hasWon || !m_selectedCell) {
+        return;
+    }
+    const int cell = *m_selectedCell;
+    if (isGiven(cell) || isCellLocked(cell) || (m_values[cell] == 0 && m_notes[cell] == 0)) {
+        return;
+    }
+    recordSnapshot();
+    Grid values = m_values;
+    values[cell] = 0;
+    setValues(values);
+    Masks notes = m_notes;
+    notes[cell] = 0;
+    setNotes(notes);
+}
+
+void SudokuGame::moveSelection(int rowDelta, int columnDelta)
+{
+    if (!m_selectedCell) {
+        setSelectedCell(kCentreCell);
+        return;
+    }
+    // 64-bit sums: a delta near the int limits must clamp, not overflow.
+    const auto clampToBoard = [](qint64 position) {
+        return static_cast<int>(std::clamp<qint64>(position, 0, 8));
+    };
+    const int newRow = clampToBoard(qint64(row(*m_selectedCell)) + rowDelta);
+    const int newColumn = clampToBoard(qint64(column(*m_selectedCell)) + columnDelta);
+    setSelectedCell(newRow * 9 + newColumn);
+}
+
+void SudokuGame::fillAllNotes()
+{
+    if (m_hasWon) {
+        return;
+    }
+    Masks filled = m_notes;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (m_values[cell] != 0) {
+            continue;
+        }
+        filled[cell] = openDigits(m_values, cell);
+    }
+    if (filled == m_notes) {
+        return;
+    }
+    recordSnapshot();
+    setNotes(filled);
+}
+
+void SudokuGame::giveHint()
+{
+    if (m_hasWon) {
+        return;
+    }
+    const auto needsHelp = [this](int cell) {
+        return !isGiven(cell) && m_values[cell] != m_puzzle.solution[cell];
+    };
+    int target = 0;
+    if (m_selectedCell && needsHelp(*m_selectedCell)) {
+        target = *m_selectedCell;
+    } else {
+        std::vector<int> candidates;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (needsHelp(cell)) {
+                candidates.push_back(cell);
+            }
+        }
+        if (candidates.empty()) {
+            return;
+        }
+        RandomSource &random = m_random ? *m_random : threadRandomSource();
+        target = candidates[uniformBelow(random, candidates.size())];
+    }
+    recordSnapshot();
+    setHintsUsed(plusOne(m_hintsUsed));
+    setSelectedCell(target);
+    // A hint may overwrite a wrong entry even in a locked cell.
+    placeDigit(m_puzzle.solution[target], target);
+    checkForWin();
+}
+
+void SudokuGame::recordSnapshot()
+{
+    // The first change of a fresh game is where it starts and is counted.
+    if (!m_hasStartedCurrentGame) {
+        setHasStartedCurrentGame(true);
+        setGamesCount(plusOne(gamesCount()));
+    }
+    m_history.push_back(Snapshot{m_values, m_notes});
+    if (m_history.size() > kHistoryLimit) {
+        m_history.erase(m_history.begin());
+    }
+    emit historyChanged();
+}
+
+void SudokuGame::undo()
+{
+    if (m_history.empty()) {
+        return;
+    }
+    const Snapshot snapshot = m_history.back();
+    m_history.pop_back();
+    emit historyChanged();
+    setValues(snapshot.values);
+    setNotes(snapshot.notes);
+    setUndoCount(plusOne(m_undoCount));
+}
+
+void SudokuGame::checkForWin()
+{
+    if (m_values != m_puzzle.solution) {
+        return;
+    }
+    setHasWon(true);
+    setSolvedCount(plusOne(solvedCount()));
+    setCurrentStreak(plusOne(currentStreak()));
+    setBestStreak(std::max(bestStreak(), currentStreak()));
+    // A best time counts only for a game played without help; the puzzle's
+    // own difficulty, not the current setting, decides which one.
+    if (m_hintsUsed == 0) {
+        if (m_statistics.recordTime(*m_defaults, m_puzzle.difficulty, m_elapsed)) {
+            emit bestTimesChanged();
+        }
+    }
+    setSelectedCell(std::nullopt);
+    setArmedDigit(std::nullopt);
+    scheduleSave();
+}
+
+// ---- Queries ----
+
+bool SudokuGame::isGiven(int index) const
+{
+    return m_puzzle.givens[index] != 0;
+}
+
+QList<int> SudokuGame::noteDigits(int index) const
+{
+    QList<int> digits;
+    if (!isCell(index)) {
+        return digits;
+    }
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((m_notes[index] & digitBit(digit)) != 0) {
+            digits.append(digit);
+        }
+    }
+    return digits;
+}
+
+bool SudokuGame::isMistake(int index) const
+{
+    return pondrel::isMistake(m_puzzle, m_values, index);
+}
+
+int SudokuGame::remainingCount(int digit) const
+{
+    return pondrel::remainingCount(m_values, digit);
+}
+
+bool SudokuGame::isDigitComplete(int digit) const
+{
+    return pondrel::isDigitComplete(m_puzzle, m_values, digit);
+}
+
+bool SudokuGame::isCellLocked(int index) const
+{
+    return pondrel::isCellLocked(m_puzzle, m_values, index);
+}
+
+bool SudokuGame::isBlocked(int index, int digit) const
+{
+    return pondrel::isBlocked(m_values, index, digit);
+}
+
+QString SudokuGame::formatTime(qint64 seconds)
+{
+    return PlayClock::format(seconds);
+}
+
+} // namespace pondrel
