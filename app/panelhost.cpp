@@ -189,10 +189,14 @@ void PanelHost::ensureView()
             hide();
         }
     });
-    connect(m_view.get(), &PanelView::closed, this, [] {
+    connect(m_view.get(), &PanelView::closed, this, [this] {
         // A standalone window is the only way into the game while there is
-        // no tray; once it is closed, nothing could bring it back.
-        if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // no tray; once it is closed, nothing could bring it back. With a
+        // tray come up since, the next opening is from the tray again.
+        if (m_trayItemLive || QSystemTrayIcon::isSystemTrayAvailable()) {
+            QMetaObject::invokeMethod(
+                this, [this] { setMode(Mode::attached); }, Qt::QueuedConnection);
+        } else {
             QCoreApplication::quit();
         }
     });

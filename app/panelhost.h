@@ -27,7 +27,8 @@ class SudokuGame;
 // toggling from the tray icon, or losing the focus it had hides it.
 //
 // Standalone (no system tray): an ordinary titled window, so the game stays
-// playable; closing it quits, because nothing else would bring it back.
+// playable; closing it quits, because nothing else would bring it back,
+// unless a tray has appeared since: then the panel goes back to the tray.
 //
 // Play is active while the panel is shown and its window is active:
 // showing it and activating its window start play, hiding it, deactivating
@@ -68,6 +69,10 @@ public:
     void open(const QRect &anchor);
     void hide();
 
+    // Whether the app's own StatusNotifier item is in a tray, which Qt's
+    // tray check does not know of.
+    void setTrayItemLive(bool live) { m_trayItemLive = live; }
+
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }
     // Whether the pointer and keyboard grabs are held.
@@ -91,6 +96,7 @@ private:
     Mode m_mode = Mode::attached;
     QRect m_anchor;
     bool m_hasGrabs = false;
+    bool m_trayItemLive = false;
     bool m_hasBeenActive = false;
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;

@@ -31,4 +31,17 @@ QPoint panelPosition(const QRect &anchor, const QSize &panelSize, const QRect &s
             clampSpan(wantedY, panelSize.height(), screenArea.top(), screenArea.height())};
 }
 
+QRect pointAnchor(const QPoint &point, const QRect &screenGeometry, const QRect &availableArea)
+{
+    if (availableArea != screenGeometry) {
+        return {point, QSize(1, 1)};
+    }
+    return {QPoint(point.x(), point.y() - kBarClearance), QSize(1, 2 * kBarClearance + 1)};
+}
+
+QRect cornerAnchor(const QRect &availableArea)
+{
+    return {availableArea.topRight(), QSize(1, 1)};
+}
+
 } // namespace pondrel

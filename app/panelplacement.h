@@ -20,4 +20,21 @@ inline constexpr int kPanelGap = 4;
 // close controls stay reachable.
 QPoint panelPosition(const QRect &anchor, const QSize &panelSize, const QRect &screenArea);
 
+// How far the panel's near edge stays from a click point when the screen's
+// usable area says nothing of the bar that holds the icon (XWayland under a
+// Wayland compositor knows no bars): a bar's height, so the panel clears a
+// bar of up to that height wherever in it the click was.
+inline constexpr int kBarClearance = 32;
+
+// The anchor for a StatusNotifier host's click at `point` on a screen of
+// `screenGeometry` whose usable area is `availableArea`. Where the area
+// leaves out the bar, the point itself: clamping to the area keeps the panel
+// off the bar. Where it does not, a span of `kBarClearance` each way of the
+// point, so the panel opens that far beyond it.
+QRect pointAnchor(const QPoint &point, const QRect &screenGeometry, const QRect &availableArea);
+
+// The anchor when neither the icon's place nor a click point is known: the
+// top-right corner of `availableArea`, where most desktops keep their tray.
+QRect cornerAnchor(const QRect &availableArea);
+
 } // namespace pondrel
