@@ -59,7 +59,7 @@ def content_box(image_path, area):
     icons in a bar. None when the area is plain."""
     x, y, width, height = area
     result = subprocess.run(["convert", image_path, "-crop", f"{width}x{height}+{x}+{y}",
-                             "+repage", "-fuzz", "12%", "-trim", "-format", "%@", "info:"],
+                             "+repage", "-fuzz", "12%", "-format", "%@", "info:"],
                             capture_output=True, text=True, timeout=20)
     match = re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", result.stdout.strip())
     if not match:
