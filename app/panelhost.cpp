@@ -268,6 +268,10 @@ void PanelHost::updatePlayFromWindow()
     if (m_mode == Mode::attached) {
         if (active) {
             m_hasBeenActive = true;
+            m_sinceActivated.start();
+        } else if (m_hasBeenActive &&
+                   m_sinceActivated.elapsed() < kFocusRevertMilliseconds) {
+            m_hasBeenActive = false;
         } else if (m_hasBeenActive) {
             // Focus went elsewhere without a press we saw: a click on a
             // Wayland window under XWayland, or anywhere when the grabs

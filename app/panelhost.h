@@ -51,6 +51,12 @@ public:
     // retried this often, this many times, after the first frame.
     static constexpr int kGrabRetryMilliseconds = 25;
     static constexpr int kGrabAttempts = 20;
+    // Focus that leaves the panel this soon after it came was taken back by
+    // the compositor, not by the user: XWayland under a Wayland compositor
+    // returns the focus to the window it had chosen when an X window takes
+    // it on its own. The panel stays open then (it closes from the tray
+    // icon, or once it has had the focus for real).
+    static constexpr int kFocusRevertMilliseconds = 250;
 
     explicit PanelHost(SudokuGame &game, QObject *parent = nullptr);
     ~PanelHost() override;
@@ -101,6 +107,7 @@ private:
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;
     QElapsedTimer m_sinceOutsidePress;
+    QElapsedTimer m_sinceActivated;
     QPoint m_outsidePressPosition;
 };
 
