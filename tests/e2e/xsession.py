@@ -153,9 +153,10 @@ class XSession:
         os.makedirs(folder, exist_ok=True)
         with open(os.path.join(folder, "xfce4-panel.xml"), "w", encoding="utf-8") as out:
             out.write(XFCE_PANEL_CONFIG.replace("@POSITION@", "p=6" if edge == "top" else "p=10"))
-        self._spawn("xfce4-panel", ["xfce4-panel", "--disable-wm-check"])
+        panel = self._spawn("xfce4-panel", ["xfce4-panel", "--disable-wm-check"])
         if not poll(lambda: self.bus_has_name("org.kde.StatusNotifierWatcher"), START_TIMEOUT):
             raise RuntimeError("xfce4-panel's StatusNotifier tray did not come up")
+        return panel
 
     def stop_process(self, process):
         """Ends one process started here (a tray that is to go away)."""
