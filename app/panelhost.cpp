@@ -269,8 +269,7 @@ void PanelHost::updatePlayFromWindow()
         if (active) {
             m_hasBeenActive = true;
             m_sinceActivated.start();
-        } else if (m_hasBeenActive &&
-                   m_sinceActivated.elapsed() < kFocusRevertMilliseconds) {
+        } else if (m_hasBeenActive && focusTakenBackByCompositor()) {
             m_hasBeenActive = false;
         } else if (m_hasBeenActive) {
             // Focus went elsewhere without a press we saw: a click on a
@@ -281,6 +280,14 @@ void PanelHost::updatePlayFromWindow()
         }
     }
     m_game.setPlayActive(active);
+}
+
+bool PanelHost::focusTakenBackByCompositor() const
+{
+    static const bool underWayland = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                                     qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return underWayland && QGuiApplication::focusWindow() == nullptr &&
+           m_sinceActivated.elapsed() < kFocusRevertMilliseconds;
 }
 
 void PanelHost::releaseMemory()

@@ -51,11 +51,11 @@ public:
     // retried this often, this many times, after the first frame.
     static constexpr int kGrabRetryMilliseconds = 25;
     static constexpr int kGrabAttempts = 20;
-    // Focus that leaves the panel this soon after it came was taken back by
-    // the compositor, not by the user: XWayland under a Wayland compositor
-    // returns the focus to the window it had chosen when an X window takes
-    // it on its own. The panel stays open then (it closes from the tray
-    // icon, or once it has had the focus for real).
+    // Under a Wayland compositor, focus that leaves the panel for no window
+    // of ours this soon after it came was taken back by the compositor, not
+    // by the user: XWayland returns the focus to the window the compositor
+    // chose when an X window takes it on its own. The panel stays open then
+    // (it closes from the tray icon, or once it has had the focus for real).
     static constexpr int kFocusRevertMilliseconds = 250;
 
     explicit PanelHost(SudokuGame &game, QObject *parent = nullptr);
@@ -94,6 +94,7 @@ private:
     void takeGrabs();
     void releaseGrabs();
     void updatePlayFromWindow();
+    bool focusTakenBackByCompositor() const;
     void releaseMemory();
 
     SudokuGame &m_game;
