@@ -54,3 +54,41 @@ TEST(PanelPlacement, panelTallerThanTheScreenKeepsItsTopVisible)
 
 } // namespace
 } // namespace pondrel
+
+namespace pondrel {
+namespace {
+
+// A top bar of 30 pixels the X server knows of, and the same screen under
+// XWayland, where the usable area is the whole screen.
+const QRect kKnownBarArea(0, 30, 1280, 770);
+
+TEST(PanelPlacement, clickPointUnderABarTheServerKnowsHangsBelowTheBar)
+{
+    const QPoint click(1256, 15);
+    const QPoint position =
+        panelPosition(pointAnchor(click, kScreen, kKnownBarArea), kPanel, kKnownBarArea);
+    EXPECT_EQ(position, QPoint(1280 - kPanel.width(), 30));
+}
+
+TEST(PanelPlacement, clickPointWithoutAKnownBarKeepsABarsHeightAway)
+{
+    // Top: the panel's top edge a bar's height below the point.
+    const QPoint top = panelPosition(pointAnchor({1256, 15}, kScreen, kScreen), kPanel, kScreen);
+    EXPECT_EQ(top, QPoint(1280 - kPanel.width(), 15 + kBarClearance + 1 + kPanelGap));
+    // Bottom: its bottom edge a bar's height above the point.
+    const QPoint bottom =
+        panelPosition(pointAnchor({640, 785}, kScreen, kScreen), kPanel, kScreen);
+    EXPECT_EQ(bottom.y() + kPanel.height(), 785 - kBarClearance - kPanelGap);
+    EXPECT_EQ(bottom.x(), 640 - kPanel.width() / 2);
+}
+
+TEST(PanelPlacement, withoutPointOrIconTheTopRightCornerOfTheUsableArea)
+{
+    const QPoint position = panelPosition(cornerAnchor(kKnownBarArea), kPanel, kKnownBarArea);
+    EXPECT_EQ(position.x() + kPanel.width(), kKnownBarArea.right() + 1);
+    EXPECT_GE(position.y(), kKnownBarArea.top());
+    EXPECT_LE(position.y(), kKnownBarArea.top() + 2 * kPanelGap);
+}
+
+} // namespace
+} // namespace pondrel
