@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -25,6 +26,27 @@ namespace {
 // The rim is a touch translucent: enough to separate the glyph from a panel
 // of its own colour without looking like a sticker on a matching one.
 constexpr int kHaloAlpha = 200;
+
+// The installed themed icon of the glyph for `option`, or nothing when it is
+// not installed (a build run in place), so hosts draw the images instead.
+QString installedIconName(MenuBarIconOption option)
+{
+    QString name;
+    switch (option) {
+    case MenuBarIconOption::dots:
+        name = QStringLiteral("pondrel-sudoku-dots");
+        break;
+    case MenuBarIconOption::cornerGrid:
+        name = QStringLiteral("pondrel-sudoku-corner-grid");
+        break;
+    case MenuBarIconOption::numberSquare:
+        name = QStringLiteral("pondrel-sudoku-number-square");
+        break;
+    }
+    const QString file = QStringLiteral("icons/hicolor/scalable/status/%1.svg").arg(name);
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty() ? QString()
+                                                                                     : name;
+}
 
 } // namespace
 
@@ -189,7 +211,7 @@ void TrayItem::updateIcon()
     const QIcon icon = glyphIcon(m_game.menuBarIcon(), QGuiApplication::palette());
     m_trayIcon.setIcon(icon);
     if (m_item) {
-        m_item->setIcon(icon, {});
+        m_item->setIcon(icon, installedIconName(m_game.menuBarIcon()));
     }
 }
 
