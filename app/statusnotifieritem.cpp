@@ -53,8 +53,8 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, SniToolTip &toolT
 
 StatusNotifierItem::StatusNotifierItem(QObject *parent)
     : QObject(parent), m_menu(new DBusMenu(this)),
-      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-1")
-                        .arg(QCoreApplication::applicationPid()))
+      m_serviceName(
+          QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid()))
 {
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<SniPixmapList>();
@@ -97,10 +97,11 @@ bool StatusNotifierItem::registerWithWatcher()
     }
     // Not waited for: a watcher that is slow to answer must not hold up the
     // app, and one that refuses leaves nothing to do but wait for the next.
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kWatcherService),
-                                                       QString::fromLatin1(kWatcherPath),
-                                                       QString::fromLatin1(kWatcherInterface),
-                                                       QStringLiteral("RegisterStatusNotifierItem"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QString::fromLatin1(kWatcherService),
+                                       QString::fromLatin1(kWatcherPath),
+                                       QString::fromLatin1(kWatcherInterface),
+                                       QStringLiteral("RegisterStatusNotifierItem"));
     call << m_serviceName;
     return bus.send(call);
 }
@@ -127,7 +128,8 @@ SniPixmapList StatusNotifierItem::pixmapsOf(const QIcon &icon)
 {
     SniPixmapList pixmaps;
     for (const QSize &size : icon.availableSizes()) {
-        const QImage image = icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage image =
+            icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
         SniPixmap pixmap{image.width(), image.height(), {}};
         pixmap.argb.resize(qsizetype(image.width()) * image.height() * 4);
         auto *out = reinterpret_cast<uchar *>(pixmap.argb.data());
@@ -153,7 +155,8 @@ StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierItem *item)
 {
     connect(item, &StatusNotifierItem::iconChanged, this, &StatusNotifierItemAdaptor::NewIcon);
     connect(item, &StatusNotifierItem::titleChanged, this, &StatusNotifierItemAdaptor::NewTitle);
-    connect(item, &StatusNotifierItem::toolTipChanged, this, &StatusNotifierItemAdaptor::NewToolTip);
+    connect(
+        item, &StatusNotifierItem::toolTipChanged, this, &StatusNotifierItemAdaptor::NewToolTip);
 }
 
 void StatusNotifierItemAdaptor::Activate(int x, int y)

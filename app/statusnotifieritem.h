@@ -138,7 +138,10 @@ public:
     SniPixmapList iconPixmap() const { return m_item->pixmaps(); }
     QString emptyName() const { return {}; }
     SniPixmapList noPixmaps() const { return {}; }
-    SniToolTip toolTip() const { return {m_item->iconName(), m_item->pixmaps(), m_item->title(), {}}; }
+    SniToolTip toolTip() const
+    {
+        return {m_item->iconName(), m_item->pixmaps(), m_item->title(), {}};
+    }
     // Said explicitly: some hosts take a missing value for true and would
     // only ever show the menu.
     bool itemIsMenu() const { return false; }

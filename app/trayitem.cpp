@@ -1,8 +1,8 @@
 #include "trayitem.h"
 
+#include "dbusmenu.h"
 #include "glyphs.h"
 #include "localizedtext.h"
-#include "dbusmenu.h"
 #include "panelhost.h"
 #include "panelplacement.h"
 #include "quitpath.h"
@@ -45,7 +45,7 @@ QString installedIconName(MenuBarIconOption option)
     }
     const QString file = QStringLiteral("icons/hicolor/scalable/status/%1.svg").arg(name);
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty() ? QString()
-                                                                                     : name;
+                                                                                       : name;
 }
 
 } // namespace
@@ -73,14 +73,13 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
     // nothing here wakes up while the tray stays as it is.
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        m_watcher = new QDBusServiceWatcher(QString::fromLatin1(StatusNotifierItem::kWatcherService),
-                                            bus,
-                                            QDBusServiceWatcher::WatchForRegistration,
-                                            this);
-        connect(m_watcher,
-                &QDBusServiceWatcher::serviceRegistered,
-                this,
-                &TrayItem::onWatcherAppeared);
+        m_watcher =
+            new QDBusServiceWatcher(QString::fromLatin1(StatusNotifierItem::kWatcherService),
+                                    bus,
+                                    QDBusServiceWatcher::WatchForRegistration,
+                                    this);
+        connect(
+            m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayItem::onWatcherAppeared);
     }
 
     m_trayWait.setInterval(kTrayPollInterval);
@@ -132,9 +131,10 @@ void TrayItem::onWatcherAppeared()
     if (!m_item) {
         m_item = std::make_unique<StatusNotifierItem>();
         m_item->setTitle(localizedText(QStringLiteral("Pondrel Sudoku")));
-        connect(m_item.get(), &StatusNotifierItem::activated, this, [this](std::optional<QPoint> point) {
-            togglePanel(statusNotifierAnchor(point));
-        });
+        connect(m_item.get(),
+                &StatusNotifierItem::activated,
+                this,
+                [this](std::optional<QPoint> point) { togglePanel(statusNotifierAnchor(point)); });
         connect(&m_item->menu(), &DBusMenu::openChosen, this, [this] {
             if (!m_panel.isOpen()) {
                 togglePanel(statusNotifierAnchor(std::nullopt));

@@ -76,8 +76,7 @@ TEST(PanelPlacement, clickPointWithoutAKnownBarKeepsABarsHeightAway)
     const QPoint top = panelPosition(pointAnchor({1256, 15}, kScreen, kScreen), kPanel, kScreen);
     EXPECT_EQ(top, QPoint(1280 - kPanel.width(), 15 + kBarClearance + 1 + kPanelGap));
     // Bottom: its bottom edge a bar's height above the point.
-    const QPoint bottom =
-        panelPosition(pointAnchor({640, 785}, kScreen, kScreen), kPanel, kScreen);
+    const QPoint bottom = panelPosition(pointAnchor({640, 785}, kScreen, kScreen), kPanel, kScreen);
     EXPECT_EQ(bottom.y() + kPanel.height(), 785 - kBarClearance - kPanelGap);
     EXPECT_EQ(bottom.x(), 640 - kPanel.width() / 2);
 }

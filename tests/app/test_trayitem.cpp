@@ -140,10 +140,12 @@ TEST_F(TrayIcon, itemMenuOpensAndQuits)
     const DBusMenuLayout root = menu.layout(DBusMenu::rootId, -1);
     QStringList labels;
     for (const QVariant &child : root.children) {
-        labels << child.value<DBusMenuLayout>().properties.value(QStringLiteral("label")).toString();
+        labels
+            << child.value<DBusMenuLayout>().properties.value(QStringLiteral("label")).toString();
     }
-    EXPECT_EQ(labels, QStringList({QStringLiteral("Open Pondrel Sudoku"),
-                                   QStringLiteral("Quit Pondrel Sudoku")}));
+    EXPECT_EQ(labels,
+              QStringList(
+                  {QStringLiteral("Open Pondrel Sudoku"), QStringLiteral("Quit Pondrel Sudoku")}));
     EXPECT_TRUE(menu.layout(DBusMenu::rootId, 0).children.isEmpty());
 
     QSignalSpy open(&menu, &DBusMenu::openChosen);

@@ -15,7 +15,8 @@ import shutil
 import sys
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
-from statusnotifier import choose_menu_entry, content_box, menu_labels, our_service
+from statusnotifier import (choose_menu_entry, content_box, item_property, menu_labels,
+                            our_service)
 from trayapp import Skip, check, is_app_window, main, run_in_session
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
@@ -55,6 +56,9 @@ def run_on_edge(binary, artefacts, edge):
         check(service is not None, "the app's item did not appear in xfce4-panel's tray")
         check(session.find(lambda w: is_app_window(w) and w.width < 100) is None,
               "an X embedded icon is up beside the StatusNotifier item")
+        # Said outright: xfce4-panel and waybar take a missing value for true.
+        check("false" in item_property(session.x, service, "ItemIsMenu"),
+              "the item does not say that it is not only a menu")
 
         area = work_area(session)
         check(area is not None, "no work area on the root window")
