@@ -141,10 +141,9 @@ void PanelHost::ensureView()
             Qt::QueuedConnection);
     // Read at the first opening rather than at start-up, which stays quick.
     const DesktopSettings desktop = readDesktopSettings();
-    m_view->setInitialProperties(
-        {{QStringLiteral("game"), QVariant::fromValue(&m_game)},
-         {QStringLiteral("systemReduceMotion"), desktop.reduceMotion},
-         {QStringLiteral("increasedContrast"), desktop.increasedContrast}});
+    m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},
+                                  {QStringLiteral("systemReduceMotion"), desktop.reduceMotion},
+                                  {QStringLiteral("increasedContrast"), desktop.increasedContrast}});
     m_view->setSource(m_source);
     for (const QQmlError &error : m_view->errors()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
