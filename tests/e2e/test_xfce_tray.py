@@ -68,8 +68,9 @@ def run_on_edge(binary, artefacts, edge):
 
         def icon_drawn():
             session.screenshot(shot)
-            return content_box(shot, (SCREEN_WIDTH // 2, bar_top, SCREEN_WIDTH // 2,
-                                      bar_bottom - bar_top))
+            # Inside the bar's border line.
+            return content_box(shot, (SCREEN_WIDTH // 2, bar_top + 2, SCREEN_WIDTH // 2,
+                                      bar_bottom - bar_top - 4))
 
         icon = poll(icon_drawn, 10, interval=0.3)
         check(icon is not None, "no icon drawn at the right end of the bar")
