@@ -28,9 +28,10 @@ inline constexpr int kBarClearance = 32;
 
 // The anchor for a StatusNotifier host's click at `point` on a screen of
 // `screenGeometry` whose usable area is `availableArea`. Where the area
-// leaves out the bar, the point itself: clamping to the area keeps the panel
-// off the bar. Where it does not, a span of `kBarClearance` each way of the
-// point, so the panel opens that far beyond it.
+// leaves out the bar, the span from the point to the area's edge, so the
+// panel hangs `kPanelGap` beyond the bar as it does from an icon. Where it
+// does not, a span of `kBarClearance` each way of the point, so the panel
+// opens that far beyond it.
 QRect pointAnchor(const QPoint &point, const QRect &screenGeometry, const QRect &availableArea);
 
 // The anchor when neither the icon's place nor a click point is known: the

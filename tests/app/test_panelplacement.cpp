@@ -67,7 +67,13 @@ TEST(PanelPlacement, clickPointUnderABarTheServerKnowsHangsBelowTheBar)
     const QPoint click(1256, 15);
     const QPoint position =
         panelPosition(pointAnchor(click, kScreen, kKnownBarArea), kPanel, kKnownBarArea);
-    EXPECT_EQ(position, QPoint(1280 - kPanel.width(), 30));
+    EXPECT_EQ(position, QPoint(1280 - kPanel.width(), 30 + kPanelGap));
+    // The same at the bottom, and for a click inside the area.
+    const QRect bottomBarArea(0, 0, 1280, 770);
+    const QPoint above =
+        panelPosition(pointAnchor({640, 785}, kScreen, bottomBarArea), kPanel, bottomBarArea);
+    EXPECT_EQ(above.y() + kPanel.height(), 770 - kPanelGap);
+    EXPECT_EQ(pointAnchor({640, 400}, kScreen, bottomBarArea), QRect(640, 400, 1, 1));
 }
 
 TEST(PanelPlacement, clickPointWithoutAKnownBarKeepsABarsHeightAway)
