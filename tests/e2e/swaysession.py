@@ -44,8 +44,6 @@ class SwaySession:
     # Set-up
 
     def start(self):
-        if os.getuid() == 0:
-            self._make_user()
         self.home = tempfile.mkdtemp(prefix="pondrel-sway-")
         os.chmod(self.home, 0o700)
         folders = {"XDG_CONFIG_HOME": "config", "XDG_DATA_HOME": "data",
@@ -102,10 +100,14 @@ class SwaySession:
                 START_TIMEOUT):
             raise RuntimeError("waybar's tray did not come up")
 
-    def _make_user(self):
-        self.user = f"pondrel-e2e-{os.getpid()}"
+    def make_user(self):
+        """Under root, makes the throw-away user the session runs as."""
+        if os.getuid() != 0:
+            return
+        name = f"pondrel-e2e-{os.getpid()}"
         subprocess.run(["useradd", "--system", "--no-create-home", "--shell", "/usr/sbin/nologin",
-                        self.user], check=True, capture_output=True, timeout=30)
+                        name], check=True, capture_output=True, timeout=30)
+        self.user = name
         entry = pwd.getpwnam(self.user)
         self.uid, self.gid = entry.pw_uid, entry.pw_gid
 

@@ -16,13 +16,14 @@ waybar or the other tools are not installed, or no user can be made.
 
 import json
 import os
+import subprocess
 import sys
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import activate, content_box, our_service
 from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession, missing_tools
 from trayapp import Failure, Skip, check, main
-from xsession import poll
+from xsession import XSession, poll
 
 # The shell's kBarClearance and kPanelGap: how far the panel keeps from a
 # click point when the X server knows no bar.
@@ -91,18 +92,13 @@ def open_and_hide(session, artefacts, service, position):
 
     def drawn():
         session.screenshot(opened)
-        return session_brightness(opened, panel) > 0.5
+        return XSession.mean_brightness(opened, panel) > 0.5
 
     check(poll(drawn, 5, interval=0.3), "the panel is mapped but not drawn on the screenshot")
 
     activate(session.run, service, *point)
     check(poll(lambda: not session.is_viewable(panel.id), 5),
           "a second Activate did not hide the panel")
-
-
-def session_brightness(image_path, window):
-    from xsession import XSession
-    return XSession.mean_brightness(image_path, window)
 
 
 def run(binary, artefacts):
@@ -112,9 +108,10 @@ def run(binary, artefacts):
     session = SwaySession(artefacts)
     try:
         try:
-            session.start()
-        except OSError as error:
-            raise Skip(f"no unprivileged user for sway: {error}")
+            session.make_user()
+        except (OSError, subprocess.SubprocessError, KeyError) as error:
+            raise Skip(f"running as root and no throw-away user for sway could be made: {error}")
+        session.start()
         session.start_waybar("top")
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
