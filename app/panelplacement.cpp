@@ -48,6 +48,13 @@ QRect pointAnchor(const QPoint &point, const QRect &screenGeometry, const QRect 
     return {QPoint(point.x(), point.y() - kBarClearance), QSize(1, 2 * kBarClearance + 1)};
 }
 
+QPoint pointFromNative(const QPoint &native, const QRect &geometry, qreal devicePixelRatio)
+{
+    const QPoint offset = native - geometry.topLeft();
+    return geometry.topLeft() +
+           QPoint(qRound(offset.x() / devicePixelRatio), qRound(offset.y() / devicePixelRatio));
+}
+
 QRect cornerAnchor(const QRect &availableArea)
 {
     return {availableArea.topRight(), QSize(1, 1)};

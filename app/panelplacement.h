@@ -34,6 +34,12 @@ inline constexpr int kBarClearance = 32;
 // opens that far beyond it.
 QRect pointAnchor(const QPoint &point, const QRect &screenGeometry, const QRect &availableArea);
 
+// A host's click point, which is in the display server's pixels, in the
+// device-independent pixels of a screen of `geometry` (device-independent)
+// and `devicePixelRatio`; Qt keeps each screen's top-left corner where the
+// server has it and scales the rest.
+QPoint pointFromNative(const QPoint &native, const QRect &geometry, qreal devicePixelRatio);
+
 // The anchor when neither the icon's place nor a click point is known: the
 // top-right corner of `availableArea`, where most desktops keep their tray.
 QRect cornerAnchor(const QRect &availableArea);

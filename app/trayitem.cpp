@@ -169,8 +169,14 @@ void TrayItem::togglePanel(const QRect &anchor)
 QRect TrayItem::statusNotifierAnchor(std::optional<QPoint> point)
 {
     if (point) {
-        if (const QScreen *screen = QGuiApplication::screenAt(*point)) {
-            return pointAnchor(*point, screen->geometry(), screen->availableGeometry());
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            const QRect geometry = screen->geometry();
+            const qreal ratio = screen->devicePixelRatio();
+            if (QRect(geometry.topLeft(), geometry.size() * ratio).contains(*point)) {
+                return pointAnchor(pointFromNative(*point, geometry, ratio),
+                                   geometry,
+                                   screen->availableGeometry());
+            }
         }
         return {*point, QSize(1, 1)};
     }

@@ -87,6 +87,14 @@ TEST(PanelPlacement, clickPointWithoutAKnownBarKeepsABarsHeightAway)
     EXPECT_EQ(bottom.x(), 640 - kPanel.width() / 2);
 }
 
+TEST(PanelPlacement, clickPointsInServerPixelsAreScaledFromTheirScreensCorner)
+{
+    // A second screen at 1280,0 drawn at twice the size.
+    const QRect scaled(1280, 0, 960, 540);
+    EXPECT_EQ(pointFromNative({1280 + 1900, 20}, scaled, 2.0), QPoint(1280 + 950, 10));
+    EXPECT_EQ(pointFromNative({700, 12}, kScreen, 1.0), QPoint(700, 12));
+}
+
 TEST(PanelPlacement, withoutPointOrIconTheTopRightCornerOfTheUsableArea)
 {
     const QPoint position = panelPosition(cornerAnchor(kKnownBarArea), kPanel, kKnownBarArea);
