@@ -14,8 +14,8 @@ namespace pondrel {
 
 namespace {
 
-constexpr char kWatcherPath[] = "/StatusNotifierWatcher";
-constexpr char kWatcherInterface[] = "org.kde.StatusNotifierWatcher";
+// A watcher that does not answer within this is taken to have no host.
+constexpr int kWatcherReplyTimeoutMilliseconds = 2000;
 
 } // namespace
 
@@ -73,11 +73,23 @@ StatusNotifierItem::~StatusNotifierItem()
     }
 }
 
-bool StatusNotifierItem::watcherIsPresent()
+bool StatusNotifierItem::hostIsPresent()
 {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.interface() != nullptr &&
-           bus.interface()->isServiceRegistered(QString::fromLatin1(kWatcherService)).value();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr ||
+        !bus.interface()->isServiceRegistered(QString::fromLatin1(kWatcherService)).value()) {
+        return false;
+    }
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(QString::fromLatin1(kWatcherService),
+                                       QString::fromLatin1(kWatcherPath),
+                                       QStringLiteral("org.freedesktop.DBus.Properties"),
+                                       QStringLiteral("Get"));
+    get << QString::fromLatin1(kWatcherInterface)
+        << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, kWatcherReplyTimeoutMilliseconds);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
 }
 
 bool StatusNotifierItem::registerWithWatcher()

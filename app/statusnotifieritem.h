@@ -58,8 +58,13 @@ public:
     explicit StatusNotifierItem(QObject *parent = nullptr);
     ~StatusNotifierItem() override;
 
-    // Whether a StatusNotifierWatcher is on the session bus now.
-    static bool watcherIsPresent();
+    static constexpr char kWatcherPath[] = "/StatusNotifierWatcher";
+    static constexpr char kWatcherInterface[] = "org.kde.StatusNotifierWatcher";
+
+    // Whether a StatusNotifierWatcher is on the session bus now with a host
+    // that shows items: a watcher alone (some desktops run one without a
+    // tray) would leave the item unseen.
+    static bool hostIsPresent();
 
     // Puts the item on the bus (the first time) and asks the watcher to list
     // it; called again whenever a watcher (re)appears. False without a

@@ -80,6 +80,14 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
                                     this);
         connect(
             m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayItem::onWatcherAppeared);
+        // A host often registers with the watcher a moment after the watcher
+        // is up.
+        bus.connect(QString(),
+                    QString::fromLatin1(StatusNotifierItem::kWatcherPath),
+                    QString::fromLatin1(StatusNotifierItem::kWatcherInterface),
+                    QStringLiteral("StatusNotifierHostRegistered"),
+                    this,
+                    SLOT(onWatcherAppeared()));
     }
 
     m_trayWait.setInterval(kTrayPollInterval);
@@ -111,7 +119,7 @@ QIcon TrayItem::glyphIcon(MenuBarIconOption option, const QPalette &palette)
 void TrayItem::show()
 {
     m_shown = true;
-    if (m_watcher != nullptr && StatusNotifierItem::watcherIsPresent()) {
+    if (m_watcher != nullptr && StatusNotifierItem::hostIsPresent()) {
         onWatcherAppeared();
         return;
     }
@@ -125,7 +133,7 @@ void TrayItem::show()
 
 void TrayItem::onWatcherAppeared()
 {
-    if (!m_shown) {
+    if (!m_shown || !StatusNotifierItem::hostIsPresent()) {
         return;
     }
     if (!m_item) {

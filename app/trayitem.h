@@ -81,13 +81,16 @@ public:
 signals:
     void trayUnavailable();
 
+private slots:
+    // A StatusNotifierWatcher came up, or a host registered with one.
+    void onWatcherAppeared();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateIcon();
     void waitForTray();
-    void onWatcherAppeared();
     void togglePanel(const QRect &anchor);
 
     SudokuGame &m_game;
