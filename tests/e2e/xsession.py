@@ -275,7 +275,11 @@ class XSession:
 
     def close_window(self, window_id):
         """Asks the window to close, as its title bar's close button does."""
-        self.x("xdotool", "windowactivate", "--sync", window_id, "key", "--clearmodifiers", "alt+F4")
+        self.x("xdotool", "windowactivate", "--sync", window_id)
+        # The window manager takes the key: it must reach it once the window
+        # has the keyboard, which can come a moment after it is active.
+        poll(lambda: self.focused_window() == hex(int(window_id, 16)), 2)
+        self.x("xdotool", "key", "--clearmodifiers", "alt+F4")
 
     def is_viewable(self, window_id):
         return "IsViewable" in self.x("xwininfo", "-id", window_id)
