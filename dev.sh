@@ -37,6 +37,7 @@ packages=(
 e2e_packages=(
     python3 xvfb xdotool x11-utils imagemagick trayer openbox
     dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
+    libglib2.0-bin xfce4-panel sway waybar grim xwayland wtype
 )
 # The install check: validators for the desktop entry and the AppStream
 # entry, and the Debian package tools cpack uses.

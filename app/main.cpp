@@ -74,6 +74,9 @@ int main(int argc, char *argv[])
         panel.setMode(pondrel::PanelHost::Mode::standalone);
         panel.open({});
     });
+    if (QCoreApplication::arguments().contains(QStringLiteral("--autostart"))) {
+        tray.setStartedAtLogin(true);
+    }
     tray.show();
 
     return QApplication::exec();

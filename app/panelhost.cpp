@@ -189,10 +189,14 @@ void PanelHost::ensureView()
             hide();
         }
     });
-    connect(m_view.get(), &PanelView::closed, this, [] {
+    connect(m_view.get(), &PanelView::closed, this, [this] {
         // A standalone window is the only way into the game while there is
-        // no tray; once it is closed, nothing could bring it back.
-        if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // no tray; once it is closed, nothing could bring it back. With a
+        // tray come up since, the next opening is from the tray again.
+        if (m_trayItemLive || QSystemTrayIcon::isSystemTrayAvailable()) {
+            QMetaObject::invokeMethod(
+                this, [this] { setMode(Mode::attached); }, Qt::QueuedConnection);
+        } else {
             QCoreApplication::quit();
         }
     });
@@ -264,6 +268,9 @@ void PanelHost::updatePlayFromWindow()
     if (m_mode == Mode::attached) {
         if (active) {
             m_hasBeenActive = true;
+            m_sinceActivated.start();
+        } else if (m_hasBeenActive && focusTakenBackByCompositor()) {
+            m_hasBeenActive = false;
         } else if (m_hasBeenActive) {
             // Focus went elsewhere without a press we saw: a click on a
             // Wayland window under XWayland, or anywhere when the grabs
@@ -273,6 +280,14 @@ void PanelHost::updatePlayFromWindow()
         }
     }
     m_game.setPlayActive(active);
+}
+
+bool PanelHost::focusTakenBackByCompositor() const
+{
+    static const bool underWayland = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                                     qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return underWayland && QGuiApplication::focusWindow() == nullptr &&
+           m_sinceActivated.elapsed() < kFocusRevertMilliseconds;
 }
 
 void PanelHost::releaseMemory()
