@@ -5,6 +5,7 @@
 #include "localizedtext.h"
 #include "panelplacement.h"
 #include "panelview.h"
+#include "quitpath.h"
 #include "sudokugame.h"
 
 #include <QCoreApplication>
@@ -107,6 +108,15 @@ void PanelHost::open(const QRect &anchor)
     m_view->requestActivate();
 }
 
+void PanelHost::raise()
+{
+    if (!isOpen()) {
+        return;
+    }
+    m_view->raise();
+    m_view->requestActivate();
+}
+
 void PanelHost::hide()
 {
     if (!isOpen()) {
@@ -134,11 +144,12 @@ void PanelHost::ensureView()
                                        new GlyphImageProvider);
     // The board's Quit (Qt.quit() in QML). Queued, so the menu that asked
     // has returned before the event loop ends.
-    connect(m_view->engine(),
-            &QQmlEngine::quit,
-            QCoreApplication::instance(),
-            &QCoreApplication::quit,
-            Qt::QueuedConnection);
+    connect(
+        m_view->engine(),
+        &QQmlEngine::quit,
+        this,
+        [this] { quitAfterSave(m_game); },
+        Qt::QueuedConnection);
     // Read at the first opening rather than at start-up, which stays quick.
     const DesktopSettings desktop = readDesktopSettings();
     m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},

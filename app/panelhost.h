@@ -67,6 +67,9 @@ public:
     void toggle(const QRect &anchor);
     void open(const QRect &anchor);
     void hide();
+    // Brings an open panel to the front with the keyboard focus: a second
+    // start raises the window that was behind others.
+    void raise();
 
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }

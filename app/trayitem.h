@@ -43,6 +43,9 @@ public:
     // when the panel's colour is not the application's.
     static QIcon glyphIcon(MenuBarIconOption option, const QPalette &palette);
 
+    // Started by the autostart entry at login. Does nothing yet; the tray
+    // handling at login fills it in.
+    void setStartedAtLogin(bool) {}
     // Puts the icon into the tray, or starts waiting for a tray.
     void show();
     // Tests shorten the wait for a tray.
