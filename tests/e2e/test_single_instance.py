@@ -47,7 +47,7 @@ def run(binary, artefacts):
             started = time.monotonic()
             second = session.launch(name, [binary, *arguments])
             check(poll(lambda: second.poll() is not None, 10) is not None,
-                  f"`pondrel-sudoku {' '.join(arguments)}` kept running beside the first")
+                  f"{name} kept running beside the first")
             print(f"{name}: exited {second.returncode} after "
                   f"{1000 * (time.monotonic() - started):.0f} ms")
             check(second.returncode == 0, f"{name} exited with {second.returncode}")
