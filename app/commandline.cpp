@@ -11,19 +11,38 @@ namespace {
 // The options QGuiApplication, QApplication and the xcb platform take out of
 // argv (Qt 6.4), in their one-dash spelling; Qt accepts two dashes as well.
 constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry",
-    "-geometry", "-qwindowtitle",       "-title",         "-qwindowicon", "-icon",
-    "-session",  "-display",            "-name",          "-style",   "-stylesheet",
+    "-platform",
+    "-platformpluginpath",
+    "-platformtheme",
+    "-plugin",
+    "-qwindowgeometry",
+    "-geometry",
+    "-qwindowtitle",
+    "-title",
+    "-qwindowicon",
+    "-icon",
+    "-session",
+    "-display",
+    "-name",
+    "-style",
+    "-stylesheet",
 };
 constexpr std::array<std::string_view, 6> kQtFlags = {
-    "-reverse", "-widgetcount", "-testability", "-sync", "-nograb", "-dograb",
+    "-reverse",
+    "-widgetcount",
+    "-testability",
+    "-sync",
+    "-nograb",
+    "-dograb",
 };
 // Given as -option=value.
 constexpr std::array<std::string_view, 3> kQtJoinedOptions = {
-    "-style=", "-stylesheet=", "-qmljsdebugger=",
+    "-style=",
+    "-stylesheet=",
+    "-qmljsdebugger=",
 };
 
-template<std::size_t N>
+template <std::size_t N>
 bool isOneOf(std::string_view option, const std::array<std::string_view, N> &options)
 {
     return std::find(options.begin(), options.end(), option) != options.end();
@@ -67,11 +86,10 @@ CommandLine parseCommandLine(int argc, const char *const *argv)
         if (isOneOf(qtOption, kQtFlags)) {
             continue;
         }
-        if (std::any_of(kQtJoinedOptions.begin(),
-                        kQtJoinedOptions.end(),
-                        [qtOption](std::string_view prefix) {
-                            return qtOption.starts_with(prefix);
-                        })) {
+        if (std::any_of(
+                kQtJoinedOptions.begin(),
+                kQtJoinedOptions.end(),
+                [qtOption](std::string_view prefix) { return qtOption.starts_with(prefix); })) {
             continue;
         }
         if (isOneOf(qtOption, kQtOptionsWithValue)) {

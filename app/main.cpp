@@ -164,10 +164,9 @@ int main(int argc, char *argv[])
         panel.open(tray.anchor());
         panel.raise();
     });
-    QObject::connect(&instance,
-                     &pondrel::SingleInstance::toggleRequested,
-                     &panel,
-                     [&panel, &tray] { panel.toggle(tray.anchor()); });
+    QObject::connect(&instance, &pondrel::SingleInstance::toggleRequested, &panel, [&panel, &tray] {
+        panel.toggle(tray.anchor());
+    });
     if (commandLine.autostart) {
         tray.setStartedAtLogin(true);
     }

@@ -31,8 +31,8 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::lockPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-           + QStringLiteral("/pondrel-sudoku.lock");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/pondrel-sudoku.lock");
 }
 
 SingleInstance::Role SingleInstance::claim(Request request)

@@ -38,9 +38,17 @@ TEST(CommandLine, readsItsOwnOptions)
 // session manager's restart (-session) or a user's -platform choice.
 TEST(CommandLine, leavesQtOptionsToQt)
 {
-    const CommandLine withQt = parse(
-        {"-platform", "xcb", "--toggle", "--display", ":1", "-session", "abc", "-style=Fusion",
-         "-reverse", "-name", "--toggle-not-ours"});
+    const CommandLine withQt = parse({"-platform",
+                                      "xcb",
+                                      "--toggle",
+                                      "--display",
+                                      ":1",
+                                      "-session",
+                                      "abc",
+                                      "-style=Fusion",
+                                      "-reverse",
+                                      "-name",
+                                      "--toggle-not-ours"});
     EXPECT_EQ(withQt.action, CommandLine::Action::run) << withQt.error;
     EXPECT_TRUE(withQt.toggle);
     EXPECT_FALSE(withQt.autostart);

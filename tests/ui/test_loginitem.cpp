@@ -212,8 +212,7 @@ TEST_P(ExecQuoting, launcherRecoversTheExactPath)
     ASSERT_FALSE(exec.isEmpty());
     const std::optional<QStringList> arguments = test::splitExec(test::unescapeStringValue(exec));
     ASSERT_TRUE(arguments.has_value()) << exec.toStdString();
-    EXPECT_EQ(*arguments, (QStringList{path, QStringLiteral("--autostart")}))
-        << exec.toStdString();
+    EXPECT_EQ(*arguments, (QStringList{path, QStringLiteral("--autostart")})) << exec.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths,
