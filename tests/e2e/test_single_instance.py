@@ -7,6 +7,8 @@
 - SIGTERM while the clock runs (the panel open on a started game) ends the
   program with 0, and the saved game holds the seconds played since the
   last move.
+- With none running, --toggle starts the game with its panel open; SIGHUP
+  ends it with 0.
 
     test_single_instance.py <pondrel-sudoku binary> <artefact folder>
 
@@ -19,8 +21,8 @@ import sys
 import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, settled_record, wait_for_record
-from trayapp import (check, is_app_window, main, qml_errors, run_in_session, shown_panel,
-                     wait_for_icon)
+from trayapp import (check, docked_icon, is_app_window, main, qml_errors, run_in_session,
+                     shown_panel, wait_for_icon)
 from xsession import poll
 
 SAVE_TIMEOUT = 5
@@ -85,6 +87,16 @@ def run(binary, artefacts):
               "the board saved at SIGTERM differs from the one played")
         errors = qml_errors(os.path.join(artefacts, "pondrel-sudoku.log"))
         check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
+
+        # With none running, --toggle starts the game with its panel open.
+        check(poll(lambda: docked_icon(session) is None, 5), "the quit app's icon stayed")
+        toggled = session.launch("toggle-start", [binary, "--toggle"])
+        icon = wait_for_icon(session)
+        check(poll(lambda: shown_panel(session, icon), 5),
+              "--toggle with none running did not open the panel")
+        toggled.send_signal(signal.SIGHUP)
+        check(poll(lambda: toggled.poll() is not None, 5) is not None, "SIGHUP did not end it")
+        check(toggled.returncode == 0, f"SIGHUP ended the app with {toggled.returncode}")
 
     return run_in_session(artefacts, body)
 
