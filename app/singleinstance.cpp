@@ -86,9 +86,16 @@ SingleInstance::BusClaim SingleInstance::claimBusName(Request request)
             call << text(kToggleAction) << QVariantList();
         }
         call << QVariantMap();
+        const QString owner = bus.interface()->serviceOwner(text(kServiceName)).value();
         const QDBusMessage answer = bus.call(call, QDBus::Block, kCallTimeoutMilliseconds);
         if (answer.type() == QDBusMessage::ReplyMessage) {
             return BusClaim::handedOver;
+        }
+        // An owner that is still there did not answer: it is stuck, not
+        // quitting, and asking again would only wait again.
+        if (!owner.isEmpty() &&
+            bus.interface()->serviceOwner(text(kServiceName)).value() == owner) {
+            break;
         }
     }
     bus.unregisterObject(text(kObjectPath));
