@@ -132,21 +132,24 @@ bool SingleInstance::takeLock()
     return false;
 }
 
+// Each request is acted on in the next turn of the event loop, after the
+// reply has gone out: the caller exits as soon as the request is taken, not
+// once the panel (its first opening builds the whole board) is on screen.
 void SingleInstance::Activate(const QVariantMap &)
 {
-    emit openRequested();
+    QMetaObject::invokeMethod(this, &SingleInstance::openRequested, Qt::QueuedConnection);
 }
 
 void SingleInstance::Open(const QStringList &, const QVariantMap &)
 {
     // There is nothing to open; a launcher that passes files gets the panel.
-    emit openRequested();
+    QMetaObject::invokeMethod(this, &SingleInstance::openRequested, Qt::QueuedConnection);
 }
 
 void SingleInstance::ActivateAction(const QString &name, const QVariantList &, const QVariantMap &)
 {
     if (name == text(kToggleAction)) {
-        emit toggleRequested();
+        QMetaObject::invokeMethod(this, &SingleInstance::toggleRequested, Qt::QueuedConnection);
     }
 }
 
