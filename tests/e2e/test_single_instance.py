@@ -2,7 +2,8 @@
 """One pondrel-sudoku per session, and a quit at logout that loses nothing.
 
 - A second start hands over to the running one and exits 0: one process,
-  one tray icon, and the running one's panel open.
+  one tray icon, and the running one's panel open; with --autostart (at
+  login) it leaves the panel closed.
 - --toggle closes the open panel, then opens it again.
 - SIGTERM while the clock runs (the panel open on a started game) ends the
   program with 0, and the saved game holds the seconds played since the
@@ -53,6 +54,11 @@ def run(binary, artefacts):
             print(f"{name}: exited {second.returncode} after "
                   f"{1000 * (time.monotonic() - started):.0f} ms")
             check(second.returncode == 0, f"{name} exited with {second.returncode}")
+
+        # Launch at Login finding the game already running leaves it alone.
+        start_again("autostart-start", "--autostart")
+        time.sleep(1)
+        check(shown_panel(session, icon) is None, "a second start at login opened the panel")
 
         start_again("second-start")
         panel = poll(lambda: shown_panel(session, icon), 5)
