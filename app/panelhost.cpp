@@ -113,6 +113,10 @@ void PanelHost::raise()
     if (!isOpen()) {
         return;
     }
+    // A minimized window is still "visible" to Qt.
+    if (m_view->windowStates() & Qt::WindowMinimized) {
+        m_view->showNormal();
+    }
     m_view->raise();
     m_view->requestActivate();
 }
