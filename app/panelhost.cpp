@@ -146,8 +146,8 @@ void PanelHost::ensureView()
     m_view->engine()->addImportPath(QStringLiteral("qrc:/"));
     m_view->engine()->addImageProvider(QString::fromLatin1(GlyphImageProvider::kProviderId),
                                        new GlyphImageProvider);
-    // The board's Quit (Qt.quit() in QML). Queued, so the menu that asked
-    // has returned before the event loop ends.
+    // The board's Quit (Qt.quit() in QML), down the one quit path. Queued,
+    // so the menu that asked has returned before the event loop ends.
     connect(
         m_view->engine(),
         &QQmlEngine::quit,

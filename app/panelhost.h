@@ -68,7 +68,7 @@ public:
     void open(const QRect &anchor);
     void hide();
     // Brings an open panel to the front with the keyboard focus: a second
-    // start raises the window that was behind others.
+    // start raises the window that was behind others or minimized.
     void raise();
 
     // Nothing until the first open.
