@@ -2,6 +2,8 @@
 # One entry point for building, running, testing and benchmarking on a
 # Debian 12 / Ubuntu machine. Installs the Debian packages it needs first.
 #
+#   ./dev.sh deps          install the Debian packages that building, running
+#                          and the unit tests need, and nothing else
 #   ./dev.sh run           build and start the program (with no display: on a
 #                          virtual one, saving a screenshot of the open panel)
 #   ./dev.sh test [--quick] [ctest args]
@@ -149,6 +151,9 @@ run_fuzzers() {
 command=${1:-}
 shift || true
 case "$command" in
+    deps)
+        install_packages "${packages[@]}"
+        ;;
     run)
         install_packages "${packages[@]}"
         build dev
@@ -261,7 +266,7 @@ case "$command" in
         exit "$status"
         ;;
     *)
-        echo "usage: $0 run | test [--quick] [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
+        echo "usage: $0 deps | run | test [--quick] [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
         exit 2
         ;;
 esac

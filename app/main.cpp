@@ -1,7 +1,12 @@
+#include "commandline.h"
 #include "localizedtext.h"
+#include "loginitem.h"
 #include "panelhost.h"
 #include "puzzlesupply.h"
+#include "quitpath.h"
 #include "settingsstore.h"
+#include "signalbridge.h"
+#include "singleinstance.h"
 #include "sudokugame.h"
 #include "trayitem.h"
 #include "welcomewindowcontroller.h"
@@ -15,12 +20,57 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <cstdio>
+
 Q_IMPORT_QML_PLUGIN(PondrelPlugin)
 
 namespace {
 
 constexpr char kApplicationName[] = "pondrel-sudoku";
 constexpr char kDisplayName[] = "Pondrel Sudoku";
+
+const char *version()
+{
+    const char *projectVersion = PONDREL_VERSION;
+    return projectVersion[0] == '\0' ? "1.0" : projectVersion;
+}
+
+// Answers --help, --version and a bad command line; what is left runs the
+// game. Returns the exit status, or -1 to go on.
+int answerCommandLine(const pondrel::CommandLine &commandLine)
+{
+    switch (commandLine.action) {
+    case pondrel::CommandLine::Action::showHelp:
+        std::fputs(pondrel::helpText().c_str(), stdout);
+        return 0;
+    case pondrel::CommandLine::Action::showVersion:
+        std::printf("%s %s\n", kApplicationName, version());
+        return 0;
+    case pondrel::CommandLine::Action::fail:
+        std::fprintf(stderr,
+                     "%s: %s (see %s --help)\n",
+                     kApplicationName,
+                     commandLine.error.c_str(),
+                     kApplicationName);
+        return 2;
+    case pondrel::CommandLine::Action::run:
+        break;
+    }
+    return -1;
+}
+
+pondrel::SingleInstance::Request requestOf(const pondrel::CommandLine &commandLine)
+{
+    if (commandLine.toggle) {
+        return pondrel::SingleInstance::Request::toggle;
+    }
+    // Autostart finding the game already running (started by hand first)
+    // leaves it alone rather than popping its panel open at login.
+    if (commandLine.autostart) {
+        return pondrel::SingleInstance::Request::nothing;
+    }
+    return pondrel::SingleInstance::Request::open;
+}
 
 // A Wayland client cannot place its own popup next to the tray icon, so on a
 // Wayland session the app runs through XWayland unless the user picked a
@@ -36,6 +86,11 @@ void preferXWayland()
 
 int main(int argc, char *argv[])
 {
+    // Before QApplication, which needs a display and aborts without one.
+    const pondrel::CommandLine commandLine = pondrel::parseCommandLine(argc, argv);
+    if (const int status = answerCommandLine(commandLine); status >= 0) {
+        return status;
+    }
     preferXWayland();
     // The software scene graph draws a 375-pixel panel in well under a frame
     // and keeps the GL driver (tens of megabytes) out of the process.
@@ -45,11 +100,27 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QApplication::setApplicationDisplayName(QString::fromLatin1(kDisplayName));
     QApplication::setOrganizationName(QString());
-    const QString version = QStringLiteral(PONDREL_VERSION);
-    QApplication::setApplicationVersion(version.isEmpty() ? QStringLiteral("1.0") : version);
+    QApplication::setApplicationVersion(QString::fromLatin1(version()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pondrel-sudoku.svg")));
     // The app lives in the tray: closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Known before anything reads or writes the player's files: a second
+    // start hands over to the first and ends here. Declared before the
+    // settings, so the lock outlives their last write.
+    pondrel::SingleInstance instance;
+    switch (instance.claim(requestOf(commandLine))) {
+    case pondrel::SingleInstance::Role::second:
+        return 0;
+    case pondrel::SingleInstance::Role::refused:
+        std::fprintf(stderr, "%s: %s\n", kApplicationName, qPrintable(instance.refusal()));
+        return 1;
+    case pondrel::SingleInstance::Role::first:
+        break;
+    }
+    // Logout, shutdown and `kill` quit as Quit does; a signal that comes
+    // before the game exists waits for the event loop.
+    pondrel::SignalBridge signalBridge;
     pondrel::installStringTable();
     // Qt Quick loads images on pooled threads. By default an idle pooled
     // thread exits after 30 s, which wakes the process long after the panel
@@ -64,17 +135,39 @@ int main(int argc, char *argv[])
                           QString::fromLatin1(kApplicationName));
     pondrel::removeAbandonedLock(preferences.fileName());
     pondrel::SudokuGame game(&preferences, nullptr, /*persistsGame=*/true);
-
-    // Runs once the event loop turns, after the tray item below is live.
-    QTimer::singleShot(0, &game, [&game] { pondrel::showWelcomeIfNeeded(game); });
+    QObject::connect(&signalBridge, &pondrel::SignalBridge::received, &game, [&game] {
+        pondrel::quitAfterSave(game);
+    });
+    // Entries written before --autostart existed get it, so that a start at
+    // login is known as one.
+    pondrel::LoginItem().addAutostartArgument();
 
     pondrel::PanelHost panel(game);
     pondrel::TrayItem tray(game, panel);
+
+    // Runs once the event loop turns, after the tray item below is live.
+    // --toggle opens the panel at start, unless the welcome window comes
+    // up: it would take the focus, which closes the panel.
+    QTimer::singleShot(0, &game, [&game, &panel, &tray, open = commandLine.toggle] {
+        const bool welcomes = !game.hasSeenWelcome();
+        pondrel::showWelcomeIfNeeded(game);
+        if (open && !welcomes) {
+            panel.open(tray.anchor());
+        }
+    });
+
     QObject::connect(&tray, &pondrel::TrayItem::trayUnavailable, &panel, [&panel] {
         panel.setMode(pondrel::PanelHost::Mode::standalone);
         panel.open({});
     });
-    if (QCoreApplication::arguments().contains(QStringLiteral("--autostart"))) {
+    QObject::connect(&instance, &pondrel::SingleInstance::openRequested, &panel, [&panel, &tray] {
+        panel.open(tray.anchor());
+        panel.raise();
+    });
+    QObject::connect(&instance, &pondrel::SingleInstance::toggleRequested, &panel, [&panel, &tray] {
+        panel.toggle(tray.anchor());
+    });
+    if (commandLine.autostart) {
         tray.setStartedAtLogin(true);
     }
     tray.show();

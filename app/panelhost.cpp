@@ -5,6 +5,7 @@
 #include "localizedtext.h"
 #include "panelplacement.h"
 #include "panelview.h"
+#include "quitpath.h"
 #include "sudokugame.h"
 
 #include <QCoreApplication>
@@ -107,6 +108,19 @@ void PanelHost::open(const QRect &anchor)
     m_view->requestActivate();
 }
 
+void PanelHost::raise()
+{
+    if (!isOpen()) {
+        return;
+    }
+    // A minimized window is still "visible" to Qt.
+    if (m_view->windowStates() & Qt::WindowMinimized) {
+        m_view->showNormal();
+    }
+    m_view->raise();
+    m_view->requestActivate();
+}
+
 void PanelHost::hide()
 {
     if (!isOpen()) {
@@ -132,13 +146,14 @@ void PanelHost::ensureView()
     m_view->engine()->addImportPath(QStringLiteral("qrc:/"));
     m_view->engine()->addImageProvider(QString::fromLatin1(GlyphImageProvider::kProviderId),
                                        new GlyphImageProvider);
-    // The board's Quit (Qt.quit() in QML). Queued, so the menu that asked
-    // has returned before the event loop ends.
-    connect(m_view->engine(),
-            &QQmlEngine::quit,
-            QCoreApplication::instance(),
-            &QCoreApplication::quit,
-            Qt::QueuedConnection);
+    // The board's Quit (Qt.quit() in QML), down the one quit path. Queued,
+    // so the menu that asked has returned before the event loop ends.
+    connect(
+        m_view->engine(),
+        &QQmlEngine::quit,
+        this,
+        [this] { quitAfterSave(m_game); },
+        Qt::QueuedConnection);
     // Read at the first opening rather than at start-up, which stays quick.
     const DesktopSettings desktop = readDesktopSettings();
     m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},

@@ -74,6 +74,9 @@ public:
     void toggle(const QRect &anchor);
     void open(const QRect &anchor);
     void hide();
+    // Brings an open panel to the front with the keyboard focus: a second
+    // start raises the window that was behind others or minimized.
+    void raise();
 
     // Whether the app's own StatusNotifier item is in a tray, which Qt's
     // tray check does not know of.

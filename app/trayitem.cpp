@@ -202,6 +202,12 @@ void TrayItem::waitForTray()
 
 QRect TrayItem::anchor() const
 {
+    // A StatusNotifier host tells no geometry, and the pointer may be over a
+    // Wayland bar XWayland cannot see: asked from outside (a second start,
+    // --toggle), the panel opens at the corner as from the tray's menu.
+    if (m_item && !m_trayIcon.isVisible()) {
+        return statusNotifierAnchor(std::nullopt);
+    }
     const QRect iconRect = m_trayIcon.geometry();
     const QPoint pointer = QCursor::pos();
     // Before docking the icon reports its size at the origin.
