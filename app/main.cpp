@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSettings>
@@ -55,6 +56,11 @@ int main(int argc, char *argv[])
     // thread exits after 30 s, which wakes the process long after the panel
     // closed; a parked thread costs nothing while it waits.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
+    // Every icon painted through QIcon (the tray icon when it docks, menus)
+    // lands in QPixmapCache, whose flush timer then wakes the idle process
+    // every 30 s until the cache has emptied. The few small pixmaps this app
+    // paints are cheaper to redraw than to cache.
+    QPixmapCache::setCacheLimit(0);
 
     // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf. Named explicitly:
     // with no organisation name QSettings() would refuse to store anything.

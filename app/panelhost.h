@@ -10,6 +10,7 @@
 
 namespace pondrel {
 
+class DesktopSettingsMonitor;
 class PanelView;
 class SudokuGame;
 
@@ -70,6 +71,8 @@ public:
 
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }
+    // The desktop settings the board follows; nothing until the first open.
+    DesktopSettingsMonitor *desktopSettings() const { return m_desktop.get(); }
     // Whether the pointer and keyboard grabs are held.
     bool hasGrabs() const { return m_hasGrabs; }
 
@@ -86,6 +89,7 @@ private:
     void releaseMemory();
 
     SudokuGame &m_game;
+    std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
     QUrl m_source;
     Mode m_mode = Mode::attached;

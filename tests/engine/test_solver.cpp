@@ -334,13 +334,12 @@ TEST(FromText, judgesMutatedPuzzleTextsLikeThePlainSearch)
             }
         }
         const auto puzzle = fromText(text, Difficulty::hard);
-        const bool ascii = std::all_of(text.begin(), text.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x80;
-        });
+        const bool ascii = std::all_of(
+            text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         if (ascii) {
-            const bool digits = text.size() == 81 && std::all_of(text.begin(), text.end(), [](char c) {
-                                    return c >= '0' && c <= '9';
-                                });
+            const bool digits =
+                text.size() == 81 &&
+                std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
             const bool unique = digits && solutions(gridFromText(text), 2).size() == 1;
             ASSERT_EQ(puzzle.has_value(), unique) << text;
         }

@@ -292,7 +292,6 @@ TEST_F(Dealing, aNewPuzzleClearsHintsTimeAndNotes)
     EXPECT_FALSE(game->isNotesMode());
 }
 
-
 TEST_F(Dealing, withNothingPreparedOrBuiltInTheGameGeneratesOnTheSpot)
 {
     ASSERT_TRUE(QFile::remove(m_dir.filePath(QStringLiteral("Puzzles.txt"))));
