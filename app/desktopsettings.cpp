@@ -56,10 +56,6 @@ DesktopSettingsMonitor::Sources DesktopSettingsMonitor::systemSources()
     return sources;
 }
 
-DesktopSettingsMonitor::DesktopSettingsMonitor(QObject *parent)
-    : DesktopSettingsMonitor(systemSources(), parent)
-{}
-
 DesktopSettingsMonitor::DesktopSettingsMonitor(Sources sources, QObject *parent)
     : QObject(parent), m_sources(std::move(sources))
 {

@@ -41,8 +41,7 @@ public:
     // The sources of this desktop.
     static Sources systemSources();
 
-    explicit DesktopSettingsMonitor(QObject *parent = nullptr);
-    DesktopSettingsMonitor(Sources sources, QObject *parent = nullptr);
+    explicit DesktopSettingsMonitor(Sources sources, QObject *parent = nullptr);
     ~DesktopSettingsMonitor() override;
 
     const DesktopSettings &settings() const { return m_settings; }

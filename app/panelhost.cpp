@@ -62,6 +62,11 @@ void PanelHost::setSource(const QUrl &source)
     m_source = source;
 }
 
+void PanelHost::setDesktopSources(const DesktopSettingsMonitor::Sources &sources)
+{
+    m_desktopSources = sources;
+}
+
 void PanelHost::setMode(Mode mode)
 {
     if (m_mode == mode) {
@@ -150,7 +155,7 @@ void PanelHost::ensureView()
             Qt::QueuedConnection);
     // Read at the first opening rather than at start-up, which stays quick,
     // and followed from then on.
-    m_desktop = std::make_unique<DesktopSettingsMonitor>();
+    m_desktop = std::make_unique<DesktopSettingsMonitor>(m_desktopSources);
     QVariantMap properties = desktopProperties(m_desktop->settings());
     properties.insert(QStringLiteral("game"), QVariant::fromValue(&m_game));
     m_view->setInitialProperties(properties);

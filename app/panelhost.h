@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktopsettings.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
@@ -10,7 +12,6 @@
 
 namespace pondrel {
 
-class DesktopSettingsMonitor;
 class PanelView;
 class SudokuGame;
 
@@ -58,6 +59,9 @@ public:
     // The QML file of the board; tests put a stand-in here before the first
     // open.
     void setSource(const QUrl &source);
+    // Where the desktop's settings are read from; tests put their own here
+    // before the first open.
+    void setDesktopSources(const DesktopSettingsMonitor::Sources &sources);
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
@@ -89,6 +93,7 @@ private:
     void releaseMemory();
 
     SudokuGame &m_game;
+    DesktopSettingsMonitor::Sources m_desktopSources = DesktopSettingsMonitor::systemSources();
     std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
     QUrl m_source;

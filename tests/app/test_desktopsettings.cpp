@@ -162,6 +162,9 @@ using DesktopSettingsOnTheBoard = test::ShellTest;
 
 TEST_F(DesktopSettingsOnTheBoard, aChangeReachesTheBoardWhileItRuns)
 {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    m_panel->setDesktopSources(kdeglobalsOnly(dir.filePath(QStringLiteral("kdeglobals"))));
     m_panel->open(QRect(400, 0, 22, 24));
     DesktopSettingsMonitor *monitor = m_panel->desktopSettings();
     ASSERT_NE(monitor, nullptr);
