@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSettings>
@@ -126,6 +127,12 @@ int main(int argc, char *argv[])
     // thread exits after 30 s, which wakes the process long after the panel
     // closed; a parked thread costs nothing while it waits.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
+    // Each window Qt creates (the tray icon's, the panel) gets the SVG window
+    // icon rendered at several sizes for the window manager, and the SVG icon
+    // engine keeps those renderings in QPixmapCache, whose flush timer then
+    // wakes the idle process every 30 s until the cache is empty. The few
+    // small pixmaps this app draws are cheaper to redraw than to cache.
+    QPixmapCache::setCacheLimit(0);
 
     // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf. Named explicitly:
     // with no organisation name QSettings() would refuse to store anything.

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QScreen>
 #include <QSystemTrayIcon>
 
@@ -27,6 +28,14 @@ namespace {
 constexpr char kBoardSource[] = "qrc:/Pondrel/board/SudokuView.qml";
 // QWindow's own "no maximum" (QWINDOWSIZE_MAX, not public).
 constexpr int kNoSizeLimit = (1 << 24) - 1;
+
+// The board's properties that carry the desktop's settings.
+QVariantMap desktopProperties(const DesktopSettings &settings)
+{
+    return {{QStringLiteral("systemReduceMotion"), settings.reduceMotion},
+            {QStringLiteral("increasedContrast"), settings.increasedContrast},
+            {QStringLiteral("desktopTextScale"), settings.textScale}};
+}
 
 } // namespace
 
@@ -52,6 +61,11 @@ PanelHost::~PanelHost() = default;
 void PanelHost::setSource(const QUrl &source)
 {
     m_source = source;
+}
+
+void PanelHost::setDesktopSources(const DesktopSettingsMonitor::Sources &sources)
+{
+    m_desktopSources = sources;
 }
 
 void PanelHost::setMode(Mode mode)
@@ -154,12 +168,21 @@ void PanelHost::ensureView()
         this,
         [this] { quitAfterSave(m_game); },
         Qt::QueuedConnection);
-    // Read at the first opening rather than at start-up, which stays quick.
-    const DesktopSettings desktop = readDesktopSettings();
-    m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},
-                                  {QStringLiteral("systemReduceMotion"), desktop.reduceMotion},
-                                  {QStringLiteral("increasedContrast"), desktop.increasedContrast}});
+    // Read at the first opening rather than at start-up, which stays quick,
+    // and followed from then on.
+    m_desktop = std::make_unique<DesktopSettingsMonitor>(m_desktopSources);
+    QVariantMap properties = desktopProperties(m_desktop->settings());
+    properties.insert(QStringLiteral("game"), QVariant::fromValue(&m_game));
+    m_view->setInitialProperties(properties);
     m_view->setSource(m_source);
+    connect(m_desktop.get(), &DesktopSettingsMonitor::changed, this, [this] {
+        if (QObject *board = m_view->rootObject()) {
+            const QVariantMap properties = desktopProperties(m_desktop->settings());
+            for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
+                board->setProperty(it.key().toLatin1().constData(), it.value());
+            }
+        }
+    });
     for (const QQmlError &error : m_view->errors()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktopsettings.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
@@ -64,6 +66,9 @@ public:
     // The QML file of the board; tests put a stand-in here before the first
     // open.
     void setSource(const QUrl &source);
+    // Where the desktop's settings are read from; tests put their own here
+    // before the first open.
+    void setDesktopSources(const DesktopSettingsMonitor::Sources &sources);
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
@@ -84,6 +89,8 @@ public:
 
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }
+    // The desktop settings the board follows; nothing until the first open.
+    DesktopSettingsMonitor *desktopSettings() const { return m_desktop.get(); }
     // Whether the pointer and keyboard grabs are held.
     bool hasGrabs() const { return m_hasGrabs; }
 
@@ -101,6 +108,8 @@ private:
     void releaseMemory();
 
     SudokuGame &m_game;
+    DesktopSettingsMonitor::Sources m_desktopSources = DesktopSettingsMonitor::systemSources();
+    std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
     QUrl m_source;
     Mode m_mode = Mode::attached;
