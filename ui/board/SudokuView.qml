@@ -38,10 +38,8 @@ FocusScope {
     readonly property real maximumTextScale: 1.65
     readonly property real systemTextScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
                                                      maximumTextScale)
-    readonly property real largeBoardFactor: 1.18
     // Every size of the board screen is a number of points times this.
-    readonly property real boardScale: systemTextScale
-                                       * (game.boardSize === "Large" ? largeBoardFactor : 1.0)
+    readonly property real boardScale: BoardMetrics.boardScale(systemTextScale, game.boardSize)
 
     readonly property BoardColors colors: BoardColors {
         increasedContrast: root.increasedContrast
@@ -233,9 +231,6 @@ FocusScope {
             root.game.pressDigit(digit);
             root.focusBoard();
         }
-        onNewPuzzleRequested: root.requestNewPuzzle()
-        onScreenRequested: screen => root.openScreen(screen)
-        onQuitRequested: root.quit()
         onCellActivated: index => {
             root.game.tapCell(index);
             root.showKeyboardFocus = false;
@@ -300,6 +295,23 @@ FocusScope {
             if (root.Window.window.visible) {
                 root.boardAppeared();
             }
+        }
+    }
+
+    // The header's buttons and shortcuts only ask; the board screen decides.
+    Connections {
+        target: column.headerButtons
+
+        function onNewPuzzleRequested() {
+            root.requestNewPuzzle();
+        }
+
+        function onScreenRequested(screen: string) {
+            root.openScreen(screen);
+        }
+
+        function onQuitRequested() {
+            root.quit();
         }
     }
 

@@ -46,21 +46,21 @@ Item {
     Shortcut {
         id: undoShortcut
 
-        sequence: "Ctrl+Z"
+        sequence: KeyboardShortcuts.undo
         enabled: false
     }
 
     Shortcut {
         id: newPuzzleShortcut
 
-        sequence: "Ctrl+N"
+        sequence: KeyboardShortcuts.newPuzzle
         enabled: false
     }
 
     Shortcut {
         id: preferencesShortcut
 
-        sequence: "Ctrl+,"
+        sequence: KeyboardShortcuts.preferences
         enabled: false
     }
 
@@ -117,7 +117,7 @@ Item {
                             width: 29 * root.scale
                             height: titleText.implicitHeight / Math.max(1, titleText.lineCount)
 
-                            Image {
+                            GlyphImage {
                                 id: symbol
 
                                 anchors.centerIn: parent
@@ -125,9 +125,8 @@ Item {
                                 // fills about 1.15 em.
                                 width: Math.round(16 * root.scale)
                                 height: width
-                                sourceSize: Qt.size(width * 2, height * 2)
-                                source: "image://glyph/" + topic.modelData.symbol + "/"
-                                        + root.colors.accent.toString().slice(1)
+                                symbol: topic.modelData.symbol
+                                tint: root.colors.accent
                             }
                         }
 

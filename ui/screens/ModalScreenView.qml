@@ -29,10 +29,8 @@ Item {
     // Close: the board screen hides this view.
     signal dismissed
 
-    readonly property real largeBoardFactor: 1.18
     // Every size of the bodies is a number of points times this.
-    readonly property real contentScale: systemScale
-                                         * (game.boardSize === "Large" ? largeBoardFactor : 1.0)
+    readonly property real contentScale: BoardMetrics.boardScale(systemScale, game.boardSize)
     readonly property real inset: 14 * boardScale
     readonly property Item body: bodyLoader.item
     readonly property SystemPalette systemPalette: SystemPalette {
@@ -135,21 +133,15 @@ Item {
                     onClicked: root.isConfirmingReset = true
                 }
 
-                GlassToggleStyle {
+                SymbolButton {
                     id: close
 
                     objectName: "closeScreenButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    width: Math.round(28 * root.boardScale)
-                    height: width
-                    padding: 0
+                    boardScale: root.boardScale
                     symbol: "xmark"
-                    symbolSize: 14 * root.boardScale
-                    fontSize: 12 * root.boardScale
+                    toolTip: Localized.text("Close")
                     Accessible.name: Localized.text("Close")
-                    ToolTip.text: Localized.text("Close")
-                    ToolTip.visible: hovered
-                    ToolTip.delay: 600
                     onClicked: root.dismissed()
                 }
             }
@@ -205,6 +197,20 @@ Item {
         }
     }
 
+    // A question over the whole screen: it takes the keys when it opens,
+    // and says when it has closed, so the keys can go back.
+    component QuestionLoader: Loader {
+        signal closed
+
+        anchors.fill: parent
+        onLoaded: item.forceActiveFocus()
+        onActiveChanged: {
+            if (!active) {
+                closed();
+            }
+        }
+    }
+
     Component {
         id: preferences
 
@@ -219,17 +225,11 @@ Item {
         }
     }
 
-    Loader {
+    QuestionLoader {
         id: resetQuestion
 
-        anchors.fill: parent
         active: root.isConfirmingReset
-        onLoaded: item.forceActiveFocus()
-        onActiveChanged: {
-            if (!active) {
-                root.focusTopmost();
-            }
-        }
+        onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
             scale: root.boardScale
             title: Localized.text("Reset all statistics?")
@@ -244,17 +244,11 @@ Item {
         }
     }
 
-    Loader {
+    QuestionLoader {
         id: rulesChangeQuestion
 
-        anchors.fill: parent
         active: root.pendingRulesChange !== null
-        onLoaded: item.forceActiveFocus()
-        onActiveChanged: {
-            if (!active) {
-                root.focusTopmost();
-            }
-        }
+        onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
             scale: root.boardScale
             title: Localized.text("Abandon this game?")

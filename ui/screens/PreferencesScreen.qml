@@ -23,12 +23,6 @@ Column {
     signal loginItemStatusRead(int status)
     signal rulesChangeRequested(PendingRulesChange change)
 
-    readonly property var iconSymbols: ({
-            "Dots": "circle.grid.3x3.fill",
-            "Corner Grid": "square.grid.3x3.topleft.filled",
-            "Number Square": "number.square.fill"
-        })
-
     function readLoginItemStatus() {
         loginItemStatusRead(loginItem.status());
     }
@@ -68,16 +62,6 @@ Column {
         id: pendingChange
 
         PendingRulesChange {}
-    }
-
-    component Divider: Rectangle {
-        width: parent ? parent.width : 0
-        height: 1
-        color: Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.1)
-
-        SystemPalette {
-            id: palette
-        }
     }
 
     component LabelledRow: Item {
@@ -129,30 +113,25 @@ Column {
                 Repeater {
                     model: root.game.menuBarIconRawValues()
 
-                    GlassToggleStyle {
+                    SymbolButton {
                         required property string modelData
 
                         objectName: "menuBarIcon-" + modelData
-                        width: Math.round(28 * root.scale)
-                        height: width
-                        padding: 0
+                        boardScale: root.scale
                         isOn: root.game.menuBarIcon === modelData
-                        symbol: root.iconSymbols[modelData] ?? ""
-                        symbolSize: 14 * root.scale
-                        fontSize: 12 * root.scale
+                        // The glyph the tray will show for this choice.
+                        symbol: Glyphs.menuBarSymbolName(modelData)
+                        toolTip: Localized.text(modelData)
                         Accessible.name: Localized.text(modelData)
                         Accessible.checkable: true
                         Accessible.checked: isOn
-                        ToolTip.text: Localized.text(modelData)
-                        ToolTip.visible: hovered
-                        ToolTip.delay: 600
                         onClicked: root.game.menuBarIcon = modelData
                     }
                 }
             }
         }
 
-        Divider {}
+        RowDivider {}
 
         LabelledRow {
             title: Localized.text("Game Size")
@@ -168,7 +147,7 @@ Column {
             }
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             id: launchAtLogin
@@ -222,7 +201,7 @@ Column {
             }
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Highlight Mistakes")
@@ -233,7 +212,7 @@ Column {
             onToggled: on => root.game.highlightsMistakes = on
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Highlight Matching Numbers")
@@ -244,7 +223,7 @@ Column {
             onToggled: on => root.game.highlightsMatchingNumbers = on
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Clear Notes Automatically")

@@ -124,18 +124,18 @@ GlassPushButton {
                     }
 
                     contentItem: Item {
-                        Image {
+                        GlyphImage {
                             id: check
 
                             objectName: "choiceMenuCheckmark"
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.round(11 * root.scale)
                             height: width
-                            sourceSize: Qt.size(width * 2, height * 2)
                             // Hidden but laid out, so every title starts at
                             // the same place.
                             opacity: entry.isCurrent ? 1 : 0
-                            source: "image://glyph/checkmark/" + entry.foreground.toString().slice(1)
+                            symbol: "checkmark"
+                            tint: entry.foreground
                         }
 
                         Text {

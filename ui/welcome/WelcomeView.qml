@@ -25,10 +25,6 @@ Rectangle {
     // "Got it", or Return anywhere in the window.
     signal dismissed
 
-    function glyphSource(symbol: string, tint: color): string {
-        return "image://glyph/" + symbol + "/" + tint.toString().slice(1);
-    }
-
     implicitWidth: Math.round(400 * t)
     implicitHeight: Math.ceil(content.implicitHeight + 2 * 28 * t)
     width: implicitWidth
@@ -103,21 +99,21 @@ Rectangle {
                 anchors.centerIn: parent
                 spacing: Math.round(18 * root.t)
 
-                Image {
+                GlyphImage {
                     anchors.verticalCenter: parent.verticalCenter
                     width: trayRow.symbolSize
                     height: width
-                    sourceSize: Qt.size(width, height)
-                    source: root.glyphSource("wifi", root.primaryColor)
+                    symbol: "wifi"
+                    tint: root.primaryColor
                     Accessible.ignored: true
                 }
 
-                Image {
+                GlyphImage {
                     anchors.verticalCenter: parent.verticalCenter
                     width: trayRow.symbolSize
                     height: width
-                    sourceSize: Qt.size(width, height)
-                    source: root.glyphSource("battery.100percent", root.primaryColor)
+                    symbol: "battery.100percent"
+                    tint: root.primaryColor
                     Accessible.ignored: true
                 }
 
@@ -132,13 +128,13 @@ Rectangle {
                     color: root.primaryColor
                     Accessible.ignored: true
 
-                    Image {
+                    GlyphImage {
                         objectName: "welcomeHighlightedGlyph"
                         anchors.centerIn: parent
                         width: trayRow.symbolSize
                         height: width
-                        sourceSize: Qt.size(width, height)
-                        source: root.glyphSource(root.iconName, root.systemPalette.window)
+                        symbol: root.iconName
+                        tint: root.systemPalette.window
                     }
                 }
 
