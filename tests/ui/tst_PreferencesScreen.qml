@@ -175,10 +175,10 @@ Item {
             control("boardSizePicker").picked("Large");
             compare(game.boardSize, "Large");
             compare(host.contentScale, 1.18);
-            compare(host.body.scale, 1.18);
+            compare(host.body.boardScale, 1.18);
             compare(label.width, Math.round(28 * 1.18));
             verify(label.width > standardWidth);
-            compare(control("difficultyPicker").scale, 1.18);
+            compare(control("difficultyPicker").boardScale, 1.18);
             control("boardSizePicker").picked("Standard");
             compare(host.contentScale, 1);
         }

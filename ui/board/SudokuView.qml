@@ -36,10 +36,10 @@ FocusScope {
     // large text is held where the panel still fits a laptop screen.
     readonly property real minimumTextScale: 1.0
     readonly property real maximumTextScale: 1.65
-    readonly property real systemTextScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
-                                                     maximumTextScale)
+    readonly property real systemScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
+                                                 maximumTextScale)
     // Every size of the board screen is a number of points times this.
-    readonly property real boardScale: BoardMetrics.boardScale(systemTextScale, game.boardSize)
+    readonly property real boardScale: BoardMetrics.boardScale(systemScale, game.boardSize)
 
     readonly property BoardColors colors: BoardColors {
         increasedContrast: root.increasedContrast
@@ -262,7 +262,7 @@ FocusScope {
         active: root.isConfirmingNewPuzzle
         sourceComponent: AbandonGameConfirmation {
             request: newPuzzle
-            scale: root.boardScale
+            boardScale: root.boardScale
         }
         onActiveChanged: {
             if (!active && !root.game.isShowingScreen) {
@@ -283,7 +283,7 @@ FocusScope {
             game: root.game
             screen: root.presentedScreen
             boardScale: root.boardScale
-            systemScale: root.systemTextScale
+            systemScale: root.systemScale
             onDismissed: root.dismissScreen()
         }
     }

@@ -184,12 +184,12 @@ Item {
                         sourceComponent = preferences;
                     } else if (root.bodyFile(root.screen) !== "") {
                         setSource(Qt.resolvedUrl(root.bodyFile(root.screen)),
-                                  {game: root.game, scale: root.contentScale});
+                                  {game: root.game, boardScale: root.contentScale});
                     }
                 }
                 onLoaded: {
                     if (root.screen !== ModalScreen.preferences) {
-                        item.scale = Qt.binding(() => root.contentScale);
+                        item.boardScale = Qt.binding(() => root.contentScale);
                         item.width = Qt.binding(() => bodyLoader.width);
                     }
                 }
@@ -217,7 +217,7 @@ Item {
         PreferencesScreen {
             width: bodyLoader.width
             game: root.game
-            scale: root.contentScale
+            boardScale: root.contentScale
             loginItem: root.loginItem
             loginItemStatus: root.loginItemStatus
             onLoginItemStatusRead: status => root.loginItemStatus = status
@@ -231,7 +231,7 @@ Item {
         active: root.isConfirmingReset
         onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
-            scale: root.boardScale
+            boardScale: root.boardScale
             title: Localized.text("Reset all statistics?")
             message: Localized.text("This clears your games, wins, streaks and best times. It can't be undone.")
             dialogID: "resetStatsDialog"
@@ -250,7 +250,7 @@ Item {
         active: root.pendingRulesChange !== null
         onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
-            scale: root.boardScale
+            boardScale: root.boardScale
             title: Localized.text("Abandon this game?")
             message: Localized.text("Changing the difficulty deals a new puzzle and resets your win streak.")
             dialogID: "rulesChangeDialog"
