@@ -66,18 +66,19 @@ Item {
         game.resetStatistics();
     }
 
-    // The bodies of the other screens are found by their file names, so the
-    // host builds without them and shows an empty body for a missing one.
-    function bodyFile(screen: string): string {
+    // The body of `screen`; none for a text that names no screen.
+    function bodyComponent(screen: string): Component {
         switch (screen) {
+        case ModalScreen.preferences:
+            return preferences;
         case ModalScreen.statistics:
-            return "StatisticsScreen.qml";
+            return statistics;
         case ModalScreen.howToPlay:
-            return "HowToPlayScreen.qml";
+            return howToPlay;
         case ModalScreen.about:
-            return "AboutScreen.qml";
+            return about;
         }
-        return "";
+        return null;
     }
 
     implicitWidth: 375 * boardScale
@@ -178,21 +179,7 @@ Item {
 
                 width: scroller.width
                 height: item ? item.implicitHeight : 0
-
-                Component.onCompleted: {
-                    if (root.screen === ModalScreen.preferences) {
-                        sourceComponent = preferences;
-                    } else if (root.bodyFile(root.screen) !== "") {
-                        setSource(Qt.resolvedUrl(root.bodyFile(root.screen)),
-                                  {game: root.game, boardScale: root.contentScale});
-                    }
-                }
-                onLoaded: {
-                    if (root.screen !== ModalScreen.preferences) {
-                        item.boardScale = Qt.binding(() => root.contentScale);
-                        item.width = Qt.binding(() => bodyLoader.width);
-                    }
-                }
+                sourceComponent: root.bodyComponent(root.screen)
             }
         }
     }
@@ -222,6 +209,37 @@ Item {
             loginItemStatus: root.loginItemStatus
             onLoginItemStatusRead: status => root.loginItemStatus = status
             onRulesChangeRequested: change => root.pendingRulesChange = change
+        }
+    }
+
+    Component {
+        id: statistics
+
+        StatisticsScreen {
+            width: bodyLoader.width
+            game: root.game
+            boardScale: root.contentScale
+        }
+    }
+
+    Component {
+        id: howToPlay
+
+        HowToPlayScreen {
+            width: bodyLoader.width
+            game: root.game
+            boardScale: root.contentScale
+        }
+    }
+
+    Component {
+        id: about
+
+        AboutScreen {
+            width: bodyLoader.width
+            game: root.game
+            boardScale: root.contentScale
+            openURL: root.openURL
         }
     }
 
