@@ -160,6 +160,7 @@ Item {
 
         function test_iconPickerSwitchesTheIconAtOnce() {
             for (const option of ["Corner Grid", "Number Square", "Dots"]) {
+                verify(control("menuBarIcon-" + option).symbol !== "", option + " shows a glyph");
                 mouseClick(control("menuBarIcon-" + option));
                 compare(game.menuBarIcon, option);
                 for (const other of ["Dots", "Corner Grid", "Number Square"]) {
