@@ -16,14 +16,12 @@ Item {
     property bool acceptsShortcuts: true
 
     readonly property alias grid: grid
+    readonly property HeaderButtons headerButtons: header.buttons
     readonly property real inset: 14 * boardScale
 
     signal cellActivated(int index)
     signal tabPressed
     signal digitPressed(int digit)
-    signal newPuzzleRequested
-    signal screenRequested(string screen)
-    signal quitRequested
 
     objectName: "boardColumn"
     implicitWidth: 375 * boardScale
@@ -38,15 +36,14 @@ Item {
         spacing: 12 * root.boardScale
 
         BoardHeader {
+            id: header
+
             width: parent.width
             game: root.game
             colors: root.colors
             boardScale: root.boardScale
             reduceMotion: root.reduceMotion
             acceptsShortcuts: root.acceptsShortcuts
-            onNewPuzzleRequested: root.newPuzzleRequested()
-            onScreenRequested: screen => root.screenRequested(screen)
-            onQuitRequested: root.quitRequested()
         }
 
         BoardGrid {

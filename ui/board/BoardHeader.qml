@@ -13,10 +13,9 @@ Item {
     // The board takes the keys: its shortcuts (all but Quit) work.
     property bool acceptsShortcuts: true
 
-    signal newPuzzleRequested
-    signal screenRequested(string screen)
-    signal quitRequested
-
+    // The new-puzzle, undo and menu buttons: the board screen answers
+    // their requests.
+    readonly property alias buttons: buttons
     readonly property real spacing: 6 * boardScale
     // What is left for the title once the clock and the buttons have theirs.
     readonly property real titleRoom: width - spacing - clock.width
@@ -75,8 +74,5 @@ Item {
         boardScale: root.boardScale
         reduceMotion: root.reduceMotion
         acceptsShortcuts: root.acceptsShortcuts
-        onNewPuzzleRequested: root.newPuzzleRequested()
-        onScreenRequested: screen => root.screenRequested(screen)
-        onQuitRequested: root.quitRequested()
     }
 }
