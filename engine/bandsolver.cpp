@@ -32,17 +32,19 @@ namespace {
 constexpr std::uint32_t kBandBits = 0x7FFFFFF;
 constexpr std::uint32_t kRowBits = 0x1FF;
 
+// clang-format off
 constexpr std::uint32_t rowMask(int rowInBand) { return kRowBits << (9 * rowInBand); }
 constexpr std::uint32_t boxMask(int boxInBand) { return 0x1C0E07u << (3 * boxInBand); }
 constexpr std::uint32_t columnMask(int column) { return 0x40201u << column; }
+// clang-format on
 
 // 9-bit row → 3 bits: which of its three mini-rows (boxes) is non-empty.
 constexpr std::array<std::uint8_t, 512> makeMiniRows()
 {
     std::array<std::uint8_t, 512> table{};
     for (int bits = 0; bits < 512; ++bits) {
-        table[bits] = static_cast<std::uint8_t>(((bits & 7) != 0 ? 1 : 0) | ((bits & 070) != 0 ? 2 : 0)
-                                                | ((bits & 0700) != 0 ? 4 : 0));
+        table[bits] = static_cast<std::uint8_t>(
+            ((bits & 7) != 0 ? 1 : 0) | ((bits & 070) != 0 ? 2 : 0) | ((bits & 0700) != 0 ? 4 : 0));
     }
     return table;
 }
@@ -52,7 +54,8 @@ constexpr std::array<std::uint8_t, 512> makeMiniRows()
 // no permutation at all.
 constexpr std::array<std::uint16_t, 512> makeViable()
 {
-    constexpr int permutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+    constexpr int permutations[6][3] = {
+        {0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
     std::array<std::uint16_t, 512> table{};
     for (int occupied = 0; occupied < 512; ++occupied) {
         std::uint16_t viable = 0;
@@ -72,8 +75,8 @@ constexpr std::array<std::uint16_t, 8> makeExpand()
 {
     std::array<std::uint16_t, 8> table{};
     for (int bits = 0; bits < 8; ++bits) {
-        table[bits] = static_cast<std::uint16_t>(((bits & 1) != 0 ? 7 : 0) | ((bits & 2) != 0 ? 070 : 0)
-                                                 | ((bits & 4) != 0 ? 0700 : 0));
+        table[bits] = static_cast<std::uint16_t>(
+            ((bits & 1) != 0 ? 7 : 0) | ((bits & 2) != 0 ? 070 : 0) | ((bits & 4) != 0 ? 0700 : 0));
     }
     return table;
 }
@@ -108,7 +111,9 @@ constexpr auto kForced = makeForced();
 constexpr auto kViable = makeViable();
 constexpr auto kExpand = makeExpand();
 
+// clang-format off
 constexpr bool isSingleBit(std::uint32_t x) { return x != 0 && (x & (x - 1)) == 0; }
+// clang-format on
 
 struct State
 {
@@ -124,9 +129,7 @@ struct State
 class Solver
 {
 public:
-    explicit Solver(int limit)
-        : m_limit(limit)
-    {}
+    explicit Solver(int limit) : m_limit(limit) {}
 
     BandSolverResult run(const Grid &grid, int excludedCell, int excludedDigit)
     {
@@ -239,17 +242,17 @@ private:
         int viableMiniRows[3];
         for (int b = 0; b < 3; ++b) {
             const std::uint32_t a = avail[b];
-            const int occupied = kMiniRows[a & kRowBits] | (kMiniRows[(a >> 9) & kRowBits] << 3)
-                                 | (kMiniRows[a >> 18] << 6);
+            const int occupied = kMiniRows[a & kRowBits] | (kMiniRows[(a >> 9) & kRowBits] << 3) |
+                                 (kMiniRows[a >> 18] << 6);
             const int viable = kViable[occupied];
             if (viable == 0) {
                 return -1;
             }
             viableMiniRows[b] = viable;
             if (viable != occupied) {
-                avail[b] = a
-                           & (kExpand[viable & 7] | (std::uint32_t{kExpand[(viable >> 3) & 7]} << 9)
-                              | (std::uint32_t{kExpand[viable >> 6]} << 18));
+                avail[b] =
+                    a & (kExpand[viable & 7] | (std::uint32_t{kExpand[(viable >> 3) & 7]} << 9) |
+                         (std::uint32_t{kExpand[viable >> 6]} << 18));
             }
         }
         // Inside each stack: columns against bands.
@@ -258,8 +261,9 @@ private:
             folded[b] = (avail[b] | (avail[b] >> 9) | (avail[b] >> 18)) & kRowBits;
         }
         for (int s = 0; s < 3; ++s) {
-            const int occupied = ((folded[0] >> (3 * s)) & 7) | (((folded[1] >> (3 * s)) & 7) << 3)
-                                 | (((folded[2] >> (3 * s)) & 7) << 6);
+            const int occupied = ((folded[0] >> (3 * s)) & 7) |
+                                 (((folded[1] >> (3 * s)) & 7) << 3) |
+                                 (((folded[2] >> (3 * s)) & 7) << 6);
             const int viable = kViable[occupied];
             if (viable == 0) {
                 return -1;
@@ -313,7 +317,8 @@ private:
         if (once != kRowBits) {
             return -1; // a column with no place for the digit
         }
-        for (std::uint32_t singles = once & ~twice & ~placedColumns; singles != 0; singles &= singles - 1) {
+        for (std::uint32_t singles = once & ~twice & ~placedColumns; singles != 0;
+             singles &= singles - 1) {
             const int column = std::countr_zero(singles);
             for (int b = 0; b < 3; ++b) {
                 const std::uint32_t x = avail[b] & columnMask(column);
@@ -361,7 +366,8 @@ private:
             for (int d = 0; d < 9; ++d) {
                 for (int b = 0; b < 3; ++b) {
                     for (std::uint32_t bits = state.placed[d][b]; bits != 0; bits &= bits - 1) {
-                        m_result.solution[27 * b + std::countr_zero(bits)] = static_cast<std::uint8_t>(d + 1);
+                        m_result.solution[27 * b + std::countr_zero(bits)] =
+                            static_cast<std::uint8_t>(d + 1);
                     }
                 }
             }

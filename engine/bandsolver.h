@@ -14,6 +14,7 @@ struct BandSolverResult
 // breaks the rules or holds a value above 9.
 // With an excluded cell, only solutions that do not put `excludedDigit`
 // there count.
-BandSolverResult countWithBands(const Grid &grid, int limit, int excludedCell = -1, int excludedDigit = 0);
+BandSolverResult
+countWithBands(const Grid &grid, int limit, int excludedCell = -1, int excludedDigit = 0);
 
 } // namespace pondrel::detail

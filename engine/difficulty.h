@@ -39,7 +39,10 @@ constexpr std::optional<Difficulty> difficultyFromRawValue(std::string_view text
 }
 
 // 1 for easy up to 4 for expert.
-constexpr int targetRating(Difficulty difficulty) { return static_cast<int>(difficulty) + 1; }
+constexpr int targetRating(Difficulty difficulty)
+{
+    return static_cast<int>(difficulty) + 1;
+}
 
 // The letter of the built-in puzzle list: E, M, H and X (not E) for expert.
 constexpr char listLetter(Difficulty difficulty)

@@ -55,10 +55,8 @@ bool stopRequested(const std::atomic<bool> *stop)
 
 } // namespace
 
-std::optional<SudokuPuzzle> generate(Difficulty difficulty,
-                                     int attempts,
-                                     RandomSource &random,
-                                     const std::atomic<bool> *stop)
+std::optional<SudokuPuzzle>
+generate(Difficulty difficulty, int attempts, RandomSource &random, const std::atomic<bool> *stop)
 {
     const int target = targetRating(difficulty);
     const ClueRange range = clueRange(difficulty);
@@ -91,8 +89,8 @@ std::optional<SudokuPuzzle> generate(Difficulty difficulty,
             }
             const std::uint8_t digit = puzzle[cell];
             puzzle[cell] = 0;
-            const bool keep = !hasSolutionWithout(puzzle, cell, digit)
-                              && (difficulty == Difficulty::expert || rating(puzzle) <= target);
+            const bool keep = !hasSolutionWithout(puzzle, cell, digit) &&
+                              (difficulty == Difficulty::expert || rating(puzzle) <= target);
             if (keep) {
                 --clues;
             } else {
@@ -106,7 +104,8 @@ std::optional<SudokuPuzzle> generate(Difficulty difficulty,
     return std::nullopt;
 }
 
-std::optional<SudokuPuzzle> generate(Difficulty difficulty, int attempts, const std::atomic<bool> *stop)
+std::optional<SudokuPuzzle>
+generate(Difficulty difficulty, int attempts, const std::atomic<bool> *stop)
 {
     return generate(difficulty, attempts, threadRandomSource(), stop);
 }

@@ -24,8 +24,7 @@ std::optional<SudokuPuzzle> generate(Difficulty difficulty,
                                      const std::atomic<bool> *stop = nullptr);
 
 // The same with the calling thread's system random source.
-std::optional<SudokuPuzzle> generate(Difficulty difficulty,
-                                     int attempts,
-                                     const std::atomic<bool> *stop = nullptr);
+std::optional<SudokuPuzzle>
+generate(Difficulty difficulty, int attempts, const std::atomic<bool> *stop = nullptr);
 
 } // namespace pondrel

@@ -29,6 +29,8 @@ using Grid = std::array<std::uint8_t, kCellCount>;
 using Masks = std::array<std::uint16_t, kCellCount>;
 using Unit = std::array<std::uint8_t, 9>;
 
+// The vocabulary reads best one helper a line.
+// clang-format off
 constexpr int row(int cell) { return cell / 9; }
 constexpr int column(int cell) { return cell % 9; }
 constexpr int box(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
@@ -37,6 +39,7 @@ constexpr std::uint16_t digitBit(int digit) { return static_cast<std::uint16_t>(
 constexpr int digitCount(std::uint16_t mask) { return std::popcount(mask); }
 // The lowest digit of a non-zero mask.
 constexpr int lowestDigit(std::uint16_t mask) { return std::countr_zero(mask); }
+// clang-format on
 
 namespace detail {
 
@@ -67,7 +70,8 @@ constexpr std::array<Unit, 9> makeBoxes()
     std::array<Unit, 9> table{};
     for (int k = 0; k < 9; ++k) {
         for (int j = 0; j < 9; ++j) {
-            table[k][j] = static_cast<std::uint8_t>((3 * (k / 3) + j / 3) * 9 + 3 * (k % 3) + j % 3);
+            table[k][j] =
+                static_cast<std::uint8_t>((3 * (k / 3) + j / 3) * 9 + 3 * (k % 3) + j % 3);
         }
     }
     return table;

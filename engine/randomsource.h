@@ -39,8 +39,7 @@ std::uint64_t uniformBelow(RandomSource &random, std::uint64_t n);
 
 // Forward Fisher-Yates: for i = 0 .. n-2 swap element i with element
 // i + uniformBelow(n - i) when they differ.
-template <typename T>
-void shuffle(std::span<T> list, RandomSource &random)
+template <typename T> void shuffle(std::span<T> list, RandomSource &random)
 {
     if (list.size() < 2) {
         return;

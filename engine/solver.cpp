@@ -3,7 +3,6 @@
 #include "bandsolver.h"
 #include "unicodetext.h"
 
-
 namespace pondrel {
 
 namespace {

@@ -1,9 +1,9 @@
 #include "settingsstore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QTemporaryDir>
 

@@ -174,9 +174,8 @@ public:
             m_stopFlags.push_back(stop);
         }
         // The task keeps its flag alive until it ends.
-        auto *runnable = new GenerationTask([stop = std::move(stop), task = std::move(task)] {
-            task();
-        });
+        auto *runnable =
+            new GenerationTask([stop = std::move(stop), task = std::move(task)] { task(); });
         handOver();
         m_pool.start(runnable);
     }

@@ -8,8 +8,8 @@
 #include "crashprotocol.h"
 #include "crashtestsupport.h"
 #include "puzzlesupply.h"
-#include "settingsstore.h"
 #include "savedsudoku.h"
+#include "settingsstore.h"
 #include "sudokugame.h"
 #include "supplyfile.h"
 

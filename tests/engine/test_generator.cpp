@@ -31,9 +31,9 @@ bool removalIsStuck(const SudokuPuzzle &puzzle)
         }
         Grid fewer = puzzle.givens;
         fewer[cell] = 0;
-        if (countSolutions(fewer).count == 1
-            && (puzzle.difficulty == Difficulty::expert
-                || rating(fewer) <= targetRating(puzzle.difficulty))) {
+        if (countSolutions(fewer).count == 1 &&
+            (puzzle.difficulty == Difficulty::expert ||
+             rating(fewer) <= targetRating(puzzle.difficulty))) {
             return false;
         }
     }
@@ -128,7 +128,8 @@ TEST(Generate, aStopRequestEndsARunningGeneration)
 }
 
 class GeneratedPuzzle : public testing::TestWithParam<Difficulty>
-{};
+{
+};
 
 TEST_P(GeneratedPuzzle, meetsEveryPromise)
 {

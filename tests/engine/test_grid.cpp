@@ -15,8 +15,7 @@ using namespace pondrel::test;
 
 namespace {
 
-template <std::size_t N>
-std::vector<int> asInts(const std::array<std::uint8_t, N> &list)
+template <std::size_t N> std::vector<int> asInts(const std::array<std::uint8_t, N> &list)
 {
     return {list.begin(), list.end()};
 }
@@ -25,10 +24,10 @@ std::vector<int> asInts(const std::array<std::uint8_t, N> &list)
 
 TEST(Tables, peersOfCornerAndCentre)
 {
-    EXPECT_EQ(asInts(peers[0]),
-              (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19, 20, 27, 36, 45, 54, 63, 72}));
-    EXPECT_EQ(asInts(peers[40]),
-              (std::vector<int>{4, 13, 22, 30, 31, 32, 36, 37, 38, 39, 41, 42, 43, 44, 48, 49, 50, 58, 67, 76}));
+    EXPECT_EQ(asInts(peers[0]), (std::vector<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                                  11, 18, 19, 20, 27, 36, 45, 54, 63, 72}));
+    EXPECT_EQ(asInts(peers[40]), (std::vector<int>{4,  13, 22, 30, 31, 32, 36, 37, 38, 39,
+                                                   41, 42, 43, 44, 48, 49, 50, 58, 67, 76}));
 }
 
 TEST(Tables, peersAreExactlyTheOtherCellsOfTheThreeUnits)
@@ -58,7 +57,8 @@ TEST(Tables, boxesAndUnitOrder)
     EXPECT_EQ(units[26], boxes[8]);
     for (int cell = 0; cell < kCellCount; ++cell) {
         EXPECT_EQ(rows[row(cell)][column(cell)], cell);
-        EXPECT_NE(std::find(boxes[box(cell)].begin(), boxes[box(cell)].end(), cell), boxes[box(cell)].end());
+        EXPECT_NE(std::find(boxes[box(cell)].begin(), boxes[box(cell)].end(), cell),
+                  boxes[box(cell)].end());
     }
 }
 

@@ -25,7 +25,10 @@ std::uint16_t maskOf(std::initializer_list<int> digits)
     return mask;
 }
 
-constexpr std::uint16_t kAllBut(std::uint16_t bits) { return kAllDigits & ~bits; }
+constexpr std::uint16_t kAllBut(std::uint16_t bits)
+{
+    return kAllDigits & ~bits;
+}
 
 // Walks the rating ladder with the public pieces and reports which rungs
 // were used, so a crafted grid can be shown to need exactly one technique.
@@ -103,12 +106,13 @@ struct CraftedGrid
     const char *name;
     const char *text;
     int rating;
-    int hiddenSingles;     // -1: some, count not pinned
+    int hiddenSingles; // -1: some, count not pinned
     int eliminationPasses;
 };
 
 class CraftedRating : public testing::TestWithParam<CraftedGrid>
-{};
+{
+};
 
 TEST_P(CraftedRating, ratesByTheHardestRungNeeded)
 {
@@ -128,21 +132,36 @@ INSTANTIATE_TEST_SUITE_P(
     Techniques,
     CraftedRating,
     testing::Values(
-        CraftedGrid{"hiddenSingle",
-                    "100070900000009000480053710090430600000090207000208000050080020021040300030902100",
-                    2, 1, 0},
-        CraftedGrid{"pointing",
-                    "000002003000001200087600400001470020702050860609000000078000900000000005004030000",
-                    3, 0, 1},
-        CraftedGrid{"claiming",
-                    "000000307603000050790008000400020093005000002008030004014000000000700006006090420",
-                    3, 0, 1},
-        CraftedGrid{"nakedPair",
-                    "300000005000060230064005000080000900000790001102400080000000700600340000250080040",
-                    3, -1, 1},
-        CraftedGrid{"hiddenPair",
-                    "015600004000000000600030908050400000700360001000078036580020070001800000209000000",
-                    3, -1, 1}),
+        CraftedGrid{
+            "hiddenSingle",
+            "100070900000009000480053710090430600000090207000208000050080020021040300030902100",
+            2,
+            1,
+            0},
+        CraftedGrid{
+            "pointing",
+            "000002003000001200087600400001470020702050860609000000078000900000000005004030000",
+            3,
+            0,
+            1},
+        CraftedGrid{
+            "claiming",
+            "000000307603000050790008000400020093005000002008030004014000000000700006006090420",
+            3,
+            0,
+            1},
+        CraftedGrid{
+            "nakedPair",
+            "300000005000060230064005000080000900000790001102400080000000700600340000250080040",
+            3,
+            -1,
+            1},
+        CraftedGrid{
+            "hiddenPair",
+            "015600004000000000600030908050400000700360001000078036580020070001800000209000000",
+            3,
+            -1,
+            1}),
     [](const testing::TestParamInfo<CraftedGrid> &info) { return std::string(info.param.name); });
 
 TEST(Rating, levelNeverGoesBackDown)

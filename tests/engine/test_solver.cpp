@@ -247,19 +247,44 @@ TEST(CountingSolver, hasSolutionWithoutMatchesTheCount)
         }
         Grid without = puzzle->givens;
         without[cell] = 0;
-        EXPECT_EQ(hasSolutionWithout(without, cell, digit), countSolutions(without).count == 2) << cell;
+        EXPECT_EQ(hasSolutionWithout(without, cell, digit), countSolutions(without).count == 2)
+            << cell;
     }
 }
 
 TEST(FromText, acceptsDecimalDigitsOfOtherScripts)
 {
     // Arabic-Indic, Devanagari and full-width digits stand for their value.
-    const char *arabicIndic[] = {"\u0660", "\u0661", "\u0662", "\u0663", "\u0664",
-                                 "\u0665", "\u0666", "\u0667", "\u0668", "\u0669"};
-    const char *devanagari[] = {"\u0966", "\u0967", "\u0968", "\u0969", "\u096A",
-                                "\u096B", "\u096C", "\u096D", "\u096E", "\u096F"};
-    const char *fullWidth[] = {"\uFF10", "\uFF11", "\uFF12", "\uFF13", "\uFF14",
-                               "\uFF15", "\uFF16", "\uFF17", "\uFF18", "\uFF19"};
+    const char *arabicIndic[] = {"\u0660",
+                                 "\u0661",
+                                 "\u0662",
+                                 "\u0663",
+                                 "\u0664",
+                                 "\u0665",
+                                 "\u0666",
+                                 "\u0667",
+                                 "\u0668",
+                                 "\u0669"};
+    const char *devanagari[] = {"\u0966",
+                                "\u0967",
+                                "\u0968",
+                                "\u0969",
+                                "\u096A",
+                                "\u096B",
+                                "\u096C",
+                                "\u096D",
+                                "\u096E",
+                                "\u096F"};
+    const char *fullWidth[] = {"\uFF10",
+                               "\uFF11",
+                               "\uFF12",
+                               "\uFF13",
+                               "\uFF14",
+                               "\uFF15",
+                               "\uFF16",
+                               "\uFF17",
+                               "\uFF18",
+                               "\uFF19"};
     const Grid puzzle = solvedWithout({0, 10, 20, 40, 80});
     const std::string ascii = gridText(puzzle);
     for (const auto *script : {arabicIndic, devanagari, fullWidth}) {
@@ -284,12 +309,12 @@ TEST(FromText, turnsDownEverythingElse)
         "." + valid.substr(1),
         " " + valid.substr(1),
         valid.substr(0, 40) + "\n" + valid.substr(41),
-        "\u216B" + valid.substr(1), // Roman numeral twelve
-        "\u00BD" + valid.substr(1), // one half
-        "\u2469" + valid.substr(1), // circled ten
-        "\u4E07" + valid.substr(1), // CJK ten thousand
-        "\xFF" + valid.substr(1),   // invalid UTF-8
-        "\xC3" + valid.substr(1),   // truncated sequence
+        "\u216B" + valid.substr(1),       // Roman numeral twelve
+        "\u00BD" + valid.substr(1),       // one half
+        "\u2469" + valid.substr(1),       // circled ten
+        "\u4E07" + valid.substr(1),       // CJK ten thousand
+        "\xFF" + valid.substr(1),         // invalid UTF-8
+        "\xC3" + valid.substr(1),         // truncated sequence
         "\xE0\x80\xB1" + valid.substr(1), // overlong encoding of "1"
         "1\u0301" + valid.substr(1),      // a digit with a combining accent
         std::string(1, '\0') + valid.substr(1),

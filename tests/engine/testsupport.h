@@ -65,8 +65,7 @@ class ScriptedRandomSource : public RandomSource
 public:
     explicit ScriptedRandomSource(std::deque<std::uint64_t> script = {},
                                   std::uint64_t fallback = UINT64_MAX)
-        : m_script(std::move(script))
-        , m_fallback(fallback)
+        : m_script(std::move(script)), m_fallback(fallback)
     {}
 
     std::uint64_t next() override

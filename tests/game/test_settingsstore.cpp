@@ -56,9 +56,13 @@ TEST(SettingsStore, readsAndWritesTheSameFilesAsTheNativeFormat)
 // The per-user store lives where the native one did.
 TEST(SettingsStore, keepsTheNativeLocation)
 {
-    const QSettings native(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("pondrel-sudoku"), QStringLiteral("pondrel-sudoku"));
-    const QSettings ours(storeFormat(), QSettings::UserScope, QStringLiteral("pondrel-sudoku"),
+    const QSettings native(QSettings::NativeFormat,
+                           QSettings::UserScope,
+                           QStringLiteral("pondrel-sudoku"),
+                           QStringLiteral("pondrel-sudoku"));
+    const QSettings ours(storeFormat(),
+                         QSettings::UserScope,
+                         QStringLiteral("pondrel-sudoku"),
                          QStringLiteral("pondrel-sudoku"));
     EXPECT_EQ(ours.fileName(), native.fileName());
     EXPECT_TRUE(ours.fileName().endsWith(QStringLiteral("/pondrel-sudoku/pondrel-sudoku.conf")));

@@ -123,7 +123,8 @@ void PrintTo(const CloseWay &way, std::ostream *stream)
 }
 
 class WelcomeWindowClosing : public WelcomeWindow, public ::testing::WithParamInterface<CloseWay>
-{};
+{
+};
 
 // Every way out clears the window, so that a later show opens a new one.
 TEST_P(WelcomeWindowClosing, closesAndCanOpenAgain)
@@ -156,8 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](QQuickView *window) {
                      const QQuickItem *button = viewChild(window, "welcomeGotItButton");
                      ASSERT_NE(button, nullptr);
-                     const QPointF centre = button->mapToScene(
-                         QPointF(button->width() / 2, button->height() / 2));
+                     const QPointF centre =
+                         button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
                      QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
                  }},
         // What the title bar's close button sends.

@@ -27,8 +27,7 @@ constexpr char kListFileName[] = "Puzzles.txt";
 
 } // namespace
 
-TestGames::TestGames(QObject *parent)
-    : QObject(parent)
+TestGames::TestGames(QObject *parent) : QObject(parent)
 {
     QFile list(m_dir.filePath(QString::fromLatin1(kListFileName)));
     if (list.open(QIODevice::WriteOnly)) {
@@ -40,10 +39,10 @@ TestGames::TestGames(QObject *parent)
 
 void TestGames::registerType()
 {
-    qmlRegisterSingletonType<TestGames>("Pondrel.Testing", 1, 0, "TestGames",
-                                        [](QQmlEngine *, QJSEngine *) -> QObject * {
-                                            return new TestGames;
-                                        });
+    qmlRegisterSingletonType<TestGames>(
+        "Pondrel.Testing", 1, 0, "TestGames", [](QQmlEngine *, QJSEngine *) -> QObject * {
+            return new TestGames;
+        });
 }
 
 QString TestGames::puzzle() const
@@ -60,7 +59,8 @@ SudokuGame *TestGames::makeGame(int tickMilliseconds, const QVariantMap &stored)
 {
     ++m_gamesMade;
     auto *store = new QSettings(m_dir.filePath(QStringLiteral("settings-%1.conf").arg(m_gamesMade)),
-                                QSettings::NativeFormat, this);
+                                QSettings::NativeFormat,
+                                this);
     for (auto entry = stored.cbegin(); entry != stored.cend(); ++entry) {
         store->setValue(entry.key(), entry.value());
     }

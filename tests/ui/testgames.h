@@ -53,11 +53,8 @@ public:
     // system would send it to `item`'s window, with any text: Qt Quick
     // Test's own key functions accept only Latin-1 characters and never
     // mark a press as repeated.
-    Q_INVOKABLE void sendKey(QQuickItem *item,
-                             int key,
-                             int modifiers,
-                             const QString &text,
-                             bool autoRepeat = false);
+    Q_INVOKABLE void
+    sendKey(QQuickItem *item, int key, int modifiers, const QString &text, bool autoRepeat = false);
 
 private:
     QTemporaryDir m_dir;

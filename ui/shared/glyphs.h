@@ -4,8 +4,8 @@
 
 #include <QColor>
 #include <QImage>
-#include <QQuickImageProvider>
 #include <QObject>
+#include <QQuickImageProvider>
 #include <QString>
 #include <QtQml/qqml.h>
 

@@ -38,8 +38,8 @@ bool isDisabled(QFile &file)
         }
         const QByteArray key = line.left(equals).trimmed();
         const QByteArray value = line.mid(equals + 1).trimmed();
-        if ((key == "Hidden" && value == "true")
-            || (key == "X-GNOME-Autostart-enabled" && value == "false")) {
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false")) {
             return true;
         }
     }
@@ -48,27 +48,24 @@ bool isDisabled(QFile &file)
 
 } // namespace
 
-LoginItem::LoginItem(QObject *parent)
-    : LoginItem(QCoreApplication::applicationFilePath(), parent)
+LoginItem::LoginItem(QObject *parent) : LoginItem(QCoreApplication::applicationFilePath(), parent)
 {}
 
 LoginItem::LoginItem(const QString &executablePath, QObject *parent)
-    : QObject(parent)
-    , m_executablePath(executablePath)
+    : QObject(parent), m_executablePath(executablePath)
 {}
 
 QString LoginItem::entryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/autostart/pondrel-sudoku.desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/pondrel-sudoku.desktop");
 }
 
 QString LoginItem::execArgument(const QString &path)
 {
     QString argument;
-    const bool needsQuotes = std::any_of(path.cbegin(), path.cend(), [](QChar c) {
-        return kReservedCharacters.contains(c);
-    });
+    const bool needsQuotes = std::any_of(
+        path.cbegin(), path.cend(), [](QChar c) { return kReservedCharacters.contains(c); });
     if (needsQuotes) {
         argument += u'"';
         for (const QChar c : path) {
@@ -94,15 +91,15 @@ QString LoginItem::execArgument(const QString &path)
 
 QByteArray LoginItem::entryText(const QString &executablePath)
 {
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=Pondrel Sudoku\n"
-                                        "Exec=%1 %2\n"
-                                        "Icon=pondrel-sudoku\n"
-                                        "Terminal=false\n"
-                                        "X-GNOME-Autostart-enabled=true\n")
-                             .arg(execArgument(executablePath),
-                                  QString::fromLatin1(kAutostartArgument));
+    const QString text =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=Pondrel Sudoku\n"
+                       "Exec=%1 %2\n"
+                       "Icon=pondrel-sudoku\n"
+                       "Terminal=false\n"
+                       "X-GNOME-Autostart-enabled=true\n")
+            .arg(execArgument(executablePath), QString::fromLatin1(kAutostartArgument));
     return text.toUtf8();
 }
 
