@@ -14,6 +14,8 @@ Item {
     property bool reduceMotion: false
     // The board takes the keys: the header's shortcuts (all but Quit) work.
     property bool acceptsShortcuts: true
+    // The board screen's copy or paste message, if any.
+    property string noticeMessage: ""
 
     readonly property alias grid: grid
     readonly property real inset: 14 * boardScale
@@ -24,6 +26,8 @@ Item {
     signal newPuzzleRequested
     signal screenRequested(string screen)
     signal quitRequested
+    signal copyRequested
+    signal pasteRequested
 
     objectName: "boardColumn"
     implicitWidth: 375 * boardScale
@@ -44,6 +48,9 @@ Item {
             boardScale: root.boardScale
             reduceMotion: root.reduceMotion
             acceptsShortcuts: root.acceptsShortcuts
+            noticeMessage: root.noticeMessage
+            onCopyRequested: root.copyRequested()
+            onPasteRequested: root.pasteRequested()
             onNewPuzzleRequested: root.newPuzzleRequested()
             onScreenRequested: screen => root.screenRequested(screen)
             onQuitRequested: root.quitRequested()

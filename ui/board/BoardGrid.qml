@@ -27,6 +27,9 @@ Item {
     readonly property list<int> values: game.values
     readonly property list<int> givens: game.puzzle.givens
     readonly property list<int> notes: game.notes
+    // The cells that show why the last hint's digit goes where it did,
+    // tinted while its explanation is on show.
+    readonly property var hintCells: game.hintExplanation.cells ?? []
 
     // A click on cell `index`, or its press action.
     signal cellActivated(int index)
@@ -45,7 +48,8 @@ Item {
     // The tint of cell `index` holding `value`. With a digit armed the board
     // shows where it stands and where it cannot go; otherwise it shows the
     // selection, the cells holding the same digit and the selection's row,
-    // column and box. A won game shows no armed digit.
+    // column and box, and after a hint the cells that prove it. A won game
+    // shows no armed digit.
     function highlightColor(index: int, value: int): color {
         const armed = game.armedDigit;
         if (armed > 0 && !game.hasWon) {
@@ -59,11 +63,16 @@ Item {
             return "transparent";
         }
         const selected = game.selectedCell;
-        if (selected < 0) {
-            return "transparent";
-        }
         if (index === selected) {
             return colors.withOpacity(colors.accent, 0.3);
+        }
+        if (hintCells.includes(index)) {
+            // A static tint, so nothing moves; stronger where the desktop
+            // asks for more contrast.
+            return colors.withOpacity(colors.accent, colors.increasedContrast ? 0.26 : 0.15);
+        }
+        if (selected < 0) {
+            return "transparent";
         }
         const selectedValue = values[selected];
         if (game.highlightsMatchingNumbers && selectedValue !== 0 && value === selectedValue) {

@@ -25,6 +25,8 @@ Row {
     signal newPuzzleRequested
     signal screenRequested(string screen)
     signal quitRequested
+    signal copyRequested
+    signal pasteRequested
 
     // `key` with its "⌘" shortcut replaced by how this desktop writes
     // `shortcut` ("New Puzzle (⌘N)" → "New Puzzle (Ctrl+N)"); translations
@@ -36,6 +38,13 @@ Row {
     function undo() {
         if (canUndo) {
             game.undo();
+        }
+    }
+
+    // Redo has no button; its keys are named in Undo's tooltip.
+    function redo() {
+        if (game.redoCount > 0 && !game.hasWon) {
+            game.redo();
         }
     }
 
@@ -58,6 +67,21 @@ Row {
         sequence: "Ctrl+Z"
         enabled: root.acceptsShortcuts && root.canUndo
         onActivated: root.undo()
+    }
+
+    Shortcut {
+        id: redoShortcut
+
+        sequence: "Ctrl+Shift+Z"
+        enabled: root.acceptsShortcuts
+        onActivated: root.redo()
+    }
+
+    // The other desktops' redo key.
+    Shortcut {
+        sequence: "Ctrl+Y"
+        enabled: root.acceptsShortcuts
+        onActivated: root.redo()
     }
 
     Shortcut {
@@ -96,7 +120,8 @@ Row {
         boardScale: root.boardScale
         symbol: "arrow.uturn.backward"
         accessibleName: Localized.text("Undo")
-        toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut)
+        toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
+                 + Localized.text("Redo (⇧⌘Z)").replace("⇧⌘Z", redoShortcut.nativeText)
         enabled: root.canUndo
         onClicked: root.undo()
 
@@ -168,6 +193,8 @@ Row {
             preferencesShortcut: preferencesShortcut.nativeText
             quitShortcut: quitShortcut.nativeText
             onScreenChosen: screen => root.screenRequested(screen)
+            onCopyChosen: root.copyRequested()
+            onPasteChosen: root.pasteRequested()
             onQuitChosen: root.quitRequested()
         }
     }

@@ -254,5 +254,16 @@ Column {
             checked: root.game.clearsNotesAutomatically
             onToggled: on => root.game.clearsNotesAutomatically = on
         }
+
+        Divider {}
+
+        SwitchRow {
+            title: Localized.text("Explain Hints")
+            toolTip: Localized.text("After a hint, says in one line why its number goes there.")
+            toggleID: "explainHintsToggle"
+            scale: root.scale
+            checked: root.game.explainsHints
+            onToggled: on => root.game.explainsHints = on
+        }
     }
 }
