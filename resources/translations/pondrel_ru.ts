@@ -469,11 +469,11 @@
     </message>
     <message>
         <source>Copy Puzzle</source>
-        <translation>Копировать головоломку</translation>
+        <translation>Копировать судоку</translation>
     </message>
     <message>
         <source>Paste Puzzle</source>
-        <translation>Вставить головоломку</translation>
+        <translation>Вставить судоку</translation>
     </message>
     <message>
         <source>Puzzle copied</source>

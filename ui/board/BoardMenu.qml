@@ -88,14 +88,14 @@ Menu {
     Shortcut {
         id: copyKeys
 
-        sequence: StandardKey.Copy
+        sequence: "Ctrl+C"
         enabled: false
     }
 
     Shortcut {
         id: pasteKeys
 
-        sequence: StandardKey.Paste
+        sequence: "Ctrl+V"
         enabled: false
     }
 

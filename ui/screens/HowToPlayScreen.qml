@@ -63,14 +63,14 @@ Item {
     Shortcut {
         id: copyShortcut
 
-        sequence: StandardKey.Copy
+        sequence: "Ctrl+C"
         enabled: false
     }
 
     Shortcut {
         id: pasteShortcut
 
-        sequence: StandardKey.Paste
+        sequence: "Ctrl+V"
         enabled: false
     }
 
