@@ -2,6 +2,8 @@
 # One entry point for building, running, testing and benchmarking on a
 # Debian 12 / Ubuntu machine. Installs the Debian packages it needs first.
 #
+#   ./dev.sh deps          install the Debian packages that building, running
+#                          and the unit tests need, and nothing else
 #   ./dev.sh run           build and start the program (with no display: on a
 #                          virtual one, saving a screenshot of the open panel)
 #   ./dev.sh test [--quick] [ctest args]
@@ -37,6 +39,7 @@ packages=(
 e2e_packages=(
     python3 xvfb xdotool x11-utils imagemagick trayer openbox xclip
     dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
+    libglib2.0-bin xfce4-panel sway waybar grim xwayland wtype
 )
 # The install check: validators for the desktop entry and the AppStream
 # entry, and the Debian package tools cpack uses.
@@ -148,6 +151,9 @@ run_fuzzers() {
 command=${1:-}
 shift || true
 case "$command" in
+    deps)
+        install_packages "${packages[@]}"
+        ;;
     run)
         install_packages "${packages[@]}"
         build dev
@@ -260,7 +266,7 @@ case "$command" in
         exit "$status"
         ;;
     *)
-        echo "usage: $0 run | test [--quick] [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
+        echo "usage: $0 deps | run | test [--quick] [ctest args] | bench [args] | demo [args] | fuzz [seconds]" >&2
         exit 2
         ;;
 esac

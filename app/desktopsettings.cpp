@@ -1,16 +1,28 @@
 #include "desktopsettings.h"
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace pondrel {
 
 namespace {
 
-// gsettings answers in a few milliseconds; a hung D-Bus must not hold up the
-// first opening of the panel for long.
+// gsettings and a running portal answer in a few milliseconds; a hung D-Bus
+// must not hold up the first opening of the panel for long.
 constexpr int kGsettingsTimeoutMilliseconds = 300;
+constexpr int kPortalTimeoutMilliseconds = 300;
+
+constexpr char kPortalService[] = "org.freedesktop.portal.Desktop";
+constexpr char kPortalPath[] = "/org/freedesktop/portal/desktop";
+constexpr char kPortalInterface[] = "org.freedesktop.portal.Settings";
 
 std::optional<bool> gsettingsBool(const QString &program, const QString &schema, const QString &key)
 {
@@ -27,47 +39,226 @@ std::optional<bool> gsettingsBool(const QString &program, const QString &schema,
     return parseGsettingsBool(QString::fromUtf8(process.readAllStandardOutput()));
 }
 
+double pointSizeOf(const QFont &font)
+{
+    const double size = font.pointSizeF();
+    return size > 0 ? size : kReferencePointSize;
+}
+
 } // namespace
 
-std::optional<bool> parseGsettingsBool(const QString &output)
+DesktopSettingsMonitor::Sources DesktopSettingsMonitor::systemSources()
 {
-    const QString value = output.trimmed();
-    if (value == QLatin1String("true")) {
-        return true;
-    }
-    if (value == QLatin1String("false")) {
-        return false;
-    }
-    return std::nullopt;
+    Sources sources;
+    sources.kdeglobalsPath =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/kdeglobals");
+    return sources;
 }
 
-bool kdeAnimationsOff(const QString &kdeglobalsPath)
+DesktopSettingsMonitor::DesktopSettingsMonitor(Sources sources, QObject *parent)
+    : QObject(parent), m_sources(std::move(sources))
 {
-    if (kdeglobalsPath.isEmpty()) {
-        return false;
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        watchKdeglobals();
+        update();
+    });
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        // Only while kdeglobals is missing: has it appeared?
+        if (QFileInfo::exists(m_sources.kdeglobalsPath)) {
+            watchKdeglobals();
+            update();
+        }
+    });
+    watchKdeglobals();
+    if (m_sources.portal) {
+        connectPortal();
     }
-    const QSettings kdeglobals(kdeglobalsPath, QSettings::IniFormat);
-    bool isNumber = false;
-    const double factor =
-        kdeglobals.value(QStringLiteral("KDE/AnimationDurationFactor")).toDouble(&isNumber);
-    return isNumber && factor == 0.0;
+    // Palette and font changes arrive as events to the application object.
+    qGuiApp->installEventFilter(this);
+    update();
 }
 
-DesktopSettings readDesktopSettings()
+DesktopSettingsMonitor::~DesktopSettingsMonitor()
 {
-    DesktopSettings settings;
-    settings.reduceMotion = kdeAnimationsOff(
-        QStandardPaths::locate(QStandardPaths::GenericConfigLocation, QStringLiteral("kdeglobals")));
+    if (m_ownsPalette) {
+        QGuiApplication::setPalette(QPalette());
+    }
+}
+
+void DesktopSettingsMonitor::applyPortalSetting(const QString &group,
+                                                const QString &key,
+                                                const QVariant &value)
+{
+    if (m_portal.apply(group, key, value)) {
+        update();
+    }
+}
+
+void DesktopSettingsMonitor::onPortalSettingChanged(const QString &group,
+                                                    const QString &key,
+                                                    const QDBusVariant &value)
+{
+    applyPortalSetting(group, key, value.variant());
+}
+
+bool DesktopSettingsMonitor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qGuiApp && !m_applyingPalette &&
+        (event->type() == QEvent::ApplicationPaletteChange ||
+         event->type() == QEvent::ApplicationFontChange)) {
+        update();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DesktopSettingsMonitor::connectPortal()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        if (m_sources.gsettings) {
+            readGsettings();
+        }
+        return;
+    }
+    bus.connect(QString::fromLatin1(kPortalService),
+                QString::fromLatin1(kPortalPath),
+                QString::fromLatin1(kPortalInterface),
+                QStringLiteral("SettingChanged"),
+                this,
+                SLOT(onPortalSettingChanged(QString, QString, QDBusVariant)));
+    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kPortalService),
+                                                       QString::fromLatin1(kPortalPath),
+                                                       QString::fromLatin1(kPortalInterface),
+                                                       QStringLiteral("ReadAll"));
+    call << QStringList{QString::fromLatin1(kAppearanceGroup),
+                        QString::fromLatin1(kGnomeInterfaceGroup),
+                        QString::fromLatin1(kGnomeAccessibilityGroup),
+                        QString::fromLatin1(kKdeGroup)};
+    // Waited for, so the first drawing of the board already has the values.
+    const QDBusMessage reply = bus.call(call, QDBus::Block, kPortalTimeoutMilliseconds);
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        readPortalReply(reply);
+        return;
+    }
+    if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+        // A portal that is still starting: take its answer when it comes.
+        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+        connect(
+            watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
+                w->deleteLater();
+                if (!w->isError()) {
+                    readPortalReply(w->reply());
+                    update();
+                }
+            });
+        return;
+    }
+    // No portal on this desktop.
+    if (m_sources.gsettings) {
+        readGsettings();
+    }
+}
+
+void DesktopSettingsMonitor::readPortalReply(const QDBusMessage &reply)
+{
+    // a{sa{sv}}: group -> key -> value.
+    if (reply.arguments().isEmpty()) {
+        return;
+    }
+    const QDBusArgument groups = reply.arguments().constFirst().value<QDBusArgument>();
+    if (groups.currentType() != QDBusArgument::MapType) {
+        return;
+    }
+    groups.beginMap();
+    while (!groups.atEnd()) {
+        QString group;
+        QVariantMap keys;
+        groups.beginMapEntry();
+        groups >> group >> keys;
+        groups.endMapEntry();
+        for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+            m_portal.apply(group, it.key(), it.value());
+        }
+    }
+    groups.endMap();
+}
+
+void DesktopSettingsMonitor::readGsettings()
+{
     const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
-    if (!gsettings.isEmpty()) {
-        const std::optional<bool> animations = gsettingsBool(
-            gsettings, QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("enable-animations"));
-        settings.reduceMotion = settings.reduceMotion || animations == false;
-        const std::optional<bool> highContrast = gsettingsBool(
-            gsettings, QStringLiteral("org.gnome.desktop.a11y.interface"), QStringLiteral("high-contrast"));
-        settings.increasedContrast = highContrast == true;
+    if (gsettings.isEmpty()) {
+        return;
     }
-    return settings;
+    const std::optional<bool> animations = gsettingsBool(
+        gsettings, QString::fromLatin1(kGnomeInterfaceGroup), QStringLiteral("enable-animations"));
+    if (animations) {
+        m_gsettings.reduceMotion = !*animations;
+    }
+    m_gsettings.increasedContrast = gsettingsBool(
+        gsettings, QString::fromLatin1(kGnomeAccessibilityGroup), QStringLiteral("high-contrast"));
+}
+
+void DesktopSettingsMonitor::watchKdeglobals()
+{
+    const QString &path = m_sources.kdeglobalsPath;
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    // Editors and KConfig replace the file, which ends a watch on it; each
+    // change re-arms the watch on whatever file now has the name.
+    if (QFileInfo::exists(path)) {
+        if (!m_watcher.files().contains(path)) {
+            m_watcher.addPath(path);
+        }
+        if (m_watcher.directories().contains(folder)) {
+            m_watcher.removePath(folder);
+        }
+    } else {
+        if (m_watcher.files().contains(path)) {
+            m_watcher.removePath(path);
+        }
+        // Watching the folder tells when the file appears.
+        if (QFileInfo::exists(folder) && !m_watcher.directories().contains(folder)) {
+            m_watcher.addPath(folder);
+        }
+    }
+}
+
+void DesktopSettingsMonitor::update()
+{
+    m_kdeglobals = readKdeglobals(m_sources.kdeglobalsPath);
+    // The portal speaks for the running desktop; kdeglobals may be left over
+    // from another one, so it only fills in.
+    const DesktopSettings settings = mergeDesktopSources(
+        {m_portal.source(), m_gsettings, m_kdeglobals}, pointSizeOf(QGuiApplication::font()));
+    const bool schemeChanged = settings.colorScheme != m_settings.colorScheme;
+    const bool valuesChanged = settings != m_settings;
+    m_settings = settings;
+    if (schemeChanged || (!m_ownsPalette && settings.colorScheme != ColorScheme::noPreference)) {
+        applyColorScheme();
+    }
+    if (valuesChanged) {
+        emit changed();
+    }
+}
+
+void DesktopSettingsMonitor::applyColorScheme()
+{
+    m_applyingPalette = true;
+    if (m_ownsPalette) {
+        // Back to the platform's palette, to see whether it follows by now.
+        QGuiApplication::setPalette(QPalette());
+        m_ownsPalette = false;
+    }
+    const ColorScheme scheme = m_settings.colorScheme;
+    if (scheme != ColorScheme::noPreference &&
+        isDarkPalette(QGuiApplication::palette()) != (scheme == ColorScheme::dark)) {
+        QGuiApplication::setPalette(paletteFor(scheme));
+        m_ownsPalette = true;
+    }
+    m_applyingPalette = false;
 }
 
 } // namespace pondrel

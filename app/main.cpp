@@ -1,13 +1,19 @@
+#include "commandline.h"
 #include "localizedtext.h"
+#include "loginitem.h"
 #include "panelhost.h"
 #include "puzzlesupply.h"
+#include "quitpath.h"
 #include "settingsstore.h"
+#include "signalbridge.h"
+#include "singleinstance.h"
 #include "sudokugame.h"
 #include "trayitem.h"
 #include "welcomewindowcontroller.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSettings>
@@ -15,12 +21,57 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <cstdio>
+
 Q_IMPORT_QML_PLUGIN(PondrelPlugin)
 
 namespace {
 
 constexpr char kApplicationName[] = "pondrel-sudoku";
 constexpr char kDisplayName[] = "Pondrel Sudoku";
+
+const char *version()
+{
+    const char *projectVersion = PONDREL_VERSION;
+    return projectVersion[0] == '\0' ? "1.0" : projectVersion;
+}
+
+// Answers --help, --version and a bad command line; what is left runs the
+// game. Returns the exit status, or -1 to go on.
+int answerCommandLine(const pondrel::CommandLine &commandLine)
+{
+    switch (commandLine.action) {
+    case pondrel::CommandLine::Action::showHelp:
+        std::fputs(pondrel::helpText().c_str(), stdout);
+        return 0;
+    case pondrel::CommandLine::Action::showVersion:
+        std::printf("%s %s\n", kApplicationName, version());
+        return 0;
+    case pondrel::CommandLine::Action::fail:
+        std::fprintf(stderr,
+                     "%s: %s (see %s --help)\n",
+                     kApplicationName,
+                     commandLine.error.c_str(),
+                     kApplicationName);
+        return 2;
+    case pondrel::CommandLine::Action::run:
+        break;
+    }
+    return -1;
+}
+
+pondrel::SingleInstance::Request requestOf(const pondrel::CommandLine &commandLine)
+{
+    if (commandLine.toggle) {
+        return pondrel::SingleInstance::Request::toggle;
+    }
+    // Autostart finding the game already running (started by hand first)
+    // leaves it alone rather than popping its panel open at login.
+    if (commandLine.autostart) {
+        return pondrel::SingleInstance::Request::nothing;
+    }
+    return pondrel::SingleInstance::Request::open;
+}
 
 // A Wayland client cannot place its own popup next to the tray icon, so on a
 // Wayland session the app runs through XWayland unless the user picked a
@@ -36,6 +87,11 @@ void preferXWayland()
 
 int main(int argc, char *argv[])
 {
+    // Before QApplication, which needs a display and aborts without one.
+    const pondrel::CommandLine commandLine = pondrel::parseCommandLine(argc, argv);
+    if (const int status = answerCommandLine(commandLine); status >= 0) {
+        return status;
+    }
     preferXWayland();
     // The software scene graph draws a 375-pixel panel in well under a frame
     // and keeps the GL driver (tens of megabytes) out of the process.
@@ -45,16 +101,38 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QApplication::setApplicationDisplayName(QString::fromLatin1(kDisplayName));
     QApplication::setOrganizationName(QString());
-    const QString version = QStringLiteral(PONDREL_VERSION);
-    QApplication::setApplicationVersion(version.isEmpty() ? QStringLiteral("1.0") : version);
+    QApplication::setApplicationVersion(QString::fromLatin1(version()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pondrel-sudoku.svg")));
     // The app lives in the tray: closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Known before anything reads or writes the player's files: a second
+    // start hands over to the first and ends here. Declared before the
+    // settings, so the lock outlives their last write.
+    pondrel::SingleInstance instance;
+    switch (instance.claim(requestOf(commandLine))) {
+    case pondrel::SingleInstance::Role::second:
+        return 0;
+    case pondrel::SingleInstance::Role::refused:
+        std::fprintf(stderr, "%s: %s\n", kApplicationName, qPrintable(instance.refusal()));
+        return 1;
+    case pondrel::SingleInstance::Role::first:
+        break;
+    }
+    // Logout, shutdown and `kill` quit as Quit does; a signal that comes
+    // before the game exists waits for the event loop.
+    pondrel::SignalBridge signalBridge;
     pondrel::installStringTable();
     // Qt Quick loads images on pooled threads. By default an idle pooled
     // thread exits after 30 s, which wakes the process long after the panel
     // closed; a parked thread costs nothing while it waits.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
+    // Each window Qt creates (the tray icon's, the panel) gets the SVG window
+    // icon rendered at several sizes for the window manager, and the SVG icon
+    // engine keeps those renderings in QPixmapCache, whose flush timer then
+    // wakes the idle process every 30 s until the cache is empty. The few
+    // small pixmaps this app draws are cheaper to redraw than to cache.
+    QPixmapCache::setCacheLimit(0);
 
     // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf. Named explicitly:
     // with no organisation name QSettings() would refuse to store anything.
@@ -64,16 +142,41 @@ int main(int argc, char *argv[])
                           QString::fromLatin1(kApplicationName));
     pondrel::removeAbandonedLock(preferences.fileName());
     pondrel::SudokuGame game(&preferences, nullptr, /*persistsGame=*/true);
-
-    // Runs once the event loop turns, after the tray item below is live.
-    QTimer::singleShot(0, &game, [&game] { pondrel::showWelcomeIfNeeded(game); });
+    QObject::connect(&signalBridge, &pondrel::SignalBridge::received, &game, [&game] {
+        pondrel::quitAfterSave(game);
+    });
+    // Entries written before --autostart existed get it, so that a start at
+    // login is known as one.
+    pondrel::LoginItem().addAutostartArgument();
 
     pondrel::PanelHost panel(game);
     pondrel::TrayItem tray(game, panel);
+
+    // Runs once the event loop turns, after the tray item below is live.
+    // --toggle opens the panel at start, unless the welcome window comes
+    // up: it would take the focus, which closes the panel.
+    QTimer::singleShot(0, &game, [&game, &panel, &tray, open = commandLine.toggle] {
+        const bool welcomes = !game.hasSeenWelcome();
+        pondrel::showWelcomeIfNeeded(game);
+        if (open && !welcomes) {
+            panel.open(tray.anchor());
+        }
+    });
+
     QObject::connect(&tray, &pondrel::TrayItem::trayUnavailable, &panel, [&panel] {
         panel.setMode(pondrel::PanelHost::Mode::standalone);
         panel.open({});
     });
+    QObject::connect(&instance, &pondrel::SingleInstance::openRequested, &panel, [&panel, &tray] {
+        panel.open(tray.anchor());
+        panel.raise();
+    });
+    QObject::connect(&instance, &pondrel::SingleInstance::toggleRequested, &panel, [&panel, &tray] {
+        panel.toggle(tray.anchor());
+    });
+    if (commandLine.autostart) {
+        tray.setStartedAtLogin(true);
+    }
     tray.show();
 
     return QApplication::exec();

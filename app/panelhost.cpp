@@ -5,11 +5,13 @@
 #include "localizedtext.h"
 #include "panelplacement.h"
 #include "panelview.h"
+#include "quitpath.h"
 #include "sudokugame.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QScreen>
 #include <QSystemTrayIcon>
 
@@ -26,6 +28,14 @@ namespace {
 constexpr char kBoardSource[] = "qrc:/Pondrel/board/SudokuView.qml";
 // QWindow's own "no maximum" (QWINDOWSIZE_MAX, not public).
 constexpr int kNoSizeLimit = (1 << 24) - 1;
+
+// The board's properties that carry the desktop's settings.
+QVariantMap desktopProperties(const DesktopSettings &settings)
+{
+    return {{QStringLiteral("systemReduceMotion"), settings.reduceMotion},
+            {QStringLiteral("increasedContrast"), settings.increasedContrast},
+            {QStringLiteral("desktopTextScale"), settings.textScale}};
+}
 
 } // namespace
 
@@ -51,6 +61,11 @@ PanelHost::~PanelHost() = default;
 void PanelHost::setSource(const QUrl &source)
 {
     m_source = source;
+}
+
+void PanelHost::setDesktopSources(const DesktopSettingsMonitor::Sources &sources)
+{
+    m_desktopSources = sources;
 }
 
 void PanelHost::setMode(Mode mode)
@@ -107,6 +122,19 @@ void PanelHost::open(const QRect &anchor)
     m_view->requestActivate();
 }
 
+void PanelHost::raise()
+{
+    if (!isOpen()) {
+        return;
+    }
+    // A minimized window is still "visible" to Qt.
+    if (m_view->windowStates() & Qt::WindowMinimized) {
+        m_view->showNormal();
+    }
+    m_view->raise();
+    m_view->requestActivate();
+}
+
 void PanelHost::hide()
 {
     if (!isOpen()) {
@@ -132,19 +160,29 @@ void PanelHost::ensureView()
     m_view->engine()->addImportPath(QStringLiteral("qrc:/"));
     m_view->engine()->addImageProvider(QString::fromLatin1(GlyphImageProvider::kProviderId),
                                        new GlyphImageProvider);
-    // The board's Quit (Qt.quit() in QML). Queued, so the menu that asked
-    // has returned before the event loop ends.
-    connect(m_view->engine(),
-            &QQmlEngine::quit,
-            QCoreApplication::instance(),
-            &QCoreApplication::quit,
-            Qt::QueuedConnection);
-    // Read at the first opening rather than at start-up, which stays quick.
-    const DesktopSettings desktop = readDesktopSettings();
-    m_view->setInitialProperties({{QStringLiteral("game"), QVariant::fromValue(&m_game)},
-                                  {QStringLiteral("systemReduceMotion"), desktop.reduceMotion},
-                                  {QStringLiteral("increasedContrast"), desktop.increasedContrast}});
+    // The board's Quit (Qt.quit() in QML), down the one quit path. Queued,
+    // so the menu that asked has returned before the event loop ends.
+    connect(
+        m_view->engine(),
+        &QQmlEngine::quit,
+        this,
+        [this] { quitAfterSave(m_game); },
+        Qt::QueuedConnection);
+    // Read at the first opening rather than at start-up, which stays quick,
+    // and followed from then on.
+    m_desktop = std::make_unique<DesktopSettingsMonitor>(m_desktopSources);
+    QVariantMap properties = desktopProperties(m_desktop->settings());
+    properties.insert(QStringLiteral("game"), QVariant::fromValue(&m_game));
+    m_view->setInitialProperties(properties);
     m_view->setSource(m_source);
+    connect(m_desktop.get(), &DesktopSettingsMonitor::changed, this, [this] {
+        if (QObject *board = m_view->rootObject()) {
+            const QVariantMap properties = desktopProperties(m_desktop->settings());
+            for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
+                board->setProperty(it.key().toLatin1().constData(), it.value());
+            }
+        }
+    });
     for (const QQmlError &error : m_view->errors()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
     }
@@ -189,10 +227,14 @@ void PanelHost::ensureView()
             hide();
         }
     });
-    connect(m_view.get(), &PanelView::closed, this, [] {
+    connect(m_view.get(), &PanelView::closed, this, [this] {
         // A standalone window is the only way into the game while there is
-        // no tray; once it is closed, nothing could bring it back.
-        if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // no tray; once it is closed, nothing could bring it back. With a
+        // tray come up since, the next opening is from the tray again.
+        if (m_trayItemLive || QSystemTrayIcon::isSystemTrayAvailable()) {
+            QMetaObject::invokeMethod(
+                this, [this] { setMode(Mode::attached); }, Qt::QueuedConnection);
+        } else {
             QCoreApplication::quit();
         }
     });
@@ -264,6 +306,9 @@ void PanelHost::updatePlayFromWindow()
     if (m_mode == Mode::attached) {
         if (active) {
             m_hasBeenActive = true;
+            m_sinceActivated.start();
+        } else if (m_hasBeenActive && focusTakenBackByCompositor()) {
+            m_hasBeenActive = false;
         } else if (m_hasBeenActive) {
             // Focus went elsewhere without a press we saw: a click on a
             // Wayland window under XWayland, or anywhere when the grabs
@@ -273,6 +318,14 @@ void PanelHost::updatePlayFromWindow()
         }
     }
     m_game.setPlayActive(active);
+}
+
+bool PanelHost::focusTakenBackByCompositor() const
+{
+    static const bool underWayland = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                                     qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return underWayland && QGuiApplication::focusWindow() == nullptr &&
+           m_sinceActivated.elapsed() < kFocusRevertMilliseconds;
 }
 
 void PanelHost::releaseMemory()

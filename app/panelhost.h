@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktopsettings.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
@@ -27,7 +29,8 @@ class SudokuGame;
 // toggling from the tray icon, or losing the focus it had hides it.
 //
 // Standalone (no system tray): an ordinary titled window, so the game stays
-// playable; closing it quits, because nothing else would bring it back.
+// playable; closing it quits, because nothing else would bring it back,
+// unless a tray has appeared since: then the panel goes back to the tray.
 //
 // Play is active while the panel is shown and its window is active:
 // showing it and activating its window start play, hiding it, deactivating
@@ -50,6 +53,12 @@ public:
     // retried this often, this many times, after the first frame.
     static constexpr int kGrabRetryMilliseconds = 25;
     static constexpr int kGrabAttempts = 20;
+    // Under a Wayland compositor, focus that leaves the panel for no window
+    // of ours this soon after it came was taken back by the compositor, not
+    // by the user: XWayland returns the focus to the window the compositor
+    // chose when an X window takes it on its own. The panel stays open then
+    // (it closes from the tray icon, or once it has had the focus for real).
+    static constexpr int kFocusRevertMilliseconds = 250;
 
     explicit PanelHost(SudokuGame &game, QObject *parent = nullptr);
     ~PanelHost() override;
@@ -57,6 +66,9 @@ public:
     // The QML file of the board; tests put a stand-in here before the first
     // open.
     void setSource(const QUrl &source);
+    // Where the desktop's settings are read from; tests put their own here
+    // before the first open.
+    void setDesktopSources(const DesktopSettingsMonitor::Sources &sources);
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
@@ -67,9 +79,18 @@ public:
     void toggle(const QRect &anchor);
     void open(const QRect &anchor);
     void hide();
+    // Brings an open panel to the front with the keyboard focus: a second
+    // start raises the window that was behind others or minimized.
+    void raise();
+
+    // Whether the app's own StatusNotifier item is in a tray, which Qt's
+    // tray check does not know of.
+    void setTrayItemLive(bool live) { m_trayItemLive = live; }
 
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }
+    // The desktop settings the board follows; nothing until the first open.
+    DesktopSettingsMonitor *desktopSettings() const { return m_desktop.get(); }
     // Whether the pointer and keyboard grabs are held.
     bool hasGrabs() const { return m_hasGrabs; }
 
@@ -83,18 +104,23 @@ private:
     void takeGrabs();
     void releaseGrabs();
     void updatePlayFromWindow();
+    bool focusTakenBackByCompositor() const;
     void releaseMemory();
 
     SudokuGame &m_game;
+    DesktopSettingsMonitor::Sources m_desktopSources = DesktopSettingsMonitor::systemSources();
+    std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
     QUrl m_source;
     Mode m_mode = Mode::attached;
     QRect m_anchor;
     bool m_hasGrabs = false;
+    bool m_trayItemLive = false;
     bool m_hasBeenActive = false;
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;
     QElapsedTimer m_sinceOutsidePress;
+    QElapsedTimer m_sinceActivated;
     QPoint m_outsidePressPosition;
 };
 

@@ -1,14 +1,21 @@
 #include "trayitem.h"
 
+#include "dbusmenu.h"
 #include "glyphs.h"
 #include "localizedtext.h"
 #include "panelhost.h"
+#include "panelplacement.h"
+#include "quitpath.h"
+#include "statusnotifieritem.h"
 #include "sudokugame.h"
 
 #include <QCursor>
+#include <QDBusConnection>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -19,6 +26,27 @@ namespace {
 // The rim is a touch translucent: enough to separate the glyph from a panel
 // of its own colour without looking like a sticker on a matching one.
 constexpr int kHaloAlpha = 200;
+
+// The installed themed icon of the glyph for `option`, or nothing when it is
+// not installed (a build run in place), so hosts draw the images instead.
+QString installedIconName(MenuBarIconOption option)
+{
+    QString name;
+    switch (option) {
+    case MenuBarIconOption::dots:
+        name = QStringLiteral("pondrel-sudoku-dots");
+        break;
+    case MenuBarIconOption::cornerGrid:
+        name = QStringLiteral("pondrel-sudoku-corner-grid");
+        break;
+    case MenuBarIconOption::numberSquare:
+        name = QStringLiteral("pondrel-sudoku-number-square");
+        break;
+    }
+    const QString file = QStringLiteral("icons/hicolor/scalable/status/%1.svg").arg(name);
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty() ? QString()
+                                                                                       : name;
+}
 
 } // namespace
 
@@ -37,9 +65,30 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
                 // A click soon after the previous one at the same place (open,
                 // Escape, click again) arrives as a double click.
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
-                    m_panel.toggle(anchor());
+                    togglePanel(anchor());
                 }
             });
+
+    // Told of StatusNotifier hosts coming and going by the bus itself, so
+    // nothing here wakes up while the tray stays as it is.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        m_watcher =
+            new QDBusServiceWatcher(QString::fromLatin1(StatusNotifierItem::kWatcherService),
+                                    bus,
+                                    QDBusServiceWatcher::WatchForRegistration,
+                                    this);
+        connect(
+            m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayItem::onWatcherAppeared);
+        // A host often registers with the watcher a moment after the watcher
+        // is up.
+        bus.connect(QString(),
+                    QString::fromLatin1(StatusNotifierItem::kWatcherPath),
+                    QString::fromLatin1(StatusNotifierItem::kWatcherInterface),
+                    QStringLiteral("StatusNotifierHostRegistered"),
+                    this,
+                    SLOT(onWatcherAppeared()));
+    }
 
     m_trayWait.setInterval(kTrayPollInterval);
     connect(&m_trayWait, &QTimer::timeout, this, [this] {
@@ -51,6 +100,8 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
         }
     });
 }
+
+TrayItem::~TrayItem() = default;
 
 QIcon TrayItem::glyphIcon(MenuBarIconOption option, const QPalette &palette)
 {
@@ -67,12 +118,80 @@ QIcon TrayItem::glyphIcon(MenuBarIconOption option, const QPalette &palette)
 
 void TrayItem::show()
 {
+    m_shown = true;
+    if (m_watcher != nullptr && StatusNotifierItem::hostIsPresent()) {
+        onWatcherAppeared();
+        return;
+    }
     // Shown even without a tray: an X embedding icon docks by itself when a
     // tray appears later.
     m_trayIcon.show();
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && !m_startedAtLogin) {
         waitForTray();
     }
+}
+
+void TrayItem::onWatcherAppeared()
+{
+    if (!m_shown || !StatusNotifierItem::hostIsPresent()) {
+        return;
+    }
+    if (!m_item) {
+        m_item = std::make_unique<StatusNotifierItem>();
+        m_item->setTitle(localizedText(QStringLiteral("Pondrel Sudoku")));
+        connect(m_item.get(),
+                &StatusNotifierItem::activated,
+                this,
+                [this](std::optional<QPoint> point) { togglePanel(statusNotifierAnchor(point)); });
+        connect(&m_item->menu(), &DBusMenu::openChosen, this, [this] {
+            if (!m_panel.isOpen()) {
+                togglePanel(statusNotifierAnchor(std::nullopt));
+            }
+        });
+        connect(&m_item->menu(), &DBusMenu::quitChosen, this, [this] { quitAfterSave(m_game); });
+        updateIcon();
+    }
+    if (!m_item->registerWithWatcher()) {
+        return;
+    }
+    // One icon, not two: the X embedded one leaves, and the wait for a tray
+    // (with its polling) is over.
+    m_trayIcon.hide();
+    m_trayWait.stop();
+    m_panel.setTrayItemLive(true);
+}
+
+void TrayItem::togglePanel(const QRect &anchor)
+{
+    // The ordinary window offered while there was no tray becomes the
+    // panel again once the player reaches for the tray.
+    if (m_panel.mode() == PanelHost::Mode::standalone) {
+        m_panel.hide();
+        m_panel.setMode(PanelHost::Mode::attached);
+        m_panel.open(anchor);
+        return;
+    }
+    m_panel.toggle(anchor);
+}
+
+QRect TrayItem::statusNotifierAnchor(std::optional<QPoint> point)
+{
+    if (point) {
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            const QRect geometry = screen->geometry();
+            const qreal ratio = screen->devicePixelRatio();
+            if (QRect(geometry.topLeft(), geometry.size() * ratio).contains(*point)) {
+                return pointAnchor(pointFromNative(*point, geometry, ratio),
+                                   geometry,
+                                   screen->availableGeometry());
+            }
+        }
+        return {*point, QSize(1, 1)};
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        return cornerAnchor(screen->availableGeometry());
+    }
+    return {};
 }
 
 void TrayItem::waitForTray()
@@ -83,6 +202,12 @@ void TrayItem::waitForTray()
 
 QRect TrayItem::anchor() const
 {
+    // A StatusNotifier host tells no geometry, and the pointer may be over a
+    // Wayland bar XWayland cannot see: asked from outside (a second start,
+    // --toggle), the panel opens at the corner as from the tray's menu.
+    if (m_item && !m_trayIcon.isVisible()) {
+        return statusNotifierAnchor(std::nullopt);
+    }
     const QRect iconRect = m_trayIcon.geometry();
     const QPoint pointer = QCursor::pos();
     // Before docking the icon reports its size at the origin.
@@ -103,7 +228,11 @@ bool TrayItem::eventFilter(QObject *watched, QEvent *event)
 
 void TrayItem::updateIcon()
 {
-    m_trayIcon.setIcon(glyphIcon(m_game.menuBarIcon(), QGuiApplication::palette()));
+    const QIcon icon = glyphIcon(m_game.menuBarIcon(), QGuiApplication::palette());
+    m_trayIcon.setIcon(icon);
+    if (m_item) {
+        m_item->setIcon(icon, installedIconName(m_game.menuBarIcon()));
+    }
 }
 
 } // namespace pondrel

@@ -62,21 +62,22 @@ void lowerCurrentThreadPriority()
 // task's captures would look raced; these two calls tell it about the lock:
 // whatever a thread wrote before handOver() is visible to the thread that
 // calls takeOver() after it. Without ThreadSanitizer they compile to nothing.
+#ifdef PONDREL_THREAD_SANITIZER
 char handOverToken;
 
 void handOver()
 {
-#ifdef PONDREL_THREAD_SANITIZER
     __tsan_release(&handOverToken);
-#endif
 }
 
 void takeOver()
 {
-#ifdef PONDREL_THREAD_SANITIZER
     __tsan_acquire(&handOverToken);
-#endif
 }
+#else
+void handOver() {}
+void takeOver() {}
+#endif
 
 // A task as the pool runs it; deleted by the pool when it ends.
 class GenerationTask final : public QRunnable

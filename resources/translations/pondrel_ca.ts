@@ -96,6 +96,10 @@
         <translation>Cancel·la</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Obre el Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Surt del Pondrel Sudoku</translation>
     </message>

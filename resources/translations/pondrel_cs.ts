@@ -96,6 +96,10 @@
         <translation>Zrušit</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Otevřít Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Ukončit Pondrel Sudoku</translation>
     </message>

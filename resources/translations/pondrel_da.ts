@@ -96,6 +96,10 @@
         <translation>Annullér</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Åbn Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Afslut Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku öffnen</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Pondrel Sudoku beenden</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Ακύρωση</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Άνοιγμα του Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Κλείσιμο Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Cancelar</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Abrir Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Salir de Pondrel Sudoku</translation>
     </message>

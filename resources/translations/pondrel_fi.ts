@@ -96,6 +96,10 @@
         <translation>Peru</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Avaa Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Lopeta Pondrel Sudoku</translation>
     </message>

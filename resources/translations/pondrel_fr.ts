@@ -96,6 +96,10 @@
         <translation>Annuler</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Ouvrir Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Quitter Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Mégse</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku megnyitása</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Pondrel Sudoku bezárása</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Batal</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Buka Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Tutup Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Annulla</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Apri Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Esci da Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>キャンセル</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku を開く</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Pondrel Sudoku を終了</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>취소</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku 열기</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Pondrel Sudoku 끝내기</translation>
     </message>

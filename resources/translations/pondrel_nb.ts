@@ -96,6 +96,10 @@
         <translation>Avbryt</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Åpne Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Avslutt Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Annuleren</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku openen</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Pondrel Sudoku afsluiten</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Anuluj</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Otwórz Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Zakończ Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Cancelar</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Abrir o Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Sair do Pondrel Sudoku</translation>
     </message>

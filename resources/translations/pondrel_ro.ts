@@ -96,6 +96,10 @@
         <translation>Renunță</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Deschide Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Ieși din Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Отмена</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Открыть Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Закрыть Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Zrušiť</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Otvoriť Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Ukončiť Pondrel Sudoku</translation>
     </message>

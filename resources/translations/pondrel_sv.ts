@@ -96,6 +96,10 @@
         <translation>Avbryt</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Öppna Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Avsluta Pondrel Sudoku</translation>
     </message>

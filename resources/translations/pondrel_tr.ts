@@ -96,6 +96,10 @@
         <translation>İptal</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Pondrel Sudoku'yu aç</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Pondrel Sudoku'dan çık</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Скасувати</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Відкрити Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Вийти з Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>Hủy</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>Mở Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>Thoát Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>取消</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>打开 Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>退出 Pondrel Sudoku</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>取消</translation>
     </message>
     <message>
+        <source>Open Pondrel Sudoku</source>
+        <translation>開啟 Pondrel Sudoku</translation>
+    </message>
+    <message>
         <source>Quit Pondrel Sudoku</source>
         <translation>離開 Pondrel Sudoku</translation>
     </message>

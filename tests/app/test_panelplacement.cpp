@@ -54,3 +54,54 @@ TEST(PanelPlacement, panelTallerThanTheScreenKeepsItsTopVisible)
 
 } // namespace
 } // namespace pondrel
+
+namespace pondrel {
+namespace {
+
+// A top bar of 30 pixels the X server knows of, and the same screen under
+// XWayland, where the usable area is the whole screen.
+const QRect kKnownBarArea(0, 30, 1280, 770);
+
+TEST(PanelPlacement, clickPointUnderABarTheServerKnowsHangsBelowTheBar)
+{
+    const QPoint click(1256, 15);
+    const QPoint position =
+        panelPosition(pointAnchor(click, kScreen, kKnownBarArea), kPanel, kKnownBarArea);
+    EXPECT_EQ(position, QPoint(1280 - kPanel.width(), 30 + kPanelGap));
+    // The same at the bottom, and for a click inside the area.
+    const QRect bottomBarArea(0, 0, 1280, 770);
+    const QPoint above =
+        panelPosition(pointAnchor({640, 785}, kScreen, bottomBarArea), kPanel, bottomBarArea);
+    EXPECT_EQ(above.y() + kPanel.height(), 770 - kPanelGap);
+    EXPECT_EQ(pointAnchor({640, 400}, kScreen, bottomBarArea), QRect(640, 400, 1, 1));
+}
+
+TEST(PanelPlacement, clickPointWithoutAKnownBarKeepsABarsHeightAway)
+{
+    // Top: the panel's top edge a bar's height below the point.
+    const QPoint top = panelPosition(pointAnchor({1256, 15}, kScreen, kScreen), kPanel, kScreen);
+    EXPECT_EQ(top, QPoint(1280 - kPanel.width(), 15 + kBarClearance + 1 + kPanelGap));
+    // Bottom: its bottom edge a bar's height above the point.
+    const QPoint bottom = panelPosition(pointAnchor({640, 785}, kScreen, kScreen), kPanel, kScreen);
+    EXPECT_EQ(bottom.y() + kPanel.height(), 785 - kBarClearance - kPanelGap);
+    EXPECT_EQ(bottom.x(), 640 - kPanel.width() / 2);
+}
+
+TEST(PanelPlacement, clickPointsInServerPixelsAreScaledFromTheirScreensCorner)
+{
+    // A second screen at 1280,0 drawn at twice the size.
+    const QRect scaled(1280, 0, 960, 540);
+    EXPECT_EQ(pointFromNative({1280 + 1900, 20}, scaled, 2.0), QPoint(1280 + 950, 10));
+    EXPECT_EQ(pointFromNative({700, 12}, kScreen, 1.0), QPoint(700, 12));
+}
+
+TEST(PanelPlacement, withoutPointOrIconTheTopRightCornerOfTheUsableArea)
+{
+    const QPoint position = panelPosition(cornerAnchor(kKnownBarArea), kPanel, kKnownBarArea);
+    EXPECT_EQ(position.x() + kPanel.width(), kKnownBarArea.right() + 1);
+    EXPECT_GE(position.y(), kKnownBarArea.top());
+    EXPECT_LE(position.y(), kKnownBarArea.top() + 2 * kPanelGap);
+}
+
+} // namespace
+} // namespace pondrel

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """With no system tray the game is still playable: after waiting for a tray
 a few seconds, pondrel-sudoku shows the board in an ordinary window, centred
-and titled, and closing that window ends the program (nothing else could
-bring the board back).
+and titled; a second start brings it back from minimized; and closing that
+window ends the program (nothing else could bring the board back).
 
     test_no_tray.py <pondrel-sudoku binary> <artefact folder>
 
@@ -49,6 +49,15 @@ def run(binary, artefacts):
         check(placed is not None, "the window is not centred")
         print(f"placed: {placed}")
         session.screenshot(os.path.join(artefacts, "no-tray-window.png"))
+
+        # A second start brings the window back, even from minimized.
+        session.x("xdotool", "windowminimize", "--sync", window.id)
+        check(poll(lambda: not session.is_viewable(window.id), 5), "the window did not minimize")
+        second = session.launch("second", [binary])
+        check(poll(lambda: second.poll() is not None, 10) is not None and second.returncode == 0,
+              f"the second start did not hand over and exit 0 ({second.returncode})")
+        check(poll(lambda: session.is_viewable(window.id), 5),
+              "a second start did not bring back the minimized window")
 
         session.close_window(window.id)
         check(poll(lambda: app.poll() is not None, 5) is not None,

@@ -25,6 +25,34 @@ START_TIMEOUT = 20
 REQUIRED_TOOLS = ("Xvfb", "dbus-daemon", "openbox", "trayer", "xdotool", "xwininfo", "xprop",
                   "import", "convert")
 
+# One panel with a separator that pushes the tray to the right end, as a
+# desktop would have it.
+XFCE_PANEL_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="@POSITION@;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="28"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+        <value type="int" value="2"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="separator">
+      <property name="expand" type="bool" value="true"/>
+      <property name="style" type="uint" value="0"/>
+    </property>
+    <property name="plugin-2" type="string" value="systray"/>
+  </property>
+</channel>
+"""
+
 # One line of `xwininfo -root -tree`:
 #   0x600006 "Pondrel Sudoku": ("pondrel-sudoku" "pondrel-sudoku")  22x24+0+0  +1257+1
 TREE_LINE = re.compile(
@@ -94,7 +122,10 @@ class XSession:
 
     # Set-up
 
-    def start(self, with_tray=True):
+    def start(self, with_tray=True, tray="trayer", edge="top"):
+        """With a tray, `tray` is "trayer" (an X embedding tray) or
+        "xfce4-panel" (a panel with the StatusNotifier tray too), along the
+        top or bottom `edge`."""
         self._start_display()
         self.env = self._clean_environment()
         self._start_session_bus()
@@ -103,11 +134,45 @@ class XSession:
             raise RuntimeError("openbox did not come up")
         if not with_tray:
             return
+        if tray == "xfce4-panel":
+            self.start_xfce_panel(edge)
+            return
         self._spawn("trayer", ["trayer", "--edge", "top", "--align", "right",
                                "--SetDockType", "true", "--height", "26"])
         if not poll(lambda: self.find(lambda w: w.instance == "panel" and w.wm_class == "trayer"),
                     START_TIMEOUT):
             raise RuntimeError("trayer did not come up")
+
+    def start_xfce_panel(self, edge="top"):
+        """xfce4-panel with one panel along `edge` whose systray plugin sits
+        at its right end; returns once its StatusNotifierWatcher is on the
+        bus. Its settings come from a file here, read by the xfconfd the
+        session bus starts on demand."""
+        folder = os.path.join(self.env["XDG_CONFIG_HOME"], "xfce4", "xfconf",
+                              "xfce-perchannel-xml")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "xfce4-panel.xml"), "w", encoding="utf-8") as out:
+            out.write(XFCE_PANEL_CONFIG.replace("@POSITION@", "p=6" if edge == "top" else "p=10"))
+        panel = self._spawn("xfce4-panel", ["xfce4-panel", "--disable-wm-check"])
+        if not poll(lambda: self.bus_has_name("org.kde.StatusNotifierWatcher"), START_TIMEOUT):
+            raise RuntimeError("xfce4-panel's StatusNotifier tray did not come up")
+        return panel
+
+    def stop_process(self, process):
+        """Ends one process started here (a tray that is to go away)."""
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGTERM)
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+
+    def bus_has_name(self, name):
+        return f"'{name}'" in self.x("gdbus", "call", "--session", "--dest",
+                                     "org.freedesktop.DBus", "--object-path",
+                                     "/org/freedesktop/DBus", "--method",
+                                     "org.freedesktop.DBus.ListNames")
 
     def _start_display(self):
         read_end, write_end = os.pipe()
@@ -210,7 +275,11 @@ class XSession:
 
     def close_window(self, window_id):
         """Asks the window to close, as its title bar's close button does."""
-        self.x("xdotool", "windowactivate", "--sync", window_id, "key", "--clearmodifiers", "alt+F4")
+        self.x("xdotool", "windowactivate", "--sync", window_id)
+        # The window manager takes the key: it must reach it once the window
+        # has the keyboard, which can come a moment after it is active.
+        poll(lambda: self.focused_window() == hex(int(window_id, 16)), 2)
+        self.x("xdotool", "key", "--clearmodifiers", "alt+F4")
 
     def is_viewable(self, window_id):
         return "IsViewable" in self.x("xwininfo", "-id", window_id)

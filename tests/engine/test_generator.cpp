@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 using namespace pondrel;
@@ -181,5 +182,39 @@ TEST(Generate, runsOnSeveralThreadsAtOnce)
     for (int i = 0; i < 4; ++i) {
         ASSERT_TRUE(results[i]);
         EXPECT_EQ(rating(results[i]->givens), targetRating(allDifficulties[i]));
+    }
+}
+
+TEST(Generate, belowExpertEveryRemovalIsRatedSoAnEasyAttemptNeverMisses)
+{
+    // A removal that would make the puzzle harder than Easy is put back at
+    // once, so the puzzle stays at rating 1 all the way down and the final
+    // check cannot fail: one attempt always gives a puzzle. Rated only at
+    // the end, most Easy attempts would overshoot and be thrown away.
+    SystemRandomSource random;
+    for (int i = 0; i < 40; ++i) {
+        const auto puzzle = generate(Difficulty::easy, 1, random);
+        ASSERT_TRUE(puzzle) << "attempt " << i;
+        EXPECT_EQ(rating(puzzle->givens), 1);
+    }
+}
+
+TEST(Generate, theClueTargetIsDrawnAcrossTheWholeRange)
+{
+    // Easy aims for 32 to 36 clues and Medium for 27 to 31, drawn afresh for
+    // each attempt: over a few dozen puzzles both ends of the range turn up.
+    SystemRandomSource random;
+    for (const Difficulty difficulty : {Difficulty::easy, Difficulty::medium}) {
+        const ClueRange range = clueRange(difficulty);
+        std::set<int> counts;
+        for (int i = 0; i < 60; ++i) {
+            std::optional<SudokuPuzzle> puzzle;
+            while (!puzzle) {
+                puzzle = generate(difficulty, 60, random);
+            }
+            counts.insert(clueCount(puzzle->givens));
+        }
+        EXPECT_TRUE(counts.contains(range.lowest)) << rawValue(difficulty);
+        EXPECT_TRUE(counts.contains(range.highest)) << rawValue(difficulty);
     }
 }

@@ -60,6 +60,20 @@ TEST_F(Clock, onlyStoppingARunningClockSaves)
     EXPECT_EQ(stored(kSavedSudokuKey).toByteArray(), "marker");
 }
 
+TEST_F(Clock, aTickQueuesNoSave)
+{
+    auto game = makeGame();
+    game->setPlayActive(true);
+    type(*game, kOpen, 4);
+    nextTurn();
+    storeValue(kSavedSudokuKey, QByteArray("marker"));
+    QSignalSpy ticks(game.get(), &SudokuGame::elapsedChanged);
+    ASSERT_TRUE(ticks.wait(kTickWaitMs));
+    ASSERT_TRUE(ticks.wait(kTickWaitMs));
+    nextTurn();
+    EXPECT_EQ(stored(kSavedSudokuKey).toByteArray(), "marker");
+}
+
 struct TimeText
 {
     qint64 seconds;

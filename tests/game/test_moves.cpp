@@ -110,6 +110,25 @@ TEST_F(EntryAndErasing, typingTheHeldDigitEmptiesTheCellWithoutItsNotes)
     EXPECT_EQ(game->history().size(), 4u);
 }
 
+TEST_F(EntryAndErasing, aCompleteDigitTypedIntoASelectedEmptyCellIsRefused)
+{
+    auto game = makeGame();
+    for (const int cell : openCells(*game)) {
+        if (solutionAt(*game, cell) == 4) {
+            type(*game, cell, 4);
+        }
+    }
+    ASSERT_TRUE(game->isDigitComplete(4));
+    const std::size_t steps = game->history().size();
+    type(*game, 40, 4); // cell 40 is empty (solution 5)
+    EXPECT_EQ(game->values()[40], 0);
+    game->setNotesMode(true);
+    game->pressDigit(4);
+    EXPECT_EQ(game->notes()[40], 0);
+    EXPECT_EQ(game->history().size(), steps);
+    EXPECT_EQ(game->selectedCell(), 40);
+}
+
 TEST_F(EntryAndErasing, eraseNeedsSomethingErasable)
 {
     auto game = makeGame();
@@ -251,6 +270,27 @@ TEST_F(Undo, rollsBackTheBoardButNotHintsStartOrCount)
 }
 
 using Dealing = GameTest;
+
+TEST_F(Dealing, aNewPuzzleClearsHintsTimeAndNotes)
+{
+    auto game = makeGame();
+    game->setPlayActive(true);
+    game->setNotesMode(true);
+    type(*game, 40, 1);
+    game->tapCell(kOpen);
+    game->giveHint(); // fills cell 2, no peer of 40
+    ASSERT_EQ(game->noteDigits(40), QList<int>{1});
+    QSignalSpy ticks(game.get(), &SudokuGame::elapsedChanged);
+    ASSERT_TRUE(ticks.wait(2000));
+    ASSERT_GT(game->elapsed(), 0);
+    ASSERT_EQ(game->hintsUsed(), 1);
+
+    game->startNewGame();
+    EXPECT_EQ(game->hintsUsed(), 0);
+    EXPECT_EQ(game->elapsed(), 0);
+    EXPECT_EQ(game->notes(), Masks{});
+    EXPECT_FALSE(game->isNotesMode());
+}
 
 TEST_F(Dealing, withNothingPreparedOrBuiltInTheGameGeneratesOnTheSpot)
 {

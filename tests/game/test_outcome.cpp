@@ -41,6 +41,42 @@ TEST_F(HintsAndWin, hintFillsTheSelectedCellOrElseARandomOneNeedingHelp)
     game->setRandomSourceForTesting(nullptr);
 }
 
+TEST_F(HintsAndWin, theRandomPickTakesTheCellTheDrawNames)
+{
+    // With no usable selection the hint picks among the open or wrong cells
+    // in ascending order, at position uniformBelow(count): the top draw names
+    // the last of kPuzzle's 51 open cells, a draw just above 2^63 the middle
+    // one (2^63 itself is one of the draws the method turns down for 50).
+    auto game = makeGame();
+    const std::vector<int> open = openCells(*game);
+    ASSERT_EQ(open.size(), 51u);
+    ScriptedRandom random({UINT64_MAX, (std::uint64_t{1} << 63) + 1});
+    game->setRandomSourceForTesting(&random);
+    game->giveHint();
+    EXPECT_EQ(game->selectedCell(), open.back());
+    EXPECT_EQ(game->values()[open.back()], solutionAt(*game, open.back()));
+    // The selected cell is right now; of the 50 left, position 25.
+    game->giveHint();
+    EXPECT_EQ(game->selectedCell(), open[25]);
+    EXPECT_EQ(game->values()[open[25]], solutionAt(*game, open[25]));
+    game->setRandomSourceForTesting(nullptr);
+}
+
+TEST_F(HintsAndWin, aHintWithAGivenSelectedFillsARandomCell)
+{
+    auto game = makeGame();
+    const std::vector<int> open = openCells(*game);
+    ScriptedRandom random({UINT64_MAX});
+    game->setRandomSourceForTesting(&random);
+    game->tapCell(0); // the given 5
+    game->giveHint();
+    EXPECT_EQ(game->values()[0], 5);
+    EXPECT_EQ(game->selectedCell(), open.back());
+    EXPECT_EQ(game->values()[open.back()], solutionAt(*game, open.back()));
+    EXPECT_EQ(game->hintsUsed(), 1);
+    game->setRandomSourceForTesting(nullptr);
+}
+
 TEST_F(HintsAndWin, aWrongCopyOfAFinishedDigitIsLockedButAHintReplacesIt)
 {
     auto game = makeGame();
@@ -167,6 +203,18 @@ TEST_F(Statistics, streaksGrowWithWinsAndBreakOnlyOnAbandonedGames)
     EXPECT_EQ(game->gamesCount(), 4);
     EXPECT_EQ(stored(SudokuGame::kCurrentStreakKey).toLongLong(), 0);
     EXPECT_EQ(stored(SudokuGame::kGamesCountKey).toLongLong(), 4);
+}
+
+TEST_F(Statistics, aStreakSurvivesStartUpAndDealingOverAnUntouchedGame)
+{
+    // No saved game: construction deals a fresh one, and a fresh game is
+    // replaced without being abandoned.
+    storeValue(SudokuGame::kCurrentStreakKey, 2);
+    auto game = makeGame();
+    EXPECT_EQ(game->currentStreak(), 2);
+    game->startNewGame();
+    EXPECT_EQ(game->currentStreak(), 2);
+    EXPECT_EQ(stored(SudokuGame::kCurrentStreakKey).toLongLong(), 2);
 }
 
 TEST_F(Statistics, resetClearsEverythingButTheGameInProgress)

@@ -39,7 +39,8 @@ ICON = f"share/icons/hicolor/scalable/apps/{APP}.svg"
 METAINFO = f"share/metainfo/{METAINFO_ID}.metainfo.xml"
 BINARY = f"bin/{APP}"
 MANUAL = f"share/man/man6/{APP}.6.gz"
-INSTALLED = (BINARY, DESKTOP, ICON, METAINFO, MANUAL)
+TRAY_ICON = "share/icons/hicolor/scalable/status/pondrel-sudoku-dots-symbolic.svg"
+INSTALLED = (BINARY, DESKTOP, ICON, METAINFO, MANUAL, TRAY_ICON)
 # Debian's policy files, only in the package.
 PACKAGE_ONLY = (f"share/doc/{APP}/copyright", f"share/doc/{APP}/changelog.Debian.gz")
 

@@ -28,6 +28,16 @@ bool isOpaque(QColor colour)
     return colour.alpha() > 200;
 }
 
+// Preferences shows each choice with the glyph the tray will draw.
+TEST(Glyphs, qmlNamesTheTraysSymbolByRawValue)
+{
+    for (const MenuBarIconOption option : allMenuBarIconOptions) {
+        const QString raw = QString::fromUtf8(rawValue(option).data(), rawValue(option).size());
+        EXPECT_EQ(Glyphs::menuBarSymbolName(raw), menuBarSymbolName(option));
+    }
+    EXPECT_TRUE(Glyphs::menuBarSymbolName(QStringLiteral("dots")).isEmpty());
+}
+
 TEST(Glyphs, everyTrayIconSettingHasADrawnGlyph)
 {
     for (const MenuBarIconOption option : allMenuBarIconOptions) {

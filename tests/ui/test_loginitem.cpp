@@ -97,7 +97,7 @@ TEST_F(LoginItemTest, registerWritesAnEnabledEntryAndUnregisterRemovesIt)
     for (const char *line : {"[Desktop Entry]",
                              "Type=Application",
                              "Name=Pondrel Sudoku",
-                             "Exec=/usr/bin/pondrel-sudoku",
+                             "Exec=/usr/bin/pondrel-sudoku --autostart",
                              "Icon=pondrel-sudoku",
                              "Terminal=false",
                              "X-GNOME-Autostart-enabled=true"}) {
@@ -161,6 +161,43 @@ TEST_F(LoginItemTest, missingOrUnwritableFolderFailsQuietly)
     EXPECT_EQ(item.status(), LoginItem::NotRegistered);
 }
 
+// Entries from before --autostart existed: still ours and read as before,
+// and given the argument by changing their Exec line alone.
+TEST_F(LoginItemTest, addsTheAutostartArgumentToAnEarlierEntryOnly)
+{
+    LoginItem item(QStringLiteral("/home/a b/pondrel-sudoku"), nullptr);
+    const QByteArray earlier = "[Desktop Entry]\nType=Application\nName=Pondrel Sudoku\n"
+                               "Exec=\"/home/a b/pondrel-sudoku\"\nX-Extra=kept\nHidden=true\n";
+    writeEntry(earlier);
+    EXPECT_EQ(item.status(), LoginItem::RequiresApproval);
+    ASSERT_TRUE(item.addAutostartArgument());
+    QFile file(LoginItem::entryPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray expected = earlier;
+    expected.replace("pondrel-sudoku\"\n", "pondrel-sudoku\" --autostart\n");
+    EXPECT_EQ(file.readAll(), expected);
+    file.close();
+    EXPECT_EQ(item.status(), LoginItem::RequiresApproval);
+    EXPECT_FALSE(item.addAutostartArgument()) << "added twice";
+
+    // Another program's path, other arguments, or the Exec line of an action
+    // group: not an entry this program wrote, left as it is.
+    for (const QByteArray &other :
+         {QByteArray("[Desktop Entry]\nExec=/usr/bin/pondrel-sudoku\n"),
+          QByteArray("[Desktop Entry]\nExec=\"/home/a b/pondrel-sudoku\" -style Fusion\n"),
+          QByteArray("[Desktop Action x]\nExec=\"/home/a b/pondrel-sudoku\"\n")}) {
+        writeEntry(other);
+        EXPECT_FALSE(item.addAutostartArgument()) << other.constData();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), other);
+        file.close();
+        EXPECT_EQ(item.status(), LoginItem::Enabled);
+    }
+    ASSERT_TRUE(item.unregisterItem());
+    EXPECT_FALSE(item.addAutostartArgument()) << "no entry";
+    EXPECT_EQ(item.status(), LoginItem::NotRegistered);
+}
+
 class ExecQuoting : public LoginItemTest, public ::testing::WithParamInterface<const char *>
 {
 };
@@ -175,7 +212,7 @@ TEST_P(ExecQuoting, launcherRecoversTheExactPath)
     ASSERT_FALSE(exec.isEmpty());
     const std::optional<QStringList> arguments = test::splitExec(test::unescapeStringValue(exec));
     ASSERT_TRUE(arguments.has_value()) << exec.toStdString();
-    EXPECT_EQ(*arguments, QStringList{path}) << exec.toStdString();
+    EXPECT_EQ(*arguments, (QStringList{path, QStringLiteral("--autostart")})) << exec.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths,

@@ -48,7 +48,7 @@ Item {
         }
 
         function makeScreen(properties: var) {
-            const recorder = { openUrl: address => { opened = opened.concat([address]); } };
+            const recorder = { openURL: address => { opened = opened.concat([address]); } };
             screen = createTemporaryObject(screenComponent, stage,
                                            Object.assign(recorder, properties ?? {}));
             verify(screen);
@@ -123,7 +123,7 @@ Item {
         }
 
         function test_sizedByTheContentScale(data) {
-            makeScreen({ scale: data.scale });
+            makeScreen({ boardScale: data.scale });
             compare(part("appIcon").width, Math.round(64 * data.scale));
             compare(part("appName").font.pixelSize, Math.round(15 * data.scale));
             compare(part("versionLine").font.pixelSize, Math.round(13 * data.scale));

@@ -344,20 +344,27 @@ Item {
         function test_aHintExplainsItselfInTheHeader() {
             const notice = control("boardNotice");
             verify(!notice.visible);
-            game.tapCell(stage.openCell);
+            game.tapCell(40); // a naked single: its filled peers show why
             game.giveHint();
             verify(notice.visible);
             verify(notice.text.length > 0 && notice.text !== "Pondrel Sudoku");
             compare(notice.Accessible.role, Accessible.AlertMessage);
             const proving = game.hintExplanation.cells;
+            verify(proving.length > 0);
             const grid = control("sudokuGrid");
-            if (proving.length > 0) {
-                verify(Qt.colorEqual(grid.highlightColor(proving[0], game.values[proving[0]]),
-                                     grid.colors.withOpacity(grid.colors.accent, 0.15)));
+            const model = grid.cellModel;
+            const highlight = cell => model.data(model.index(cell, 0), BoardCellModel.HighlightRole);
+            for (const cell of proving) {
+                if (cell !== game.selectedCell) {
+                    compare(highlight(cell), BoardCellModel.HintReason);
+                }
             }
             game.undo();
             verify(!notice.visible);
             verify(control("boardTitle").visible);
+            for (const cell of proving) {
+                verify(highlight(cell) !== BoardCellModel.HintReason);
+            }
         }
 
         function test_pasteRefusalsAreSaidAndChangeNothing_data() {

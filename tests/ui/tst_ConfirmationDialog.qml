@@ -158,7 +158,7 @@ Item {
         }
 
         function test_cardHasFixedWidthAndGrowsWithItsTexts(data) {
-            makeDialog({ scale: data.scale });
+            makeDialog({ boardScale: data.scale });
             const card = part("testDialog");
             fuzzyCompare(card.width, 260 * data.scale, 0.01);
             // Laid out larger, never magnified.

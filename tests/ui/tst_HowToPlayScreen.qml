@@ -115,7 +115,7 @@ Item {
         }
 
         function test_sizedByTheContentScale(data) {
-            makeScreen({ scale: data.scale });
+            makeScreen({ boardScale: data.scale });
             const topic = topics()[1];
             compare(topic.titleText.font.pixelSize, Math.round(13 * data.scale));
             compare(topic.bodyText.font.pixelSize, Math.round(13 * data.scale));

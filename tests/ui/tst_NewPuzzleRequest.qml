@@ -25,7 +25,7 @@ Item {
 
         AbandonGameConfirmation {
             anchors.fill: parent
-            scale: 1
+            boardScale: 1
         }
     }
 

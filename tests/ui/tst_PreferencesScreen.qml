@@ -160,6 +160,7 @@ Item {
 
         function test_iconPickerSwitchesTheIconAtOnce() {
             for (const option of ["Corner Grid", "Number Square", "Dots"]) {
+                verify(control("menuBarIcon-" + option).symbol !== "", option + " shows a glyph");
                 mouseClick(control("menuBarIcon-" + option));
                 compare(game.menuBarIcon, option);
                 for (const other of ["Dots", "Corner Grid", "Number Square"]) {
@@ -175,10 +176,10 @@ Item {
             control("boardSizePicker").picked("Large");
             compare(game.boardSize, "Large");
             compare(host.contentScale, 1.18);
-            compare(host.body.scale, 1.18);
+            compare(host.body.boardScale, 1.18);
             compare(label.width, Math.round(28 * 1.18));
             verify(label.width > standardWidth);
-            compare(control("difficultyPicker").scale, 1.18);
+            compare(control("difficultyPicker").boardScale, 1.18);
             control("boardSizePicker").picked("Standard");
             compare(host.contentScale, 1);
         }

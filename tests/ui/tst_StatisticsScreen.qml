@@ -184,11 +184,11 @@ Item {
         }
 
         function test_textFollowsTheContentScale() {
-            makeScreen({ scale: 1.0 });
+            makeScreen({ boardScale: 1.0 });
             const standardRow = shownRows()[0];
             const standardHeight = screen.implicitHeight;
             const standardFont = standardRow.children[1].font.pixelSize;
-            screen.scale = 1.18;
+            screen.boardScale = 1.18;
             const largeRow = shownRows()[0];
             const largeFont = largeRow.children[1].font.pixelSize;
             compare(standardFont, 13);

@@ -9,7 +9,7 @@ import Pondrel
 //     AbandonGameConfirmation {
 //         anchors.fill: column
 //         request: newPuzzle
-//         scale: root.boardScale
+//         boardScale: root.boardScale
 //     }
 ConfirmationDialog {
     id: root

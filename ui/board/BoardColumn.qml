@@ -18,16 +18,12 @@ Item {
     property string noticeMessage: ""
 
     readonly property alias grid: grid
+    readonly property HeaderButtons headerButtons: header.buttons
     readonly property real inset: 14 * boardScale
 
     signal cellActivated(int index)
     signal tabPressed
     signal digitPressed(int digit)
-    signal newPuzzleRequested
-    signal screenRequested(string screen)
-    signal quitRequested
-    signal copyRequested
-    signal pasteRequested
 
     objectName: "boardColumn"
     implicitWidth: 375 * boardScale
@@ -42,6 +38,8 @@ Item {
         spacing: 12 * root.boardScale
 
         BoardHeader {
+            id: header
+
             width: parent.width
             game: root.game
             colors: root.colors
@@ -49,11 +47,6 @@ Item {
             reduceMotion: root.reduceMotion
             acceptsShortcuts: root.acceptsShortcuts
             noticeMessage: root.noticeMessage
-            onCopyRequested: root.copyRequested()
-            onPasteRequested: root.pasteRequested()
-            onNewPuzzleRequested: root.newPuzzleRequested()
-            onScreenRequested: screen => root.screenRequested(screen)
-            onQuitRequested: root.quitRequested()
         }
 
         BoardGrid {

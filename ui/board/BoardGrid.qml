@@ -3,10 +3,10 @@ import Pondrel
 
 // The 9×9 board: 81 cells in rows and columns, with a wider gap between the
 // 3×3 boxes than inside them, so the boxes read without drawn lines. It
-// chooses each cell's highlight and takes the keyboard focus of the board.
+// takes the keyboard focus of the board.
 //
-// Every value shown is read from the game while drawing; the grid keeps no
-// copy of the board.
+// What each cell shows, its highlight included, comes from the cell model
+// over the game; the grid only chooses the colour of each highlight.
 Item {
     id: root
 
@@ -23,13 +23,9 @@ Item {
 
     readonly property real side: (9 * cellSize + 6 * innerGap + 2 * boxGap) * boardScale
 
-    // Read once per change for all 81 cells.
-    readonly property list<int> values: game.values
-    readonly property list<int> givens: game.puzzle.givens
-    readonly property list<int> notes: game.notes
-    // The cells that show why the last hint's digit goes where it did,
-    // tinted while its explanation is on show.
-    readonly property var hintCells: game.hintExplanation.cells ?? []
+    readonly property BoardCellModel cellModel: BoardCellModel {
+        game: root.game
+    }
 
     // A click on cell `index`, or its press action.
     signal cellActivated(int index)
@@ -45,44 +41,24 @@ Item {
         return (line * cellSize + boxGaps * boxGap + (line - boxGaps) * innerGap) * boardScale;
     }
 
-    // The tint of cell `index` holding `value`. With a digit armed the board
-    // shows where it stands and where it cannot go; otherwise it shows the
-    // selection, the cells holding the same digit and the selection's row,
-    // column and box, and after a hint the cells that prove it. A won game
-    // shows no armed digit.
-    function highlightColor(index: int, value: int): color {
-        const armed = game.armedDigit;
-        if (armed > 0 && !game.hasWon) {
-            if (value === armed) {
-                return colors.withOpacity(colors.accent, 0.3);
-            }
-            // `values` is read so the tint follows every entry.
-            if (values.length > 0 && game.isBlocked(index, armed)) {
-                return colors.withOpacity(colors.primary, 0.1);
-            }
-            return "transparent";
-        }
-        const selected = game.selectedCell;
-        if (index === selected) {
+    // The colour of a cell's highlight: the selection and the armed digit in
+    // the accent colour, matching digits and the cells that show a hint's
+    // reason fainter, the cells the armed digit
+    // cannot take and the selection's peers in faint greys.
+    function tint(highlight: int): color {
+        switch (highlight) {
+        case BoardCellModel.Selected:
+        case BoardCellModel.ArmedDigit:
             return colors.withOpacity(colors.accent, 0.3);
-        }
-        if (hintCells.includes(index)) {
+        case BoardCellModel.HintReason:
             // A static tint, so nothing moves; stronger where the desktop
             // asks for more contrast.
             return colors.withOpacity(colors.accent, colors.increasedContrast ? 0.26 : 0.15);
-        }
-        if (selected < 0) {
-            return "transparent";
-        }
-        const selectedValue = values[selected];
-        if (game.highlightsMatchingNumbers && selectedValue !== 0 && value === selectedValue) {
+        case BoardCellModel.SameDigit:
             return colors.withOpacity(colors.accent, 0.18);
-        }
-        const sameRow = Math.floor(index / 9) === Math.floor(selected / 9);
-        const sameColumn = index % 9 === selected % 9;
-        const sameBox = Math.floor(index / 27) === Math.floor(selected / 27)
-                && Math.floor((index % 9) / 3) === Math.floor((selected % 9) / 3);
-        if (sameRow || sameColumn || sameBox) {
+        case BoardCellModel.Blocked:
+            return colors.withOpacity(colors.primary, 0.1);
+        case BoardCellModel.Peer:
             return colors.withOpacity(colors.primary, 0.07);
         }
         return "transparent";
@@ -114,7 +90,7 @@ Item {
         height: root.side
 
         Repeater {
-            model: 81
+            model: root.cellModel
 
             CellView {
                 x: root.offsetOf(column)
@@ -123,17 +99,8 @@ Item {
                 height: width
                 colors: root.colors
                 boardScale: root.boardScale
-                value: root.values[index] ?? 0
-                given: (root.givens[index] ?? 0) !== 0
-                // Mistakes are not even looked up while they are not shown.
-                // `values` is read so a new deal with the same digit in
-                // this cell is looked at again.
-                mistake: root.game.highlightsMistakes && value !== 0 && root.values.length > 0
-                         && root.game.isMistake(index)
-                selected: root.game.selectedCell === index
-                highlightColor: root.highlightColor(index, value)
+                highlightColor: root.tint(highlight)
                 showsFocusRing: selected && root.showsKeyboardFocus
-                noteDigits: value === 0 && root.notes[index] !== 0 ? root.game.noteDigits(index) : []
                 onActivated: root.cellActivated(index)
             }
         }

@@ -17,12 +17,9 @@ Item {
     property string noticeMessage: ""
     readonly property alias notice: notice
 
-    signal newPuzzleRequested
-    signal copyRequested
-    signal pasteRequested
-    signal screenRequested(string screen)
-    signal quitRequested
-
+    // The new-puzzle, undo and menu buttons: the board screen answers
+    // their requests.
+    readonly property alias buttons: buttons
     readonly property real spacing: 6 * boardScale
     // What is left for the title once the clock and the buttons have theirs.
     readonly property real titleRoom: width - spacing - clock.width
@@ -93,10 +90,5 @@ Item {
         boardScale: root.boardScale
         reduceMotion: root.reduceMotion
         acceptsShortcuts: root.acceptsShortcuts
-        onNewPuzzleRequested: root.newPuzzleRequested()
-        onScreenRequested: screen => root.screenRequested(screen)
-        onQuitRequested: root.quitRequested()
-        onCopyRequested: root.copyRequested()
-        onPasteRequested: root.pasteRequested()
     }
 }

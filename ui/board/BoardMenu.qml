@@ -9,7 +9,6 @@ Menu {
     id: root
 
     required property real boardScale
-    required property list<string> screens
     // How this desktop writes the shortcuts of Preferences and Quit.
     property string preferencesShortcut
     property string quitShortcut
@@ -37,17 +36,16 @@ Menu {
     }
 
     Repeater {
-        model: root.screens
+        model: ModalScreen.allCases
 
         BoardMenuItem {
-            required property int index
             required property string modelData
 
             objectName: "menuItem-" + modelData
             boardScale: root.boardScale
             systemPalette: root.systemPalette
             text: Localized.text(modelData)
-            shortcutText: index === 0 ? root.preferencesShortcut : ""
+            shortcutText: modelData === ModalScreen.preferences ? root.preferencesShortcut : ""
             onTriggered: root.screenChosen(modelData)
         }
     }

@@ -5,7 +5,8 @@ import Pondrel
 // the grid chose for it, showing its digit or its notes, and ringed when it
 // is the selected cell and the player is steering with the keyboard.
 //
-// The cell draws what it is given; the grid decides what that is.
+// The cell draws what the cell model says of it (its roles arrive as the
+// required properties below); the grid chooses the highlight's colour.
 Item {
     id: root
 
@@ -13,14 +14,17 @@ Item {
     required property BoardColors colors
     required property real boardScale
     // 0 for an empty cell.
-    property int value: 0
-    property bool given: false
+    required property int value
+    required property bool given
     // The entry is wrong and mistakes are shown.
-    property bool mistake: false
-    property bool selected: false
+    required property bool mistake
+    required property bool selected
+    // The notes of an empty cell, ascending.
+    required property list<int> noteDigits
+    // A BoardCellModel.Highlight.
+    required property int highlight
     property color highlightColor: "transparent"
     property bool showsFocusRing: false
-    property list<int> noteDigits: []
 
     readonly property real radius: 5 * boardScale
     readonly property int row: Math.floor(index / 9)

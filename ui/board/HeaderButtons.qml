@@ -17,8 +17,6 @@ Row {
     // open); the board's own shortcuts wait otherwise. Quit always works.
     property bool acceptsShortcuts: true
 
-    // The screens of the menu, in its order, by their titles.
-    readonly property list<string> screens: ["Preferences", "Statistics", "How to Play", "About"]
     readonly property alias menu: menu
     readonly property bool canUndo: game.historyCount > 0 && !game.hasWon
 
@@ -50,13 +48,10 @@ Row {
 
     spacing: 8 * boardScale
 
-    // Written out rather than as standard keys: the desktops' key schemes
-    // differ (KDE puts Preferences on Ctrl+Shift+Comma), while the game's
-    // shortcuts are the same everywhere.
     Shortcut {
         id: newPuzzleShortcut
 
-        sequence: "Ctrl+N"
+        sequence: KeyboardShortcuts.newPuzzle
         enabled: root.acceptsShortcuts
         onActivated: root.newPuzzleRequested()
     }
@@ -64,7 +59,7 @@ Row {
     Shortcut {
         id: undoShortcut
 
-        sequence: "Ctrl+Z"
+        sequence: KeyboardShortcuts.undo
         enabled: root.acceptsShortcuts && root.canUndo
         onActivated: root.undo()
     }
@@ -87,28 +82,28 @@ Row {
     Shortcut {
         id: preferencesShortcut
 
-        sequence: "Ctrl+,"
+        sequence: KeyboardShortcuts.preferences
         enabled: root.acceptsShortcuts
-        onActivated: root.screenRequested(root.screens[0])
+        onActivated: root.screenRequested(ModalScreen.preferences)
     }
 
     Shortcut {
         id: quitShortcut
 
-        sequence: "Ctrl+Q"
+        sequence: KeyboardShortcuts.quit
         onActivated: root.quitRequested()
     }
 
-    HeaderButton {
+    SymbolButton {
         objectName: "newPuzzleButton"
         boardScale: root.boardScale
         symbol: "square.grid.3x3"
-        accessibleName: Localized.text("New Puzzle")
+        Accessible.name: Localized.text("New Puzzle")
         toolTip: root.withShortcut(Localized.text("New Puzzle (⌘N)"), newPuzzleShortcut)
         onClicked: root.newPuzzleRequested()
     }
 
-    HeaderButton {
+    SymbolButton {
         id: undoButton
 
         // One bounce of the symbol per undo, so a step back is seen even
@@ -119,7 +114,7 @@ Row {
         objectName: "undoButton"
         boardScale: root.boardScale
         symbol: "arrow.uturn.backward"
-        accessibleName: Localized.text("Undo")
+        Accessible.name: Localized.text("Undo")
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
                  + Localized.text("Redo (⇧⌘Z)").replace("⇧⌘Z", redoShortcut.nativeText)
         enabled: root.canUndo
@@ -162,7 +157,7 @@ Row {
         }
     }
 
-    HeaderButton {
+    SymbolButton {
         id: menuButton
 
         objectName: "moreMenuButton"
@@ -172,7 +167,7 @@ Row {
         property bool menuWasOpen: false
 
         symbol: "chevron.down"
-        accessibleName: Localized.text("Menu")
+        Accessible.name: Localized.text("Menu")
         toolTip: Localized.text("Preferences, Statistics, How to Play, About & Quit")
         // The open menu says it all; the tooltip would lie over it.
         ToolTip.visible: hovered && !menu.visible
@@ -189,7 +184,6 @@ Row {
             y: menuButton.height + 4 * root.boardScale
             x: menuButton.width - width
             boardScale: root.boardScale
-            screens: root.screens
             preferencesShortcut: preferencesShortcut.nativeText
             quitShortcut: quitShortcut.nativeText
             onScreenChosen: screen => root.screenRequested(screen)
@@ -197,24 +191,5 @@ Row {
             onPasteChosen: root.pasteRequested()
             onQuitChosen: root.quitRequested()
         }
-    }
-
-    // A round, symbol-only button in the regular look.
-    component HeaderButton: GlassToggleStyle {
-        required property real boardScale
-        required property string accessibleName
-        property string toolTip
-
-        width: 28 * boardScale
-        height: width
-        padding: 0
-        // The symbol at the size of 12-point text, in a 16-point frame.
-        symbolSize: 14 * boardScale
-        fontSize: 12 * boardScale
-        Accessible.name: accessibleName
-        Accessible.description: toolTip
-        ToolTip.text: toolTip
-        ToolTip.visible: hovered
-        ToolTip.delay: 600
     }
 }

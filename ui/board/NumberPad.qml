@@ -12,6 +12,10 @@ Row {
     required property SudokuGame game
     required property real boardScale
 
+    readonly property DigitCounts counts: DigitCounts {
+        game: root.game
+    }
+
     // A click on digit `digit`'s button.
     signal digitPressed(int digit)
 
@@ -38,8 +42,6 @@ Row {
 
             GlassToggleStyle {
                 readonly property int digit: holder.index + 1
-                // Read so that completion and counts follow every entry.
-                readonly property list<int> values: root.game.values
 
                 objectName: "pad-" + digit
                 anchors.fill: parent
@@ -53,12 +55,9 @@ Row {
                 fontSize: 15 * root.boardScale
                 fontWeight: Font.DemiBold
                 isOn: root.game.armedDigit === digit && !root.game.hasWon
-                enabled: values.length > 0 && !root.game.isDigitComplete(digit)
-                         && !root.game.hasWon
+                enabled: root.counts.completeDigits.indexOf(digit) < 0 && !root.game.hasWon
                 Accessible.description: ToolTip.text
-                ToolTip.text: values.length > 0 ? Localized.plural("%lld left",
-                                                                   root.game.remainingCount(digit))
-                                                : ""
+                ToolTip.text: Localized.plural("%lld left", root.counts.remainingCounts[holder.index])
                 ToolTip.visible: hover.hovered
                 ToolTip.delay: 600
                 onClicked: root.digitPressed(digit)

@@ -36,12 +36,10 @@ FocusScope {
     // large text is held where the panel still fits a laptop screen.
     readonly property real minimumTextScale: 1.0
     readonly property real maximumTextScale: 1.65
-    readonly property real systemTextScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
-                                                     maximumTextScale)
-    readonly property real largeBoardFactor: 1.18
+    readonly property real systemScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
+                                                 maximumTextScale)
     // Every size of the board screen is a number of points times this.
-    readonly property real boardScale: systemTextScale
-                                       * (game.boardSize === "Large" ? largeBoardFactor : 1.0)
+    readonly property real boardScale: BoardMetrics.boardScale(systemScale, game.boardSize)
 
     readonly property BoardColors colors: BoardColors {
         increasedContrast: root.increasedContrast
@@ -266,15 +264,10 @@ FocusScope {
         reduceMotion: root.systemReduceMotion
         acceptsShortcuts: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
         noticeMessage: root.noticeMessage
-        onCopyRequested: root.copyPuzzle()
-        onPasteRequested: root.pastePuzzle()
         onDigitPressed: digit => {
             root.game.pressDigit(digit);
             root.focusBoard();
         }
-        onNewPuzzleRequested: root.requestNewPuzzle()
-        onScreenRequested: screen => root.openScreen(screen)
-        onQuitRequested: root.quit()
         onCellActivated: index => {
             root.game.tapCell(index);
             root.showKeyboardFocus = false;
@@ -306,7 +299,7 @@ FocusScope {
         active: root.isConfirmingNewPuzzle
         sourceComponent: AbandonGameConfirmation {
             request: newPuzzle
-            scale: root.boardScale
+            boardScale: root.boardScale
         }
         onActiveChanged: {
             if (!active && !root.game.isShowingScreen) {
@@ -327,7 +320,7 @@ FocusScope {
             game: root.game
             screen: root.presentedScreen
             boardScale: root.boardScale
-            systemScale: root.systemTextScale
+            systemScale: root.systemScale
             onDismissed: root.dismissScreen()
         }
     }
@@ -347,6 +340,31 @@ FocusScope {
 
         interval: 4000
         onTriggered: root.noticeMessage = ""
+    }
+
+    // The header's buttons and shortcuts only ask; the board screen decides.
+    Connections {
+        target: column.headerButtons
+
+        function onNewPuzzleRequested() {
+            root.requestNewPuzzle();
+        }
+
+        function onScreenRequested(screen: string) {
+            root.openScreen(screen);
+        }
+
+        function onQuitRequested() {
+            root.quit();
+        }
+
+        function onCopyRequested() {
+            root.copyPuzzle();
+        }
+
+        function onPasteRequested() {
+            root.pastePuzzle();
+        }
     }
 
     Connections {

@@ -9,11 +9,10 @@ Item {
     id: root
 
     property SudokuGame game
-    // The content scale of the screen. It shadows Item's transform scale on
-    // purpose: the body is laid out larger, never magnified.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
     // Opens a web address in the browser; tests put a recorder here.
-    property var openUrl: address => Qt.openUrlExternally(address)
+    property var openURL: address => Qt.openURLExternally(address)
     property string websiteAddress: AppInfo.websiteAddress
 
     // The build sets the version; without one the line still reads sensibly.
@@ -28,7 +27,7 @@ Item {
 
     function openWebsite() {
         if (hasUsableWebsite) {
-            openUrl(websiteAddress);
+            openURL(websiteAddress);
         }
     }
 
@@ -44,8 +43,8 @@ Item {
             objectName: "appIcon"
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 14
-            Layout.preferredWidth: Math.round(64 * root.scale)
-            Layout.preferredHeight: Math.round(64 * root.scale)
+            Layout.preferredWidth: Math.round(64 * root.boardScale)
+            Layout.preferredHeight: Math.round(64 * root.boardScale)
             fillMode: Image.PreserveAspectFit
             sourceSize: Qt.size(Layout.preferredWidth * 2, Layout.preferredHeight * 2)
             source: AppInfo.icon
@@ -58,7 +57,7 @@ Item {
             Layout.topMargin: 8
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.name)
-            font.pixelSize: Math.round(15 * root.scale)
+            font.pixelSize: Math.round(15 * root.boardScale)
             font.weight: Font.DemiBold
             color: root.colors.primary
             elide: Text.ElideRight
@@ -69,7 +68,7 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: root.width
             text: Localized.text("Version %@", [root.version])
-            font.pixelSize: Math.round(13 * root.scale)
+            font.pixelSize: Math.round(13 * root.boardScale)
             color: root.colors.secondary
             elide: Text.ElideRight
         }
@@ -79,7 +78,7 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.publisherLine)
-            font.pixelSize: Math.round(13 * root.scale)
+            font.pixelSize: Math.round(13 * root.boardScale)
             font.weight: Font.DemiBold
             color: root.colors.secondary
             elide: Text.ElideRight
@@ -89,9 +88,9 @@ Item {
             objectName: "descriptionLine"
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 8
-            Layout.maximumWidth: Math.min(root.width, 300 * root.scale)
+            Layout.maximumWidth: Math.min(root.width, 300 * root.boardScale)
             text: Localized.text(AppInfo.description)
-            font.pixelSize: Math.round(13 * root.scale)
+            font.pixelSize: Math.round(13 * root.boardScale)
             color: root.colors.primary
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
@@ -103,7 +102,7 @@ Item {
             Layout.topMargin: 14
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.websiteButtonTitle, [root.websiteHost])
-            fontSize: 13 * root.scale
+            fontSize: 13 * root.boardScale
             fontWeight: Font.Medium
             capsule: true
             onClicked: root.openWebsite()
@@ -115,7 +114,7 @@ Item {
             Layout.topMargin: 14
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.legalLine)
-            font.pixelSize: Math.round(10 * root.scale)
+            font.pixelSize: Math.round(10 * root.boardScale)
             color: root.colors.secondary
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter

@@ -8,9 +8,8 @@ Item {
     id: root
 
     property SudokuGame game
-    // The content scale of the screen. It shadows Item's transform scale on
-    // purpose: the body is laid out larger, never magnified.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
 
     // Titles and bodies are lookup keys.
     readonly property var topics: [
@@ -49,7 +48,7 @@ Item {
     Shortcut {
         id: undoShortcut
 
-        sequence: "Ctrl+Z"
+        sequence: KeyboardShortcuts.undo
         enabled: false
     }
 
@@ -77,14 +76,14 @@ Item {
     Shortcut {
         id: newPuzzleShortcut
 
-        sequence: "Ctrl+N"
+        sequence: KeyboardShortcuts.newPuzzle
         enabled: false
     }
 
     Shortcut {
         id: preferencesShortcut
 
-        sequence: "Ctrl+,"
+        sequence: KeyboardShortcuts.preferences
         enabled: false
     }
 
@@ -138,20 +137,19 @@ Item {
                         Item {
                             id: symbolFrame
 
-                            width: 29 * root.scale
+                            width: 29 * root.boardScale
                             height: titleText.implicitHeight / Math.max(1, titleText.lineCount)
 
-                            Image {
+                            GlyphImage {
                                 id: symbol
 
                                 anchors.centerIn: parent
                                 // A symbol at a 14-point semibold font
                                 // fills about 1.15 em.
-                                width: Math.round(16 * root.scale)
+                                width: Math.round(16 * root.boardScale)
                                 height: width
-                                sourceSize: Qt.size(width * 2, height * 2)
-                                source: "image://glyph/" + topic.modelData.symbol + "/"
-                                        + root.colors.accent.toString().slice(1)
+                                symbol: topic.modelData.symbol
+                                tint: root.colors.accent
                             }
                         }
 
@@ -159,7 +157,7 @@ Item {
                             id: texts
 
                             anchors.left: symbolFrame.right
-                            anchors.leftMargin: 3 * root.scale
+                            anchors.leftMargin: 3 * root.boardScale
                             anchors.right: parent.right
                             spacing: 2
 
@@ -168,7 +166,7 @@ Item {
 
                                 width: parent.width
                                 text: topicRow.title
-                                font.pixelSize: Math.round(13 * root.scale)
+                                font.pixelSize: Math.round(13 * root.boardScale)
                                 font.weight: Font.DemiBold
                                 color: root.colors.primary
                                 wrapMode: Text.Wrap
@@ -179,7 +177,7 @@ Item {
 
                                 width: parent.width
                                 text: topicRow.body
-                                font.pixelSize: Math.round(13 * root.scale)
+                                font.pixelSize: Math.round(13 * root.boardScale)
                                 color: root.colors.secondary
                                 wrapMode: Text.Wrap
                             }
@@ -192,7 +190,7 @@ Item {
         SectionBlock {
             objectName: "keyboardSection"
             width: parent.width
-            scale: root.scale
+            boardScale: root.boardScale
             title: QT_TRANSLATE_NOOP("Pondrel", "KEYBOARD")
 
             Repeater {
@@ -231,7 +229,7 @@ Item {
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.min(implicitWidth, parent.width - keyText.implicitWidth - 8)
                             text: parent.description
-                            font.pixelSize: Math.round(13 * root.scale)
+                            font.pixelSize: Math.round(13 * root.boardScale)
                             color: root.colors.primary
                             elide: Text.ElideRight
                         }
@@ -242,7 +240,7 @@ Item {
                             anchors.right: parent.right
                             anchors.verticalCenter: parent.verticalCenter
                             text: parent.key
-                            font.pixelSize: Math.round(13 * root.scale)
+                            font.pixelSize: Math.round(13 * root.boardScale)
                             font.weight: Font.Medium
                             color: root.colors.secondary
                         }

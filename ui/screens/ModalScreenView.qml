@@ -29,10 +29,8 @@ Item {
     // Close: the board screen hides this view.
     signal dismissed
 
-    readonly property real largeBoardFactor: 1.18
     // Every size of the bodies is a number of points times this.
-    readonly property real contentScale: systemScale
-                                         * (game.boardSize === "Large" ? largeBoardFactor : 1.0)
+    readonly property real contentScale: BoardMetrics.boardScale(systemScale, game.boardSize)
     readonly property real inset: 14 * boardScale
     readonly property Item body: bodyLoader.item
     readonly property SystemPalette systemPalette: SystemPalette {
@@ -68,18 +66,19 @@ Item {
         game.resetStatistics();
     }
 
-    // The bodies of the other screens are found by their file names, so the
-    // host builds without them and shows an empty body for a missing one.
-    function bodyFile(screen: string): string {
+    // The body of `screen`; none for a text that names no screen.
+    function bodyComponent(screen: string): Component {
         switch (screen) {
+        case ModalScreen.preferences:
+            return preferences;
         case ModalScreen.statistics:
-            return "StatisticsScreen.qml";
+            return statistics;
         case ModalScreen.howToPlay:
-            return "HowToPlayScreen.qml";
+            return howToPlay;
         case ModalScreen.about:
-            return "AboutScreen.qml";
+            return about;
         }
-        return "";
+        return null;
     }
 
     implicitWidth: 375 * boardScale
@@ -135,21 +134,15 @@ Item {
                     onClicked: root.isConfirmingReset = true
                 }
 
-                GlassToggleStyle {
+                SymbolButton {
                     id: close
 
                     objectName: "closeScreenButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    width: Math.round(28 * root.boardScale)
-                    height: width
-                    padding: 0
+                    boardScale: root.boardScale
                     symbol: "xmark"
-                    symbolSize: 14 * root.boardScale
-                    fontSize: 12 * root.boardScale
+                    toolTip: Localized.text("Close")
                     Accessible.name: Localized.text("Close")
-                    ToolTip.text: Localized.text("Close")
-                    ToolTip.visible: hovered
-                    ToolTip.delay: 600
                     onClicked: root.dismissed()
                 }
             }
@@ -186,21 +179,21 @@ Item {
 
                 width: scroller.width
                 height: item ? item.implicitHeight : 0
+                sourceComponent: root.bodyComponent(root.screen)
+            }
+        }
+    }
 
-                Component.onCompleted: {
-                    if (root.screen === ModalScreen.preferences) {
-                        sourceComponent = preferences;
-                    } else if (root.bodyFile(root.screen) !== "") {
-                        setSource(Qt.resolvedUrl(root.bodyFile(root.screen)),
-                                  {game: root.game, scale: root.contentScale});
-                    }
-                }
-                onLoaded: {
-                    if (root.screen !== ModalScreen.preferences) {
-                        item.scale = Qt.binding(() => root.contentScale);
-                        item.width = Qt.binding(() => bodyLoader.width);
-                    }
-                }
+    // A question over the whole screen: it takes the keys when it opens,
+    // and says when it has closed, so the keys can go back.
+    component QuestionLoader: Loader {
+        signal closed
+
+        anchors.fill: parent
+        onLoaded: item.forceActiveFocus()
+        onActiveChanged: {
+            if (!active) {
+                closed();
             }
         }
     }
@@ -211,7 +204,7 @@ Item {
         PreferencesScreen {
             width: bodyLoader.width
             game: root.game
-            scale: root.contentScale
+            boardScale: root.contentScale
             loginItem: root.loginItem
             loginItemStatus: root.loginItemStatus
             onLoginItemStatusRead: status => root.loginItemStatus = status
@@ -219,19 +212,44 @@ Item {
         }
     }
 
-    Loader {
+    Component {
+        id: statistics
+
+        StatisticsScreen {
+            width: bodyLoader.width
+            game: root.game
+            boardScale: root.contentScale
+        }
+    }
+
+    Component {
+        id: howToPlay
+
+        HowToPlayScreen {
+            width: bodyLoader.width
+            game: root.game
+            boardScale: root.contentScale
+        }
+    }
+
+    Component {
+        id: about
+
+        AboutScreen {
+            width: bodyLoader.width
+            game: root.game
+            boardScale: root.contentScale
+            openURL: root.openURL
+        }
+    }
+
+    QuestionLoader {
         id: resetQuestion
 
-        anchors.fill: parent
         active: root.isConfirmingReset
-        onLoaded: item.forceActiveFocus()
-        onActiveChanged: {
-            if (!active) {
-                root.focusTopmost();
-            }
-        }
+        onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
-            scale: root.boardScale
+            boardScale: root.boardScale
             title: Localized.text("Reset all statistics?")
             message: Localized.text("This clears your games, wins, streaks and best times. It can't be undone.")
             dialogID: "resetStatsDialog"
@@ -244,19 +262,13 @@ Item {
         }
     }
 
-    Loader {
+    QuestionLoader {
         id: rulesChangeQuestion
 
-        anchors.fill: parent
         active: root.pendingRulesChange !== null
-        onLoaded: item.forceActiveFocus()
-        onActiveChanged: {
-            if (!active) {
-                root.focusTopmost();
-            }
-        }
+        onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
-            scale: root.boardScale
+            boardScale: root.boardScale
             title: Localized.text("Abandon this game?")
             message: Localized.text("Changing the difficulty deals a new puzzle and resets your win streak.")
             dialogID: "rulesChangeDialog"

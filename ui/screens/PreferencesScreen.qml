@@ -12,8 +12,8 @@ Column {
     id: root
 
     required property SudokuGame game
-    // The content scale; shadows Item's transform scale, as in the menus.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
     // The host keeps the launch-at-login status, so it lives exactly as
     // long as the screen; this body reads the service and reports back.
     property int loginItemStatus: 0
@@ -22,12 +22,6 @@ Column {
 
     signal loginItemStatusRead(int status)
     signal rulesChangeRequested(PendingRulesChange change)
-
-    readonly property var iconSymbols: ({
-            "Dots": "circle.grid.3x3.fill",
-            "Corner Grid": "square.grid.3x3.topleft.filled",
-            "Number Square": "number.square.fill"
-        })
 
     function readLoginItemStatus() {
         loginItemStatusRead(loginItem.status());
@@ -70,16 +64,6 @@ Column {
         PendingRulesChange {}
     }
 
-    component Divider: Rectangle {
-        width: parent ? parent.width : 0
-        height: 1
-        color: Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.1)
-
-        SystemPalette {
-            id: palette
-        }
-    }
-
     component LabelledRow: Item {
         id: row
 
@@ -95,7 +79,7 @@ Column {
             anchors.verticalCenter: parent.verticalCenter
             text: row.title
             color: palette.windowText
-            font.pixelSize: Math.round(13 * root.scale)
+            font.pixelSize: Math.round(13 * root.boardScale)
 
             SystemPalette {
                 id: palette
@@ -115,7 +99,7 @@ Column {
     SectionBlock {
         width: root.width
         title: QT_TRANSLATE_NOOP("Pondrel", "APP")
-        scale: root.scale
+        boardScale: root.boardScale
 
         LabelledRow {
             title: Localized.text("Menu Bar Icon")
@@ -129,30 +113,25 @@ Column {
                 Repeater {
                     model: root.game.menuBarIconRawValues()
 
-                    GlassToggleStyle {
+                    SymbolButton {
                         required property string modelData
 
                         objectName: "menuBarIcon-" + modelData
-                        width: Math.round(28 * root.scale)
-                        height: width
-                        padding: 0
+                        boardScale: root.boardScale
                         isOn: root.game.menuBarIcon === modelData
-                        symbol: root.iconSymbols[modelData] ?? ""
-                        symbolSize: 14 * root.scale
-                        fontSize: 12 * root.scale
+                        // The glyph the tray will show for this choice.
+                        symbol: Glyphs.menuBarSymbolName(modelData)
+                        toolTip: Localized.text(modelData)
                         Accessible.name: Localized.text(modelData)
                         Accessible.checkable: true
                         Accessible.checked: isOn
-                        ToolTip.text: Localized.text(modelData)
-                        ToolTip.visible: hovered
-                        ToolTip.delay: 600
                         onClicked: root.game.menuBarIcon = modelData
                     }
                 }
             }
         }
 
-        Divider {}
+        RowDivider {}
 
         LabelledRow {
             title: Localized.text("Game Size")
@@ -162,13 +141,13 @@ Column {
                 selection: root.game.boardSize
                 options: root.game.boardSizeRawValues()
                 title: value => Localized.text(value)
-                scale: root.scale
+                boardScale: root.boardScale
                 Accessible.name: Localized.text("Game Size")
                 onPicked: value => root.game.boardSize = value
             }
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             id: launchAtLogin
@@ -177,7 +156,7 @@ Column {
             note: root.loginItemStatus === LoginItem.RequiresApproval
                   ? Localized.text("Turned off in your desktop's autostart settings.") : ""
             toggleID: "launchAtLoginToggle"
-            scale: root.scale
+            boardScale: root.boardScale
             checked: root.loginItemStatus === LoginItem.Enabled
                      || root.loginItemStatus === LoginItem.RequiresApproval
             onToggled: on => root.setLaunchAtLogin(on)
@@ -206,7 +185,7 @@ Column {
     SectionBlock {
         width: root.width
         title: QT_TRANSLATE_NOOP("Pondrel", "GAMEPLAY")
-        scale: root.scale
+        boardScale: root.boardScale
 
         LabelledRow {
             title: Localized.text("Difficulty")
@@ -216,52 +195,52 @@ Column {
                 selection: root.game.difficulty
                 options: root.game.difficultyRawValues()
                 title: value => Localized.text(value)
-                scale: root.scale
+                boardScale: root.boardScale
                 Accessible.name: Localized.text("Difficulty")
                 onPicked: value => root.requestDifficulty(value)
             }
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Highlight Mistakes")
             toolTip: Localized.text("Shows a number in red as soon as it breaks the rules or doesn't belong in that square.")
             toggleID: "highlightMistakesToggle"
-            scale: root.scale
+            boardScale: root.boardScale
             checked: root.game.highlightsMistakes
             onToggled: on => root.game.highlightsMistakes = on
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Highlight Matching Numbers")
             toolTip: Localized.text("Shades every square holding the same number as the selected one.")
             toggleID: "highlightMatchesToggle"
-            scale: root.scale
+            boardScale: root.boardScale
             checked: root.game.highlightsMatchingNumbers
             onToggled: on => root.game.highlightsMatchingNumbers = on
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Clear Notes Automatically")
             toolTip: Localized.text("Placing a number removes it from the notes in its row, column and box.")
             toggleID: "clearNotesToggle"
-            scale: root.scale
+            boardScale: root.boardScale
             checked: root.game.clearsNotesAutomatically
             onToggled: on => root.game.clearsNotesAutomatically = on
         }
 
-        Divider {}
+        RowDivider {}
 
         SwitchRow {
             title: Localized.text("Explain Hints")
             toolTip: Localized.text("After a hint, says in one line why its number goes there.")
             toggleID: "explainHintsToggle"
-            scale: root.scale
+            boardScale: root.boardScale
             checked: root.game.explainsHints
             onToggled: on => root.game.explainsHints = on
         }

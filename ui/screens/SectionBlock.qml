@@ -6,7 +6,7 @@ import Pondrel
 //
 //     SectionBlock {
 //         title: QT_TRANSLATE_NOOP("Pondrel", "GAMEPLAY")
-//         scale: contentScale
+//         boardScale: contentScale
 //         SwitchRow { ... }
 //     }
 //
@@ -15,9 +15,8 @@ Column {
     id: root
 
     property string title
-    // The content scale. It shadows Item's transform scale on purpose: the
-    // block is laid out larger, never magnified.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
     default property alias rows: rowStack.data
 
     readonly property SystemPalette systemPalette: SystemPalette {
@@ -34,7 +33,7 @@ Column {
         leftPadding: 8
         text: Localized.text(root.title)
         color: root.secondaryText
-        font.pixelSize: Math.round(10 * root.scale)
+        font.pixelSize: Math.round(10 * root.boardScale)
         font.weight: Font.DemiBold
         Accessible.role: Accessible.Heading
         Accessible.name: text

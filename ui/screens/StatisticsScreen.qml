@@ -8,9 +8,8 @@ Item {
     id: root
 
     property SudokuGame game
-    // The content scale of the screen. It shadows Item's transform scale on
-    // purpose: the body is laid out larger, never magnified.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
 
     // The rows as shown, each {title, value, id}; the id is the row's
     // objectName.
@@ -103,7 +102,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         width: Math.min(implicitWidth, parent.width - valueText.implicitWidth - 8)
                         text: parent.title
-                        font.pixelSize: Math.round(13 * root.scale)
+                        font.pixelSize: Math.round(13 * root.boardScale)
                         color: root.colors.primary
                         elide: Text.ElideRight
                     }
@@ -114,7 +113,7 @@ Item {
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
                         text: parent.value
-                        font.pixelSize: Math.round(13 * root.scale)
+                        font.pixelSize: Math.round(13 * root.boardScale)
                         font.weight: Font.Medium
                         color: root.colors.primary
                     }

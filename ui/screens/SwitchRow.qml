@@ -19,8 +19,8 @@ Item {
     property bool checked
     // The switch's identifier.
     property string toggleID
-    // The content scale; shadows Item's transform scale, as in the menus.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
 
     signal toggled(bool on)
 
@@ -53,7 +53,7 @@ Item {
             text: root.title
             wrapMode: Text.Wrap
             color: root.systemPalette.windowText
-            font.pixelSize: Math.round(13 * root.scale)
+            font.pixelSize: Math.round(13 * root.boardScale)
         }
 
         Text {
@@ -64,7 +64,7 @@ Item {
             wrapMode: Text.Wrap
             color: Qt.rgba(root.systemPalette.windowText.r, root.systemPalette.windowText.g,
                            root.systemPalette.windowText.b, 0.6)
-            font.pixelSize: Math.round(10 * root.scale)
+            font.pixelSize: Math.round(10 * root.boardScale)
         }
     }
 
@@ -89,8 +89,8 @@ Item {
         onClicked: root.toggled(!checked)
 
         indicator: Rectangle {
-            width: Math.round(30 * root.scale)
-            height: Math.round(17 * root.scale)
+            width: Math.round(30 * root.boardScale)
+            height: Math.round(17 * root.boardScale)
             radius: height / 2
             color: toggle.checked ? root.systemPalette.highlight
                                   : Qt.rgba(root.systemPalette.windowText.r,

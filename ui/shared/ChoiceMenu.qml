@@ -10,7 +10,7 @@ import QtQuick.Templates as T
 //         selection: game.difficulty
 //         options: ["Easy", "Medium", "Hard"]
 //         title: value => Localized.text(value)
-//         scale: contentScale
+//         boardScale: contentScale
 //         onPicked: value => game.difficulty = value
 //     }
 //
@@ -25,9 +25,8 @@ GlassPushButton {
     property var selection
     property var options: []
     property var title: value => String(value)
-    // The size factor of every measure below. It shadows Item's transform
-    // scale on purpose: the menu is laid out larger, never magnified.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
 
     signal picked(var value)
 
@@ -40,10 +39,10 @@ GlassPushButton {
 
     text: title(selection)
     capsule: true
-    fontSize: 12 * root.scale
+    fontSize: 12 * root.boardScale
     fontWeight: Font.Medium
     trailingSymbol: "chevron.up.chevron.down"
-    trailingSymbolSize: 9 * root.scale
+    trailingSymbolSize: 9 * root.boardScale
     Accessible.role: Accessible.ComboBox
     // The name says what is chosen ("Game Size"); the current choice is
     // read out after it, as it is shown on the face.
@@ -54,8 +53,8 @@ GlassPushButton {
         id: popup
 
         objectName: "choiceMenuList"
-        y: root.height + 4 * root.scale
-        padding: 5 * root.scale
+        y: root.height + 4 * root.boardScale
+        padding: 5 * root.boardScale
         // Keep the list inside the panel.
         margins: 4
         focus: true
@@ -76,9 +75,9 @@ GlassPushButton {
         implicitHeight: entries.implicitHeight + topPadding + bottomPadding
 
         background: GlassCard {
-            radius: 10 * root.scale
-            shadowBlur: 12 * root.scale
-            shadowOffset: 4 * root.scale
+            radius: 10 * root.boardScale
+            shadowBlur: 12 * root.boardScale
+            shadowOffset: 4 * root.boardScale
             shadowOpacity: 0.25
         }
 
@@ -99,11 +98,11 @@ GlassPushButton {
 
                     objectName: "choiceMenuEntry"
                     width: entries.width
-                    implicitWidth: Math.ceil(check.width + 6 * root.scale + label.implicitWidth
+                    implicitWidth: Math.ceil(check.width + 6 * root.boardScale + label.implicitWidth
                                              + leftPadding + rightPadding)
                     implicitHeight: Math.ceil(label.implicitHeight + topPadding + bottomPadding)
-                    horizontalPadding: 8 * root.scale
-                    verticalPadding: 4 * root.scale
+                    horizontalPadding: 8 * root.boardScale
+                    verticalPadding: 4 * root.boardScale
                     highlighted: hovered || activeFocus
                     focus: isCurrent
                     text: root.title(modelData)
@@ -119,32 +118,32 @@ GlassPushButton {
                     onClicked: root.pick(modelData)
 
                     background: Rectangle {
-                        radius: 5 * root.scale
+                        radius: 5 * root.boardScale
                         color: entry.highlighted ? root.systemPalette.highlight : "transparent"
                     }
 
                     contentItem: Item {
-                        Image {
+                        GlyphImage {
                             id: check
 
                             objectName: "choiceMenuCheckmark"
                             anchors.verticalCenter: parent.verticalCenter
-                            width: Math.round(11 * root.scale)
+                            width: Math.round(11 * root.boardScale)
                             height: width
-                            sourceSize: Qt.size(width * 2, height * 2)
                             // Hidden but laid out, so every title starts at
                             // the same place.
                             opacity: entry.isCurrent ? 1 : 0
-                            source: "image://glyph/checkmark/" + entry.foreground.toString().slice(1)
+                            symbol: "checkmark"
+                            tint: entry.foreground
                         }
 
                         Text {
                             id: label
 
                             anchors.verticalCenter: parent.verticalCenter
-                            x: check.width + 6 * root.scale
+                            x: check.width + 6 * root.boardScale
                             text: entry.text
-                            font.pixelSize: Math.round(12 * root.scale)
+                            font.pixelSize: Math.round(12 * root.boardScale)
                             color: entry.foreground
                         }
                     }

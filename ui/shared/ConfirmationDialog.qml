@@ -6,7 +6,7 @@ import QtQuick
 //
 //     ConfirmationDialog {
 //         anchors.fill: content
-//         scale: boardScale
+//         boardScale: boardScale
 //         title: Localized.text("Abandon this game?")
 //         ...
 //         onCancel: ...
@@ -22,9 +22,8 @@ import QtQuick
 FocusScope {
     id: root
 
-    // The size factor of every measure below. It shadows Item's transform
-    // scale on purpose: the dialog is laid out larger, never magnified.
-    property real scale: 1
+    // The board scale: every size below is a number of points times this.
+    property real boardScale: 1
     property string title
     property string message
     property string dialogID
@@ -77,15 +76,15 @@ FocusScope {
     GlassCard {
         id: card
 
-        readonly property real inset: 18 * root.scale
+        readonly property real inset: 18 * root.boardScale
 
         objectName: root.dialogID
         anchors.centerIn: parent
-        width: 260 * root.scale
+        width: 260 * root.boardScale
         height: stack.implicitHeight + 2 * inset
-        radius: 16 * root.scale
-        shadowBlur: 16 * root.scale
-        shadowOffset: 6 * root.scale
+        radius: 16 * root.boardScale
+        shadowBlur: 16 * root.boardScale
+        shadowOffset: 6 * root.boardScale
         Accessible.role: Accessible.Dialog
         Accessible.name: root.title
         Accessible.description: root.message
@@ -103,7 +102,7 @@ FocusScope {
             x: card.inset
             y: card.inset
             width: card.width - 2 * card.inset
-            spacing: 10 * root.scale
+            spacing: 10 * root.boardScale
 
             Text {
                 objectName: "confirmationTitle"
@@ -111,7 +110,7 @@ FocusScope {
                 text: root.title
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: Math.round(14 * root.scale)
+                font.pixelSize: Math.round(14 * root.boardScale)
                 font.bold: true
                 color: card.systemPalette.windowText
                 Accessible.role: Accessible.Heading
@@ -124,7 +123,7 @@ FocusScope {
                 text: root.message
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: Math.round(11 * root.scale)
+                font.pixelSize: Math.round(11 * root.boardScale)
                 // Secondary text: the primary colour at reduced opacity
                 // reads as secondary on every palette.
                 color: Qt.rgba(card.systemPalette.windowText.r, card.systemPalette.windowText.g,
@@ -135,7 +134,7 @@ FocusScope {
 
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
-                spacing: 10 * root.scale
+                spacing: 10 * root.boardScale
 
                 GlassPushButton {
                     id: cancelButton
@@ -146,7 +145,7 @@ FocusScope {
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.cancelTitle
                     prominent: true
-                    fontSize: 12 * root.scale
+                    fontSize: 12 * root.boardScale
                     onClicked: root.cancel()
                 }
 
@@ -159,7 +158,7 @@ FocusScope {
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.confirmTitle
                     destructive: true
-                    fontSize: 12 * root.scale
+                    fontSize: 12 * root.boardScale
                     onClicked: root.confirm()
                 }
             }

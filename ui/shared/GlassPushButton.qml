@@ -66,15 +66,15 @@ T.Button {
                 color: root.foreground
             }
 
-            Image {
+            GlyphImage {
                 id: symbol
 
                 anchors.verticalCenter: parent.verticalCenter
                 visible: root.trailingSymbol !== ""
                 width: Math.round(root.trailingSymbolSize)
                 height: width
-                sourceSize: Qt.size(width * 2, height * 2)
-                source: visible ? "image://glyph/" + root.trailingSymbol + "/" + root.foreground.toString().slice(1) : ""
+                symbol: root.trailingSymbol
+                tint: root.foreground
             }
         }
     }

@@ -58,18 +58,15 @@ GlassPushButton {
             anchors.centerIn: parent
             spacing: root.labelSpacing
 
-            Image {
+            GlyphImage {
                 id: glyph
 
                 anchors.verticalCenter: parent.verticalCenter
                 visible: root.symbol.length > 0
                 width: Math.round(root.symbolSize)
                 height: width
-                sourceSize: Qt.size(Math.ceil(width * Screen.devicePixelRatio),
-                                    Math.ceil(height * Screen.devicePixelRatio))
-                source: visible ? "image://glyph/" + root.symbol + "/"
-                                  + root.labelColor.toString().slice(1) : ""
-                smooth: true
+                symbol: root.symbol
+                tint: root.labelColor
             }
 
             Text {

@@ -5,6 +5,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <optional>
 
 namespace pondrel {
 
@@ -19,6 +20,15 @@ QString menuBarSymbolName(MenuBarIconOption option)
         return QStringLiteral("number.square.fill");
     }
     return QStringLiteral("circle.grid.3x3.fill");
+}
+
+Glyphs::Glyphs(QObject *parent) : QObject(parent) {}
+
+QString Glyphs::menuBarSymbolName(const QString &rawValue)
+{
+    const std::optional<MenuBarIconOption> option =
+        menuBarIconOptionFromRawValue(rawValue.toStdString());
+    return option ? pondrel::menuBarSymbolName(*option) : QString();
 }
 
 QString glyphPath(const QString &symbolName)

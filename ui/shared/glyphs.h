@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QImage>
 #include <QQuickImageProvider>
+#include <QObject>
 #include <QString>
+#include <QtQml/qqml.h>
 
 namespace pondrel {
 
@@ -16,6 +18,24 @@ namespace pondrel {
 // The symbol of the tray glyph for each icon setting; the welcome window
 // draws the same one.
 QString menuBarSymbolName(MenuBarIconOption option);
+
+// The same map for QML, as the singleton `Glyphs`, so Preferences shows
+// each option with the glyph the tray will draw:
+//
+//     GlyphImage { symbol: Glyphs.menuBarSymbolName("Corner Grid") }
+class Glyphs : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    explicit Glyphs(QObject *parent = nullptr);
+
+    // The symbol of the option with this raw value ("Dots"); empty for a
+    // text that is no option's raw value.
+    Q_INVOKABLE static QString menuBarSymbolName(const QString &rawValue);
+};
 
 // ":/icons/<symbolName>.svg".
 QString glyphPath(const QString &symbolName);

@@ -97,11 +97,12 @@ QByteArray LoginItem::entryText(const QString &executablePath)
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
                                         "Name=Pondrel Sudoku\n"
-                                        "Exec=%1\n"
+                                        "Exec=%1 %2\n"
                                         "Icon=pondrel-sudoku\n"
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(execArgument(executablePath));
+                             .arg(execArgument(executablePath),
+                                  QString::fromLatin1(kAutostartArgument));
     return text.toUtf8();
 }
 
@@ -138,6 +139,42 @@ bool LoginItem::registerItem()
     }
     file.write(entryText(m_executablePath));
     return file.commit();
+}
+
+bool LoginItem::addAutostartArgument()
+{
+    if (m_executablePath.isEmpty()) {
+        return false;
+    }
+    const QString path = entryPath();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray oldExec = "Exec=" + execArgument(m_executablePath).toUtf8();
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    // Only the Exec line of the main group, and only when it names this
+    // executable alone, as earlier versions wrote it.
+    bool inMainGroup = false;
+    for (QByteArray &line : lines) {
+        if (line.startsWith('[')) {
+            inMainGroup = line.trimmed() == "[Desktop Entry]";
+        } else if (inMainGroup && line.startsWith("Exec")) {
+            if (line != oldExec) {
+                return false;
+            }
+            line += ' ';
+            line += kAutostartArgument;
+            QSaveFile rewritten(path);
+            if (!rewritten.open(QIODevice::WriteOnly)) {
+                return false;
+            }
+            rewritten.write(lines.join('\n'));
+            return rewritten.commit();
+        }
+    }
+    return false;
 }
 
 bool LoginItem::unregisterItem()

@@ -34,6 +34,9 @@ public:
     };
     Q_ENUM(Status)
 
+    // Tells the program it was started at login.
+    static constexpr char kAutostartArgument[] = "--autostart";
+
     // The running executable (QCoreApplication::applicationFilePath()).
     explicit LoginItem(QObject *parent = nullptr);
     // Tests give their own executable path; empty means unknown.
@@ -49,8 +52,15 @@ public:
     // rules when it holds a reserved character, with the backslashes doubled
     // again because the value is also a string value, and % written %%.
     static QString execArgument(const QString &path);
-    // The whole entry for `executablePath`.
+    // The whole entry for `executablePath`, started with kAutostartArgument.
     static QByteArray entryText(const QString &executablePath);
+
+    // Entries written by earlier versions start the program without
+    // kAutostartArgument. Adds it to the Exec line when the entry is exactly
+    // such an entry for this executable, leaving every other line (the
+    // desktop's Hidden=true among them) as it is; anything else is left
+    // alone. True when the entry was rewritten.
+    bool addAutostartArgument();
 
 private:
     QString m_executablePath;

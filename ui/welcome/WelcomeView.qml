@@ -13,7 +13,6 @@ Rectangle {
     // this window, unlike the board, has room to grow with the text.
     property real systemScale: Qt.application.font.pointSize > 0 ? Qt.application.font.pointSize / 10 : 1
 
-    readonly property real t: systemScale
     readonly property SystemPalette systemPalette: SystemPalette {
         colorGroup: SystemPalette.Active
     }
@@ -25,12 +24,8 @@ Rectangle {
     // "Got it", or Return anywhere in the window.
     signal dismissed
 
-    function glyphSource(symbol: string, tint: color): string {
-        return "image://glyph/" + symbol + "/" + tint.toString().slice(1);
-    }
-
-    implicitWidth: Math.round(400 * t)
-    implicitHeight: Math.ceil(content.implicitHeight + 2 * 28 * t)
+    implicitWidth: Math.round(400 * systemScale)
+    implicitHeight: Math.ceil(content.implicitHeight + 2 * 28 * systemScale)
     width: implicitWidth
     height: implicitHeight
     color: systemPalette.window
@@ -43,14 +38,14 @@ Rectangle {
     Column {
         id: content
 
-        x: Math.round(28 * root.t)
-        y: Math.round(28 * root.t)
+        x: Math.round(28 * root.systemScale)
+        y: Math.round(28 * root.systemScale)
         width: root.width - 2 * x
-        spacing: Math.round(14 * root.t)
+        spacing: Math.round(14 * root.systemScale)
 
         Image {
             anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.round(80 * root.t)
+            width: Math.round(80 * root.systemScale)
             height: width
             sourceSize: Qt.size(width, height)
             fillMode: Image.PreserveAspectFit
@@ -62,7 +57,7 @@ Rectangle {
             objectName: "welcomeTitle"
             width: parent.width
             text: Localized.text("Welcome to Pondrel Sudoku")
-            font.pixelSize: Math.round(17 * root.t)
+            font.pixelSize: Math.round(17 * root.systemScale)
             font.weight: Font.DemiBold
             color: root.primaryColor
             horizontalAlignment: Text.AlignHCenter
@@ -74,7 +69,7 @@ Rectangle {
             objectName: "welcomeMenuBarText"
             width: parent.width
             text: Localized.text("Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:")
-            font.pixelSize: Math.round(13 * root.t)
+            font.pixelSize: Math.round(13 * root.systemScale)
             color: root.primaryColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
@@ -88,9 +83,9 @@ Rectangle {
 
             objectName: "welcomeIconHint"
             anchors.horizontalCenter: parent.horizontalCenter
-            width: trayRow.implicitWidth + 2 * Math.round(20 * root.t)
-            height: trayRow.implicitHeight + 2 * Math.round(10 * root.t)
-            radius: Math.round(10 * root.t)
+            width: trayRow.implicitWidth + 2 * Math.round(20 * root.systemScale)
+            height: trayRow.implicitHeight + 2 * Math.round(10 * root.systemScale)
+            radius: Math.round(10 * root.systemScale)
             color: root.quaternaryFill
             Accessible.role: Accessible.Graphic
             Accessible.name: Localized.text("The game's icon, highlighted in the menu bar")
@@ -98,26 +93,26 @@ Rectangle {
             Row {
                 id: trayRow
 
-                readonly property int symbolSize: Math.round(20 * root.t)
+                readonly property int symbolSize: Math.round(20 * root.systemScale)
 
                 anchors.centerIn: parent
-                spacing: Math.round(18 * root.t)
+                spacing: Math.round(18 * root.systemScale)
 
-                Image {
+                GlyphImage {
                     anchors.verticalCenter: parent.verticalCenter
                     width: trayRow.symbolSize
                     height: width
-                    sourceSize: Qt.size(width, height)
-                    source: root.glyphSource("wifi", root.primaryColor)
+                    symbol: "wifi"
+                    tint: root.primaryColor
                     Accessible.ignored: true
                 }
 
-                Image {
+                GlyphImage {
                     anchors.verticalCenter: parent.verticalCenter
                     width: trayRow.symbolSize
                     height: width
-                    sourceSize: Qt.size(width, height)
-                    source: root.glyphSource("battery.100percent", root.primaryColor)
+                    symbol: "battery.100percent"
+                    tint: root.primaryColor
                     Accessible.ignored: true
                 }
 
@@ -126,19 +121,19 @@ Rectangle {
                 Rectangle {
                     objectName: "welcomeHighlightedIcon"
                     anchors.verticalCenter: parent.verticalCenter
-                    width: trayRow.symbolSize + 2 * Math.round(7 * root.t)
-                    height: trayRow.symbolSize + 2 * Math.round(3 * root.t)
-                    radius: Math.round(6 * root.t)
+                    width: trayRow.symbolSize + 2 * Math.round(7 * root.systemScale)
+                    height: trayRow.symbolSize + 2 * Math.round(3 * root.systemScale)
+                    radius: Math.round(6 * root.systemScale)
                     color: root.primaryColor
                     Accessible.ignored: true
 
-                    Image {
+                    GlyphImage {
                         objectName: "welcomeHighlightedGlyph"
                         anchors.centerIn: parent
                         width: trayRow.symbolSize
                         height: width
-                        sourceSize: Qt.size(width, height)
-                        source: root.glyphSource(root.iconName, root.systemPalette.window)
+                        symbol: root.iconName
+                        tint: root.systemPalette.window
                     }
                 }
 
@@ -149,7 +144,7 @@ Rectangle {
                     // opens; some short forms carry seconds, which a clock in
                     // a panel does not show.
                     text: Qt.formatTime(new Date(), Qt.locale().timeFormat(Locale.ShortFormat).replace(/[:.]ss?/, ""))
-                    font.pixelSize: Math.round(20 * root.t)
+                    font.pixelSize: Math.round(20 * root.systemScale)
                     font.weight: Font.Medium
                     color: root.primaryColor
                     Accessible.ignored: true
@@ -160,7 +155,7 @@ Rectangle {
         Text {
             width: parent.width
             text: Localized.text("Can't see it? Your panel may hide some tray icons behind an arrow.")
-            font.pixelSize: Math.round(13 * root.t)
+            font.pixelSize: Math.round(13 * root.systemScale)
             color: root.secondaryColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
@@ -170,7 +165,7 @@ Rectangle {
         Text {
             width: parent.width
             text: Localized.text("Need the rules? Open the game's menu and choose How to Play.")
-            font.pixelSize: Math.round(13 * root.t)
+            font.pixelSize: Math.round(13 * root.systemScale)
             color: root.secondaryColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
@@ -180,7 +175,7 @@ Rectangle {
         // The button with an extra inset above it.
         Item {
             width: parent.width
-            height: gotIt.height + Math.round(4 * root.t)
+            height: gotIt.height + Math.round(4 * root.systemScale)
 
             GlassPushButton {
                 id: gotIt
@@ -191,11 +186,11 @@ Rectangle {
                 text: Localized.text("Got it")
                 prominent: true
                 capsule: true
-                fontSize: 13 * root.t
+                fontSize: 13 * root.systemScale
                 fontWeight: Font.Medium
                 // The label's own padding plus the control's.
-                horizontalPadding: Math.round((16 + 8) * root.t)
-                verticalPadding: Math.round((2 + 4) * root.t)
+                horizontalPadding: Math.round((16 + 8) * root.systemScale)
+                verticalPadding: Math.round((2 + 4) * root.systemScale)
                 onClicked: root.dismissed()
             }
         }

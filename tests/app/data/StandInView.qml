@@ -11,11 +11,20 @@ Rectangle {
     property bool takesEscape: false
     property bool systemReduceMotion: false
     property bool increasedContrast: false
+    property real desktopTextScale: 1
+    // The colour the board's palette-driven colours start from.
+    readonly property color windowColour: systemPalette.window
 
     width: 200
     height: 100
     focus: true
     color: "white"
+
+    SystemPalette {
+        id: systemPalette
+
+        colorGroup: SystemPalette.Active
+    }
 
     Keys.onEscapePressed: event => {
         event.accepted = root.takesEscape;

@@ -1,0 +1,187 @@
+#include "dbusmenu.h"
+
+#include "localizedtext.h"
+
+#include <QDBusMetaType>
+#include <QGuiApplication>
+
+namespace pondrel {
+
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuLayout &layout)
+{
+    argument.beginStructure();
+    argument << layout.id << layout.properties;
+    argument.beginArray(QMetaType::fromType<QDBusVariant>());
+    for (const QVariant &child : layout.children) {
+        argument << QDBusVariant(child);
+    }
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuLayout &layout)
+{
+    argument.beginStructure();
+    argument >> layout.id >> layout.properties;
+    layout.children.clear();
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        layout.children.append(child.variant());
+    }
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuItem &item)
+{
+    argument.beginStructure();
+    argument << item.id << item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuItem &item)
+{
+    argument.beginStructure();
+    argument >> item.id >> item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuEvent &event)
+{
+    argument.beginStructure();
+    argument << event.id << event.eventId << event.data << event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuEvent &event)
+{
+    argument.beginStructure();
+    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+DBusMenu::DBusMenu(QObject *parent) : QObject(parent)
+{
+    registerTypes();
+}
+
+void DBusMenu::registerTypes()
+{
+    qDBusRegisterMetaType<DBusMenuLayout>();
+    qDBusRegisterMetaType<DBusMenuItem>();
+    qDBusRegisterMetaType<DBusMenuItemList>();
+    qDBusRegisterMetaType<DBusMenuEvent>();
+    qDBusRegisterMetaType<DBusMenuEventList>();
+}
+
+QVariantMap DBusMenu::properties(int id) const
+{
+    switch (id) {
+    case rootId:
+        return {{QStringLiteral("children-display"), QStringLiteral("submenu")}};
+    case openId:
+        return {{QStringLiteral("label"), localizedText(QStringLiteral("Open Pondrel Sudoku"))}};
+    case quitId:
+        return {{QStringLiteral("label"), localizedText(QStringLiteral("Quit Pondrel Sudoku"))}};
+    default:
+        return {};
+    }
+}
+
+DBusMenuLayout DBusMenu::layout(int id, int depth) const
+{
+    DBusMenuLayout entry{id, properties(id), {}};
+    if (id == rootId && depth != 0) {
+        for (const int child : {int(openId), int(quitId)}) {
+            entry.children.append(QVariant::fromValue(layout(child, depth - 1)));
+        }
+    }
+    return entry;
+}
+
+void DBusMenu::handleEvent(int id, const QString &eventId)
+{
+    if (eventId != QLatin1String("clicked")) {
+        return;
+    }
+    if (id == openId) {
+        emit openChosen();
+    } else if (id == quitId) {
+        emit quitChosen();
+    }
+}
+
+DBusMenuAdaptor::DBusMenuAdaptor(DBusMenu *menu) : QDBusAbstractAdaptor(menu), m_menu(menu) {}
+
+QString DBusMenuAdaptor::textDirection() const
+{
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl")
+                                                                 : QStringLiteral("ltr");
+}
+
+uint DBusMenuAdaptor::GetLayout(int parentId,
+                                int recursionDepth,
+                                const QStringList & /*propertyNames*/,
+                                DBusMenuLayout &layout)
+{
+    layout = m_menu->layout(parentId, recursionDepth);
+    // The menu never changes, so its revision never does.
+    return 1;
+}
+
+DBusMenuItemList DBusMenuAdaptor::GetGroupProperties(const QList<int> &ids,
+                                                     const QStringList & /*propertyNames*/)
+{
+    DBusMenuItemList items;
+    for (const int id : ids) {
+        items.append({id, m_menu->properties(id)});
+    }
+    return items;
+}
+
+QDBusVariant DBusMenuAdaptor::GetProperty(int id, const QString &name)
+{
+    return QDBusVariant(m_menu->properties(id).value(name));
+}
+
+void DBusMenuAdaptor::Event(int id,
+                            const QString &eventId,
+                            const QDBusVariant & /*data*/,
+                            uint /*timestamp*/)
+{
+    m_menu->handleEvent(id, eventId);
+}
+
+QList<int> DBusMenuAdaptor::EventGroup(const DBusMenuEventList &events)
+{
+    QList<int> unknown;
+    for (const DBusMenuEvent &event : events) {
+        if (m_menu->properties(event.id).isEmpty()) {
+            unknown.append(event.id);
+        } else {
+            m_menu->handleEvent(event.id, event.eventId);
+        }
+    }
+    return unknown;
+}
+
+bool DBusMenuAdaptor::AboutToShow(int /*id*/)
+{
+    return false;
+}
+
+QList<int> DBusMenuAdaptor::AboutToShowGroup(const QList<int> & /*ids*/, QList<int> &idErrors)
+{
+    idErrors.clear();
+    return {};
+}
+
+} // namespace pondrel

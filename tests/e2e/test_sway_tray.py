@@ -1,0 +1,144 @@
+#!/usr/bin/python3
+"""The real pondrel-sudoku on a Wayland desktop: headless sway, the app on
+XWayland, waybar's tray as the StatusNotifier host. Nothing here can click
+into headless sway, so the test calls Activate(x, y) on the app's item at
+the icon's place, as waybar does on a click: the panel opens near that
+point, clear of the bar (which XWayland knows nothing of), fully on screen;
+a second Activate hides it. Then waybar restarts at the bottom: the item is
+back in the new tray and the panel opens above the bar.
+
+    test_sway_tray.py <pondrel-sudoku binary> <artefact folder>
+
+Run as root, it makes a throw-away user for the session (sway refuses to
+run as root) and removes it afterwards. Exits 77 (skipped) when sway,
+waybar or the other tools are not installed, or no user can be made.
+"""
+
+import json
+import os
+import subprocess
+import sys
+
+from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
+from statusnotifier import activate, content_box, our_service
+from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession, missing_tools
+from trayapp import Failure, Skip, check, main
+from xsession import XSession, poll
+
+# The shell's kBarClearance and kPanelGap: how far the panel keeps from a
+# click point when the X server knows no bar.
+BAR_CLEARANCE = 32
+PANEL_GAP = 4
+
+
+def shown_panel(session):
+    for window in session.x_windows():
+        if window.instance == "pondrel-sudoku" and window.width >= 200 \
+                and session.is_viewable(window.id):
+            return window
+    return None
+
+
+def tree_has_pondrel_window(tree):
+    """Whether sway manages a window of the app (the panel bypasses the
+    window manager, so it should not)."""
+    stack = [tree]
+    while stack:
+        node = stack.pop()
+        properties = node.get("window_properties") or {}
+        if properties.get("class") == "pondrel-sudoku" or node.get("app_id") == "pondrel-sudoku":
+            return True
+        stack.extend(node.get("nodes", []) + node.get("floating_nodes", []))
+    return False
+
+
+def open_and_hide(session, artefacts, service, position):
+    bar_top = 0 if position == "top" else SCREEN_HEIGHT - BAR_HEIGHT
+    shot = os.path.join(artefacts, f"{position}-bar.png")
+
+    def icon_drawn():
+        session.screenshot(shot)
+        return content_box(shot, (SCREEN_WIDTH // 2, bar_top + 2, SCREEN_WIDTH // 2,
+                                  BAR_HEIGHT - 4))
+
+    icon = poll(icon_drawn, 10, interval=0.3)
+    check(icon is not None, f"no icon in waybar's tray at the {position}")
+    point = (icon[0] + icon[2] // 2, icon[1] + icon[3] // 2)
+    print(f"{position} bar: icon at {icon}, activating at {point}")
+
+    activate(session.run, service, *point)
+    panel = poll(lambda: shown_panel(session), 5)
+    check(panel is not None, "Activate on the item did not open the panel")
+    print(f"panel open: {panel}")
+    check(panel.x <= point[0] <= panel.x + panel.width,
+          f"the panel {panel} is not under the point {point}")
+    check(panel.x >= 0 and panel.y >= 0 and panel.x + panel.width <= SCREEN_WIDTH
+          and panel.bottom <= SCREEN_HEIGHT, f"the panel {panel} is not fully on screen")
+    reach = BAR_CLEARANCE + PANEL_GAP + 2
+    if position == "top":
+        check(BAR_HEIGHT <= panel.y <= point[1] + reach,
+              f"the panel {panel} is not right below the bar (point {point})")
+    else:
+        check(point[1] - reach <= panel.bottom <= SCREEN_HEIGHT - BAR_HEIGHT,
+              f"the panel {panel} is not right above the bar (point {point})")
+
+    tree = session.tree()
+    with open(os.path.join(artefacts, f"{position}-tree.json"), "w", encoding="utf-8") as out:
+        json.dump(tree, out, indent=1)
+    check(tree and not tree_has_pondrel_window(tree),
+          "sway manages the panel as a window of its own (it would place it itself)")
+
+    opened = os.path.join(artefacts, f"{position}-panel-open.png")
+
+    def drawn():
+        session.screenshot(opened)
+        return XSession.mean_brightness(opened, panel) > 0.5
+
+    check(poll(drawn, 5, interval=0.3), "the panel is mapped but not drawn on the screenshot")
+
+    activate(session.run, service, *point)
+    check(poll(lambda: not session.is_viewable(panel.id), 5),
+          "a second Activate did not hide the panel")
+
+
+def run(binary, artefacts):
+    missing = missing_tools()
+    if missing:
+        raise Skip(f"not installed: {', '.join(missing)} (./dev.sh test installs them)")
+    session = SwaySession(artefacts)
+    try:
+        try:
+            session.make_user()
+        except (OSError, subprocess.SubprocessError, KeyError) as error:
+            raise Skip(f"running as root and no throw-away user for sway could be made: {error}")
+        session.start()
+        session.start_waybar("top")
+        config = session.env["XDG_CONFIG_HOME"]
+        seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
+        session.give_to_user(config)
+        app = session.spawn("pondrel-sudoku", [os.path.abspath(binary)])
+        service = poll(lambda: our_service(session.run), 15)
+        check(service is not None, "the app's item did not appear in waybar's tray")
+        open_and_hide(session, artefacts, service, "top")
+
+        # The host restarts, now at the bottom: the item comes back.
+        session.start_waybar("bottom")
+        service = poll(lambda: our_service(session.run), 10)
+        check(service is not None, "the item did not come back when waybar restarted")
+        open_and_hide(session, artefacts, service, "bottom")
+        check(app.poll() is None, "the application ended during the test")
+        print("all checks passed")
+        return 0
+    except (Failure, RuntimeError) as failure:
+        print(f"FAIL: {failure}")
+        try:
+            session.screenshot(os.path.join(artefacts, "failure.png"))
+        except Exception:  # the session may be gone; the message is what counts
+            pass
+        return 1
+    finally:
+        session.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(main(run, __doc__))
