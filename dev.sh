@@ -37,7 +37,7 @@ packages=(
 # The end-to-end tests and the run without a display: a virtual X desktop
 # with a tray, driven from outside.
 e2e_packages=(
-    python3 xvfb xdotool x11-utils imagemagick trayer openbox
+    python3 xvfb xdotool x11-utils imagemagick trayer openbox xclip
     dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
     libglib2.0-bin xfce4-panel sway waybar grim xwayland wtype
 )

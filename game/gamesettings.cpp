@@ -11,6 +11,7 @@ void GameSettings::load(const QSettings &store)
     difficulty.load(store);
     boardSize.load(store);
     menuBarIcon.load(store);
+    explainsHints.load(store);
 }
 
 } // namespace pondrel

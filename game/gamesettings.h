@@ -22,6 +22,7 @@ struct GameSettings
     static constexpr char kDifficultyKey[] = "Pondrel_Difficulty";
     static constexpr char kBoardSizeKey[] = "Pondrel_BoardSize";
     static constexpr char kMenuBarIconKey[] = "Pondrel_MenuBarIcon";
+    static constexpr char kExplainsHintsKey[] = "Pondrel_ExplainsHints";
 
     StoredValue<bool> highlightsMistakes{kHighlightsMistakesKey, false};
     StoredValue<bool> hasSeenWelcome{kHasSeenWelcomeKey, false};
@@ -30,6 +31,7 @@ struct GameSettings
     StoredValue<Difficulty> difficulty{kDifficultyKey, Difficulty::medium};
     StoredValue<BoardSize> boardSize{kBoardSizeKey, BoardSize::standard};
     StoredValue<MenuBarIconOption> menuBarIcon{kMenuBarIconKey, MenuBarIconOption::dots};
+    StoredValue<bool> explainsHints{kExplainsHintsKey, true};
 
     // Reads every setting once; writes nothing back.
     void load(const QSettings &store);

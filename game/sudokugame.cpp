@@ -187,6 +187,14 @@ void SudokuGame::setClearsNotesAutomatically(bool on)
         m_settings.clearsNotesAutomatically, on, &SudokuGame::clearsNotesAutomaticallyChanged);
 }
 
+void SudokuGame::setExplainsHints(bool on)
+{
+    assignStored(m_settings.explainsHints, on, &SudokuGame::explainsHintsChanged);
+    if (!on) {
+        setExplainedHint(std::nullopt);
+    }
+}
+
 void SudokuGame::setMenuBarIconText(const QString &rawValue)
 {
     if (const auto option = menuBarIconOptionFromRawValue(rawValue.toStdString())) {
@@ -338,6 +346,11 @@ void SudokuGame::setArmedDigit(std::optional<int> digit)
 void SudokuGame::setHistory(std::vector<Snapshot> history)
 {
     assign(m_history, std::move(history), &SudokuGame::historyChanged);
+}
+
+void SudokuGame::setExplainedHint(std::optional<ExplainedHint> hint)
+{
+    assign(m_explainedHint, std::move(hint), &SudokuGame::hintExplanationChanged);
 }
 
 void SudokuGame::setUndoCount(qint64 count)

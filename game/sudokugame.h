@@ -5,6 +5,7 @@
 #include "gamesettings.h"
 #include "gamestatistics.h"
 #include "grid.h"
+#include "hintexplanation.h"
 #include "menubariconoption.h"
 #include "playclock.h"
 #include "savedgamestore.h"
@@ -85,6 +86,16 @@ class SudokuGame : public QObject
     // The length of `history`, for bindings that only need to know whether
     // an undo is possible without converting 200 snapshots.
     Q_PROPERTY(int historyCount READ historyCount NOTIFY historyChanged)
+    // How many undone steps redo can bring back.
+    Q_PROPERTY(int redoCount READ redoCount NOTIFY redoCountChanged)
+    // Why the last hint's digit goes where it went, until the next change to
+    // the board: {kind, digit, cell, unit, cells}. kind is "nakedSingle",
+    // "hiddenSingleInRow", "hiddenSingleInColumn", "hiddenSingleInBox",
+    // "elimination" or "onlyCompletion"; unit is the row or column number
+    // counted from 1 for a hidden single in a line, else 0; cells are the
+    // cells that show the reason. Empty when there is nothing to explain or
+    // explainsHints is off.
+    Q_PROPERTY(QVariantMap hintExplanation READ hintExplanationForQml NOTIFY hintExplanationChanged)
     Q_PROPERTY(
         QString menuBarIcon READ menuBarIconText WRITE setMenuBarIconText NOTIFY menuBarIconChanged)
     Q_PROPERTY(QString boardSize READ boardSizeText WRITE setBoardSizeText NOTIFY boardSizeChanged)
@@ -96,6 +107,8 @@ class SudokuGame : public QObject
                    setHighlightsMatchingNumbers NOTIFY highlightsMatchingNumbersChanged)
     Q_PROPERTY(bool clearsNotesAutomatically READ clearsNotesAutomatically WRITE
                    setClearsNotesAutomatically NOTIFY clearsNotesAutomaticallyChanged)
+    Q_PROPERTY(
+        bool explainsHints READ explainsHints WRITE setExplainsHints NOTIFY explainsHintsChanged)
     Q_PROPERTY(qint64 gamesCount READ gamesCount NOTIFY gamesCountChanged)
     Q_PROPERTY(qint64 solvedCount READ solvedCount NOTIFY solvedCountChanged)
     Q_PROPERTY(qint64 currentStreak READ currentStreak NOTIFY currentStreakChanged)
@@ -123,6 +136,7 @@ public:
     static constexpr auto &kDifficultyKey = GameSettings::kDifficultyKey;
     static constexpr auto &kBoardSizeKey = GameSettings::kBoardSizeKey;
     static constexpr auto &kMenuBarIconKey = GameSettings::kMenuBarIconKey;
+    static constexpr auto &kExplainsHintsKey = GameSettings::kExplainsHintsKey;
 
     // `defaults` is the preference store; it must outlive the model. Without a
     // supply the model makes the default one. With `persistsGame` false the
@@ -153,12 +167,25 @@ public:
     qint64 undoCount() const { return m_undoCount; }
     const std::vector<Snapshot> &history() const { return m_history; }
     int historyCount() const { return static_cast<int>(m_history.size()); }
+    const std::vector<Snapshot> &redoSteps() const { return m_redoSteps; }
+    int redoCount() const { return static_cast<int>(m_redoSteps.size()); }
+    // The last hint's digit, cell and reason, while it is shown.
+    struct ExplainedHint
+    {
+        int digit = 0;
+        int cell = 0;
+        HintExplanation explanation;
+
+        friend bool operator==(const ExplainedHint &, const ExplainedHint &) = default;
+    };
+    const std::optional<ExplainedHint> &explainedHint() const { return m_explainedHint; }
     MenuBarIconOption menuBarIcon() const { return m_settings.menuBarIcon.value(); }
     BoardSize boardSize() const { return m_settings.boardSize.value(); }
     Difficulty difficulty() const { return m_settings.difficulty.value(); }
     bool highlightsMistakes() const { return m_settings.highlightsMistakes.value(); }
     bool highlightsMatchingNumbers() const { return m_settings.highlightsMatchingNumbers.value(); }
     bool clearsNotesAutomatically() const { return m_settings.clearsNotesAutomatically.value(); }
+    bool explainsHints() const { return m_settings.explainsHints.value(); }
     qint64 gamesCount() const { return m_statistics.gamesCount.value(); }
     qint64 solvedCount() const { return m_statistics.solvedCount.value(); }
     qint64 currentStreak() const { return m_statistics.currentStreak.value(); }
@@ -181,6 +208,7 @@ public:
     QString boardSizeText() const;
     QString difficultyText() const;
     QVariantMap bestTimesForQml() const;
+    QVariantMap hintExplanationForQml() const;
 
     // Settable properties. Each setting is written to the store on every
     // assignment, except the difficulty, which is written only when it
@@ -194,6 +222,8 @@ public:
     void setHighlightsMistakes(bool on);
     void setHighlightsMatchingNumbers(bool on);
     void setClearsNotesAutomatically(bool on);
+    // Off also takes away the explanation on show.
+    void setExplainsHints(bool on);
     void setMenuBarIconText(const QString &rawValue);
     void setBoardSizeText(const QString &rawValue);
     void setDifficultyText(const QString &rawValue);
@@ -207,6 +237,19 @@ public:
     Q_INVOKABLE void fillAllNotes();
     Q_INVOKABLE void giveHint();
     Q_INVOKABLE void undo();
+    // Brings back what the last undo took back. Every change to the board
+    // other than undo and redo drops the steps that redo could bring back.
+    Q_INVOKABLE void redo();
+    // The givens as 81 characters, "." for an empty cell.
+    Q_INVOKABLE QString puzzleText() const;
+    // What pastePuzzle would do with the text, without doing it: "accepted",
+    // "noPuzzle", "noSolution" or "severalSolutions" (see readPuzzleText).
+    Q_INVOKABLE QString checkPuzzleText(const QString &text) const;
+    // Reads the text as checkPuzzleText does and, when it is accepted, makes
+    // it the new game, at the difficulty its rating gives, as a deal would
+    // (the supply remembers it as played). Anything else changes nothing.
+    // Returns the same answer as checkPuzzleText.
+    Q_INVOKABLE QString pastePuzzle(const QString &text);
     // The board is shown and its window has the keyboard (true), or not.
     Q_INVOKABLE void setPlayActive(bool active);
     Q_INVOKABLE void resetStatistics();
@@ -265,6 +308,9 @@ signals:
     void highlightsMistakesChanged();
     void highlightsMatchingNumbersChanged();
     void clearsNotesAutomaticallyChanged();
+    void explainsHintsChanged();
+    void redoCountChanged();
+    void hintExplanationChanged();
     void gamesCountChanged();
     void solvedCountChanged();
     void currentStreakChanged();
@@ -291,6 +337,8 @@ private:
     void setSelectedCell(std::optional<int> cell);
     void setArmedDigit(std::optional<int> digit);
     void setHistory(std::vector<Snapshot> history);
+    void setRedoSteps(std::vector<Snapshot> steps);
+    void setExplainedHint(std::optional<ExplainedHint> hint);
     void setUndoCount(qint64 count);
     void setGamesCount(qint64 count);
     void setSolvedCount(qint64 count);
@@ -302,6 +350,7 @@ private:
     void checkForWin();
     bool isGiven(int index) const;
     SudokuPuzzle dealPuzzle();
+    void startGame(const SudokuPuzzle &puzzle);
 
     void updateTimer();
 
@@ -328,6 +377,8 @@ private:
     bool m_isShowingScreen = false;
     qint64 m_undoCount = 0;
     std::vector<Snapshot> m_history;
+    std::vector<Snapshot> m_redoSteps;
+    std::optional<ExplainedHint> m_explainedHint;
 
     bool m_persistsGame = false;
     bool m_isRestoring = false;

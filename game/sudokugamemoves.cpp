@@ -1,13 +1,15 @@
-// The moves and queries on the board: dealing, entering digits and notes,
-// undo, hints and the win. They live apart from sudokugame.cpp, which holds
-// the model's properties and its persistence, to keep each file to one
-// concern; both define SudokuGame.
+// The moves and queries on the board: dealing and pasting puzzles, entering
+// digits and notes, hints and the win. They live apart from sudokugame.cpp,
+// which holds the model's properties and its persistence, and from
+// sudokugamehistory.cpp (undo and redo), to keep each file to one concern;
+// all define SudokuGame.
 
 #include "sudokugame.h"
 
 #include "boardrules.h"
 #include "generator.h"
 #include "puzzlesupply.h"
+#include "puzzletext.h"
 #include "randomsource.h"
 
 #include <algorithm>
@@ -44,12 +46,54 @@ SudokuPuzzle SudokuGame::dealPuzzle()
 
 void SudokuGame::startNewGame()
 {
+    startGame(dealPuzzle());
+}
+
+namespace {
+
+QString readingName(PuzzleTextReading reading)
+{
+    switch (reading) {
+    case PuzzleTextReading::accepted:
+        return QStringLiteral("accepted");
+    case PuzzleTextReading::noPuzzle:
+        return QStringLiteral("noPuzzle");
+    case PuzzleTextReading::noSolution:
+        return QStringLiteral("noSolution");
+    case PuzzleTextReading::severalSolutions:
+        return QStringLiteral("severalSolutions");
+    }
+    return QStringLiteral("noPuzzle");
+}
+
+} // namespace
+
+QString SudokuGame::puzzleText() const
+{
+    return pondrel::puzzleText(m_puzzle.givens);
+}
+
+QString SudokuGame::checkPuzzleText(const QString &text) const
+{
+    return readingName(readPuzzleText(text).reading);
+}
+
+QString SudokuGame::pastePuzzle(const QString &text)
+{
+    const ReadPuzzle read = readPuzzleText(text);
+    if (read.puzzle) {
+        startGame(*read.puzzle);
+    }
+    return readingName(read.reading);
+}
+
+void SudokuGame::startGame(const SudokuPuzzle &puzzle)
+{
     // Walking away from a game in progress breaks the streak; replacing an
     // untouched or a won game does not.
     if (m_hasStartedCurrentGame && !m_hasWon) {
         setCurrentStreak(0);
     }
-    const SudokuPuzzle puzzle = dealPuzzle();
     m_supply->markPlayed(puzzle);
     m_supply->refill();
 
@@ -57,6 +101,8 @@ void SudokuGame::startNewGame()
     setValues(puzzle.givens);
     setNotes({});
     setHistory({});
+    setRedoSteps({});
+    setExplainedHint(std::nullopt);
     setHintsUsed(0);
     setElapsed(0);
     setSelectedCell(std::nullopt);
@@ -221,39 +267,62 @@ void SudokuGame::giveHint()
         RandomSource &random = m_random ? *m_random : threadRandomSource();
         target = candidates[uniformBelow(random, candidates.size())];
     }
+    const int digit = m_puzzle.solution[target];
+    // Judged on the board as the player left it, before anything changes.
+    std::optional<ExplainedHint> explained;
+    if (explainsHints()) {
+        explained = ExplainedHint{digit, target, explainPlacement(m_values, target, digit)};
+    }
     recordSnapshot();
     setHintsUsed(plusOne(m_hintsUsed));
     setSelectedCell(target);
     // A hint may overwrite a wrong entry even in a locked cell.
-    placeDigit(m_puzzle.solution[target], target);
+    placeDigit(digit, target);
     checkForWin();
+    if (!m_hasWon) {
+        setExplainedHint(std::move(explained));
+    }
 }
 
-void SudokuGame::recordSnapshot()
+QVariantMap SudokuGame::hintExplanationForQml() const
 {
-    // The first change of a fresh game is where it starts and is counted.
-    if (!m_hasStartedCurrentGame) {
-        setHasStartedCurrentGame(true);
-        setGamesCount(plusOne(gamesCount()));
+    if (!m_explainedHint) {
+        return {};
     }
-    m_history.push_back(Snapshot{m_values, m_notes});
-    if (m_history.size() > kHistoryLimit) {
-        m_history.erase(m_history.begin());
+    const HintExplanation &why = m_explainedHint->explanation;
+    QString kind;
+    int unit = 0;
+    switch (why.kind) {
+    case HintExplanation::Kind::nakedSingle:
+        kind = QStringLiteral("nakedSingle");
+        break;
+    case HintExplanation::Kind::hiddenSingleInRow:
+        kind = QStringLiteral("hiddenSingleInRow");
+        unit = why.unit.value_or(-1) + 1;
+        break;
+    case HintExplanation::Kind::hiddenSingleInColumn:
+        kind = QStringLiteral("hiddenSingleInColumn");
+        unit = why.unit.value_or(-1) + 1;
+        break;
+    case HintExplanation::Kind::hiddenSingleInBox:
+        kind = QStringLiteral("hiddenSingleInBox");
+        break;
+    case HintExplanation::Kind::elimination:
+        kind = QStringLiteral("elimination");
+        break;
+    case HintExplanation::Kind::onlyCompletion:
+        kind = QStringLiteral("onlyCompletion");
+        break;
     }
-    emit historyChanged();
-}
-
-void SudokuGame::undo()
-{
-    if (m_history.empty()) {
-        return;
+    QVariantList cells;
+    for (const int cell : why.cells) {
+        cells.append(cell);
     }
-    const Snapshot snapshot = m_history.back();
-    m_history.pop_back();
-    emit historyChanged();
-    setValues(snapshot.values);
-    setNotes(snapshot.notes);
-    setUndoCount(plusOne(m_undoCount));
+    return {{QStringLiteral("kind"), kind},
+            {QStringLiteral("digit"), m_explainedHint->digit},
+            {QStringLiteral("cell"), m_explainedHint->cell},
+            {QStringLiteral("unit"), unit},
+            {QStringLiteral("cells"), cells}};
 }
 
 void SudokuGame::checkForWin()

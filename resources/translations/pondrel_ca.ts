@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Número en quadrat</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Aquí només hi cap el número %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>El número %lld només cap aquí a la fila %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>El número %lld només cap aquí a la columna %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>El número %lld només cap aquí en aquest bloc</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Trobat per eliminació</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>L&apos;únic número que completa el sudoku</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Explica les pistes</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Després d&apos;una pista, explica en una línia per què hi va el número.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Copia el sudoku</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Enganxa el sudoku</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Sudoku copiat</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>El porta-retalls no conté cap sudoku</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Aquest sudoku no té solució</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Aquest sudoku té més d&apos;una solució</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Refés (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refés</translation>
+    </message>
 </context>
 </TS>

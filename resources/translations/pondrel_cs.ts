@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Čtverec s číslem</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Sem patří jen %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Číslo %lld může v řádku %lld jen sem</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Číslo %lld může ve sloupci %lld jen sem</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Číslo %lld může v tomto bloku jen sem</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Nalezeno vylučováním</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Jediné číslo, které dokončí úlohu</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Vysvětlovat rady</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Po radě jednou větou vysvětlí, proč tam číslo patří.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Kopírovat úlohu</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Vložit úlohu</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Úloha zkopírována</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Ve schránce není žádná úloha</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Tato úloha nemá řešení</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Tato úloha má více než jedno řešení</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Znovu (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Znovu</translation>
+    </message>
 </context>
 </TS>

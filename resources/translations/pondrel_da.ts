@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Talfelt</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Kun %lld passer her</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld kan kun stå her i række %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld kan kun stå her i kolonne %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld kan kun stå her i denne boks</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Fundet ved udelukkelse</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Det eneste tal, der fuldender opgaven</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Forklar tip</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Fortæller efter et tip med én sætning, hvorfor tallet skal stå der.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Kopiér opgave</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Indsæt opgave</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Opgaven er kopieret</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Udklipsholderen indeholder ingen opgave</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Denne opgave har ingen løsning</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Denne opgave har mere end én løsning</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Omgør (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Omgør</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Zahlenquadrat</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Nur die %lld passt hierher</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Die %lld passt in Zeile %lld nur hierhin</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Die %lld passt in Spalte %lld nur hierhin</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Die %lld passt in diesem Block nur hierhin</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Durch Ausschluss gefunden</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Die einzige Zahl, die das Rätsel löst</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Tipps erklären</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Erklärt nach einem Tipp in einem Satz, warum die Zahl dorthin gehört.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Rätsel kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Rätsel einfügen</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Rätsel kopiert</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Die Zwischenablage enthält kein Rätsel</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Dieses Rätsel hat keine Lösung</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Dieses Rätsel hat mehr als eine Lösung</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Wiederholen (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 </TS>

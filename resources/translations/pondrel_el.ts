@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Αριθμός σε τετράγωνο</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Εδώ μπαίνει μόνο το %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Το %lld μπαίνει μόνο εδώ στη γραμμή %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Το %lld μπαίνει μόνο εδώ στη στήλη %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Το %lld μπαίνει μόνο εδώ σε αυτό το κουτί</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Βρέθηκε με αποκλεισμό</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Ο μόνος αριθμός που ολοκληρώνει τον γρίφο</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Επεξήγηση υποδείξεων</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Μετά από μια υπόδειξη, εξηγεί με μία φράση γιατί μπαίνει εκεί ο αριθμός.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Αντιγραφή γρίφου</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Επικόλληση γρίφου</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Ο γρίφος αντιγράφηκε</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Το πρόχειρο δεν περιέχει γρίφο</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Αυτός ο γρίφος δεν έχει λύση</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Αυτός ο γρίφος έχει πάνω από μία λύση</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Επανάληψη (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Επανάληψη</translation>
+    </message>
 </context>
 </TS>

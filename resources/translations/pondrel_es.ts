@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Número enmarcado</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Aquí solo cabe el %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>El %lld solo puede ir aquí en la fila %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>El %lld solo puede ir aquí en la columna %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>El %lld solo puede ir aquí en este bloque</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Encontrado por eliminación</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>El único número que completa el sudoku</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Explicar pistas</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Tras una pista, explica en una línea por qué va ahí ese número.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Copiar sudoku</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Pegar sudoku</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Sudoku copiado</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>El portapapeles no contiene ningún sudoku</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Este sudoku no tiene solución</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Este sudoku tiene más de una solución</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Rehacer (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 </TS>

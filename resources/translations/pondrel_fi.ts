@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Numeroruutu</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Tähän sopii vain %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld sopii rivillä %lld vain tähän</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld sopii sarakkeessa %lld vain tähän</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld sopii tässä laatikossa vain tähän</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Löytyi poissulkemalla</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Ainoa numero, jolla tehtävä ratkeaa</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Selitä vihjeet</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Kertoo vihjeen jälkeen yhdellä lauseella, miksi numero kuuluu siihen.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Kopioi tehtävä</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Liitä tehtävä</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Tehtävä kopioitu</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Leikepöydällä ei ole tehtävää</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Tällä tehtävällä ei ole ratkaisua</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Tällä tehtävällä on useita ratkaisuja</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Tee uudelleen (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Tee uudelleen</translation>
+    </message>
 </context>
 </TS>

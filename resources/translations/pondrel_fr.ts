@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Chiffre encadré</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Seul le %lld convient ici</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Seule place du %lld dans la ligne %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Seule place du %lld dans la colonne %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Seule place du %lld dans ce bloc</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Trouvé par élimination</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Le seul chiffre qui complète la grille</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Expliquer les indices</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Après un indice, explique en une phrase pourquoi ce chiffre va là.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Copier la grille</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Coller la grille</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Grille copiée</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Le presse-papiers ne contient aucune grille</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Cette grille n’a pas de solution</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Cette grille a plusieurs solutions</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Rétablir (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Szám négyzetben</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Ide csak a(z) %lld illik</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>A(z) %lld csak ide kerülhet a(z) %lld. sorban</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>A(z) %lld csak ide kerülhet a(z) %lld. oszlopban</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>A(z) %lld csak ide kerülhet ebben a blokkban</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Kizárással meghatározva</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Az egyetlen szám, amely befejezi a feladványt</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Tippek magyarázata</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Tipp után egy mondatban elmondja, miért oda kerül a szám.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Feladvány másolása</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Feladvány beillesztése</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Feladvány másolva</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>A vágólapon nincs feladvány</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Ennek a feladványnak nincs megoldása</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Ennek a feladványnak több megoldása is van</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Mégis (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Mégis</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,69 @@
         <source>Number Square</source>
         <translation>Kotak Angka</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Hanya %lld yang cocok di sini</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Angka %lld hanya bisa di sini pada baris %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Angka %lld hanya bisa di sini pada kolom %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Angka %lld hanya bisa di sini pada blok ini</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Ditemukan dengan eliminasi</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Satu-satunya angka yang melengkapi teka-teki</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Jelaskan Petunjuk</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Setelah petunjuk, menjelaskan dalam satu kalimat mengapa angka itu ada di sana.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Salin Teka-teki</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Tempel Teka-teki</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Teka-teki disalin</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Papan klip tidak berisi teka-teki</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Teka-teki ini tidak memiliki solusi</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Teka-teki ini memiliki lebih dari satu solusi</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Ulangi (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ulangi</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Numero nel quadrato</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Qui può andare solo un %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Il numero %lld va solo qui nella riga %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Il numero %lld va solo qui nella colonna %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Il numero %lld va solo qui in questo riquadro</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Trovato per esclusione</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>L&apos;unico numero che completa il sudoku</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Spiega i suggerimenti</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Dopo un suggerimento, spiega in una frase perché il numero va lì.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Copia sudoku</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Incolla sudoku</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Sudoku copiato</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Gli appunti non contengono un sudoku</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Questo sudoku non ha soluzione</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Questo sudoku ha più di una soluzione</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Ripeti (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
 </context>
 </TS>

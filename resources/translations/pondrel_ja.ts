@@ -427,5 +427,69 @@
         <source>Number Square</source>
         <translation>数字の四角</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>ここに入るのは %lld だけです</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld が入るのは %lld 行目ではここだけです</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld が入るのは %lld 列目ではここだけです</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld が入るのはこのブロックではここだけです</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>消去法で見つかりました</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>パズルを完成させる唯一の数字です</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>ヒントを説明</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>ヒントの後に、その数字が入る理由を短く表示します。</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>パズルをコピー</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>パズルを貼り付け</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>パズルをコピーしました</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>クリップボードにパズルがありません</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>このパズルには解がありません</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>このパズルには解が複数あります</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>やり直す (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,69 @@
         <source>Number Square</source>
         <translation>숫자 사각형</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>여기에는 %lld만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld이(가) 들어갈 곳은 %lld행에서 여기뿐입니다</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld이(가) 들어갈 곳은 %lld열에서 여기뿐입니다</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld이(가) 들어갈 곳은 이 박스에서 여기뿐입니다</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>소거법으로 찾았습니다</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>퍼즐을 완성하는 유일한 숫자입니다</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>힌트 설명</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>힌트를 쓴 뒤 그 숫자가 왜 거기에 들어가는지 한 줄로 알려 줍니다.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>퍼즐 복사</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>퍼즐 붙여넣기</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>퍼즐을 복사했습니다</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>클립보드에 퍼즐이 없습니다</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>이 퍼즐에는 답이 없습니다</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>이 퍼즐에는 답이 둘 이상 있습니다</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>다시 실행 (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Tallrute</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Bare %lld passer her</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld kan bare stå her i rad %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld kan bare stå her i kolonne %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld kan bare stå her i denne boksen</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Funnet ved utelukkelse</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Det eneste tallet som fullfører oppgaven</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Forklar tips</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Forteller etter et tips i én setning hvorfor tallet hører hjemme der.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Kopier oppgave</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Lim inn oppgave</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Oppgaven er kopiert</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Utklippstavlen inneholder ingen oppgave</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Denne oppgaven har ingen løsning</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Denne oppgaven har mer enn én løsning</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Gjør om (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Gjør om</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Getal in vierkant</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Alleen de %lld past hier</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>De %lld past in rij %lld alleen hier</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>De %lld past in kolom %lld alleen hier</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>De %lld past in dit blok alleen hier</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Gevonden door wegstrepen</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Het enige getal dat de puzzel afmaakt</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Tips uitleggen</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Zegt na een tip in één zin waarom het getal daar hoort.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Puzzel kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Puzzel plakken</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Puzzel gekopieerd</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Het klembord bevat geen puzzel</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Deze puzzel heeft geen oplossing</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Deze puzzel heeft meer dan één oplossing</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Opnieuw (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
 </context>
 </TS>

@@ -439,5 +439,69 @@
         <source>Number Square</source>
         <translation>Cyfra w kwadracie</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Pasuje tu tylko %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Cyfra %lld ma w wierszu %lld tylko to miejsce</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Cyfra %lld ma w kolumnie %lld tylko to miejsce</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Cyfra %lld ma w tym bloku tylko to miejsce</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Znaleziono przez eliminację</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Jedyna cyfra, która pozwala ukończyć planszę</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Objaśniaj podpowiedzi</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Po podpowiedzi wyjaśnia jednym zdaniem, dlaczego cyfra trafia właśnie tam.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Skopiuj planszę</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Wklej planszę</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Skopiowano planszę</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>W schowku nie ma planszy</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Ta plansza nie ma rozwiązania</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Ta plansza ma więcej niż jedno rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Ponów (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Número em quadrado</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Aqui só cabe o %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>O %lld só pode ir aqui na linha %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>O %lld só pode ir aqui na coluna %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>O %lld só pode ir aqui neste bloco</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Encontrado por eliminação</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>O único número que completa o sudoku</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Explicar dicas</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Após uma dica, explica numa frase porque é que o número vai ali.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Copiar sudoku</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Colar sudoku</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Sudoku copiado</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Não há nenhum sudoku na área de transferência</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Este sudoku não tem solução</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Este sudoku tem mais de uma solução</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Refazer (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
 </context>
 </TS>

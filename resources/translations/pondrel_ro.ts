@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Număr în pătrat</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Aici se potrivește doar %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Numărul %lld merge doar aici pe rândul %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Numărul %lld merge doar aici în coloana %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Numărul %lld merge doar aici în acest bloc</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Găsit prin eliminare</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Singurul număr care completează sudoku-ul</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Explică indiciile</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>După un indiciu, explică într-o frază de ce numărul merge acolo.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Copiază sudoku-ul</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Lipește sudoku-ul</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Sudoku copiat</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Clipboardul nu conține niciun sudoku</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Acest sudoku nu are soluție</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Acest sudoku are mai multe soluții</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Refă (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refă</translation>
+    </message>
 </context>
 </TS>

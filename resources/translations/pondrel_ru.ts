@@ -439,5 +439,69 @@
         <source>Number Square</source>
         <translation>Цифра в квадрате</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Сюда подходит только %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Цифре %lld в строке %lld место только здесь</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Цифре %lld в столбце %lld место только здесь</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Цифре %lld в этом блоке место только здесь</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Найдено методом исключения</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Лишь эта цифра завершает головоломку</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Объяснять подсказки</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>После подсказки одной фразой объясняет, почему цифра стоит именно там.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Копировать судоку</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Вставить судоку</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Головоломка скопирована</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>В буфере обмена нет головоломки</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>У этой головоломки нет решения</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>У этой головоломки больше одного решения</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Повторить (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,69 @@
         <source>Number Square</source>
         <translation>Štvorec s číslom</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Sem patrí iba %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Číslo %lld môže v riadku %lld iba sem</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Číslo %lld môže v stĺpci %lld iba sem</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Číslo %lld môže v tomto bloku iba sem</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Nájdené vylučovaním</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Jediné číslo, ktoré dokončí úlohu</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Vysvetľovať rady</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Po rade jednou vetou vysvetlí, prečo tam číslo patrí.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Kopírovať úlohu</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Vložiť úlohu</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Úloha skopírovaná</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Schránka neobsahuje žiadnu úlohu</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Táto úloha nemá riešenie</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Táto úloha má viac ako jedno riešenie</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Znova (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Znova</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Sifferruta</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Här passar bara %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld kan bara stå här i rad %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld kan bara stå här i kolumn %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld kan bara stå här i det här blocket</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Hittad genom uteslutning</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Den enda siffran som fullbordar pusslet</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Förklara tips</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Förklarar efter ett tips i en mening varför siffran ska stå där.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Kopiera pussel</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Klistra in pussel</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Pusslet har kopierats</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Urklippet innehåller inget pussel</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Det här pusslet har ingen lösning</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Det här pusslet har mer än en lösning</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Gör om (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Gör om</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,69 @@
         <source>Number Square</source>
         <translation>Kare içinde sayı</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Buraya yalnızca %lld uyar</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld için %lld. satırdaki tek yer burası</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld için %lld. sütundaki tek yer burası</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld için bu bloktaki tek yer burası</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Eleme yoluyla bulundu</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Bulmacayı tamamlayan tek sayı</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>İpuçlarını açıkla</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Bir ipucundan sonra, sayının neden oraya gittiğini tek cümleyle söyler.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Bulmacayı kopyala</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Bulmacayı yapıştır</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Bulmaca kopyalandı</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Panoda bulmaca yok</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Bu bulmacanın çözümü yok</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Bu bulmacanın birden çok çözümü var</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Yinele (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
 </context>
 </TS>

@@ -439,5 +439,69 @@
         <source>Number Square</source>
         <translation>Цифра в квадраті</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Сюди підходить лише %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Цифрі %lld у рядку %lld місце лише тут</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Цифрі %lld у стовпчику %lld місце лише тут</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Цифрі %lld у цьому блоці місце лише тут</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Знайдено методом виключення</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Єдина цифра, що завершує головоломку</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Пояснювати підказки</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Після підказки одним реченням пояснює, чому цифра стоїть саме там.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Копіювати головоломку</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Вставити головоломку</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Головоломку скопійовано</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>У буфері обміну немає головоломки</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Ця головоломка не має розв’язку</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Ця головоломка має більше одного розв’язку</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Повторити (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторити</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,69 @@
         <source>Number Square</source>
         <translation>Ô vuông số</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>Ô này chỉ điền được %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>Số %lld chỉ điền được ở đây trong hàng %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>Số %lld chỉ điền được ở đây trong cột %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>Số %lld chỉ điền được ở đây trong khối này</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>Tìm ra bằng cách loại trừ</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>Số duy nhất giúp hoàn thành câu đố</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>Giải thích gợi ý</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>Sau mỗi gợi ý, giải thích trong một câu vì sao số đó được điền vào ô.</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>Sao chép câu đố</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>Dán câu đố</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>Đã sao chép câu đố</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>Bảng tạm không chứa câu đố nào</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>Câu đố này không có lời giải</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>Câu đố này có nhiều hơn một lời giải</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>Làm lại (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Làm lại</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,69 @@
         <source>Number Square</source>
         <translation>数字方块</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>这里只能填 %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld 在第 %lld 行只能填在这里</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld 在第 %lld 列只能填在这里</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld 在这个宫只能填在这里</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>通过排除法找到</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>唯一能完成谜题的数字</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>解释提示</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>使用提示后，用一句话说明该数字为何填在这里。</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>复制谜题</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>粘贴谜题</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>谜题已复制</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>剪贴板中没有谜题</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>此谜题无解</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>此谜题有多个解</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>重做 (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 </TS>

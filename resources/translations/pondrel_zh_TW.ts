@@ -427,5 +427,69 @@
         <source>Number Square</source>
         <translation>數字方塊</translation>
     </message>
+    <message>
+        <source>Only %lld fits here</source>
+        <translation>這裡只能填 %lld</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in row %lld</source>
+        <translation>%lld 在第 %lld 列只能填在這裡</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in column %lld</source>
+        <translation>%lld 在第 %lld 欄只能填在這裡</translation>
+    </message>
+    <message>
+        <source>%lld has only this place in this box</source>
+        <translation>%lld 在這個宮只能填在這裡</translation>
+    </message>
+    <message>
+        <source>Found by elimination</source>
+        <translation>以排除法找出</translation>
+    </message>
+    <message>
+        <source>The only digit that completes the puzzle</source>
+        <translation>唯一能完成謎題的數字</translation>
+    </message>
+    <message>
+        <source>Explain Hints</source>
+        <translation>說明提示</translation>
+    </message>
+    <message>
+        <source>After a hint, says in one line why its number goes there.</source>
+        <translation>使用提示後，以一句話說明該數字為何填在這裡。</translation>
+    </message>
+    <message>
+        <source>Copy Puzzle</source>
+        <translation>複製謎題</translation>
+    </message>
+    <message>
+        <source>Paste Puzzle</source>
+        <translation>貼上謎題</translation>
+    </message>
+    <message>
+        <source>Puzzle copied</source>
+        <translation>謎題已複製</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle</source>
+        <translation>剪貼簿中沒有謎題</translation>
+    </message>
+    <message>
+        <source>This puzzle has no solution</source>
+        <translation>此謎題無解</translation>
+    </message>
+    <message>
+        <source>This puzzle has more than one solution</source>
+        <translation>此謎題有多個解</translation>
+    </message>
+    <message>
+        <source>Redo (⇧⌘Z)</source>
+        <translation>重做 (⇧⌘Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 </TS>

@@ -60,6 +60,7 @@ DYNAMIC_LOOKUPS = {
     ("ui/board/BoardMenu.qml", "modelData"): "screen names (ModalScreen.qml)",
     ("ui/screens/ModalScreenView.qml", "root.screen"): "screen names (ModalScreen.qml)",
     ("ui/screens/SectionBlock.qml", "root.title"): "section headers, marked where the block is used",
+    ("ui/board/SudokuView.qml", "refusals[answer]"): "paste refusals, marked in the table",
     ("ui/screens/HowToPlayScreen.qml", "topic.modelData.title"): "topics, marked in the table",
     ("ui/screens/HowToPlayScreen.qml", "topic.modelData.body"): "topics, marked in the table",
     ("ui/screens/HowToPlayScreen.qml", "command.modelData.description"): "keyboard commands, marked in the table",

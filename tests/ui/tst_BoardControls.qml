@@ -309,7 +309,7 @@ Item {
 
         function test_tooltipsNameTheShortcuts() {
             compare(control("newPuzzleButton").ToolTip.text, "New Puzzle (Ctrl+N)");
-            compare(control("undoButton").ToolTip.text, "Undo (Ctrl+Z)");
+            compare(control("undoButton").ToolTip.text, "Undo (Ctrl+Z) · Redo (Ctrl+Shift+Z)");
             compare(control("moreMenuButton").ToolTip.text,
                     "Preferences, Statistics, How to Play, About & Quit");
             compare(control("hintButton").ToolTip.text, "Hint (H)");
@@ -325,6 +325,76 @@ Item {
             compare(game.values[stage.openCell], 0);
             compare(game.undoCount, 2);
             verify(!control("undoButton").enabled);
+        }
+
+        function test_redoShortcutsBringBackWhatUndoTook() {
+            game.tapCell(stage.openCell);
+            game.pressDigit(4);
+            game.pressDigit(2);
+            shortcut(Qt.Key_Z);
+            shortcut(Qt.Key_Z);
+            TestGames.sendKey(view, Qt.Key_Z, Qt.ControlModifier | Qt.ShiftModifier, "", false);
+            compare(game.values[stage.openCell], 4);
+            shortcut(Qt.Key_Y);
+            compare(game.values[stage.openCell], 2);
+        }
+
+        // The hint's reason shows in the title's place and its proving cells
+        // are tinted, until the next move.
+        function test_aHintExplainsItselfInTheHeader() {
+            const notice = control("boardNotice");
+            verify(!notice.visible);
+            game.tapCell(40); // a naked single: its filled peers show why
+            game.giveHint();
+            verify(notice.visible);
+            verify(notice.text.length > 0 && notice.text !== "Pondrel Sudoku");
+            compare(notice.Accessible.role, Accessible.AlertMessage);
+            const proving = game.hintExplanation.cells;
+            verify(proving.length > 0);
+            const grid = control("sudokuGrid");
+            const model = grid.cellModel;
+            const highlight = cell => model.data(model.index(cell, 0), BoardCellModel.HighlightRole);
+            for (const cell of proving) {
+                if (cell !== game.selectedCell) {
+                    compare(highlight(cell), BoardCellModel.HintReason);
+                }
+            }
+            game.undo();
+            verify(!notice.visible);
+            verify(control("boardTitle").visible);
+            for (const cell of proving) {
+                verify(highlight(cell) !== BoardCellModel.HintReason);
+            }
+        }
+
+        function test_pasteRefusalsAreSaidAndChangeNothing_data() {
+            return [
+                {tag: "none", text: "hello", message: "The clipboard holds no puzzle"},
+                {tag: "two", text: "003456789456789123789123456004365897365897214897214365531642978642978531978531642",
+                 message: "This puzzle has more than one solution"}
+            ];
+        }
+
+        function test_pasteRefusalsAreSaidAndChangeNothing(data) {
+            const before = game.puzzleText();
+            Clipboard.setText(data.text);
+            TestGames.sendKey(view, Qt.Key_V, Qt.ControlModifier, "", false);
+            compare(control("boardNotice").text, data.message);
+            compare(game.puzzleText(), before);
+        }
+
+        function test_copyThenPasteOverAStartedGameAsksFirst() {
+            const givens = game.puzzleText();
+            TestGames.sendKey(view, Qt.Key_C, Qt.ControlModifier, "", false);
+            compare(Clipboard.text(), givens);
+            compare(control("boardNotice").text, "Puzzle copied");
+            game.tapCell(stage.openCell);
+            game.pressDigit(4);
+            choose(6);
+            verify(view.isConfirmingNewPuzzle);
+            view.newPuzzleRequest.confirm();
+            compare(game.puzzleText(), givens);
+            verify(!game.hasStartedCurrentGame);
         }
 
         function test_undoBouncesUnlessMotionIsReduced_data() {
@@ -394,7 +464,7 @@ Item {
                 texts.push(item instanceof MenuSeparator ? "—" : item.text);
             }
             compare(texts, ["Preferences", "Statistics", "How to Play", "About", "—",
-                            "Quit Pondrel Sudoku"]);
+                            "Copy Puzzle", "Paste Puzzle", "—", "Quit Pondrel Sudoku"]);
         }
 
         function test_preferencesShortcut() {
@@ -426,7 +496,7 @@ Item {
         // That the game is written first is the model's saveNow, tested
         // with the model.
         function test_quitFromTheMenuAndTheShortcut() {
-            choose(5);
+            choose(8);
             compare(quits, 1);
             shortcut(Qt.Key_Q);
             compare(quits, 2);

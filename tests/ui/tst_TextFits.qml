@@ -426,6 +426,32 @@ Item {
             pressEscape();
             tryVerify(() => findItem(panel.contentItem, "menuItem-Quit") === null);
 
+            // The header's notice: a real hint's reason, then every reason
+            // and every copy and paste message in its place.
+            game.tapCell(2);
+            game.giveHint();
+            verify(find("boardNotice"));
+            checkLayer("hint explanation", view);
+            const notice = find("boardNotice");
+            for (const kind of ["nakedSingle", "hiddenSingleInRow", "hiddenSingleInColumn",
+                                "hiddenSingleInBox", "elimination", "onlyCompletion"]) {
+                view.noticeMessage = notice.explanation({kind: kind, digit: 9, unit: 9});
+                checkLayer("hint explanation " + kind, view);
+            }
+            const two = "003456789456789123789123456004365897365897214897214365531642978642978531978531642";
+            const none = "55" + two.slice(2);
+            for (const text of ["no puzzle", two, none]) {
+                Clipboard.setText(text);
+                view.pastePuzzle();
+                checkLayer("paste message for " + text.slice(0, 9), view);
+            }
+            view.copyPuzzle();
+            checkLayer("copy message", view);
+            view.noticeMessage = "";
+            // Back to the untouched board, with no selection.
+            game.undo();
+            game.tapCell(game.selectedCell);
+
             // A started game asks before it is abandoned.
             game.tapCell(2);
             game.pressDigit(4);

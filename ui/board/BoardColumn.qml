@@ -14,6 +14,8 @@ Item {
     property bool reduceMotion: false
     // The board takes the keys: the header's shortcuts (all but Quit) work.
     property bool acceptsShortcuts: true
+    // The board screen's copy or paste message, if any.
+    property string noticeMessage: ""
 
     readonly property alias grid: grid
     readonly property HeaderButtons headerButtons: header.buttons
@@ -44,6 +46,7 @@ Item {
             boardScale: root.boardScale
             reduceMotion: root.reduceMotion
             acceptsShortcuts: root.acceptsShortcuts
+            noticeMessage: root.noticeMessage
         }
 
         BoardGrid {

@@ -42,13 +42,18 @@ Item {
     }
 
     // The colour of a cell's highlight: the selection and the armed digit in
-    // the accent colour, matching digits fainter, the cells the armed digit
+    // the accent colour, matching digits and the cells that show a hint's
+    // reason fainter, the cells the armed digit
     // cannot take and the selection's peers in faint greys.
     function tint(highlight: int): color {
         switch (highlight) {
         case BoardCellModel.Selected:
         case BoardCellModel.ArmedDigit:
             return colors.withOpacity(colors.accent, 0.3);
+        case BoardCellModel.HintReason:
+            // A static tint, so nothing moves; stronger where the desktop
+            // asks for more contrast.
+            return colors.withOpacity(colors.accent, colors.increasedContrast ? 0.26 : 0.15);
         case BoardCellModel.SameDigit:
             return colors.withOpacity(colors.accent, 0.18);
         case BoardCellModel.Blocked:

@@ -2,7 +2,8 @@ import QtQuick
 import Pondrel
 
 // The row above the board: the game's title, the play clock and, at the
-// right end, the header buttons.
+// right end, the header buttons. A notice (a hint's reason, a copy or paste
+// message) takes the title's place and room while it shows.
 Item {
     id: root
 
@@ -12,6 +13,9 @@ Item {
     property bool reduceMotion: false
     // The board takes the keys: its shortcuts (all but Quit) work.
     property bool acceptsShortcuts: true
+    // The board screen's copy or paste message, if any.
+    property string noticeMessage: ""
+    readonly property alias notice: notice
 
     // The new-puzzle, undo and menu buttons: the board screen answers
     // their requests.
@@ -39,6 +43,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: Math.max(0, Math.min(Math.ceil(fullTitle.advanceWidth), root.titleRoom))
         text: Localized.text("Pondrel Sudoku")
+        visible: !notice.visible
         color: root.colors.primary
         font.pixelSize: Math.round(13 * root.boardScale)
         font.weight: Font.DemiBold
@@ -51,12 +56,23 @@ Item {
         Accessible.name: text
     }
 
+    BoardNotice {
+        id: notice
+
+        width: Math.max(0, root.titleRoom)
+        height: root.height
+        game: root.game
+        boardScale: root.boardScale
+        message: root.noticeMessage
+        color: root.colors.primary
+    }
+
     Text {
         id: clock
 
         objectName: "timerLable"
         anchors.verticalCenter: parent.verticalCenter
-        x: title.width + root.spacing
+        x: (notice.visible ? notice.width : title.width) + root.spacing
         text: root.game.formatTime(root.game.elapsed)
         color: root.colors.secondary
         font.pixelSize: Math.round(11 * root.boardScale)

@@ -3,7 +3,7 @@ import QtQuick.Controls.Basic
 import Pondrel
 
 // The pull-down of the header's menu button: one item per screen, a
-// divider, and Quit. Items with a keyboard shortcut show it at their right
+// divider, copying and pasting the puzzle as text, a divider, and Quit. Items with a keyboard shortcut show it at their right
 // edge; the shortcuts themselves belong to the header.
 Menu {
     id: root
@@ -20,6 +20,8 @@ Menu {
 
     signal screenChosen(string screen)
     signal quitChosen
+    signal copyChosen
+    signal pasteChosen
 
     topPadding: 5 * boardScale
     bottomPadding: 5 * boardScale
@@ -48,12 +50,27 @@ Menu {
         }
     }
 
-    MenuSeparator {
-        contentItem: Rectangle {
-            implicitHeight: 1
-            color: root.isDark ? Qt.rgba(1, 1, 1, 0.15) : Qt.rgba(0, 0, 0, 0.12)
-        }
+    MenuDivider {}
+
+    BoardMenuItem {
+        objectName: "menuItem-Copy"
+        boardScale: root.boardScale
+        systemPalette: root.systemPalette
+        text: Localized.text("Copy Puzzle")
+        shortcutText: copyKeys.nativeText
+        onTriggered: root.copyChosen()
     }
+
+    BoardMenuItem {
+        objectName: "menuItem-Paste"
+        boardScale: root.boardScale
+        systemPalette: root.systemPalette
+        text: Localized.text("Paste Puzzle")
+        shortcutText: pasteKeys.nativeText
+        onTriggered: root.pasteChosen()
+    }
+
+    MenuDivider {}
 
     BoardMenuItem {
         objectName: "menuItem-Quit"
@@ -62,6 +79,29 @@ Menu {
         text: Localized.text("Quit Pondrel Sudoku")
         shortcutText: root.quitShortcut
         onTriggered: root.quitChosen()
+    }
+
+    // Only for how this desktop writes the keys; the board screen handles
+    // them.
+    Shortcut {
+        id: copyKeys
+
+        sequence: "Ctrl+C"
+        enabled: false
+    }
+
+    Shortcut {
+        id: pasteKeys
+
+        sequence: "Ctrl+V"
+        enabled: false
+    }
+
+    component MenuDivider: MenuSeparator {
+        contentItem: Rectangle {
+            implicitHeight: 1
+            color: root.isDark ? Qt.rgba(1, 1, 1, 0.15) : Qt.rgba(0, 0, 0, 0.12)
+        }
     }
 
     component BoardMenuItem: MenuItem {

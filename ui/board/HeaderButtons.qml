@@ -23,6 +23,8 @@ Row {
     signal newPuzzleRequested
     signal screenRequested(string screen)
     signal quitRequested
+    signal copyRequested
+    signal pasteRequested
 
     // `key` with its "⌘" shortcut replaced by how this desktop writes
     // `shortcut` ("New Puzzle (⌘N)" → "New Puzzle (Ctrl+N)"); translations
@@ -34,6 +36,13 @@ Row {
     function undo() {
         if (canUndo) {
             game.undo();
+        }
+    }
+
+    // Redo has no button; its keys are named in Undo's tooltip.
+    function redo() {
+        if (game.redoCount > 0 && !game.hasWon) {
+            game.redo();
         }
     }
 
@@ -53,6 +62,21 @@ Row {
         sequence: KeyboardShortcuts.undo
         enabled: root.acceptsShortcuts && root.canUndo
         onActivated: root.undo()
+    }
+
+    Shortcut {
+        id: redoShortcut
+
+        sequence: "Ctrl+Shift+Z"
+        enabled: root.acceptsShortcuts
+        onActivated: root.redo()
+    }
+
+    // The other desktops' redo key.
+    Shortcut {
+        sequence: "Ctrl+Y"
+        enabled: root.acceptsShortcuts
+        onActivated: root.redo()
     }
 
     Shortcut {
@@ -91,7 +115,8 @@ Row {
         boardScale: root.boardScale
         symbol: "arrow.uturn.backward"
         Accessible.name: Localized.text("Undo")
-        toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut)
+        toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
+                 + Localized.text("Redo (⇧⌘Z)").replace("⇧⌘Z", redoShortcut.nativeText)
         enabled: root.canUndo
         onClicked: root.undo()
 
@@ -162,6 +187,8 @@ Row {
             preferencesShortcut: preferencesShortcut.nativeText
             quitShortcut: quitShortcut.nativeText
             onScreenChosen: screen => root.screenRequested(screen)
+            onCopyChosen: root.copyRequested()
+            onPasteChosen: root.pasteRequested()
             onQuitChosen: root.quitRequested()
         }
     }

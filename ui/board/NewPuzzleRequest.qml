@@ -13,34 +13,69 @@ import Pondrel
 //                 current game was started and is unsolved; otherwise a
 //                 new deal at once
 //     cancel()    the question's Cancel: closes it, changes nothing else
-//     confirm()   the question's New Puzzle: closes it, then deals; the
-//                 model counts the abandoned game and resets the streak
+//     confirm()   the question's New Puzzle: closes it, then deals (or
+//                 starts the pasted puzzle); the model counts the
+//                 abandoned game and resets the streak
 //     playAgain() the solved card's button: deals at once
+//     paste(text) Paste Puzzle: a text the model accepts becomes the new
+//                 game, after the same question when a game is in
+//                 progress; returns the model's answer ("accepted",
+//                 "noPuzzle", ...), and anything but "accepted" changes
+//                 nothing
 QtObject {
     id: root
 
     required property SudokuGame game
     // The abandon-game question is open.
     property bool confirming: false
+    // The pasted puzzle the open question is about; empty for a new deal.
+    property string pendingPaste: ""
+
+    // Whether replacing the current game needs the question first.
+    readonly property bool abandonsGame: game.hasStartedCurrentGame && !game.hasWon
 
     function request() {
         if (game.isShowingScreen || confirming) {
             return;
         }
-        if (game.hasStartedCurrentGame && !game.hasWon) {
+        if (abandonsGame) {
+            pendingPaste = "";
             confirming = true;
             return;
         }
         game.startNewGame();
     }
 
+    function paste(text: string): string {
+        if (game.isShowingScreen || confirming) {
+            return "";
+        }
+        const answer = game.checkPuzzleText(text);
+        if (answer !== "accepted") {
+            return answer;
+        }
+        if (abandonsGame) {
+            pendingPaste = text;
+            confirming = true;
+            return answer;
+        }
+        return game.pastePuzzle(text);
+    }
+
     function cancel() {
         confirming = false;
+        pendingPaste = "";
     }
 
     function confirm() {
         confirming = false;
-        game.startNewGame();
+        const text = pendingPaste;
+        pendingPaste = "";
+        if (text.length > 0) {
+            game.pastePuzzle(text);
+        } else {
+            game.startNewGame();
+        }
     }
 
     function playAgain() {

@@ -81,6 +81,36 @@ FocusScope {
         game.isShowingScreen = true;
     }
 
+    // A copy or paste message in the header, until the next change to the
+    // board or a few seconds have passed.
+    property string noticeMessage: ""
+
+    function showNotice(message: string) {
+        noticeMessage = message;
+        noticeTimer.restart();
+    }
+
+    // Ctrl+C and Copy Puzzle: the givens as text, "." for an empty cell.
+    function copyPuzzle() {
+        Clipboard.setText(game.puzzleText());
+        showNotice(Localized.text("Puzzle copied"));
+    }
+
+    // Ctrl+V and Paste Puzzle: a puzzle with one solution becomes the new
+    // game (after the abandon question when one is in progress); anything
+    // else is said in the header and changes nothing.
+    function pastePuzzle() {
+        const refusals = {
+            "noPuzzle": QT_TRANSLATE_NOOP("Pondrel", "The clipboard holds no puzzle"),
+            "noSolution": QT_TRANSLATE_NOOP("Pondrel", "This puzzle has no solution"),
+            "severalSolutions": QT_TRANSLATE_NOOP("Pondrel", "This puzzle has more than one solution")
+        };
+        const answer = newPuzzle.paste(Clipboard.text());
+        if (refusals[answer] !== undefined) {
+            showNotice(Localized.text(refusals[answer]));
+        }
+    }
+
     function dismissScreen() {
         game.isShowingScreen = false;
     }
@@ -175,6 +205,12 @@ FocusScope {
         } else if (event.matches(StandardKey.Delete)) {
             game.eraseSelectedCell();
             event.accepted = true;
+        } else if (event.matches(StandardKey.Copy)) {
+            copyPuzzle();
+            event.accepted = true;
+        } else if (event.matches(StandardKey.Paste)) {
+            pastePuzzle();
+            event.accepted = true;
         } else if (plain && text.length === 1 && "nNaAhH".includes(text)) {
             switch (text.toLowerCase()) {
             case "n":
@@ -227,6 +263,7 @@ FocusScope {
         showsKeyboardFocus: root.showKeyboardFocus
         reduceMotion: root.systemReduceMotion
         acceptsShortcuts: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
+        noticeMessage: root.noticeMessage
         onDigitPressed: digit => {
             root.game.pressDigit(digit);
             root.focusBoard();
@@ -298,6 +335,13 @@ FocusScope {
         }
     }
 
+    Timer {
+        id: noticeTimer
+
+        interval: 4000
+        onTriggered: root.noticeMessage = ""
+    }
+
     // The header's buttons and shortcuts only ask; the board screen decides.
     Connections {
         target: column.headerButtons
@@ -313,10 +357,26 @@ FocusScope {
         function onQuitRequested() {
             root.quit();
         }
+
+        function onCopyRequested() {
+            root.copyPuzzle();
+        }
+
+        function onPasteRequested() {
+            root.pastePuzzle();
+        }
     }
 
     Connections {
         target: root.game
+
+        function onValuesChanged() {
+            root.noticeMessage = "";
+        }
+
+        function onNotesChanged() {
+            root.noticeMessage = "";
+        }
 
         function onIsShowingScreenChanged() {
             root.showKeyboardFocus = false;

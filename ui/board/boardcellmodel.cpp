@@ -27,7 +27,8 @@ void BoardCellModel::setGame(SudokuGame *game)
                                   &SudokuGame::armedDigitChanged,
                                   &SudokuGame::hasWonChanged,
                                   &SudokuGame::highlightsMistakesChanged,
-                                  &SudokuGame::highlightsMatchingNumbersChanged}) {
+                                  &SudokuGame::highlightsMatchingNumbersChanged,
+                                  &SudokuGame::hintExplanationChanged}) {
             connect(m_game, signal, this, &BoardCellModel::refresh);
         }
         // A game destroyed under the model leaves an empty board.
@@ -96,6 +97,13 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
     const int selectedValue = selected ? values[static_cast<std::size_t>(*selected)] : 0;
     const bool matchesSelection = game.highlightsMatchingNumbers() && selectedValue != 0;
 
+    std::array<bool, kCellCount> showsHintReason{};
+    if (const auto &hint = game.explainedHint()) {
+        for (const int index : hint->explanation.cells) {
+            showsHintReason[static_cast<std::size_t>(index)] = true;
+        }
+    }
+
     std::array<bool, kCellCount> isPeerOfSelection{};
     if (selected) {
         for (const std::uint8_t peer : peers[static_cast<std::size_t>(*selected)]) {
@@ -116,10 +124,12 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
             cell.highlight = cell.value == *armed            ? ArmedDigit
                              : game.isBlocked(index, *armed) ? Blocked
                                                              : None;
-        } else if (!selected) {
-            cell.highlight = None;
         } else if (cell.selected) {
             cell.highlight = Selected;
+        } else if (showsHintReason[i]) {
+            cell.highlight = HintReason;
+        } else if (!selected) {
+            cell.highlight = None;
         } else if (matchesSelection && cell.value == selectedValue) {
             cell.highlight = SameDigit;
         } else if (isPeerOfSelection[i]) {

@@ -28,6 +28,9 @@ namespace pondrel {
 //       the digit cannot go there            -> Blocked  (SudokuGame::isBlocked)
 //   otherwise, with a selected cell p:
 //       the cell is p                        -> Selected
+//   otherwise, while a hint's reason shows:
+//       the cell is one that shows it        -> HintReason
+//   otherwise, with a selected cell p:
 //       matching numbers are highlighted and
 //       the cell holds p's (non-zero) digit  -> SameDigit
 //       the cell is one of p's 20 peers      -> Peer     (the engine's table)
@@ -63,6 +66,7 @@ public:
         SameDigit,
         Peer,
         Blocked,
+        HintReason,
     };
     Q_ENUM(Highlight)
 

@@ -32,6 +32,9 @@ Item {
         { description: QT_TRANSLATE_NOOP("Pondrel", "Fill in all notes"), key: "A" },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Give a hint"), key: "H" },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Undo"), key: undoShortcut.nativeText },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Redo"), key: redoShortcut.nativeText },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Copy Puzzle"), key: copyShortcut.nativeText },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Paste Puzzle"), key: pasteShortcut.nativeText },
         { description: QT_TRANSLATE_NOOP("Pondrel", "New puzzle"), key: newPuzzleShortcut.nativeText },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Open Preferences"), key: preferencesShortcut.nativeText }
     ]
@@ -46,6 +49,27 @@ Item {
         id: undoShortcut
 
         sequence: KeyboardShortcuts.undo
+        enabled: false
+    }
+
+    Shortcut {
+        id: redoShortcut
+
+        sequence: "Ctrl+Shift+Z"
+        enabled: false
+    }
+
+    Shortcut {
+        id: copyShortcut
+
+        sequence: "Ctrl+C"
+        enabled: false
+    }
+
+    Shortcut {
+        id: pasteShortcut
+
+        sequence: "Ctrl+V"
         enabled: false
     }
 

@@ -233,5 +233,16 @@ Column {
             checked: root.game.clearsNotesAutomatically
             onToggled: on => root.game.clearsNotesAutomatically = on
         }
+
+        RowDivider {}
+
+        SwitchRow {
+            title: Localized.text("Explain Hints")
+            toolTip: Localized.text("After a hint, says in one line why its number goes there.")
+            toggleID: "explainHintsToggle"
+            boardScale: root.boardScale
+            checked: root.game.explainsHints
+            onToggled: on => root.game.explainsHints = on
+        }
     }
 }

@@ -1,0 +1,51 @@
+import QtQuick
+import Pondrel
+
+// One short line in the header, in place of the title while it shows: why
+// the last hint's digit goes where it went (as the model explains it), or
+// what became of a copy or paste. A screen reader hears it as an alert the
+// moment it appears.
+Text {
+    id: root
+
+    required property SudokuGame game
+    required property real boardScale
+    // A message of the board screen's own (copy and paste); it wins over
+    // the hint's explanation.
+    property string message: ""
+
+    // The hint's explanation in the player's language; empty without one.
+    function explanation(why: var): string {
+        switch (why.kind ?? "") {
+        case "nakedSingle":
+            return Localized.text("Only %lld fits here", [why.digit]);
+        case "hiddenSingleInRow":
+            return Localized.text("%lld has only this place in row %lld", [why.digit, why.unit]);
+        case "hiddenSingleInColumn":
+            return Localized.text("%lld has only this place in column %lld", [why.digit, why.unit]);
+        case "hiddenSingleInBox":
+            return Localized.text("%lld has only this place in this box", [why.digit]);
+        case "elimination":
+            return Localized.text("Found by elimination");
+        case "onlyCompletion":
+            return Localized.text("The only digit that completes the puzzle");
+        }
+        return "";
+    }
+
+    objectName: "boardNotice"
+    text: message.length > 0 ? message : explanation(game.hintExplanation)
+    visible: text.length > 0
+    font.pixelSize: Math.round(12 * boardScale)
+    font.weight: Font.Medium
+    wrapMode: Text.Wrap
+    maximumLineCount: 2
+    elide: Text.ElideRight
+    verticalAlignment: Text.AlignVCenter
+    // Rather smaller than cut off, in the languages with long sentences.
+    fontSizeMode: Text.Fit
+    minimumPixelSize: Math.round(9 * boardScale)
+    lineHeight: 0.95
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: text
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqml.h>
+
+namespace pondrel {
+
+// The desktop's clipboard as plain text, as the singleton `Clipboard` for
+// QML; the game model reads and writes puzzles as text and never touches
+// the clipboard itself.
+//
+//     Clipboard.setText(game.puzzleText())
+//     game.checkPuzzleText(Clipboard.text())
+class Clipboard : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    // Texts longer than this come back cut to this length: still too long to
+    // be a puzzle, so it is turned down, without carrying megabytes into
+    // QML. Longer than any puzzle text the game accepts.
+    static constexpr qsizetype kTextLimit = 8192;
+
+    explicit Clipboard(QObject *parent = nullptr);
+
+    // The clipboard's plain text, or an empty text when it holds none.
+    Q_INVOKABLE QString text() const;
+    Q_INVOKABLE void setText(const QString &text);
+};
+
+} // namespace pondrel
