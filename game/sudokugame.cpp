@@ -74,61 +74,6 @@ template <typename T> void SudokuGame::assignStored(StoredValue<T> &stored, T va
     stored.write(*m_defaults);
 }
 
-// ---- QML forms ----
-
-QVariantMap SudokuGame::puzzleForQml() const
-{
-    return {{QStringLiteral("givens"), QVariant::fromValue(toIntList(m_puzzle.givens))},
-            {QStringLiteral("solution"), QVariant::fromValue(toIntList(m_puzzle.solution))},
-            {QStringLiteral("difficulty"), toQString(rawValue(m_puzzle.difficulty))}};
-}
-
-QList<int> SudokuGame::valuesForQml() const
-{
-    return toIntList(m_values);
-}
-
-QList<int> SudokuGame::notesForQml() const
-{
-    return toIntList(m_notes);
-}
-
-QVariantList SudokuGame::historyForQml() const
-{
-    QVariantList list;
-    list.reserve(static_cast<qsizetype>(m_history.size()));
-    for (const Snapshot &snapshot : m_history) {
-        list.append(
-            QVariantMap{{QStringLiteral("values"), QVariant::fromValue(toIntList(snapshot.values))},
-                        {QStringLiteral("notes"), QVariant::fromValue(toIntList(snapshot.notes))}});
-    }
-    return list;
-}
-
-QString SudokuGame::menuBarIconText() const
-{
-    return toQString(rawValue(menuBarIcon()));
-}
-
-QString SudokuGame::boardSizeText() const
-{
-    return toQString(rawValue(boardSize()));
-}
-
-QString SudokuGame::difficultyText() const
-{
-    return toQString(rawValue(difficulty()));
-}
-
-QVariantMap SudokuGame::bestTimesForQml() const
-{
-    QVariantMap times;
-    for (const auto &[difficulty, seconds] : bestTimes()) {
-        times.insert(toQString(rawValue(difficulty)), seconds);
-    }
-    return times;
-}
-
 // ---- Settings ----
 
 void SudokuGame::setNotesMode(bool on)
