@@ -22,9 +22,13 @@ int main(int argc, char **argv)
         for (qint64 count = 0; count <= 1000; ++count) {
             categories.insert(pondrel::pluralCategory(count, language));
         }
-        for (qint64 power = 1000; power <= qint64(1'000'000'000'000'000'000); power *= 10) {
+        constexpr qint64 kLargestPower = 1'000'000'000'000'000'000; // 9 × it still fits
+        for (qint64 power = 1000;; power *= 10) {
             for (qint64 multiple = 1; multiple <= 9; ++multiple) {
                 categories.insert(pondrel::pluralCategory(power * multiple, language));
+            }
+            if (power == kLargestPower) {
+                break;
             }
         }
         QStringList sorted(categories.begin(), categories.end());
