@@ -1,5 +1,7 @@
 #include "solver.h"
 
+#include <algorithm>
+
 #include "bandsolver.h"
 #include "unicodetext.h"
 
@@ -102,6 +104,10 @@ std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty diffi
             return std::nullopt;
         }
         givens[i] = static_cast<std::uint8_t>(*value);
+    }
+    if (std::count_if(givens.begin(), givens.end(), [](std::uint8_t value) { return value != 0; }) <
+        kMinimumUniqueGivens) {
+        return std::nullopt;
     }
     const SolutionCount answer = countSolutions(givens);
     if (answer.count != 1) {

@@ -41,6 +41,12 @@ bool hasSolutionWithout(const Grid &grid, int cell, int digit);
 // numerals above 9 or not whole, invalid UTF-8, a length other than 81, a
 // grid that breaks the rules, no solution or several. The difficulty is
 // trusted, not rated.
+// No grid with fewer givens than this has exactly one solution (McGuire,
+// Tugemann and Civario, 2012). Below it a search can only tell none from
+// several, and on a sparse grid without a solution that search may take
+// seconds, so untrusted texts are judged without it.
+inline constexpr int kMinimumUniqueGivens = 17;
+
 std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty difficulty);
 
 } // namespace pondrel

@@ -44,6 +44,16 @@ ReadPuzzle readPuzzleText(QStringView text)
     std::transform(cells.begin(), cells.end(), grid.begin(), [](char c) {
         return static_cast<std::uint8_t>(c - '0');
     });
+    // Clashing givens have no solution, and too few givens never have just
+    // one: both are told without a search, which a sparse grid can make
+    // take seconds.
+    if (!candidateMasks(grid)) {
+        return {PuzzleTextReading::noSolution, std::nullopt};
+    }
+    if (std::count_if(grid.begin(), grid.end(), [](std::uint8_t value) { return value != 0; }) <
+        kMinimumUniqueGivens) {
+        return {PuzzleTextReading::severalSolutions, std::nullopt};
+    }
     const SolutionCount count = countSolutions(grid);
     if (count.count == 0) {
         return {PuzzleTextReading::noSolution, std::nullopt};

@@ -41,7 +41,12 @@ def run(binary, artefacts):
         properties = session.x("xprop", "-id", window.id, "_NET_WM_WINDOW_TYPE", "WM_NAME")
         check("_NET_WM_WINDOW_TYPE_NORMAL" in properties and '"Welcome' in properties,
               f"not an ordinary window titled Welcome: {properties}")
-        check(window.ancestors, "the welcome window is not framed by the window manager")
+        # The window manager reparents a new window into its frame a moment
+        # after it maps, so the frame is waited for, not looked for once.
+        framed = poll(lambda: [w for w in welcome_windows(session)
+                               if w.id == window.id and w.ancestors], 5)
+        check(framed, "the welcome window is not framed by the window manager")
+        window = framed[0]
         centre_x, centre_y = window.centre
         check(abs(centre_x - SCREEN_WIDTH // 2) <= 30 and abs(centre_y - SCREEN_HEIGHT // 2) <= 30,
               f"the welcome window is not centred: {window}")

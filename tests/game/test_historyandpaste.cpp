@@ -126,6 +126,11 @@ TEST_F(Paste, textsThatAreNoSinglePuzzleAreRefusedAndChangeNothing)
         {oversize, "noPuzzle"},
         {clash, "noSolution"},
         {QString::fromStdString(kTwoSolutions), "severalSolutions"},
+        // Fourteen givens: never one solution, told without the search,
+        // which takes about a second to find this grid has none.
+        {QStringLiteral(
+             "000000000002000000000000000000040000000000000600000000457000068008000457000000000"),
+         "severalSolutions"},
     };
     const Grid before = game->values();
     for (const auto &[text, answer] : cases) {
