@@ -85,6 +85,18 @@ bool hasSolutionWithout(const Grid &grid, int cell, int digit)
     return detail::countWithBands(grid, 1, cell, digit).count > 0;
 }
 
+SolutionCount judgeGivens(const Grid &givens)
+{
+    if (!candidateMasks(givens)) {
+        return {};
+    }
+    if (std::count_if(givens.begin(), givens.end(), [](std::uint8_t value) { return value != 0; }) <
+        kMinimumUniqueGivens) {
+        return {2, {}};
+    }
+    return countSolutions(givens);
+}
+
 std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty difficulty)
 {
     // 81 characters take at most 4 bytes each: anything longer is no grid,
@@ -105,11 +117,7 @@ std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty diffi
         }
         givens[i] = static_cast<std::uint8_t>(*value);
     }
-    if (std::count_if(givens.begin(), givens.end(), [](std::uint8_t value) { return value != 0; }) <
-        kMinimumUniqueGivens) {
-        return std::nullopt;
-    }
-    const SolutionCount answer = countSolutions(givens);
+    const SolutionCount answer = judgeGivens(givens);
     if (answer.count != 1) {
         return std::nullopt;
     }

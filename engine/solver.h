@@ -35,18 +35,23 @@ SolutionCount countSolutions(std::span<const std::uint8_t> grid);
 // ambiguous?", answered without counting the known solution again.
 bool hasSolutionWithout(const Grid &grid, int cell, int digit);
 
+// No grid with fewer givens than this has exactly one solution (McGuire,
+// Tugemann and Civario, 2012). Below it a search can only tell none from
+// several, and on a sparse grid without a solution that search may take
+// seconds, so untrusted givens are judged without it.
+inline constexpr int kMinimumUniqueGivens = 17;
+
+// countSolutions for givens from outside (typed, pasted, read from a file):
+// clashing givens are told to have none and fewer than kMinimumUniqueGivens
+// to have several, both without a search.
+SolutionCount judgeGivens(const Grid &givens);
+
 // Reads 81 characters, each a decimal digit of any script (an Arabic-Indic
 // three counts as 3), "0" for empty, and returns the puzzle when it has
 // exactly one solution. Anything else gives nothing: other characters,
 // numerals above 9 or not whole, invalid UTF-8, a length other than 81, a
 // grid that breaks the rules, no solution or several. The difficulty is
 // trusted, not rated.
-// No grid with fewer givens than this has exactly one solution (McGuire,
-// Tugemann and Civario, 2012). Below it a search can only tell none from
-// several, and on a sparse grid without a solution that search may take
-// seconds, so untrusted texts are judged without it.
-inline constexpr int kMinimumUniqueGivens = 17;
-
 std::optional<SudokuPuzzle> fromText(std::string_view utf8Text, Difficulty difficulty);
 
 } // namespace pondrel

@@ -5,8 +5,9 @@
 
 namespace pondrel {
 
-// A puzzle with exactly one solution. Only fromText() and generate() make
-// one, and both guarantee that `solution` is the one solution of `givens`.
+// A puzzle with exactly one solution. Only code that has just found
+// `solution` to be the one solution of `givens` makes one: fromText(),
+// generate() and the reading of pasted text.
 struct SudokuPuzzle
 {
     Grid givens{};

@@ -5,7 +5,6 @@
 #include "solver.h"
 
 #include <algorithm>
-#include <string>
 
 namespace pondrel {
 
@@ -24,37 +23,25 @@ ReadPuzzle readPuzzleText(QStringView text)
     if (text.size() > kMaxPuzzleTextLength) {
         return {};
     }
-    // The cells as fromText reads them: one ASCII digit each, "0" for empty.
-    std::string cells;
-    cells.reserve(kCellCount);
+    // The digits as fromText reads them, "0" or "." for an empty cell.
+    Grid grid{};
+    std::size_t cells = 0;
+    bool anyEmpty = false;
     for (const QChar character : text) {
         if (isSeparator(character)) {
             continue;
         }
         const int digit = character == u'.' ? 0 : character.digitValue();
-        if (digit < 0 || digit > 9 || cells.size() == std::size_t(kCellCount)) {
+        if (digit < 0 || digit > 9 || cells == grid.size()) {
             return {};
         }
-        cells.push_back(static_cast<char>('0' + digit));
+        anyEmpty = anyEmpty || digit == 0;
+        grid[cells++] = static_cast<std::uint8_t>(digit);
     }
-    if (cells.size() != std::size_t(kCellCount) || cells.find('0') == std::string::npos) {
+    if (cells != grid.size() || !anyEmpty) {
         return {};
     }
-    Grid grid{};
-    std::transform(cells.begin(), cells.end(), grid.begin(), [](char c) {
-        return static_cast<std::uint8_t>(c - '0');
-    });
-    // Clashing givens have no solution, and too few givens never have just
-    // one: both are told without a search, which a sparse grid can make
-    // take seconds.
-    if (!candidateMasks(grid)) {
-        return {PuzzleTextReading::noSolution, std::nullopt};
-    }
-    if (std::count_if(grid.begin(), grid.end(), [](std::uint8_t value) { return value != 0; }) <
-        kMinimumUniqueGivens) {
-        return {PuzzleTextReading::severalSolutions, std::nullopt};
-    }
-    const SolutionCount count = countSolutions(grid);
+    const SolutionCount count = judgeGivens(grid);
     if (count.count == 0) {
         return {PuzzleTextReading::noSolution, std::nullopt};
     }
@@ -63,11 +50,7 @@ ReadPuzzle readPuzzleText(QStringView text)
     }
     // The rating's levels 1..4 are the difficulties' target ratings.
     const int level = std::clamp(rating(grid), 1, int(allDifficulties.size()));
-    std::optional<SudokuPuzzle> puzzle = fromText(cells, allDifficulties[level - 1]);
-    if (!puzzle) {
-        return {};
-    }
-    return {PuzzleTextReading::accepted, std::move(puzzle)};
+    return {PuzzleTextReading::accepted, SudokuPuzzle{grid, count.solution, allDifficulties[level - 1]}};
 }
 
 QString puzzleText(const Grid &givens)

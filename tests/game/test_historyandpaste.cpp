@@ -106,6 +106,7 @@ TEST_F(Paste, theCommonTextFormsReadAsTheSamePuzzle)
         const ReadPuzzle read = readPuzzleText(text);
         ASSERT_TRUE(read.puzzle) << text.toStdString();
         EXPECT_EQ(gridText(read.puzzle->givens), kPuzzle);
+        EXPECT_EQ(gridText(read.puzzle->solution), kSolution);
     }
     EXPECT_EQ(puzzleText(readPuzzleText(dots).puzzle->givens), dots);
 }
