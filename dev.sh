@@ -219,9 +219,27 @@ case "$command" in
         if [ $# -gt 0 ]; then
             no_tests=(--no-tests=ignore)
         fi
+        # A suite's failed tests are listed under its line in the summary,
+        # which is what survives when only the end of a long log is kept.
+        list_failed() {
+            local log=build/$1/Testing/Temporary/LastTestsFailed.log
+            if [ -s "$log" ]; then
+                while IFS= read -r line; do
+                    summary+=("  failed: ${line#*:}")
+                done <"$log"
+                rm -f "$log"
+            fi
+        }
+        suite() {
+            local name=$1 dir=$2
+            shift 2
+            rm -f "build/$dir/Testing/Temporary/LastTestsFailed.log"
+            step "$name" ctest "$@" || true
+            list_failed "$dir"
+        }
         step "format (clang-format)" check_format || true
         if step "build dev" build dev; then
-            step "tests dev" ctest --preset dev "$@" || true
+            suite "tests dev" dev --preset dev "$@"
         fi
         # One clang build serves the AddressSanitizer + UBSan suite and the
         # fuzz targets: everything is compiled with libFuzzer's coverage.
@@ -229,8 +247,8 @@ case "$command" in
             # Two tests at a time, one per core ("asan"), except the
             # end-to-end ones: they wait for windows with timeouts, so they
             # run alone afterwards ("asan-e2e").
-            step "tests asan+ubsan" ctest --preset asan "${no_tests[@]}" "$@" || true
-            step "tests asan+ubsan (e2e)" ctest --preset asan-e2e "${no_tests[@]}" "$@" || true
+            suite "tests asan+ubsan" asan --preset asan "${no_tests[@]}" "$@"
+            suite "tests asan+ubsan (e2e)" asan --preset asan-e2e "${no_tests[@]}" "$@"
             fuzz_summary=build/asan/fuzz-summary.txt
             # Two at a time: one per core.
             step "fuzz (two at once)" run_fuzzers "$fuzz_seconds" 2 "$fuzz_summary" || true
@@ -239,7 +257,7 @@ case "$command" in
             done <"$fuzz_summary"
         fi
         if step "build tsan" build tsan; then
-            step "tests tsan (engine, supply)" ctest --preset tsan "${no_tests[@]}" "$@" || true
+            suite "tests tsan (engine, supply)" tsan --preset tsan "${no_tests[@]}" "$@"
         fi
         echo
         printf '%-28s %-8s %8s\n' "step" "result" "time"
