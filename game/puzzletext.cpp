@@ -50,7 +50,8 @@ ReadPuzzle readPuzzleText(QStringView text)
     }
     // The rating's levels 1..4 are the difficulties' target ratings.
     const int level = std::clamp(rating(grid), 1, int(allDifficulties.size()));
-    return {PuzzleTextReading::accepted, SudokuPuzzle{grid, count.solution, allDifficulties[level - 1]}};
+    return {PuzzleTextReading::accepted,
+            SudokuPuzzle{grid, count.solution, allDifficulties[level - 1]}};
 }
 
 QString puzzleText(const Grid &givens)
