@@ -175,16 +175,31 @@ class XSession:
                                      "org.freedesktop.DBus.ListNames")
 
     def _start_display(self):
-        read_end, write_end = os.pipe()
-        self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
-                             "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
-                    pass_fds=(write_end,), env=os.environ.copy())
-        os.close(write_end)
-        with os.fdopen(read_end) as reader:
-            number = reader.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not report a display")
-        self.display = ":" + number
+        # Xvfb may report a display and then give it up to another X server
+        # (XWayland of a test running beside this one) that claimed it at
+        # the same moment; a display is only taken once it answers.
+        for _ in range(3):
+            read_end, write_end = os.pipe()
+            xvfb = self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                                        "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+                               pass_fds=(write_end,), env=os.environ.copy())
+            os.close(write_end)
+            with os.fdopen(read_end) as reader:
+                number = reader.readline().strip()
+            if number and poll(lambda: xvfb.poll() is not None or self._answers(":" + number),
+                               START_TIMEOUT) and xvfb.poll() is None:
+                self.display = ":" + number
+                return
+            if xvfb.poll() is None:
+                xvfb.kill()
+            xvfb.wait()
+            self.processes.remove(xvfb)
+        raise RuntimeError("Xvfb did not come up")
+
+    @staticmethod
+    def _answers(display):
+        return subprocess.run(["xprop", "-root", "-display", display, "_NET_WM_NAME"],
+                              capture_output=True, timeout=10).returncode == 0
 
     def _start_session_bus(self):
         # Without one, D-Bus clients would start a bus of their own that
