@@ -26,6 +26,14 @@ QtObject {
     // selection blue with a dark grey base, which leaves entered digits
     // barely visible.
     readonly property color accent: legibleOn(palette.highlight, controlBackground)
+    // The cells that show why a hint's digit goes where it went: the hue
+    // opposite the accent, so they never read as matching digits or the
+    // selection (amber beside the usual blue, blue beside an orange
+    // accent). A grey selection colour has no hue; amber then.
+    readonly property color reason: {
+        const hue = palette.highlight.hslHue;
+        return Qt.hsla(hue < 0 ? 0.11 : (hue + 0.5) % 1, 0.85, isDark ? 0.6 : 0.5, 1);
+    }
     // A wrong entry. Dark appearances use the bright red of dark system
     // palettes; on a light background that red is too pale to read at a
     // glance, so the light appearance uses a deeper one.

@@ -42,9 +42,9 @@ Item {
     }
 
     // The colour of a cell's highlight: the selection and the armed digit in
-    // the accent colour, matching digits and the cells that show a hint's
-    // reason fainter, the cells the armed digit
-    // cannot take and the selection's peers in faint greys.
+    // the accent colour, matching digits fainter, the cells that show a
+    // hint's reason in a hue of their own, the cells the armed digit cannot
+    // take and the selection's peers in faint greys.
     function tint(highlight: int): color {
         switch (highlight) {
         case BoardCellModel.Selected:
@@ -53,7 +53,7 @@ Item {
         case BoardCellModel.HintReason:
             // A static tint, so nothing moves; stronger where the desktop
             // asks for more contrast.
-            return colors.withOpacity(colors.accent, colors.increasedContrast ? 0.26 : 0.15);
+            return colors.withOpacity(colors.reason, colors.increasedContrast ? 0.34 : 0.2);
         case BoardCellModel.SameDigit:
             return colors.withOpacity(colors.accent, 0.18);
         case BoardCellModel.Blocked:
