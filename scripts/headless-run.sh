@@ -51,8 +51,9 @@ wait_for() {
     done
 }
 
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number to fd 3; it must
+# not reset when its first client leaves, or the next one may be turned away.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x800x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for 10 test -s "$work/display" || { echo "headless-run: Xvfb did not start" >&2; exit 1; }
 

@@ -129,9 +129,13 @@ class XSession:
         self._start_display()
         self.env = self._clean_environment()
         self._start_session_bus()
-        self._spawn("openbox", ["openbox", "--sm-disable"])
+        openbox = self._spawn("openbox", ["openbox", "--sm-disable"])
         if not poll(self._window_manager_running, START_TIMEOUT):
-            raise RuntimeError("openbox did not come up")
+            with open(os.path.join(self.log_dir, "openbox.log"), encoding="utf-8",
+                      errors="replace") as log:
+                said = log.read().strip()
+            raise RuntimeError(f"openbox did not come up on {self.display} (exit "
+                               f"{openbox.poll()}): {said}")
         if not with_tray:
             return
         if tray == "xfce4-panel":
@@ -175,13 +179,16 @@ class XSession:
                                      "org.freedesktop.DBus.ListNames")
 
     def _start_display(self):
-        # Xvfb may report a display and then give it up to another X server
-        # (XWayland of a test running beside this one) that claimed it at
-        # the same moment; a display is only taken once it answers.
+        # A display is only taken once it answers: Xvfb may report one that
+        # another X server (XWayland of a test running beside this one)
+        # claims at the same moment. -noreset, because otherwise the server
+        # resets when that first client leaves, and a client connecting
+        # during the reset (openbox, next) is turned away.
         for _ in range(3):
             read_end, write_end = os.pipe()
             xvfb = self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
-                                        "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+                                        "-noreset", "-screen", "0",
+                                        f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
                                pass_fds=(write_end,), env=os.environ.copy())
             os.close(write_end)
             with os.fdopen(read_end) as reader:
