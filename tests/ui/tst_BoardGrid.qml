@@ -214,6 +214,18 @@ Item {
             verify(sameColor(peerFace.color, Qt.tint(boardColors.controlBackground, primaryPeer)));
         }
 
+        function test_hintReasonNeverTakesTheAccentsHue() {
+            // The proving unit is shown beside matching digits, which are
+            // tinted with the accent: the two must not read as one.
+            const reason = boardColors.reason;
+            const accent = boardColors.accent;
+            verify(reason.hslSaturation > 0.5, describe(reason));
+            if (accent.hslHue >= 0) {
+                const apart = Math.abs(reason.hslHue - accent.hslHue);
+                verify(Math.min(apart, 1 - apart) > 0.25, describe(reason) + " beside " + describe(accent));
+            }
+        }
+
         function test_accentStaysLegible_data() {
             return [
                 {tag: "deep blue on dark grey", accent: "#12608a", base: "#3d3d3d"},
