@@ -252,8 +252,8 @@ def collect_keys(source_dir):
 
 
 def conversions(text):
-    """The conversions of a format as sorted (argument index, spec) pairs,
-    and whether any is positional."""
+    """The conversions of a format as sorted (argument index, flags, width,
+    precision, length, kind) tuples, and whether any is positional."""
     found = []
     positional = []
     next_argument = 0
