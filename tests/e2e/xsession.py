@@ -179,29 +179,24 @@ class XSession:
                                      "org.freedesktop.DBus.ListNames")
 
     def _start_display(self):
-        # A display is only taken once it answers: Xvfb may report one that
-        # another X server (XWayland of a test running beside this one)
-        # claims at the same moment. -noreset, because otherwise the server
-        # resets when that first client leaves, and a client connecting
-        # during the reset (openbox, next) is turned away.
-        for _ in range(3):
-            read_end, write_end = os.pipe()
-            xvfb = self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
-                                        "-noreset", "-screen", "0",
-                                        f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
-                               pass_fds=(write_end,), env=os.environ.copy())
-            os.close(write_end)
-            with os.fdopen(read_end) as reader:
-                number = reader.readline().strip()
-            if number and poll(lambda: xvfb.poll() is not None or self._answers(":" + number),
-                               START_TIMEOUT) and xvfb.poll() is None:
-                self.display = ":" + number
-                return
-            if xvfb.poll() is None:
-                xvfb.kill()
-            xvfb.wait()
-            self.processes.remove(xvfb)
-        raise RuntimeError("Xvfb did not come up")
+        # -noreset: otherwise the server resets when its first client leaves,
+        # and a client connecting during the reset (openbox, next) is turned
+        # away. The display is taken once it answers; a desktop that does not
+        # come up is started once more by run_in_session.
+        read_end, write_end = os.pipe()
+        xvfb = self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                                    "-noreset", "-screen", "0",
+                                    f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+                           pass_fds=(write_end,), env=os.environ.copy())
+        os.close(write_end)
+        with os.fdopen(read_end) as reader:
+            number = reader.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not report a display")
+        if not poll(lambda: xvfb.poll() is not None or self._answers(":" + number),
+                    START_TIMEOUT) or xvfb.poll() is not None:
+            raise RuntimeError(f"Xvfb did not answer on :{number}")
+        self.display = ":" + number
 
     @staticmethod
     def _answers(display):
