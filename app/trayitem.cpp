@@ -120,7 +120,7 @@ void TrayItem::show()
 {
     m_shown = true;
     if (m_watcher != nullptr && StatusNotifierItem::hostIsPresent()) {
-        onWatcherAppeared();
+        attachStatusNotifierItem();
         return;
     }
     // Shown even without a tray: an X embedding icon docks by itself when a
@@ -136,6 +136,11 @@ void TrayItem::onWatcherAppeared()
     if (!m_shown || !StatusNotifierItem::hostIsPresent()) {
         return;
     }
+    attachStatusNotifierItem();
+}
+
+void TrayItem::attachStatusNotifierItem()
+{
     if (!m_item) {
         m_item = std::make_unique<StatusNotifierItem>();
         m_item->setTitle(localizedText(QStringLiteral("Pondrel Sudoku")));

@@ -90,6 +90,9 @@ protected:
 
 private:
     void updateIcon();
+    // Makes (once) and registers the StatusNotifier item, which then
+    // replaces the X embedding icon; the caller knows a host is present.
+    void attachStatusNotifierItem();
     void waitForTray();
     void togglePanel(const QRect &anchor);
 
