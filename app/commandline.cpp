@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "loginitem.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -74,7 +76,7 @@ CommandLine parseCommandLine(int argc, const char *const *argv)
             result.toggle = true;
             continue;
         }
-        if (argument == "--autostart") {
+        if (argument == LoginItem::kAutostartArgument) {
             result.autostart = true;
             continue;
         }

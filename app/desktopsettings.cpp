@@ -39,12 +39,6 @@ std::optional<bool> gsettingsBool(const QString &program, const QString &schema,
     return parseGsettingsBool(QString::fromUtf8(process.readAllStandardOutput()));
 }
 
-double pointSizeOf(const QFont &font)
-{
-    const double size = font.pointSizeF();
-    return size > 0 ? size : kReferencePointSize;
-}
-
 } // namespace
 
 DesktopSettingsMonitor::Sources DesktopSettingsMonitor::systemSources()
@@ -232,7 +226,7 @@ void DesktopSettingsMonitor::update()
     // The portal speaks for the running desktop; kdeglobals may be left over
     // from another one, so it only fills in.
     const DesktopSettings settings = mergeDesktopSources(
-        {m_portal.source(), m_gsettings, m_kdeglobals}, pointSizeOf(QGuiApplication::font()));
+        {m_portal.source(), m_gsettings, m_kdeglobals}, QGuiApplication::font().pointSizeF());
     const bool schemeChanged = settings.colorScheme != m_settings.colorScheme;
     const bool valuesChanged = settings != m_settings;
     m_settings = settings;
