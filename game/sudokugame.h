@@ -337,7 +337,10 @@ private:
     void setSelectedCell(std::optional<int> cell);
     void setArmedDigit(std::optional<int> digit);
     void setHistory(std::vector<Snapshot> history);
-    void setRedoSteps(std::vector<Snapshot> steps);
+    // The board as it is onto the undo history, the oldest step dropped
+    // beyond kHistoryLimit.
+    void pushHistory();
+    void clearRedoSteps();
     void setExplainedHint(std::optional<ExplainedHint> hint);
     void setUndoCount(qint64 count);
     void setGamesCount(qint64 count);

@@ -15,13 +15,9 @@ void SudokuGame::recordSnapshot()
         setHasStartedCurrentGame(true);
         setGamesCount(plusOne(gamesCount()));
     }
-    m_history.push_back(Snapshot{m_values, m_notes});
-    if (m_history.size() > kHistoryLimit) {
-        m_history.erase(m_history.begin());
-    }
-    emit historyChanged();
+    pushHistory();
     // A new change starts a new line of play: what was undone stays undone.
-    setRedoSteps({});
+    clearRedoSteps();
     setExplainedHint(std::nullopt);
 }
 
@@ -33,9 +29,8 @@ void SudokuGame::undo()
     const Snapshot snapshot = m_history.back();
     m_history.pop_back();
     emit historyChanged();
-    std::vector<Snapshot> redoSteps = m_redoSteps;
-    redoSteps.push_back(Snapshot{m_values, m_notes});
-    setRedoSteps(std::move(redoSteps));
+    m_redoSteps.push_back(Snapshot{m_values, m_notes});
+    emit redoCountChanged();
     setExplainedHint(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
@@ -47,15 +42,10 @@ void SudokuGame::redo()
     if (m_redoSteps.empty()) {
         return;
     }
-    std::vector<Snapshot> redoSteps = m_redoSteps;
-    const Snapshot snapshot = redoSteps.back();
-    redoSteps.pop_back();
-    setRedoSteps(std::move(redoSteps));
-    m_history.push_back(Snapshot{m_values, m_notes});
-    if (m_history.size() > kHistoryLimit) {
-        m_history.erase(m_history.begin());
-    }
-    emit historyChanged();
+    const Snapshot snapshot = m_redoSteps.back();
+    m_redoSteps.pop_back();
+    emit redoCountChanged();
+    pushHistory();
     setExplainedHint(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
@@ -63,11 +53,19 @@ void SudokuGame::redo()
     // solved one was already won and counted then.
 }
 
-void SudokuGame::setRedoSteps(std::vector<Snapshot> steps)
+void SudokuGame::pushHistory()
 {
-    const bool countChanges = steps.size() != m_redoSteps.size();
-    m_redoSteps = std::move(steps);
-    if (countChanges) {
+    m_history.push_back(Snapshot{m_values, m_notes});
+    if (m_history.size() > kHistoryLimit) {
+        m_history.erase(m_history.begin());
+    }
+    emit historyChanged();
+}
+
+void SudokuGame::clearRedoSteps()
+{
+    if (!m_redoSteps.empty()) {
+        m_redoSteps.clear();
         emit redoCountChanged();
     }
 }

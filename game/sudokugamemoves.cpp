@@ -101,7 +101,7 @@ void SudokuGame::startGame(const SudokuPuzzle &puzzle)
     setValues(puzzle.givens);
     setNotes({});
     setHistory({});
-    setRedoSteps({});
+    clearRedoSteps();
     setExplainedHint(std::nullopt);
     setHintsUsed(0);
     setElapsed(0);
