@@ -12,7 +12,7 @@ Item {
     // The board scale: every size below is a number of points times this.
     property real boardScale: 1
     // Opens a web address in the browser; tests put a recorder here.
-    property var openURL: address => Qt.openURLExternally(address)
+    property var openURL: address => Qt.openUrlExternally(address)
     property string websiteAddress: AppInfo.websiteAddress
 
     // The build sets the version; without one the line still reads sensibly.
