@@ -50,16 +50,16 @@ QtObject {
         if (game.isShowingScreen || confirming) {
             return "";
         }
-        const answer = game.checkPuzzleText(text);
-        if (answer !== "accepted") {
-            return answer;
+        // Without a game to abandon, pasting reads the text once.
+        if (!abandonsGame) {
+            return game.pastePuzzle(text);
         }
-        if (abandonsGame) {
+        const answer = game.checkPuzzleText(text);
+        if (answer === "accepted") {
             pendingPaste = text;
             confirming = true;
-            return answer;
         }
-        return game.pastePuzzle(text);
+        return answer;
     }
 
     function cancel() {
