@@ -1,5 +1,7 @@
 #pragma once
 
+#include "puzzletext.h"
+
 #include <QObject>
 #include <QString>
 #include <QtQml/qqml.h>
@@ -21,8 +23,8 @@ class Clipboard : public QObject
 public:
     // Texts longer than this come back cut to this length: still too long to
     // be a puzzle, so it is turned down, without carrying megabytes into
-    // QML. Longer than any puzzle text the game accepts.
-    static constexpr qsizetype kTextLimit = 8192;
+    // QML. One more than any puzzle text the game accepts.
+    static constexpr qsizetype kTextLimit = kMaxPuzzleTextLength + 1;
 
     explicit Clipboard(QObject *parent = nullptr);
 
