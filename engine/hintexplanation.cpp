@@ -3,6 +3,7 @@
 #include "rating.h"
 
 #include <array>
+#include <bit>
 
 namespace pondrel {
 
@@ -20,11 +21,7 @@ hiddenSingleAt(const Grid &grid, const Masks &masks, int cell, int digit)
         Kind::hiddenSingleInRow, Kind::hiddenSingleInColumn, Kind::hiddenSingleInBox};
     for (std::size_t family = 0; family < kinds.size(); ++family) {
         const Unit &unit = units[family * 9 + static_cast<std::size_t>(unitNumbers[family])];
-        int places = 0;
-        for (const std::uint8_t other : unit) {
-            places += grid[other] == 0 && (masks[other] & digitBit(digit)) != 0 ? 1 : 0;
-        }
-        if (places == 1) {
+        if (std::popcount(positionsOf(grid, masks, unit, digitBit(digit))) == 1) {
             HintExplanation explanation{kinds[family], unitNumbers[family], {}};
             // Every unit lists its cells in ascending order.
             explanation.cells.assign(unit.begin(), unit.end());

@@ -21,8 +21,8 @@ bool hasCandidate(const Grid &grid, const Masks &masks, int cell, std::uint16_t 
     return grid[cell] == 0 && (masks[cell] & bit) != 0;
 }
 
-// Positions (0..8 within the unit) of the empty cells that still have `bit`,
-// as a 9-bit mask.
+} // namespace
+
 std::uint16_t positionsOf(const Grid &grid, const Masks &masks, const Unit &unit, std::uint16_t bit)
 {
     std::uint16_t positions = 0;
@@ -33,6 +33,8 @@ std::uint16_t positionsOf(const Grid &grid, const Masks &masks, const Unit &unit
     }
     return positions;
 }
+
+namespace {
 
 // Pointing: a digit confined to one row (or column) inside a box leaves the
 // rest of that row (or column). Claiming: a digit confined to one box inside

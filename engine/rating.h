@@ -28,6 +28,11 @@ struct Placement
 // has exactly one empty cell left in the unit.
 std::optional<Placement> findHiddenSingle(const Grid &grid, const Masks &masks);
 
+// The positions (0..8 within `unit`) of its empty cells that still have the
+// candidate `bit`, as a 9-bit mask.
+std::uint16_t
+positionsOf(const Grid &grid, const Masks &masks, const Unit &unit, std::uint16_t bit);
+
 // One pass of locked candidates (pointing, then claiming); only when that
 // removes nothing, one pass of naked and hidden pairs. Returns whether any
 // candidate was removed from `masks`.
