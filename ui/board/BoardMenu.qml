@@ -86,14 +86,14 @@ Menu {
     Shortcut {
         id: copyKeys
 
-        sequence: "Ctrl+C"
+        sequence: KeyboardShortcuts.copy
         enabled: false
     }
 
     Shortcut {
         id: pasteKeys
 
-        sequence: "Ctrl+V"
+        sequence: KeyboardShortcuts.paste
         enabled: false
     }
 

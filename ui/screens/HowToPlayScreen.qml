@@ -55,21 +55,21 @@ Item {
     Shortcut {
         id: redoShortcut
 
-        sequence: "Ctrl+Shift+Z"
+        sequence: KeyboardShortcuts.redo
         enabled: false
     }
 
     Shortcut {
         id: copyShortcut
 
-        sequence: "Ctrl+C"
+        sequence: KeyboardShortcuts.copy
         enabled: false
     }
 
     Shortcut {
         id: pasteShortcut
 
-        sequence: "Ctrl+V"
+        sequence: KeyboardShortcuts.paste
         enabled: false
     }
 

@@ -9,6 +9,11 @@ import QtQuick
 QtObject {
     readonly property string newPuzzle: "Ctrl+N"
     readonly property string undo: "Ctrl+Z"
+    readonly property string redo: "Ctrl+Shift+Z"
+    // Redo as well, as many desktops have it; How to Play names `redo` only.
+    readonly property string redoAlternative: "Ctrl+Y"
+    readonly property string copy: "Ctrl+C"
+    readonly property string paste: "Ctrl+V"
     readonly property string preferences: "Ctrl+,"
     readonly property string quit: "Ctrl+Q"
 }
