@@ -26,11 +26,11 @@ Row {
     signal copyRequested
     signal pasteRequested
 
-    // `key` with its "⌘" shortcut replaced by how this desktop writes
-    // `shortcut` ("New Puzzle (⌘N)" → "New Puzzle (Ctrl+N)"); translations
-    // keep the ⌘ form of the English key.
+    // `text` with its "⌘" (or "⇧⌘") shortcut replaced by how this desktop
+    // writes `shortcut` ("New Puzzle (⌘N)" → "New Puzzle (Ctrl+N)");
+    // translations keep the ⌘ form of the English key.
     function withShortcut(text: string, shortcut: Shortcut): string {
-        return text.replace(/⌘./, shortcut.nativeText);
+        return text.replace(/⇧?⌘./, shortcut.nativeText);
     }
 
     function undo() {
@@ -67,14 +67,14 @@ Row {
     Shortcut {
         id: redoShortcut
 
-        sequence: "Ctrl+Shift+Z"
+        sequence: KeyboardShortcuts.redo
         enabled: root.acceptsShortcuts
         onActivated: root.redo()
     }
 
     // The other desktops' redo key.
     Shortcut {
-        sequence: "Ctrl+Y"
+        sequence: KeyboardShortcuts.redoAlternative
         enabled: root.acceptsShortcuts
         onActivated: root.redo()
     }
@@ -116,7 +116,7 @@ Row {
         symbol: "arrow.uturn.backward"
         Accessible.name: Localized.text("Undo")
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
-                 + Localized.text("Redo (⇧⌘Z)").replace("⇧⌘Z", redoShortcut.nativeText)
+                 + root.withShortcut(Localized.text("Redo (⇧⌘Z)"), redoShortcut)
         enabled: root.canUndo
         onClicked: root.undo()
 
