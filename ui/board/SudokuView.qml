@@ -153,15 +153,19 @@ FocusScope {
 
     // The keypad flag only says where a key sits, and the group switch which
     // layout is active; neither is a modifier the player holds.
+    function heldModifiers(event: KeyEvent): int {
+        return event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier);
+    }
+
     function isPlain(event: KeyEvent): bool {
-        return (event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier)) === 0;
+        return heldModifiers(event) === Qt.NoModifier;
     }
 
     // French and Belgian layouts put the digits of the top row on Shift, so
     // a digit typed with Shift alone is still that digit; Ctrl, Alt and Meta
     // make it some other command.
     function isDigitKey(event: KeyEvent): bool {
-        const held = event.modifiers & ~(Qt.KeypadModifier | Qt.GroupSwitchModifier);
+        const held = heldModifiers(event);
         return event.text.length === 1 && "123456789".includes(event.text)
                 && (held === Qt.NoModifier || held === Qt.ShiftModifier);
     }
