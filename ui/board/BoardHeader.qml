@@ -15,7 +15,6 @@ Item {
     property bool acceptsShortcuts: true
     // The board screen's copy or paste message, if any.
     property string noticeMessage: ""
-    readonly property alias notice: notice
 
     // The new-puzzle, undo and menu buttons: the board screen answers
     // their requests.
