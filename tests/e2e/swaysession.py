@@ -129,6 +129,16 @@ class SwaySession:
             for name in [root] + [os.path.join(root, f) for f in folders + files]:
                 os.chown(name, self.uid, self.gid)
 
+    def copy_for_user(self, path):
+        """A copy of the file at `path` in the session's home, the user's:
+        the checkout may sit in a folder only root can enter (mktemp -d)."""
+        if self.user is None:
+            return path
+        copy = os.path.join(self.home, os.path.basename(path))
+        shutil.copy2(path, copy)
+        os.chown(copy, self.uid, self.gid)
+        return copy
+
     def write(self, name, text):
         path = os.path.join(self.home, name)
         with open(path, "w", encoding="utf-8") as out:

@@ -116,7 +116,7 @@ def run(binary, artefacts):
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
         session.give_to_user(config)
-        app = session.spawn("pondrel-sudoku", [os.path.abspath(binary)])
+        app = session.spawn("pondrel-sudoku", [session.copy_for_user(os.path.abspath(binary))])
         service = poll(lambda: our_service(session.run), 15)
         check(service is not None, "the app's item did not appear in waybar's tray")
         open_and_hide(session, artefacts, service, "top")
