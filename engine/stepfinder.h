@@ -1,0 +1,97 @@
+#pragma once
+
+#include "grid.h"
+#include "rating.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace pondrel {
+
+// The techniques a person uses, easiest first: the step finder tries them in
+// this order and returns the first that changes the board, so the order is
+// the ladder a teaching hint climbs. The rating (rating.h) keeps its own
+// shorter ladder; the two are independent.
+enum class Technique : std::uint8_t {
+    fullHouse,
+    nakedSingle,
+    hiddenSingle,
+    pointing,
+    claiming,
+    nakedPair,
+    hiddenPair,
+    nakedTriple,
+    hiddenTriple,
+    nakedQuad,
+    hiddenQuad,
+    xWing,
+    swordfish,
+    jellyfish,
+    skyscraper,
+    twoStringKite,
+    xyWing,
+    xyzWing,
+    wWing,
+    uniqueRectangle,
+    simpleColouring,
+    finnedXWing,
+    finnedSwordfish,
+    xChain,
+    xyChain,
+    // Last resort: an alternating inference chain or forcing chain, so that
+    // every puzzle with one solution gets a next step without guessing.
+    forcingChain,
+};
+
+// The English name ("Hidden Single", "2-String Kite", ...): the demo prints it
+// and the game's string tables use it as the key.
+std::string_view techniqueName(Technique technique);
+
+struct Elimination
+{
+    int cell;
+    int digit;
+    friend bool operator==(const Elimination &, const Elimination &) = default;
+};
+
+// One step of a person's solve. Units are numbered as `units` in grid.h:
+// 0..8 rows, 9..17 columns, 18..26 boxes.
+struct Step
+{
+    Technique technique = Technique::fullHouse;
+    // The digit(s) the pattern is about (bit d for digit d).
+    std::uint16_t digits = 0;
+    // Where a person should look, most telling first: the unit of a hidden
+    // single, the base and cover units of a fish, ...
+    std::vector<int> units;
+    // The cells that form the pattern, ascending (the cell of a single, the
+    // pair's two cells, a fish's corners, a chain's links).
+    std::vector<int> cells;
+    // What the step does: digits placed, then candidates removed. A step has
+    // at least one of either.
+    std::vector<Placement> placements;
+    std::vector<Elimination> eliminations;
+
+    friend bool operator==(const Step &, const Step &) = default;
+};
+
+// The easiest next step on `values` (0 = empty) with `candidates` the
+// candidates still open in each empty cell (0 for filled cells). The caller
+// keeps the candidates between steps, so eliminations found earlier stay
+// made; `candidateMasks(values)` is the start.
+//
+// Preconditions for a sound step: the board agrees with a solution and every
+// empty cell's candidates hold that solution's digit. The step then never
+// places another digit and never removes the solution's candidate. Unique
+// Rectangle assumes the solution is unique. On a board that breaks the
+// rules the result is some step or nothing, never undefined behaviour.
+// Nothing when the board is full or no technique applies.
+std::optional<Step> findNextStep(const Grid &values, const Masks &candidates);
+
+// Applies a step: places its digits (clearing them from peers' candidates)
+// and removes its eliminations.
+void applyStep(const Step &step, Grid &values, Masks &candidates);
+
+} // namespace pondrel
