@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid.h"
+#include "stepfinder.h"
 
 #include <optional>
 #include <vector>
@@ -34,6 +35,9 @@ struct HintExplanation
     // The cells that show the reason, ascending: the unit's nine cells for a
     // hidden single, the filled peers for a naked single, none otherwise.
     std::vector<int> cells;
+    // For `elimination`: the technique whose step left the cell a single on
+    // the step finder's ladder; nothing when the ladder does not get there.
+    std::optional<Technique> technique;
 
     friend bool operator==(const HintExplanation &, const HintExplanation &) = default;
 };
