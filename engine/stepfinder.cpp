@@ -66,6 +66,13 @@ Board::Board(const Grid &givenValues, const Masks &givenCandidates) : values(giv
             values[cell] = 0;
         }
         candidates[cell] = values[cell] == 0 ? givenCandidates[cell] & kAllDigits : 0;
+    }
+    // A candidate that a filled peer rules out is no candidate, even when the
+    // caller's masks still hold it.
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (const std::uint8_t peer : peers[cell]) {
+            candidates[cell] &= static_cast<std::uint16_t>(~digitBit(values[peer]));
+        }
         for (std::uint16_t bits = candidates[cell]; bits != 0; bits &= bits - 1) {
             cellsWith[std::countr_zero(bits)].insert(cell);
         }

@@ -8,8 +8,8 @@
 //   one unit, leads to the same digit in another cell (or removes the same
 //   candidate), that placement (or elimination) holds, since one of the
 //   assumptions is true.
-// When neither finds anything the assumptions are followed again with the
-// contradictions of the first round applied inside (a second level).
+// When neither finds anything the assumptions are followed again with
+// locked candidates applied between the rounds of singles.
 // The step names the assumed cell(s); it does not spell out the chain.
 
 #include "stepfinderdetail.h"
@@ -27,15 +27,61 @@ struct Position
     Masks candidates;
 };
 
-// Places the digit and follows singles until none is left. Returns false on
-// a contradiction.
-bool propagate(Position &p, int cell, int digit)
+// Removes the digit from the cells of `unit` outside `keep` when its places
+// in `from` all lie in `keep`'s unit. Returns whether it removed any.
+bool lockIn(Position &p, int from, int into, int digit)
+{
+    const CellSet &fromCells = unitSets[from];
+    const CellSet &intoCells = unitSets[into];
+    bool inside = false;
+    for (const int c : units[from]) {
+        if ((p.candidates[c] & digitBit(digit)) != 0) {
+            if (!intoCells.contains(c)) {
+                return false;
+            }
+            inside = true;
+        }
+    }
+    bool removed = false;
+    for (const int c : units[into]) {
+        if (inside && !fromCells.contains(c) && (p.candidates[c] & digitBit(digit)) != 0) {
+            p.candidates[c] &= static_cast<std::uint16_t>(~digitBit(digit));
+            removed = true;
+        }
+    }
+    return removed;
+}
+
+// One pass of locked candidates (pointing and claiming). Returns whether it
+// removed any candidate.
+bool lockCandidates(Position &p)
+{
+    bool removed = false;
+    for (int b = 0; b < 9; ++b) {
+        for (int k = 0; k < 3; ++k) {
+            const int r = (b / 3) * 3 + k;
+            const int c = (b % 3) * 3 + k;
+            for (int digit = 1; digit <= 9; ++digit) {
+                removed = lockIn(p, 18 + b, r, digit) || removed;
+                removed = lockIn(p, 18 + b, 9 + c, digit) || removed;
+                removed = lockIn(p, r, 18 + b, digit) || removed;
+                removed = lockIn(p, 9 + c, 18 + b, digit) || removed;
+            }
+        }
+    }
+    return removed;
+}
+
+// Places the digit and follows singles until none is left (and, when
+// `deep`, locked candidates between rounds of singles). Returns false on a
+// contradiction.
+bool propagate(Position &p, int cell, int digit, bool deep)
 {
     if ((p.candidates[cell] & digitBit(digit)) == 0) {
         return false;
     }
     place(p.values, p.candidates, cell, digit);
-    for (bool placed = true; placed;) {
+    for (bool placed = true; placed || (deep && lockCandidates(p));) {
         placed = false;
         for (int c = 0; c < kCellCount; ++c) {
             if (p.values[c] == 0) {
@@ -92,14 +138,15 @@ struct Outcomes
     std::vector<std::uint8_t> contradicts;
 };
 
-std::optional<Step> contradiction(const Position &start, Outcomes &outcomes)
+std::optional<Step> contradiction(const Position &start, Outcomes &outcomes, bool deep)
 {
     for (int cell = 0; cell < kCellCount; ++cell) {
         for (std::uint16_t d = start.candidates[cell]; d != 0; d &= d - 1) {
             const int digit = std::countr_zero(d);
             const int index = cell * 10 + digit;
             outcomes.after[index] = start;
-            outcomes.contradicts[index] = propagate(outcomes.after[index], cell, digit) ? 0 : 1;
+            outcomes.contradicts[index] =
+                propagate(outcomes.after[index], cell, digit, deep) ? 0 : 1;
         }
     }
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -202,10 +249,15 @@ std::optional<Step> findForcingChain(const Board &board)
     const Position start{board.values, board.candidates};
     Outcomes outcomes{std::vector<Position>(kCellCount * 10),
                       std::vector<std::uint8_t>(kCellCount * 10)};
-    if (auto step = contradiction(start, outcomes)) {
-        return step;
+    for (const bool deep : {false, true}) {
+        if (auto step = contradiction(start, outcomes, deep)) {
+            return step;
+        }
+        if (auto step = verity(start, outcomes)) {
+            return step;
+        }
     }
-    return verity(start, outcomes);
+    return std::nullopt;
 }
 
 } // namespace pondrel::steps
