@@ -121,3 +121,68 @@ TEST(StepFinder, solvesHardPublicPuzzlesSoundlyToTheEnd)
         }
     }
 }
+
+namespace {
+
+struct PinnedCase
+{
+    const char *board; // values; the candidates are those the values leave
+    Technique technique;
+    const char *removed; // as the demo prints them
+};
+
+std::string removedText(const Step &step)
+{
+    std::string text;
+    for (const Elimination &e : step.eliminations) {
+        text += (text.empty() ? "r" : " r") + std::to_string(row(e.cell) + 1) + "c" +
+                std::to_string(column(e.cell) + 1) + "-" + std::to_string(e.digit);
+    }
+    return text;
+}
+
+} // namespace
+
+// Positions where a technique is the easiest step, one per family.
+TEST(StepFinder, findsEachFamilyWhereItIsTheEasiestStep)
+{
+    const std::vector<PinnedCase> cases = {
+        {"001000008000900200000003000000015046060000700300000000000247985720600000900000600",
+         Technique::claiming,
+         "r5c1-2 r5c3-2 r6c3-2"},
+        {"040700060003900000000000057000000030200080000019000570600040005050100000020006084",
+         Technique::hiddenTriple,
+         "r4c5-2 r4c5-5 r4c5-6 r4c6-2 r4c6-4 r4c6-5 r5c6-3 r5c6-4 r5c6-5"},
+        {"000300500050010030007004001200000400060090000001006002800700200790080050005009007",
+         Technique::swordfish,
+         "r1c3-2 r1c6-2 r3c4-2 r9c4-2"},
+        {"500200300000080090002034006600100900010000040007003008700300400090070020005006009",
+         Technique::twoStringKite,
+         "r5c4-9"},
+        {"103574090065291070907368051214835769378629145596417832031752980002983010009146020",
+         Technique::xyzWing,
+         "r8c9-4"},
+        {"164395782003020641872641935020080196000016050610050070040002510201570463000104820",
+         Technique::wWing,
+         "r7c3-8"},
+        {"084305000052946000693801054367514020529738146418269070946150087235687491871490000",
+         Technique::uniqueRectangle,
+         "r1c7-2 r1c7-7"},
+        {"400600300010020060008007001900800500040050010000002007500000600030080040000009005",
+         Technique::finnedSwordfish,
+         "r8c6-1 r9c5-1"},
+        {"000720000120635084000480000094563000315872496760914530000348169681297345000156827",
+         Technique::xyChain,
+         "r3c3-7"},
+        {"000000040002004001070050090003007000040060000690100800320000100850900060000080003",
+         Technique::forcingChain,
+         "r1c3-9"},
+    };
+    for (const PinnedCase &c : cases) {
+        const Grid board = gridFromText(c.board);
+        const std::optional<Step> step = findNextStep(board, *candidateMasks(board));
+        ASSERT_TRUE(step.has_value()) << c.board;
+        EXPECT_EQ(step->technique, c.technique) << techniqueName(step->technique);
+        EXPECT_EQ(removedText(*step), c.removed) << techniqueName(c.technique);
+    }
+}
