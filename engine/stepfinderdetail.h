@@ -15,6 +15,66 @@
 
 namespace pondrel::steps {
 
+// The number of bits set in a mask under 1024 (a digit or position mask).
+// A table, since the build targets plain x86-64, where std::popcount is a
+// library call that took a fifth of the search's time.
+inline constexpr std::array<std::uint8_t, 1024> kBitCounts = [] {
+    std::array<std::uint8_t, 1024> table{};
+    for (std::size_t mask = 1; mask < table.size(); ++mask) {
+        table[mask] = static_cast<std::uint8_t>(table[mask >> 1] + (mask & 1));
+    }
+    return table;
+}();
+
+constexpr int bitCount(std::uint16_t mask)
+{
+    return kBitCounts[mask & 1023U];
+}
+
+constexpr int bitCount64(std::uint64_t word)
+{
+    word = word - ((word >> 1) & 0x5555555555555555ULL);
+    word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
+    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
+}
+
+// The 9-bit masks with `size` bits set (size 1..4), ascending: the
+// combinations of positions, lines or digits a subset or fish search tries.
+struct MasksOfSize
+{
+    std::array<std::uint16_t, 126> masks{};
+    int count = 0;
+};
+
+inline constexpr std::array<MasksOfSize, 5> kMasksOfSize = [] {
+    std::array<MasksOfSize, 5> table{};
+    for (std::uint16_t mask = 1; mask < 512; ++mask) {
+        const int size = kBitCounts[mask];
+        if (size <= 4) {
+            MasksOfSize &entry = table[static_cast<std::size_t>(size)];
+            entry.masks[static_cast<std::size_t>(entry.count++)] = mask;
+        }
+    }
+    return table;
+}();
+
+// Calls f(mask) for each 9-bit mask of `size` bits within `within`, in
+// ascending order, until f returns a step.
+template <typename F> std::optional<Step> eachMaskOfSize(int size, std::uint16_t within, F f)
+{
+    const MasksOfSize &entry = kMasksOfSize[static_cast<std::size_t>(size)];
+    for (int i = 0; i < entry.count; ++i) {
+        const std::uint16_t mask = entry.masks[static_cast<std::size_t>(i)];
+        if ((mask & ~within) == 0) {
+            if (auto step = f(mask)) {
+                return step;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 // A set of cells as two words: bits 0..63 in `low`, 64..80 in `high`. No
 // allocation, so the finders can build as many as they like.
 struct CellSet
@@ -43,7 +103,7 @@ struct CellSet
         return cell < 64 ? ((low >> cell) & 1U) != 0 : ((high >> (cell - 64)) & 1U) != 0;
     }
     constexpr bool empty() const { return low == 0 && high == 0; }
-    constexpr int size() const { return std::popcount(low) + std::popcount(high); }
+    constexpr int size() const { return bitCount64(low) + bitCount64(high); }
     // The lowest cell; the set must not be empty.
     constexpr int first() const
     {

@@ -63,14 +63,12 @@ template <typename Search> std::optional<Step> eachBase(const Board &board, int 
                     holding |= static_cast<std::uint16_t>(1U << k);
                 }
             }
-            for (std::uint16_t base = 1; base < 512; ++base) {
-                if ((base & ~holding) != 0 || digitCount(base) != size) {
-                    continue;
-                }
+            auto step = eachMaskOfSize(size, holding, [&](std::uint16_t base) {
                 fish.base = base;
-                if (auto step = search(fish)) {
-                    return step;
-                }
+                return search(fish);
+            });
+            if (step) {
+                return step;
             }
         }
     }
@@ -89,7 +87,7 @@ std::optional<Step> findFish(const Board &board, int size)
         for (std::uint16_t bits = fish.base; bits != 0; bits &= bits - 1) {
             cover |= fish.line[std::countr_zero(bits)];
         }
-        if (digitCount(cover) != size) {
+        if (bitCount(cover) != size) {
             return std::nullopt;
         }
         const CellSet baseCells = linesOf(fish.baseKind, fish.base);
@@ -111,27 +109,30 @@ std::optional<Step> findFinnedFish(const Board &board, int size)
             all |= fish.line[std::countr_zero(bits)];
         }
         // The fins lie in one box, so in at most three lines beyond the cover.
-        if (digitCount(all) <= size || digitCount(all) > size + 3) {
+        if (bitCount(all) <= size || bitCount(all) > size + 3) {
             return std::nullopt;
         }
         const CellSet baseCells = linesOf(fish.baseKind, fish.base);
         const CellSet withDigit = board.cellsWith[fish.digit];
-        for (std::uint16_t cover = 1; cover < 512; ++cover) {
-            if ((cover & ~all) != 0 || digitCount(cover) != size) {
-                continue;
+        return eachMaskOfSize(size, all, [&](std::uint16_t cover) -> std::optional<Step> {
+            // The fins' lines must lie in one band or stack of three.
+            const auto finLines = static_cast<std::uint16_t>(all & ~cover);
+            if ((finLines & 0x7) != finLines && (finLines & 0x38) != finLines &&
+                (finLines & 0x1C0) != finLines) {
+                return std::nullopt;
             }
             const CellSet coverCells = linesOf(9 - fish.baseKind, cover);
             const CellSet fins = (withDigit & baseCells).without(coverCells);
             const int finBox = 18 + box(fins.first());
             if (!fins.without(unitSets[finBox]).empty()) {
-                continue;
+                return std::nullopt;
             }
             const CellSet targets = (withDigit & coverCells & unitSets[finBox]).without(baseCells);
-            if (!targets.empty()) {
-                return fishStep(technique, fish, cover, withDigit & baseCells, targets);
+            if (targets.empty()) {
+                return std::nullopt;
             }
-        }
-        return std::nullopt;
+            return fishStep(technique, fish, cover, withDigit & baseCells, targets);
+        });
     });
 }
 

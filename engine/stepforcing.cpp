@@ -88,7 +88,7 @@ bool propagate(Position &p, int cell, int digit, bool deep)
                 if (p.candidates[c] == 0) {
                     return false;
                 }
-                if (digitCount(p.candidates[c]) == 1) {
+                if (bitCount(p.candidates[c]) == 1) {
                     place(p.values, p.candidates, c, lowestDigit(p.candidates[c]));
                     placed = true;
                 }
@@ -135,25 +135,21 @@ Step chainStep(std::initializer_list<int> cells, std::uint16_t digits)
 struct Outcomes
 {
     std::vector<Position> after;
-    std::vector<std::uint8_t> contradicts;
 };
 
+// The first candidate whose assumption contradicts, in cell order; keeps
+// every outcome for the verities when there is none.
 std::optional<Step> contradiction(const Position &start, Outcomes &outcomes, bool deep)
 {
     for (int cell = 0; cell < kCellCount; ++cell) {
-        for (std::uint16_t d = start.candidates[cell]; d != 0; d &= d - 1) {
-            const int digit = std::countr_zero(d);
-            const int index = cell * 10 + digit;
-            outcomes.after[index] = start;
-            outcomes.contradicts[index] =
-                propagate(outcomes.after[index], cell, digit, deep) ? 0 : 1;
+        if (bitCount(start.candidates[cell]) < 2) {
+            continue;
         }
-    }
-    for (int cell = 0; cell < kCellCount; ++cell) {
         for (std::uint16_t d = start.candidates[cell]; d != 0; d &= d - 1) {
             const int digit = std::countr_zero(d);
-            if (outcomes.contradicts[cell * 10 + digit] != 0 &&
-                digitCount(start.candidates[cell]) > 1) {
+            Position &after = outcomes.after[static_cast<std::size_t>(cell * 10 + digit)];
+            after = start;
+            if (!propagate(after, cell, digit, deep)) {
                 Step step = chainStep({cell}, digitBit(digit));
                 step.eliminations.push_back({cell, digit});
                 return step;
@@ -223,12 +219,15 @@ std::optional<Step> verity(const Position &start, const Outcomes &outcomes)
     for (int u = 0; u < 27; ++u) {
         for (int digit = 1; digit <= 9; ++digit) {
             int size = 0;
+            bool single = false;
             for (const int cell : units[u]) {
                 if ((start.candidates[cell] & digitBit(digit)) != 0) {
                     set[size++] = cell * 10 + digit;
+                    // Only cells of two or more candidates were followed.
+                    single = single || bitCount(start.candidates[cell]) < 2;
                 }
             }
-            if (size >= 2) {
+            if (size >= 2 && !single) {
                 if (auto step = commonOutcome(start, outcomes, set, size, {})) {
                     for (int i = 0; i < size; ++i) {
                         step->cells.push_back(set[i] / 10);
@@ -247,8 +246,7 @@ std::optional<Step> verity(const Position &start, const Outcomes &outcomes)
 std::optional<Step> findForcingChain(const Board &board)
 {
     const Position start{board.values, board.candidates};
-    Outcomes outcomes{std::vector<Position>(kCellCount * 10),
-                      std::vector<std::uint8_t>(kCellCount * 10)};
+    Outcomes outcomes{std::vector<Position>(kCellCount * 10)};
     for (const bool deep : {false, true}) {
         if (auto step = contradiction(start, outcomes, deep)) {
             return step;

@@ -59,12 +59,12 @@ std::optional<Step> findSkyscraper(const Board &board)
         for (const int kind : {0, 9}) {
             for (int k1 = 0; k1 < 9; ++k1) {
                 const std::uint16_t p1 = board.places(kind + k1, digit);
-                if (digitCount(p1) != 2) {
+                if (bitCount(p1) != 2) {
                     continue;
                 }
                 for (int k2 = k1 + 1; k2 < 9; ++k2) {
                     const std::uint16_t p2 = board.places(kind + k2, digit);
-                    if (digitCount(p2) != 2 || digitCount(p1 & p2) != 1) {
+                    if (bitCount(p2) != 2 || bitCount(p1 & p2) != 1) {
                         continue;
                     }
                     const int e1 =
@@ -93,14 +93,14 @@ std::optional<Step> findTwoStringKite(const Board &board)
     for (int digit = 1; digit <= 9; ++digit) {
         for (int r = 0; r < 9; ++r) {
             const std::uint16_t rowPlaces = board.places(r, digit);
-            if (digitCount(rowPlaces) != 2) {
+            if (bitCount(rowPlaces) != 2) {
                 continue;
             }
             const int ra = units[r][std::countr_zero(rowPlaces)];
             const int rb = units[r][15 - std::countl_zero(rowPlaces)];
             for (int c = 0; c < 9; ++c) {
                 const std::uint16_t columnPlaces = board.places(9 + c, digit);
-                if (digitCount(columnPlaces) != 2) {
+                if (bitCount(columnPlaces) != 2) {
                     continue;
                 }
                 const int ca = units[9 + c][std::countr_zero(columnPlaces)];

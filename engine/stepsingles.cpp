@@ -18,7 +18,7 @@ std::optional<Step> findFullHouse(const Board &board)
                 ++emptyCount;
             }
         }
-        if (emptyCount == 1 && digitCount(board.candidates[empty]) == 1) {
+        if (emptyCount == 1 && bitCount(board.candidates[empty]) == 1) {
             const int digit = lowestDigit(board.candidates[empty]);
             return Step{Technique::fullHouse, digitBit(digit), {u}, {empty}, {{empty, digit}}, {}};
         }
@@ -29,7 +29,7 @@ std::optional<Step> findFullHouse(const Board &board)
 std::optional<Step> findNakedSingle(const Board &board)
 {
     for (int cell = 0; cell < kCellCount; ++cell) {
-        if (digitCount(board.candidates[cell]) == 1) {
+        if (bitCount(board.candidates[cell]) == 1) {
             const int digit = lowestDigit(board.candidates[cell]);
             return Step{Technique::nakedSingle,
                         digitBit(digit),
@@ -50,7 +50,7 @@ std::optional<Step> findHiddenSingle(const Board &board)
             const int u = kind * 9 + k;
             for (int digit = 1; digit <= 9; ++digit) {
                 const std::uint16_t places = board.places(u, digit);
-                if (digitCount(places) == 1) {
+                if (bitCount(places) == 1) {
                     const int cell = units[u][std::countr_zero(places)];
                     return Step{
                         Technique::hiddenSingle, digitBit(digit), {u}, {cell}, {{cell, digit}}, {}};

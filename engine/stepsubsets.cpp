@@ -38,7 +38,7 @@ std::optional<Step> findNakedSubset(const Board &board, int size)
         std::uint16_t open = 0; // positions of empty cells with 2..size candidates
         std::uint16_t empty = 0;
         for (int j = 0; j < 9; ++j) {
-            const int count = digitCount(board.candidates[units[u][j]]);
+            const int count = bitCount(board.candidates[units[u][j]]);
             if (count > 0) {
                 empty |= static_cast<std::uint16_t>(1U << j);
             }
@@ -46,33 +46,31 @@ std::optional<Step> findNakedSubset(const Board &board, int size)
                 open |= static_cast<std::uint16_t>(1U << j);
             }
         }
-        if (digitCount(open) < size || digitCount(empty) <= size) {
+        if (bitCount(open) < size || bitCount(empty) <= size) {
             continue;
         }
-        for (std::uint16_t subset = 1; subset < 512; ++subset) {
-            if ((subset & ~open) != 0 || digitCount(subset) != size) {
-                continue;
-            }
+        auto step = eachMaskOfSize(size, open, [&](std::uint16_t subset) -> std::optional<Step> {
             std::uint16_t digits = 0;
             for (std::uint16_t bits = subset; bits != 0; bits &= bits - 1) {
                 digits |= board.candidates[units[u][std::countr_zero(bits)]];
             }
-            if (digitCount(digits) != size) {
-                continue;
+            if (bitCount(digits) != size) {
+                return std::nullopt;
             }
-            std::optional<Step> step;
+            std::optional<Step> found;
             for (std::uint16_t bits = empty & ~subset; bits != 0; bits &= bits - 1) {
                 const int cell = units[u][std::countr_zero(bits)];
                 for (std::uint16_t d = board.candidates[cell] & digits; d != 0; d &= d - 1) {
-                    if (!step) {
-                        step = Step{kNaked[size], digits, {u}, cellsOf(u, subset), {}, {}};
+                    if (!found) {
+                        found = Step{kNaked[size], digits, {u}, cellsOf(u, subset), {}, {}};
                     }
-                    step->eliminations.push_back({cell, std::countr_zero(d)});
+                    found->eliminations.push_back({cell, std::countr_zero(d)});
                 }
             }
-            if (step) {
-                return step;
-            }
+            return found;
+        });
+        if (step) {
+            return step;
         }
     }
     return std::nullopt;
@@ -89,38 +87,39 @@ std::optional<Step> findHiddenSubset(const Board &board, int size)
         }
         for (int digit = 1; digit <= 9; ++digit) {
             places[digit] = board.places(u, digit);
-            const int count = digitCount(places[digit]);
+            const int count = bitCount(places[digit]);
             if (count >= 2 && count <= size) {
                 open |= digitBit(digit);
             }
         }
-        if (digitCount(open) < size || emptyCount <= size) {
+        if (bitCount(open) < size || emptyCount <= size) {
             continue;
         }
-        for (std::uint16_t digits = 2; digits < 1024; digits += 2) {
-            if ((digits & ~open) != 0 || digitCount(digits) != size) {
-                continue;
-            }
+        // Digits 1..9 are bits 0..8 of the combination masks.
+        const auto open9 = static_cast<std::uint16_t>(open >> 1);
+        auto step = eachMaskOfSize(size, open9, [&](std::uint16_t subset) -> std::optional<Step> {
+            const auto digits = static_cast<std::uint16_t>(subset << 1);
             std::uint16_t positions = 0;
             for (std::uint16_t d = digits; d != 0; d &= d - 1) {
                 positions |= places[std::countr_zero(d)];
             }
-            if (digitCount(positions) != size) {
-                continue;
+            if (bitCount(positions) != size) {
+                return std::nullopt;
             }
-            std::optional<Step> step;
+            std::optional<Step> found;
             for (std::uint16_t bits = positions; bits != 0; bits &= bits - 1) {
                 const int cell = units[u][std::countr_zero(bits)];
                 for (std::uint16_t d = board.candidates[cell] & ~digits; d != 0; d &= d - 1) {
-                    if (!step) {
-                        step = Step{kHidden[size], digits, {u}, cellsOf(u, positions), {}, {}};
+                    if (!found) {
+                        found = Step{kHidden[size], digits, {u}, cellsOf(u, positions), {}, {}};
                     }
-                    step->eliminations.push_back({cell, std::countr_zero(d)});
+                    found->eliminations.push_back({cell, std::countr_zero(d)});
                 }
             }
-            if (step) {
-                return step;
-            }
+            return found;
+        });
+        if (step) {
+            return step;
         }
     }
     return std::nullopt;

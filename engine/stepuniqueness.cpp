@@ -59,7 +59,7 @@ std::optional<Step> rectangleAt(const Board &board, const std::array<int, 4> &co
             const int r1 = roof[0];
             const int r2 = roof[1];
             const std::uint16_t extra1 = cand[r1] & static_cast<std::uint16_t>(~pair);
-            if (digitCount(extra1) == 1 && cand[r2] == cand[r1]) {
+            if (bitCount(extra1) == 1 && cand[r2] == cand[r1]) {
                 const int z = lowestDigit(extra1);
                 CellSet targets = board.cellsWith[z] & peerSets[r1] & peerSets[r2];
                 if (!targets.empty()) {
@@ -103,7 +103,7 @@ std::optional<Step> findUniqueRectangle(const Board &board)
                         r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2};
                     bool open = true;
                     for (const int cell : corners) {
-                        open = open && digitCount(board.candidates[cell]) >= 2;
+                        open = open && bitCount(board.candidates[cell]) >= 2;
                     }
                     if (!open) {
                         continue;

@@ -20,7 +20,7 @@ CellSet bivalueCells(const Board &board)
 {
     CellSet result;
     for (int cell = 0; cell < kCellCount; ++cell) {
-        if (digitCount(board.candidates[cell]) == 2) {
+        if (bitCount(board.candidates[cell]) == 2) {
             result.insert(cell);
         }
     }
@@ -49,12 +49,12 @@ std::optional<Step> findXyWing(const Board &board)
         const CellSet wings = bivalue & peerSets[pivot];
         for (int a = 0; a < kCellCount; ++a) {
             const std::uint16_t aDigits = board.candidates[a];
-            if (!wings.contains(a) || digitCount(aDigits & pivotDigits) != 1) {
+            if (!wings.contains(a) || bitCount(aDigits & pivotDigits) != 1) {
                 continue;
             }
             for (int b = a + 1; b < kCellCount; ++b) {
                 const std::uint16_t bDigits = board.candidates[b];
-                if (!wings.contains(b) || digitCount(bDigits & pivotDigits) != 1 ||
+                if (!wings.contains(b) || bitCount(bDigits & pivotDigits) != 1 ||
                     (aDigits & pivotDigits) == (bDigits & pivotDigits)) {
                     continue;
                 }
@@ -80,7 +80,7 @@ std::optional<Step> findXyzWing(const Board &board)
     const CellSet bivalue = bivalueCells(board);
     for (int pivot = 0; pivot < kCellCount; ++pivot) {
         const std::uint16_t pivotDigits = board.candidates[pivot];
-        if (digitCount(pivotDigits) != 3) {
+        if (bitCount(pivotDigits) != 3) {
             continue;
         }
         const CellSet wings = bivalue & peerSets[pivot];
