@@ -1,9 +1,12 @@
 // pondrel-engine-demo: deals one puzzle of a chosen difficulty and prints it
 // with its solution, rating, clue count and the time the generator took.
 // It is the quickest way to see the engine work before the tray app exists.
+// `steps` solves puzzles from standard input as a person would, one line per
+// step, for scripts and for comparing the ladder with other solvers.
 
 #include "generator.h"
 #include "rating.h"
+#include "solver.h"
 #include "stepfinder.h"
 
 #include <algorithm>
@@ -42,7 +45,7 @@ void printUsage(std::FILE *stream)
                  "1-9), separated by single spaces; an empty part leaves nothing between\n"
                  "the separators, e.g. \"Pointing |  | r3c4-7\". Then \"solved\" or\n"
                  "\"stuck\" (no technique applies), or \"invalid\" for a line that is not a\n"
-                 "puzzle, and an empty line.\n"
+                 "puzzle with exactly one solution, and an empty line. Exit status 0.\n"
                  "\n"
                  "  -d, --difficulty LEVEL  easy, medium, hard or expert\n"
                  "  -h, --help              show this text\n");
@@ -129,7 +132,7 @@ std::string stepLine(const pondrel::Step &step)
 }
 
 // The puzzle of one line, or nothing when it is not 81 digits and dots or
-// breaks the rules.
+// has no single solution.
 std::optional<Grid> puzzleOf(std::string_view text)
 {
     if (text.size() != pondrel::kCellCount) {
@@ -144,7 +147,8 @@ std::optional<Grid> puzzleOf(std::string_view text)
             return std::nullopt;
         }
     }
-    if (!pondrel::candidateMasks(grid)) {
+    // The steps assume one solution (a unique rectangle is a step only then).
+    if (pondrel::judgeGivens(grid).count != 1) {
         return std::nullopt;
     }
     return grid;
