@@ -203,6 +203,15 @@ Step eliminationStep(Technique technique,
                      const CellSet &targets,
                      int digit);
 
+constexpr CellSet setOf(std::initializer_list<int> cells)
+{
+    CellSet result;
+    for (const int cell : cells) {
+        result.insert(cell);
+    }
+    return result;
+}
+
 // The cells of a set of positions within a unit.
 CellSet cellsAt(int unit, std::uint16_t positions);
 

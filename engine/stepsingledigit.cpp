@@ -42,15 +42,6 @@ CellSet bothSee(const Board &board, int digit, int a, int b)
     return targets;
 }
 
-CellSet setOf(std::initializer_list<int> cells)
-{
-    CellSet result;
-    for (const int cell : cells) {
-        result.insert(cell);
-    }
-    return result;
-}
-
 } // namespace
 
 std::optional<Step> findSkyscraper(const Board &board)

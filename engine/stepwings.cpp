@@ -27,15 +27,6 @@ CellSet bivalueCells(const Board &board)
     return result;
 }
 
-CellSet setOf(std::initializer_list<int> cells)
-{
-    CellSet result;
-    for (const int cell : cells) {
-        result.insert(cell);
-    }
-    return result;
-}
-
 } // namespace
 
 std::optional<Step> findXyWing(const Board &board)
