@@ -151,7 +151,12 @@ HintExplanation explainPlacement(const Grid &values, int cell, int digit)
                                    techniqueLeavingSingle(emptied, *start, cell, digit)};
         }
         if (!advanceLadder(grid, masks)) {
-            return fallback;
+            // Past the rating's ladder the step finder's longer one may
+            // still get there.
+            const std::optional<Technique> technique =
+                techniqueLeavingSingle(emptied, *start, cell, digit);
+            return technique ? HintExplanation{Kind::elimination, std::nullopt, {}, technique}
+                             : fallback;
         }
     }
 }

@@ -119,6 +119,16 @@ TEST(HintExplanation, namesTheStepAfterWhichTheCellIsASingleNotTheFirstStep)
     EXPECT_EQ(explainPlacement(board, 4, 2).technique, Technique::nakedPair);
 }
 
+TEST(HintExplanation, pastTheRatingsLadderTheStepFinderNamesTheStep)
+{
+    // No single, locked candidate or pair anywhere: an XYZ-Wing, then an
+    // XY-Chain that leaves cell 1 only the 2.
+    const Grid board = gridFromText(
+        "103574090065291070907368051214835769378629145596417832031752980002983010009146020");
+    EXPECT_EQ(explainPlacement(board, 1, 2),
+              (HintExplanation{Kind::elimination, std::nullopt, {}, Technique::xyChain}));
+}
+
 struct FallbackCase
 {
     const char *name;
