@@ -724,6 +724,13 @@ void addStepRows(ResultTable &table, const Options &options)
                       "-",
                       "",
                       set.name == "top1465" ? "≤ 20 ms: " + verdict(p99 <= 20000.0) : ""});
+        table.addRow({"time per step, slowest",
+                      set.name,
+                      n,
+                      milliseconds(percentile(run.microseconds, 1.0) / 1000.0),
+                      "-",
+                      "",
+                      ""});
         // How far up the ladder the set climbs: the steps beyond the singles.
         std::string beyond;
         for (std::size_t t = static_cast<std::size_t>(Technique::pointing);

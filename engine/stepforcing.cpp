@@ -27,8 +27,8 @@ struct Position
     Masks candidates;
 };
 
-// Removes the digit from the cells of `unit` outside `keep` when its places
-// in `from` all lie in `keep`'s unit. Returns whether it removed any.
+// Removes the digit from the cells of `into` outside `from` when its places
+// in `from` all lie in `into`. Returns whether it removed any.
 bool lockIn(Position &p, int from, int into, int digit)
 {
     const CellSet &fromCells = unitSets[from];
