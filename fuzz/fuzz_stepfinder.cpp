@@ -3,7 +3,7 @@
 // stays unique, some wrong candidates struck out (as a player's notes may
 // lack them), some steps applied. From there every step the finder returns
 // must agree with the solution: no other digit placed, never the solution's
-// candidate removed.
+// candidate removed. Then the same position scrambled must not crash it.
 
 #include "generator.h"
 #include "solver.h"
@@ -95,9 +95,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     }
     // Every step from there on, to the end or until the ladder is stuck.
+    Grid start = values;
     while (const std::optional<Step> step = findNextStep(values, candidates)) {
         checkSound(*step, solution);
         applyStep(*step, values, candidates);
     }
-    return 0;
+    // A board that breaks the rules (a clash, wrong candidates, a cell
+    // without any) gets some step or none, and applying steps ends.
+    Masks garbage{};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        garbage[cell] = static_cast<std::uint16_t>(uniformBelow(random, 1024));
+        if (uniformBelow(random, 8) == 0) {
+            start[cell] = static_cast<std::uint8_t>(uniformBelow(random, 10));
+        }
+    }
+    for (int steps = 0; steps <= kCellCount * 10; ++steps) {
+        const std::optional<Step> step = findNextStep(start, garbage);
+        if (!step) {
+            return 0;
+        }
+        applyStep(*step, start, garbage);
+    }
+    std::abort();
 }
