@@ -106,7 +106,9 @@ struct Step
 // places another digit and never removes the solution's candidate. Unique
 // Rectangle assumes the solution is unique. On a board that breaks the
 // rules the result is some step or nothing, never undefined behaviour.
-// Nothing when the board is full or no technique applies.
+// Nothing when the board is full or no technique applies. Candidates that a
+// filled peer rules out are ignored. No allocation but the step's own; a
+// single takes microseconds, a forcing chain up to a few milliseconds.
 std::optional<Step> findNextStep(const Grid &values, const Masks &candidates);
 
 // Applies a step: places its digits (clearing them from peers' candidates)
