@@ -107,8 +107,9 @@ struct Step
 // Rectangle assumes the solution is unique. On a board that breaks the
 // rules the result is some step or nothing, never undefined behaviour.
 // Nothing when the board is full or no technique applies. Candidates that a
-// filled peer rules out are ignored. No allocation but the step's own; a
-// single takes microseconds, a forcing chain up to a few milliseconds.
+// filled peer rules out are ignored. Allocates the step and, for a forcing
+// chain, one table of outcomes; a single takes microseconds, a forcing
+// chain up to a few milliseconds.
 std::optional<Step> findNextStep(const Grid &values, const Masks &candidates);
 
 // Applies a step: places its digits (clearing them from peers' candidates)
