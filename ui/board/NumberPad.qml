@@ -38,6 +38,11 @@ Row {
 
             HoverHandler {
                 id: hover
+
+                // Qt keeps the hover of a window that hides under the
+                // pointer: off while the panel is hidden, so its tooltip
+                // goes with it and does not come back when it shows again.
+                enabled: holder.Window.visibility !== Window.Hidden
             }
 
             GlassToggleStyle {
@@ -60,6 +65,14 @@ Row {
                 ToolTip.text: Localized.plural("%lld left", root.counts.remainingCounts[holder.index])
                 ToolTip.visible: hover.hovered
                 ToolTip.delay: 600
+                // The shared tooltip takes its text when it is asked to
+                // show, and shows after its delay: a count that changes in
+                // between, by a click on this very button, is handed on.
+                ToolTip.onTextChanged: {
+                    if (hover.hovered) {
+                        ToolTip.show(ToolTip.text);
+                    }
+                }
                 onClicked: root.digitPressed(digit)
             }
         }
