@@ -39,9 +39,9 @@ Row {
             HoverHandler {
                 id: hover
 
-                // Qt keeps the hover of a window that hides under the
-                // pointer: off while the panel is hidden, so its tooltip
-                // goes with it and does not come back when it shows again.
+                // A hidden window keeps the hover it had, and with it the
+                // tooltip: off while the panel is hidden, so the tooltip
+                // goes with the panel.
                 enabled: holder.Window.visibility !== Window.Hidden
             }
 
