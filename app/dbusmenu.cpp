@@ -221,9 +221,14 @@ bool DBusMenuAdaptor::AboutToShow(int /*id*/)
     return false;
 }
 
-QList<int> DBusMenuAdaptor::AboutToShowGroup(const QList<int> & /*ids*/, QList<int> &idErrors)
+QList<int> DBusMenuAdaptor::AboutToShowGroup(const QList<int> &ids, QList<int> &idErrors)
 {
     idErrors.clear();
+    for (const int id : ids) {
+        if (!DBusMenu::hasEntry(id)) {
+            idErrors.append(id);
+        }
+    }
     return {};
 }
 
