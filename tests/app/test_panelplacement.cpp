@@ -95,35 +95,24 @@ TEST(PanelPlacement, clickPointsInServerPixelsAreScaledFromTheirScreensCorner)
     EXPECT_EQ(pointFromNative({700, 12}, kScreen, 1.0), QPoint(700, 12));
 }
 
-TEST(PanelPlacement, withoutAPointItHangsFromTheBarsTrayEnd)
+// Without a point (or with one within the icon), from the bar's tray end.
+TEST(PanelPlacement, withoutAScreenPointItHangsFromTheBarsTrayEnd)
 {
     const auto placed = [](const QRect &area, Qt::LayoutDirection direction) {
         return panelPosition(trayEndAnchor(kScreen, area, direction), kPanel, area);
     };
-    // A bar at the bottom (Plasma): above it, at the right end.
-    const QRect bottomBarArea(0, 0, 1280, 756);
-    EXPECT_EQ(placed(bottomBarArea, Qt::LeftToRight),
-              QPoint(1280 - kPanel.width(), 756 - kPanelGap - kPanel.height()));
-    // At the top, below it; right-to-left, at the left end.
-    EXPECT_EQ(placed(kKnownBarArea, Qt::LeftToRight),
-              QPoint(1280 - kPanel.width(), 30 + kPanelGap));
+    const int right = 1280 - kPanel.width();
+    // Plasma's bar at the bottom, a bar at the top, a right-to-left desktop,
+    // a bar at the left side, no bar known.
+    EXPECT_EQ(placed({0, 0, 1280, 756}, Qt::LeftToRight), QPoint(right, 752 - kPanel.height()));
+    EXPECT_EQ(placed(kKnownBarArea, Qt::LeftToRight), QPoint(right, 30 + kPanelGap));
     EXPECT_EQ(placed(kKnownBarArea, Qt::RightToLeft), QPoint(0, 30 + kPanelGap));
-    // A bar at the left side: beside it, at its lower end.
-    const QRect leftBarArea(48, 0, 1232, 800);
-    EXPECT_EQ(placed(leftBarArea, Qt::LeftToRight), QPoint(48, 799 - kPanelGap - kPanel.height()));
-    // No bar known: the top-right corner.
-    EXPECT_EQ(placed(kScreen, Qt::LeftToRight),
-              QPoint(1280 - kPanel.width(), kBarClearance + kPanelGap));
-}
+    EXPECT_EQ(placed({48, 0, 1232, 800}, Qt::LeftToRight), QPoint(48, 795 - kPanel.height()));
+    EXPECT_EQ(placed(kScreen, Qt::LeftToRight), QPoint(right, kBarClearance + kPanelGap));
 
-TEST(PanelPlacement, pointsNearTheScreensCornerAreNoScreenPoints)
-{
-    // Plasma's keyboard activation and Debian 12's waybar: the point within the icon.
     EXPECT_FALSE(isScreenPoint({11, 11}, kScreen));
-    EXPECT_FALSE(isScreenPoint({10, 12}, kScreen));
     EXPECT_FALSE(isScreenPoint({1290, 10}, QRect(1280, 0, 1280, 800)));
     EXPECT_FALSE(isScreenPoint({1300, 10}, kScreen));
-    // A click on a bar along either edge.
     EXPECT_TRUE(isScreenPoint({700, 12}, kScreen));
     EXPECT_TRUE(isScreenPoint({12, 700}, kScreen));
 }

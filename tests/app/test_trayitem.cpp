@@ -6,11 +6,17 @@
 #include "trayitem.h"
 
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusServer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+
+#include <climits>
+#include <string_view>
 
 namespace pondrel {
 namespace {
@@ -186,6 +192,75 @@ TEST_F(TrayIcon, itemMenuOpensAndQuits)
     EXPECT_TRUE(quit.isEmpty());
     menu.handleEvent(DBusMenu::quitId, QStringLiteral("clicked"));
     EXPECT_EQ(quit.size(), 1);
+}
+
+// The item and its menu on a private peer-to-peer bus, called with extreme
+// values as any client on the session bus could: each call gets its answer
+// (far sooner than the 25 s a caller waits by default), and nothing
+// overflows on the way to the panel's place (the sanitizer build aborts).
+TEST_F(TrayIcon, everyBusCallIsAnsweredEvenWithExtremeValues)
+{
+    StatusNotifierItem item;
+    bool served = false;
+    QDBusServer server(QStringLiteral("unix:dir=") + m_dir.path());
+    QObject::connect(&server, &QDBusServer::newConnection, [&](QDBusConnection side) {
+        side.registerObject(StatusNotifierItem::kItemPath, &item, QDBusConnection::ExportAdaptors);
+        side.registerObject(
+            StatusNotifierItem::kMenuPath, &item.menu(), QDBusConnection::ExportAdaptors);
+        served = true;
+    });
+    QDBusConnection client = QDBusConnection::connectToPeer(server.address(), "client");
+    const auto call = [&client](const char *path, const char *method, const QVariantList &args) {
+        const bool isMenu = std::string_view(path) == StatusNotifierItem::kMenuPath;
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            {}, path, isMenu ? "com.canonical.dbusmenu" : "org.kde.StatusNotifierItem", method);
+        message.setArguments(args);
+        return client.call(message, QDBus::BlockWithGui, 2000);
+    };
+    TrayItem tray(*m_game, *m_panel);
+    QSignalSpy activated(&item, &StatusNotifierItem::activated);
+    QObject::connect(&item, &StatusNotifierItem::activated, [&tray](std::optional<QPoint> point) {
+        panelPosition(tray.anchorForActivation(point), QSize(375, 520), QRect(0, 0, 1280, 800));
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&served] { return served; }));
+
+    for (const int extreme : {INT_MAX, INT_MIN}) {
+        for (const char *method : {"Activate", "SecondaryActivate"}) {
+            EXPECT_EQ(call(StatusNotifierItem::kItemPath, method, {extreme, extreme}).type(),
+                      QDBusMessage::ReplyMessage);
+        }
+    }
+    EXPECT_EQ(activated.size(), 4) << "a middle click toggles as a left click does";
+
+    const QStringList none;
+    const QVariant ids = QVariant::fromValue(QList<int>{INT_MIN, 1, INT_MAX});
+    const QVariant events = QVariant::fromValue(
+        QList<DBusMenuEvent>{{INT_MIN, QStringLiteral("clicked"), QDBusVariant(0), UINT_MAX}});
+    const QDBusVariant zero(0);
+    // The signature of the answer; "" for the error InvalidArgs.
+    const std::tuple<const char *, QVariantList, std::string> calls[] = {
+        {"GetLayout", {0, INT_MIN, none}, "u(ia{sv}av)"},
+        {"GetLayout", {INT_MAX, -1, none}, ""},
+        {"GetGroupProperties", {ids, none}, "a(ia{sv})"},
+        {"GetProperty", {1, "label"}, "v"},
+        {"GetProperty", {INT_MIN, "label"}, ""},
+        {"GetProperty", {1, "no-such-property"}, ""},
+        {"Event", {INT_MAX, "clicked", QVariant::fromValue(zero), UINT_MAX}, ""},
+        {"EventGroup", {events}, "ai"},
+        {"AboutToShow", {INT_MIN}, "b"},
+        {"AboutToShowGroup", {ids}, "aiai"},
+    };
+    for (const auto &[method, arguments, signature] : calls) {
+        const QDBusMessage reply = call(StatusNotifierItem::kMenuPath, method, arguments);
+        EXPECT_EQ(signature.empty() ? reply.errorName().toStdString()
+                                    : reply.signature().toStdString(),
+                  signature.empty() ? "org.freedesktop.DBus.Error.InvalidArgs" : signature)
+            << method << " " << qPrintable(reply.errorMessage());
+    }
+    // The entries an event group does not know come back.
+    const QDBusMessage unknown = call(StatusNotifierItem::kMenuPath, "EventGroup", {events});
+    EXPECT_EQ(qdbus_cast<QList<int>>(unknown.arguments().value(0)), QList<int>{INT_MIN});
+    QDBusConnection::disconnectFromPeer("client");
 }
 
 } // namespace
