@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace pondrel {
 

@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QRect>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <chrono>
 #include <memory>
