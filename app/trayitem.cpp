@@ -229,7 +229,7 @@ QRect TrayItem::anchor() const
 {
     // A StatusNotifier host tells no geometry, and the pointer may be over a
     // Wayland bar XWayland cannot see: asked from outside (a second start,
-    // --toggle), the panel opens at the corner as from the tray's menu.
+    // --toggle), the panel opens where the tray's menu opens it.
     if (m_item && !m_trayIcon.isVisible()) {
         return statusNotifierAnchor(std::nullopt);
     }
