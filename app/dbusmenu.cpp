@@ -82,6 +82,11 @@ void DBusMenu::registerTypes()
     qDBusRegisterMetaType<DBusMenuEventList>();
 }
 
+bool DBusMenu::hasEntry(int id)
+{
+    return id == rootId || id == openId || id == quitId;
+}
+
 QVariantMap DBusMenu::properties(int id) const
 {
     switch (id) {
@@ -100,8 +105,11 @@ DBusMenuLayout DBusMenu::layout(int id, int depth) const
 {
     DBusMenuLayout entry{id, properties(id), {}};
     if (id == rootId && depth != 0) {
+        // Any negative depth asks for all; counting down from it could
+        // overflow.
+        const int childDepth = depth < 0 ? -1 : depth - 1;
         for (const int child : {int(openId), int(quitId)}) {
-            entry.children.append(QVariant::fromValue(layout(child, depth - 1)));
+            entry.children.append(QVariant::fromValue(layout(child, childDepth)));
         }
     }
     return entry;
@@ -119,6 +127,22 @@ void DBusMenu::handleEvent(int id, const QString &eventId)
     }
 }
 
+namespace {
+
+QString unknownEntry(int id)
+{
+    return QStringLiteral("The menu has no entry %1").arg(id);
+}
+
+} // namespace
+
+void DBusMenu::refuseCall(const QString &message)
+{
+    if (calledFromDBus()) {
+        sendErrorReply(QDBusError::InvalidArgs, message);
+    }
+}
+
 DBusMenuAdaptor::DBusMenuAdaptor(DBusMenu *menu) : QDBusAbstractAdaptor(menu), m_menu(menu) {}
 
 QString DBusMenuAdaptor::textDirection() const
@@ -132,6 +156,10 @@ uint DBusMenuAdaptor::GetLayout(int parentId,
                                 const QStringList & /*propertyNames*/,
                                 DBusMenuLayout &layout)
 {
+    if (!DBusMenu::hasEntry(parentId)) {
+        m_menu->refuseCall(unknownEntry(parentId));
+        return 0;
+    }
     layout = m_menu->layout(parentId, recursionDepth);
     // The menu never changes, so its revision never does.
     return 1;
@@ -142,14 +170,25 @@ DBusMenuItemList DBusMenuAdaptor::GetGroupProperties(const QList<int> &ids,
 {
     DBusMenuItemList items;
     for (const int id : ids) {
-        items.append({id, m_menu->properties(id)});
+        if (DBusMenu::hasEntry(id)) {
+            items.append({id, m_menu->properties(id)});
+        }
     }
     return items;
 }
 
 QDBusVariant DBusMenuAdaptor::GetProperty(int id, const QString &name)
 {
-    return QDBusVariant(m_menu->properties(id).value(name));
+    const QVariant value = m_menu->properties(id).value(name);
+    // An invalid QVariant cannot be sent: without this answer the caller
+    // would wait for one until its timeout.
+    if (!value.isValid()) {
+        m_menu->refuseCall(DBusMenu::hasEntry(id)
+                               ? QStringLiteral("The entry %1 has no property %2").arg(id).arg(name)
+                               : unknownEntry(id));
+        return {};
+    }
+    return QDBusVariant(value);
 }
 
 void DBusMenuAdaptor::Event(int id,
@@ -157,14 +196,18 @@ void DBusMenuAdaptor::Event(int id,
                             const QDBusVariant & /*data*/,
                             uint /*timestamp*/)
 {
+    if (!DBusMenu::hasEntry(id)) {
+        m_menu->refuseCall(unknownEntry(id));
+        return;
+    }
     m_menu->handleEvent(id, eventId);
 }
 
-QList<int> DBusMenuAdaptor::EventGroup(const DBusMenuEventList &events)
+QList<int> DBusMenuAdaptor::EventGroup(const QList<DBusMenuEvent> &events)
 {
     QList<int> unknown;
     for (const DBusMenuEvent &event : events) {
-        if (m_menu->properties(event.id).isEmpty()) {
+        if (!DBusMenu::hasEntry(event.id)) {
             unknown.append(event.id);
         } else {
             m_menu->handleEvent(event.id, event.eventId);
@@ -178,9 +221,14 @@ bool DBusMenuAdaptor::AboutToShow(int /*id*/)
     return false;
 }
 
-QList<int> DBusMenuAdaptor::AboutToShowGroup(const QList<int> & /*ids*/, QList<int> &idErrors)
+QList<int> DBusMenuAdaptor::AboutToShowGroup(const QList<int> &ids, QList<int> &idErrors)
 {
     idErrors.clear();
+    for (const int id : ids) {
+        if (!DBusMenu::hasEntry(id)) {
+            idErrors.append(id);
+        }
+    }
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusArgument>
+#include <QDBusContext>
 #include <QDBusVariant>
 #include <QList>
 #include <QObject>
@@ -50,7 +51,7 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuEvent &ev
 // Pondrel Sudoku" and "Quit Pondrel Sudoku". Hosts show it on a right click;
 // GNOME's AppIndicator extension on a plain click, so there it is the way
 // into the game.
-class DBusMenu : public QObject
+class DBusMenu : public QObject, protected QDBusContext
 {
     Q_OBJECT
 
@@ -61,18 +62,28 @@ public:
 
     static void registerTypes();
 
-    // The entry `id` with its children down to `depth` levels (-1: all).
+    // Whether `id` is an entry of the menu.
+    static bool hasEntry(int id);
+    // The entry `id` with its children down to `depth` levels (any negative
+    // depth: all).
     DBusMenuLayout layout(int id, int depth) const;
     QVariantMap properties(int id) const;
     // A host reports an event on an entry; "clicked" chooses it.
     void handleEvent(int id, const QString &eventId);
+
+    // Answers the D-Bus call being handled with InvalidArgs and `message`
+    // instead of its result. QtDBus keeps the call's context on the object
+    // an adaptor serves, not on the adaptor.
+    void refuseCall(const QString &message);
 
 signals:
     void openChosen();
     void quitChosen();
 };
 
-// The D-Bus face of DBusMenu.
+// The D-Bus face of DBusMenu. Every call is answered: one about an entry or
+// a property the menu does not have gets the error
+// org.freedesktop.DBus.Error.InvalidArgs.
 class DBusMenuAdaptor : public QDBusAbstractAdaptor
 {
     Q_OBJECT
@@ -99,7 +110,9 @@ public slots:
                                                  const QStringList &propertyNames);
     QDBusVariant GetProperty(int id, const QString &name);
     void Event(int id, const QString &eventId, const QDBusVariant &data, uint timestamp);
-    QList<int> EventGroup(const pondrel::DBusMenuEventList &events);
+    // Spelt out, not as DBusMenuEventList: QtDBus finds a slot's argument
+    // types by the name written here, and only the list's own name is known.
+    QList<int> EventGroup(const QList<pondrel::DBusMenuEvent> &events);
     bool AboutToShow(int id);
     QList<int> AboutToShowGroup(const QList<int> &ids, QList<int> &idErrors);
 

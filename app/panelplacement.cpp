@@ -55,9 +55,35 @@ QPoint pointFromNative(const QPoint &native, const QRect &geometry, qreal device
            QPoint(qRound(offset.x() / devicePixelRatio), qRound(offset.y() / devicePixelRatio));
 }
 
-QRect cornerAnchor(const QRect &availableArea)
+bool isScreenPoint(const QPoint &point, const QRect &screenGeometry)
 {
-    return {availableArea.topRight(), QSize(1, 1)};
+    const QPoint offset = point - screenGeometry.topLeft();
+    return screenGeometry.contains(point) && (offset.x() >= kIconReach || offset.y() >= kIconReach);
+}
+
+QRect trayEndAnchor(const QRect &screenGeometry,
+                    const QRect &availableArea,
+                    Qt::LayoutDirection direction)
+{
+    const int trailingX =
+        direction == Qt::RightToLeft ? availableArea.left() : availableArea.right();
+    if (availableArea.top() > screenGeometry.top()) {
+        return {QPoint(trailingX, screenGeometry.top()),
+                QPoint(trailingX, availableArea.top() - 1)};
+    }
+    if (availableArea.bottom() < screenGeometry.bottom()) {
+        return {QPoint(trailingX, availableArea.bottom() + 1),
+                QPoint(trailingX, screenGeometry.bottom())};
+    }
+    const int lowY = availableArea.bottom();
+    if (availableArea.left() > screenGeometry.left()) {
+        return {QPoint(screenGeometry.left(), lowY), QPoint(availableArea.left() - 1, lowY)};
+    }
+    if (availableArea.right() < screenGeometry.right()) {
+        return {QPoint(availableArea.right() + 1, lowY), QPoint(screenGeometry.right(), lowY)};
+    }
+    // As from a click at the corner on a bar the server does not know of.
+    return {QPoint(trailingX, availableArea.top()), QSize(1, kBarClearance)};
 }
 
 } // namespace pondrel

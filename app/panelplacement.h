@@ -40,8 +40,30 @@ QRect pointAnchor(const QPoint &point, const QRect &screenGeometry, const QRect 
 // server has it and scales the rest.
 QPoint pointFromNative(const QPoint &native, const QRect &geometry, qreal devicePixelRatio);
 
-// The anchor when neither the icon's place nor a click point is known: the
-// top-right corner of `availableArea`, where most desktops keep their tray.
-QRect cornerAnchor(const QRect &availableArea);
+// How near the top-left corner of its screen a host's click point lies
+// when it is no screen point at all: some hosts pass a point relative to
+// the icon (Debian 12's waybar on every click, Plasma on activation from
+// the keyboard, which gives the icon's centre). Icons are drawn at up to 64
+// pixels (a 32-pixel icon on a doubled screen), so a point within that of the
+// corner is taken for one of these. Only a tray icon in the very corner of
+// the screen is mistaken for it, and the panel still opens on the bar's side.
+inline constexpr int kIconReach = 64;
+
+// Whether a host's click point, already in device-independent pixels, can
+// be a place on a screen of `screenGeometry`.
+bool isScreenPoint(const QPoint &point, const QRect &screenGeometry);
+
+// The anchor when neither the icon's place nor a click point is known: where
+// trays sit on the bar that cuts the usable area. A bar at the top or the
+// bottom holds its tray at its trailing end (the right for left-to-right
+// text), a bar at a side at its lower end. The anchor spans the bar, so the
+// panel hangs `kPanelGap` beyond it as from an icon. Top is tried first, then
+// bottom, left and right (desktops with two bars keep the tray in the top
+// one). With no bar known (XWayland under a Wayland compositor), the
+// trailing top corner of the area, where most desktops keep their tray,
+// `kBarClearance` down, so the panel clears a bar there.
+QRect trayEndAnchor(const QRect &screenGeometry,
+                    const QRect &availableArea,
+                    Qt::LayoutDirection direction);
 
 } // namespace pondrel

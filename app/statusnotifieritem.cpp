@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace pondrel {
 
 namespace {
@@ -159,7 +161,11 @@ SniPixmapList StatusNotifierItem::pixmapsOf(const QIcon &icon)
 
 void StatusNotifierItem::activate(int x, int y)
 {
-    emit activated(x == 0 && y == 0 ? std::nullopt : std::optional<QPoint>(QPoint(x, y)));
+    const auto kept = [](int coordinate) {
+        return std::clamp(coordinate, -kCoordinateLimit, kCoordinateLimit);
+    };
+    emit activated(x == 0 && y == 0 ? std::nullopt
+                                    : std::optional<QPoint>(QPoint(kept(x), kept(y))));
 }
 
 StatusNotifierItemAdaptor::StatusNotifierItemAdaptor(StatusNotifierItem *item)
@@ -176,9 +182,9 @@ void StatusNotifierItemAdaptor::Activate(int x, int y)
     m_item->activate(x, y);
 }
 
-void StatusNotifierItemAdaptor::SecondaryActivate(int /*x*/, int /*y*/)
+void StatusNotifierItemAdaptor::SecondaryActivate(int x, int y)
 {
-    // A middle click; nothing of the game fits it.
+    m_item->activate(x, y);
 }
 
 void StatusNotifierItemAdaptor::ContextMenu(int /*x*/, int /*y*/)

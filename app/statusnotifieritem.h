@@ -87,9 +87,13 @@ public:
 
     DBusMenu &menu() { return *m_menu; }
 
-    // The host's Activate(x, y); no point when it gave 0,0, which hosts
-    // send when they do not know where the icon is.
+    // The host's Activate(x, y), or SecondaryActivate(x, y) of a middle
+    // click, which does the same: GNOME's extension keeps the left click for
+    // the menu. No point when it gave 0,0, which hosts send when they do not
+    // know where the icon is. Any point a client sends is kept within
+    // `kCoordinateLimit`, so no arithmetic on it can overflow.
     void activate(int x, int y);
+    static constexpr int kCoordinateLimit = 1 << 24;
 
 signals:
     void activated(std::optional<QPoint> point);

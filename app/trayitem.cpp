@@ -16,8 +16,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
-
-#include <algorithm>
+#include <QTimer>
 
 namespace pondrel {
 
@@ -46,6 +45,24 @@ QString installedIconName(MenuBarIconOption option)
     const QString file = QStringLiteral("icons/hicolor/scalable/status/%1.svg").arg(name);
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty() ? QString()
                                                                                        : name;
+}
+
+// The anchor for a host's click at `native` (the display server's pixels),
+// or nothing when the point is no place on a screen.
+std::optional<QRect> screenPointAnchor(const QPoint &native)
+{
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect geometry = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        if (QRect(geometry.topLeft(), geometry.size() * ratio).contains(native)) {
+            const QPoint point = pointFromNative(native, geometry, ratio);
+            if (!isScreenPoint(point, geometry)) {
+                return std::nullopt;
+            }
+            return pointAnchor(point, geometry, screen->availableGeometry());
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -89,16 +106,6 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
                     this,
                     SLOT(onWatcherAppeared()));
     }
-
-    m_trayWait.setInterval(kTrayPollInterval);
-    connect(&m_trayWait, &QTimer::timeout, this, [this] {
-        if (QSystemTrayIcon::isSystemTrayAvailable()) {
-            m_trayWait.stop();
-        } else if (--m_trayPollsLeft <= 0) {
-            m_trayWait.stop();
-            emit trayUnavailable();
-        }
-    });
 }
 
 TrayItem::~TrayItem() = default;
@@ -126,8 +133,15 @@ void TrayItem::show()
     // Shown even without a tray: an X embedding icon docks by itself when a
     // tray appears later.
     m_trayIcon.show();
+    // Started by hand, the player is waiting for the board: without a tray
+    // it comes in a window at once (once the event loop turns, after the
+    // caller has connected).
     if (!QSystemTrayIcon::isSystemTrayAvailable() && !m_startedAtLogin) {
-        waitForTray();
+        QTimer::singleShot(0, this, [this] {
+            if (!m_item && !QSystemTrayIcon::isSystemTrayAvailable()) {
+                emit trayUnavailable();
+            }
+        });
     }
 }
 
@@ -147,22 +161,16 @@ void TrayItem::attachStatusNotifierItem()
         connect(m_item.get(),
                 &StatusNotifierItem::activated,
                 this,
-                [this](std::optional<QPoint> point) { togglePanel(statusNotifierAnchor(point)); });
-        connect(&m_item->menu(), &DBusMenu::openChosen, this, [this] {
-            if (!m_panel.isOpen()) {
-                togglePanel(statusNotifierAnchor(std::nullopt));
-            }
-        });
+                [this](std::optional<QPoint> point) { togglePanel(anchorForActivation(point)); });
+        connect(&m_item->menu(), &DBusMenu::openChosen, this, &TrayItem::openFromMenu);
         connect(&m_item->menu(), &DBusMenu::quitChosen, this, [this] { quitAfterSave(m_game); });
         updateIcon();
     }
     if (!m_item->registerWithWatcher()) {
         return;
     }
-    // One icon, not two: the X embedded one leaves, and the wait for a tray
-    // (with its polling) is over.
+    // One icon, not two: the X embedded one leaves.
     m_trayIcon.hide();
-    m_trayWait.stop();
     m_panel.setTrayItemLive(true);
 }
 
@@ -171,45 +179,57 @@ void TrayItem::togglePanel(const QRect &anchor)
     // The ordinary window offered while there was no tray becomes the
     // panel again once the player reaches for the tray.
     if (m_panel.mode() == PanelHost::Mode::standalone) {
-        m_panel.hide();
-        m_panel.setMode(PanelHost::Mode::attached);
-        m_panel.open(anchor);
+        openPanel(anchor);
         return;
     }
     m_panel.toggle(anchor);
 }
 
-QRect TrayItem::statusNotifierAnchor(std::optional<QPoint> point)
+void TrayItem::openFromMenu()
 {
-    if (point) {
-        for (const QScreen *screen : QGuiApplication::screens()) {
-            const QRect geometry = screen->geometry();
-            const qreal ratio = screen->devicePixelRatio();
-            if (QRect(geometry.topLeft(), geometry.size() * ratio).contains(*point)) {
-                return pointAnchor(pointFromNative(*point, geometry, ratio),
-                                   geometry,
-                                   screen->availableGeometry());
-            }
-        }
-        return {*point, QSize(1, 1)};
-    }
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        return cornerAnchor(screen->availableGeometry());
-    }
-    return {};
+    QTimer::singleShot(
+        kMenuSettleTime, this, [this] { openPanel(statusNotifierAnchor(std::nullopt)); });
 }
 
-void TrayItem::waitForTray()
+void TrayItem::openPanel(const QRect &anchor)
 {
-    m_trayPollsLeft = std::max<int>(1, int(m_trayWaitLimit / kTrayPollInterval));
-    m_trayWait.start();
+    if (m_panel.mode() == PanelHost::Mode::standalone) {
+        m_panel.hide();
+        m_panel.setMode(PanelHost::Mode::attached);
+    }
+    m_panel.open(anchor);
+    m_panel.raise();
+}
+
+QRect TrayItem::anchorForActivation(std::optional<QPoint> point)
+{
+    if (point && screenPointAnchor(*point)) {
+        m_lastHostPoint = point;
+    }
+    return statusNotifierAnchor(point);
+}
+
+QRect TrayItem::statusNotifierAnchor(std::optional<QPoint> point) const
+{
+    for (const std::optional<QPoint> &candidate : {point, m_lastHostPoint}) {
+        if (candidate) {
+            if (const std::optional<QRect> anchor = screenPointAnchor(*candidate)) {
+                return *anchor;
+            }
+        }
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        return trayEndAnchor(
+            screen->geometry(), screen->availableGeometry(), QGuiApplication::layoutDirection());
+    }
+    return {};
 }
 
 QRect TrayItem::anchor() const
 {
     // A StatusNotifier host tells no geometry, and the pointer may be over a
     // Wayland bar XWayland cannot see: asked from outside (a second start,
-    // --toggle), the panel opens at the corner as from the tray's menu.
+    // --toggle), the panel opens where the tray's menu opens it.
     if (m_item && !m_trayIcon.isVisible()) {
         return statusNotifierAnchor(std::nullopt);
     }

@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QRect>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <chrono>
 #include <memory>
@@ -30,11 +29,11 @@ class SudokuGame;
 // panel started after us, or restarted) gets the item at once, and the X
 // icon leaves: Qt picks its tray once and never switches.
 //
-// With no tray at all at start the icon waits for one a few seconds (a tray
-// started with the same session may come up after us), then reports
-// `trayUnavailable` so the game can be offered in an ordinary window.
-// Started at login it waits as long as it takes and never gives up, since
-// panels often come up well after the autostart entries.
+// Started by hand with no tray at all, the icon reports `trayUnavailable`
+// at once, so the game can be offered in an ordinary window; a tray that
+// comes up later still gets the icon. Started at login it waits as long as
+// it takes for a tray and never gives up, since panels often come up well
+// after the autostart entries.
 class TrayItem : public QObject
 {
     Q_OBJECT
@@ -43,10 +42,12 @@ public:
     // Trays draw their icons at 16 to 24 pixels; the larger sizes serve
     // scaled screens.
     static constexpr int kIconSizes[] = {16, 20, 22, 24, 32, 48, 64};
-    // How long to wait for a tray before giving up on it, and how often to
-    // look; the looking stops as soon as a tray is there.
-    static constexpr std::chrono::milliseconds kTrayWait{5000};
-    static constexpr std::chrono::milliseconds kTrayPollInterval{250};
+    // How long after "Open" is chosen in the item's menu the panel opens:
+    // the host's menu closes as the choice arrives, and on some desktops
+    // (GNOME) its closing takes the focus from an open board a moment later,
+    // which hides it. Opened after that, the board stays open whatever the
+    // menu's closing did.
+    static constexpr std::chrono::milliseconds kMenuSettleTime{150};
 
     TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent = nullptr);
     ~TrayItem() override;
@@ -56,10 +57,8 @@ public:
     // when the panel's colour is not the application's.
     static QIcon glyphIcon(MenuBarIconOption option, const QPalette &palette);
 
-    // Puts the icon into the tray, or starts waiting for a tray.
+    // Puts the icon into the tray, or reports that there is none.
     void show();
-    // Tests shorten the wait for a tray.
-    void setTrayWaitForTesting(std::chrono::milliseconds wait) { m_trayWaitLimit = wait; }
     // Started by the autostart entry: wait for a tray without a time limit.
     // Before show().
     void setStartedAtLogin(bool startedAtLogin) { m_startedAtLogin = startedAtLogin; }
@@ -73,10 +72,18 @@ public:
     // click.
     QRect anchor() const;
     // Where it hangs from after a StatusNotifier host's activation: from the
-    // point of the click when the host gave one, else from the top-right
-    // corner of the primary screen's usable area. The pointer is no guide
-    // here: under XWayland it is stale after a click on a Wayland bar.
-    static QRect statusNotifierAnchor(std::optional<QPoint> point);
+    // point of the click when the host gave a screen point, else from the
+    // last one it gave, else from the tray's end of the primary screen's bar
+    // (trayEndAnchor). The pointer is no guide here: under XWayland it is
+    // stale after a click on a Wayland bar.
+    QRect statusNotifierAnchor(std::optional<QPoint> point) const;
+    // The same for a host's Activate at `point`, which is remembered when it
+    // is a place on a screen.
+    QRect anchorForActivation(std::optional<QPoint> point);
+
+    // "Open" in the item's menu: opens the panel, or brings an open one to
+    // the front, `kMenuSettleTime` after the choice.
+    void openFromMenu();
 
 signals:
     void trayUnavailable();
@@ -93,15 +100,17 @@ private:
     // Makes (once) and registers the StatusNotifier item, which then
     // replaces the X embedding icon; the caller knows a host is present.
     void attachStatusNotifierItem();
-    void waitForTray();
     void togglePanel(const QRect &anchor);
+    // Opens the panel, or brings it to the front with the keyboard when it
+    // is open already.
+    void openPanel(const QRect &anchor);
 
     SudokuGame &m_game;
     PanelHost &m_panel;
     QSystemTrayIcon m_trayIcon;
-    QTimer m_trayWait;
-    std::chrono::milliseconds m_trayWaitLimit = kTrayWait;
-    int m_trayPollsLeft = 0;
+    // The host's last click point that was a place on a screen, in the
+    // display server's pixels.
+    std::optional<QPoint> m_lastHostPoint;
     bool m_shown = false;
     bool m_startedAtLogin = false;
     std::unique_ptr<StatusNotifierItem> m_item;

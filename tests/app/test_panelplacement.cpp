@@ -95,12 +95,26 @@ TEST(PanelPlacement, clickPointsInServerPixelsAreScaledFromTheirScreensCorner)
     EXPECT_EQ(pointFromNative({700, 12}, kScreen, 1.0), QPoint(700, 12));
 }
 
-TEST(PanelPlacement, withoutPointOrIconTheTopRightCornerOfTheUsableArea)
+// Without a point (or with one within the icon), from the bar's tray end.
+TEST(PanelPlacement, withoutAScreenPointItHangsFromTheBarsTrayEnd)
 {
-    const QPoint position = panelPosition(cornerAnchor(kKnownBarArea), kPanel, kKnownBarArea);
-    EXPECT_EQ(position.x() + kPanel.width(), kKnownBarArea.right() + 1);
-    EXPECT_GE(position.y(), kKnownBarArea.top());
-    EXPECT_LE(position.y(), kKnownBarArea.top() + 2 * kPanelGap);
+    const auto placed = [](const QRect &area, Qt::LayoutDirection direction) {
+        return panelPosition(trayEndAnchor(kScreen, area, direction), kPanel, area);
+    };
+    const int right = 1280 - kPanel.width();
+    // Plasma's bar at the bottom, a bar at the top, a right-to-left desktop,
+    // a bar at the left side, no bar known.
+    EXPECT_EQ(placed({0, 0, 1280, 756}, Qt::LeftToRight), QPoint(right, 752 - kPanel.height()));
+    EXPECT_EQ(placed(kKnownBarArea, Qt::LeftToRight), QPoint(right, 30 + kPanelGap));
+    EXPECT_EQ(placed(kKnownBarArea, Qt::RightToLeft), QPoint(0, 30 + kPanelGap));
+    EXPECT_EQ(placed({48, 0, 1232, 800}, Qt::LeftToRight), QPoint(48, 795 - kPanel.height()));
+    EXPECT_EQ(placed(kScreen, Qt::LeftToRight), QPoint(right, kBarClearance + kPanelGap));
+
+    EXPECT_FALSE(isScreenPoint({11, 11}, kScreen));
+    EXPECT_FALSE(isScreenPoint({1290, 10}, QRect(1280, 0, 1280, 800)));
+    EXPECT_FALSE(isScreenPoint({1300, 10}, kScreen));
+    EXPECT_TRUE(isScreenPoint({700, 12}, kScreen));
+    EXPECT_TRUE(isScreenPoint({12, 700}, kScreen));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 Started from the autostart entry (--autostart), the app waits for a tray
 without opening its no-tray window; xfce4-panel, started 8 s later, gets
 the app's item, and gets it again when it restarts. Started by hand, the
-app opens its no-tray window after a few seconds; a tray that appears then
+app opens its no-tray window at once; a tray that appears then
 gets the item, the window stays, closing it no longer quits, and the icon
 opens the panel. A watcher with no tray behind it does not take the icon
 away from an X embedding tray.

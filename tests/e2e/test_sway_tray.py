@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 """The real pondrel-sudoku on a Wayland desktop: headless sway, the app on
 XWayland, waybar's tray as the StatusNotifier host. Nothing here can click
-into headless sway, so the test calls Activate(x, y) on the app's item at
-the icon's place, as waybar does on a click: the panel opens near that
-point, clear of the bar (which XWayland knows nothing of), fully on screen;
-a second Activate hides it. Then waybar restarts at the bottom: the item is
-back in the new tray and the panel opens above the bar.
+into headless sway, so the test calls Activate(x, y) on the app's item as
+waybar does on a click: waybar 0.10 and later at the icon's place on the
+screen, Debian 12's waybar (0.9.17) at the point within the icon, such as
+10, 12. Either way the panel opens near the icon, clear of the bar (which
+XWayland knows nothing of), fully on screen; a second Activate hides it.
+Then waybar restarts at the bottom: the item is back in the new tray and the
+panel opens above the bar, also for a click within the icon once a click has
+told where the icon is.
 
     test_sway_tray.py <pondrel-sudoku binary> <artefact folder>
 
@@ -52,7 +55,11 @@ def tree_has_pondrel_window(tree):
     return False
 
 
-def open_and_hide(session, artefacts, service, position):
+# Where Debian 12's waybar says a click was: within the icon.
+ICON_RELATIVE_POINT = (10, 12)
+
+
+def icon_point(session, artefacts, position):
     bar_top = 0 if position == "top" else SCREEN_HEIGHT - BAR_HEIGHT
     shot = os.path.join(artefacts, f"{position}-bar.png")
 
@@ -64,14 +71,21 @@ def open_and_hide(session, artefacts, service, position):
     icon = poll(icon_drawn, 10, interval=0.3)
     check(icon is not None, f"no icon in waybar's tray at the {position}")
     point = (icon[0] + icon[2] // 2, icon[1] + icon[3] // 2)
-    print(f"{position} bar: icon at {icon}, activating at {point}")
+    print(f"{position} bar: icon at {icon}")
+    return point
 
-    activate(session.run, service, *point)
+
+def open_and_hide(session, artefacts, service, position, point, sent):
+    """Activates the item with `sent` (the icon's place `point` on screen, or
+    a point within the icon), checks the panel hangs from the icon and hides
+    it again."""
+    print(f"activating at {sent}")
+    activate(session.run, service, *sent)
     panel = poll(lambda: shown_panel(session), 5)
     check(panel is not None, "Activate on the item did not open the panel")
     print(f"panel open: {panel}")
     check(panel.x <= point[0] <= panel.x + panel.width,
-          f"the panel {panel} is not under the point {point}")
+          f"the panel {panel} is not under the icon at {point}")
     check(panel.x >= 0 and panel.y >= 0 and panel.x + panel.width <= SCREEN_WIDTH
           and panel.bottom <= SCREEN_HEIGHT, f"the panel {panel} is not fully on screen")
     reach = BAR_CLEARANCE + PANEL_GAP + 2
@@ -88,7 +102,7 @@ def open_and_hide(session, artefacts, service, position):
     check(tree and not tree_has_pondrel_window(tree),
           "sway manages the panel as a window of its own (it would place it itself)")
 
-    opened = os.path.join(artefacts, f"{position}-panel-open.png")
+    opened = os.path.join(artefacts, f"{position}-{sent[0]}-panel-open.png")
 
     def drawn():
         session.screenshot(opened)
@@ -96,7 +110,7 @@ def open_and_hide(session, artefacts, service, position):
 
     check(poll(drawn, 5, interval=0.3), "the panel is mapped but not drawn on the screenshot")
 
-    activate(session.run, service, *point)
+    activate(session.run, service, *sent)
     check(poll(lambda: not session.is_viewable(panel.id), 5),
           "a second Activate did not hide the panel")
 
@@ -119,13 +133,20 @@ def run(binary, artefacts):
         app = session.spawn("pondrel-sudoku", [session.copy_for_user(os.path.abspath(binary))])
         service = poll(lambda: our_service(session.run), 15)
         check(service is not None, "the app's item did not appear in waybar's tray")
-        open_and_hide(session, artefacts, service, "top")
+        # A click within the icon before any other: the panel hangs where
+        # trays sit, at the right end of the top.
+        point = icon_point(session, artefacts, "top")
+        open_and_hide(session, artefacts, service, "top", point, ICON_RELATIVE_POINT)
+        open_and_hide(session, artefacts, service, "top", point, point)
 
         # The host restarts, now at the bottom: the item comes back.
         session.start_waybar("bottom")
         service = poll(lambda: our_service(session.run), 10)
         check(service is not None, "the item did not come back when waybar restarted")
-        open_and_hide(session, artefacts, service, "bottom")
+        point = icon_point(session, artefacts, "bottom")
+        open_and_hide(session, artefacts, service, "bottom", point, point)
+        # Now a click within the icon hangs the panel from the last click.
+        open_and_hide(session, artefacts, service, "bottom", point, ICON_RELATIVE_POINT)
         check(app.poll() is None, "the application ended during the test")
         print("all checks passed")
         return 0

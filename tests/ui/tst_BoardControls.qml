@@ -221,6 +221,32 @@ Item {
             compare(pad(4).ToolTip.text, "1 left", "follows an erasure");
         }
 
+        // The shown tooltip has the count after a click on its own button,
+        // whether the click came before the tooltip's delay or after; it goes
+        // when the panel hides, and stays away when the panel shows again
+        // with the pointer elsewhere.
+        function test_shownPadTooltipFollowsTheClickAndGoesWithThePanel() {
+            const fours = openCellsOf(4);
+            game.tapCell(fours[0]);
+            mouseMove(pad(4));
+            mouseClick(pad(4));
+            tryVerify(() => pad(4).ToolTip.visible, 2000, "the tooltip shows");
+            compare(pad(4).ToolTip.toolTip.text, "6 left", "a click in the delay");
+            game.tapCell(fours[1]);
+            mouseClick(pad(4));
+            compare(pad(4).ToolTip.toolTip.text, "5 left", "a click on the shown tooltip");
+
+            const window = stage.Window.window;
+            window.hide();
+            verify(!pad(4).ToolTip.visible, "hidden with the panel");
+            // Meanwhile the pointer went elsewhere.
+            mouseMove(control("undoButton"));
+            window.show();
+            window.requestActivate();
+            wait(1000);
+            verify(!pad(4).ToolTip.visible, "not back with the panel");
+        }
+
         // A finished digit's button is disabled, and Qt hovers no disabled
         // control; its count must show all the same, without the button
         // taking the click.

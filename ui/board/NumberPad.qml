@@ -38,6 +38,11 @@ Row {
 
             HoverHandler {
                 id: hover
+
+                // A hidden window keeps the hover it had, and with it the
+                // tooltip: off while the panel is hidden, so the tooltip
+                // goes with the panel.
+                enabled: holder.Window.visibility !== Window.Hidden
             }
 
             GlassToggleStyle {
@@ -60,6 +65,14 @@ Row {
                 ToolTip.text: Localized.plural("%lld left", root.counts.remainingCounts[holder.index])
                 ToolTip.visible: hover.hovered
                 ToolTip.delay: 600
+                // The shared tooltip takes its text when it is asked to
+                // show, and shows after its delay: a count that changes in
+                // between, by a click on this very button, is handed on.
+                ToolTip.onTextChanged: {
+                    if (hover.hovered) {
+                        ToolTip.show(ToolTip.text);
+                    }
+                }
                 onClicked: root.digitPressed(digit)
             }
         }
