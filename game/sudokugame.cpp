@@ -354,8 +354,8 @@ void SudokuGame::saveGame()
         m_savedGame.remove();
         return;
     }
-    m_savedGame.write(
-        RestoredGame{m_puzzle, m_values, m_notes, m_elapsed, m_hintsUsed, m_hasStartedCurrentGame});
+    m_savedGame.write(RestoredGame{
+        m_puzzle, m_values, m_notes, m_elapsed, m_hintsUsed, m_hasStartedCurrentGame, m_isPasted});
 }
 
 bool SudokuGame::restoreSavedGame()
@@ -370,8 +370,12 @@ bool SudokuGame::restoreSavedGame()
     setHintsUsed(game->hintsUsed);
     setElapsed(game->elapsed);
     setHasStartedCurrentGame(game->hasStarted);
-    // Follows the restored game without dealing, since isRestoring is set.
-    setDifficulty(game->puzzle.difficulty);
+    m_isPasted = game->pasted;
+    // Follows a restored dealt game without dealing, since isRestoring is
+    // set; a pasted puzzle's rating was never the player's choice.
+    if (!m_isPasted) {
+        setDifficulty(game->puzzle.difficulty);
+    }
     return true;
 }
 

@@ -158,6 +158,9 @@ public:
     qint64 hintsUsed() const { return m_hintsUsed; }
     bool hasStartedCurrentGame() const { return m_hasStartedCurrentGame; }
     bool hasWon() const { return m_hasWon; }
+    // The player brought this puzzle in by pasting it: it is theirs, so it
+    // counts in no statistic and its rating is no setting.
+    bool isPastedGame() const { return m_isPasted; }
     qint64 elapsed() const { return m_elapsed; }
     std::optional<int> selectedCell() const { return m_selectedCell; }
     std::optional<int> armedDigit() const { return m_armedDigit; }
@@ -353,7 +356,10 @@ private:
     void checkForWin();
     bool isGiven(int index) const;
     SudokuPuzzle dealPuzzle();
-    void startGame(const SudokuPuzzle &puzzle);
+    void startGame(const SudokuPuzzle &puzzle, bool pasted);
+    // After undo and redo: a digit that the board completed again cannot
+    // stay armed.
+    void disarmCompleteDigit();
 
     void updateTimer();
 
@@ -373,6 +379,7 @@ private:
     qint64 m_hintsUsed = 0;
     bool m_hasStartedCurrentGame = false;
     bool m_hasWon = false;
+    bool m_isPasted = false;
     qint64 m_elapsed = 0;
     std::optional<int> m_selectedCell;
     std::optional<int> m_armedDigit;

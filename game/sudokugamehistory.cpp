@@ -13,7 +13,9 @@ void SudokuGame::recordSnapshot()
     // The first change of a fresh game is where it starts and is counted.
     if (!m_hasStartedCurrentGame) {
         setHasStartedCurrentGame(true);
-        setGamesCount(plusOne(gamesCount()));
+        if (!m_isPasted) {
+            setGamesCount(plusOne(gamesCount()));
+        }
     }
     pushHistory();
     // A new change starts a new line of play: what was undone stays undone.
@@ -34,6 +36,7 @@ void SudokuGame::undo()
     setExplainedHint(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
+    disarmCompleteDigit();
     setUndoCount(plusOne(m_undoCount));
 }
 
@@ -49,8 +52,16 @@ void SudokuGame::redo()
     setExplainedHint(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
+    disarmCompleteDigit();
     // No win check: a step redo brings back was on the board before, so a
     // solved one was already won and counted then.
+}
+
+void SudokuGame::disarmCompleteDigit()
+{
+    if (m_armedDigit && isDigitComplete(*m_armedDigit)) {
+        setArmedDigit(std::nullopt);
+    }
 }
 
 void SudokuGame::pushHistory()

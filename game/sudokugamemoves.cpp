@@ -46,7 +46,7 @@ SudokuPuzzle SudokuGame::dealPuzzle()
 
 void SudokuGame::startNewGame()
 {
-    startGame(dealPuzzle());
+    startGame(dealPuzzle(), false);
 }
 
 namespace {
@@ -82,18 +82,19 @@ QString SudokuGame::pastePuzzle(const QString &text)
 {
     const ReadPuzzle read = readPuzzleText(text);
     if (read.puzzle) {
-        startGame(*read.puzzle);
+        startGame(*read.puzzle, true);
     }
     return readingName(read.reading);
 }
 
-void SudokuGame::startGame(const SudokuPuzzle &puzzle)
+void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
 {
-    // Walking away from a game in progress breaks the streak; replacing an
-    // untouched or a won game does not.
-    if (m_hasStartedCurrentGame && !m_hasWon) {
+    // Walking away from a dealt game in progress breaks the streak; replacing
+    // an untouched, a won or a pasted game does not.
+    if (m_hasStartedCurrentGame && !m_hasWon && !m_isPasted) {
         setCurrentStreak(0);
     }
+    m_isPasted = pasted;
     m_supply->markPlayed(puzzle);
     m_supply->refill();
 
@@ -331,12 +332,14 @@ void SudokuGame::checkForWin()
         return;
     }
     setHasWon(true);
-    setSolvedCount(plusOne(solvedCount()));
-    setCurrentStreak(plusOne(currentStreak()));
-    setBestStreak(std::max(bestStreak(), currentStreak()));
-    // A best time counts only for a game played without help; the puzzle's
-    // own difficulty, not the current setting, decides which one.
-    if (m_hintsUsed == 0) {
+    if (!m_isPasted) {
+        setSolvedCount(plusOne(solvedCount()));
+        setCurrentStreak(plusOne(currentStreak()));
+        setBestStreak(std::max(bestStreak(), currentStreak()));
+    }
+    // A best time counts only for a dealt game played without help; the
+    // puzzle's own difficulty, not the current setting, decides which one.
+    if (m_hintsUsed == 0 && !m_isPasted) {
         if (m_statistics.recordTime(*m_defaults, m_puzzle.difficulty, m_elapsed)) {
             emit bestTimesChanged();
         }
