@@ -298,6 +298,11 @@ void SudokuGame::setExplainedHint(std::optional<ExplainedHint> hint)
     assign(m_explainedHint, std::move(hint), &SudokuGame::hintExplanationChanged);
 }
 
+void SudokuGame::setShownStep(std::optional<ShownStep> step)
+{
+    assign(m_shownStep, std::move(step), &SudokuGame::shownStepChanged);
+}
+
 void SudokuGame::setUndoCount(qint64 count)
 {
     assign(m_undoCount, count, &SudokuGame::undoCountChanged);

@@ -21,6 +21,7 @@ void SudokuGame::recordSnapshot()
     // A new change starts a new line of play: what was undone stays undone.
     clearRedoSteps();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
 }
 
 void SudokuGame::undo()
@@ -34,6 +35,7 @@ void SudokuGame::undo()
     m_redoSteps.push_back(Snapshot{m_values, m_notes});
     emit redoCountChanged();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
     disarmCompleteDigit();
@@ -50,6 +52,7 @@ void SudokuGame::redo()
     emit redoCountChanged();
     pushHistory();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
     disarmCompleteDigit();
