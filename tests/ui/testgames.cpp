@@ -101,8 +101,10 @@ QVariantList TestGames::stepLineSamples()
         for (const auto &[first, second] : unitPairs) {
             ShownStep shown;
             shown.step.technique = static_cast<Technique>(technique);
-            shown.step.digits =
-                kAllDigits & ~(digitBit(1) | digitBit(2) | digitBit(3) | digitBit(4) | digitBit(5));
+            // A quad's four digits; a rectangle removes one or two.
+            shown.step.digits = shown.step.technique == Technique::uniqueRectangle
+                                    ? digitBit(8) | digitBit(9)
+                                    : digitBit(6) | digitBit(7) | digitBit(8) | digitBit(9);
             shown.step.units = {first, second};
             shown.step.cells = {80};
             shown.step.eliminations = {{80, 9}};

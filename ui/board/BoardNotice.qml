@@ -50,8 +50,9 @@ Text {
     visible: text.length > 0
     font.pixelSize: Math.round(12 * boardScale)
     font.weight: Font.Medium
+    // Two lines at most, by the height: a line count would make the fitting
+    // below elide rather than shrink.
     wrapMode: Text.Wrap
-    maximumLineCount: 2
     elide: Text.ElideRight
     verticalAlignment: Text.AlignVCenter
     // Rather smaller than cut off, in the languages with long sentences.
