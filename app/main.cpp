@@ -146,8 +146,8 @@ int main(int argc, char *argv[])
         pondrel::quitAfterSave(game);
     });
     // Entries written before --autostart existed get it, so that a start at
-    // login is known as one.
-    pondrel::LoginItem().addAutostartArgument();
+    // login is known as one, and before TryExec a TryExec line.
+    pondrel::LoginItem().upgradeEarlierEntry();
 
     pondrel::PanelHost panel(game);
     pondrel::TrayItem tray(game, panel);

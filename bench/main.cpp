@@ -14,6 +14,7 @@
 #include "generator.h"
 #include "rating.h"
 #include "solver.h"
+#include "stepfinder.h"
 
 #ifdef PONDREL_HAVE_SUPPLY_BENCH
 #include "supplybench.h"
@@ -58,6 +59,12 @@ constexpr std::size_t kQuickPlainSearchLimit = 50;
 // constructs a supply, so more would only lengthen the table's run.
 constexpr int kSupplyRepetitions = 30;
 constexpr int kQuickSupplyRepetitions = 3;
+// The step finder's rows: generated puzzles per difficulty (from fixed
+// seeds, so every run solves the same ones) and the public sets' sizes.
+constexpr int kStepGenerateCount = 500;
+constexpr int kQuickStepGenerateCount = 20;
+constexpr std::size_t kStepSeventeenLimit = 2000;
+constexpr std::size_t kQuickStepSetLimit = 100;
 
 struct Options
 {
@@ -597,6 +604,148 @@ void addRatingRows(ResultTable &table, const std::vector<PuzzleSet> &sets, Qqwin
     }
 }
 
+// SplitMix64: a fixed stream of numbers, so the generated puzzles of the
+// step finder's rows are the same in every run.
+class SeededRandomSource final : public RandomSource
+{
+public:
+    explicit SeededRandomSource(std::uint64_t seed) : m_state(seed) {}
+    std::uint64_t next() override
+    {
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+
+private:
+    std::uint64_t m_state;
+};
+
+struct StepRun
+{
+    int solved = 0;
+    long steps = 0;
+    std::vector<double> microseconds; // one per step found
+    std::array<long, 26> techniques{};
+};
+
+// Solves each grid by steps alone, timing every call of findNextStep that
+// returns a step.
+StepRun solveBySteps(const std::vector<Grid> &grids)
+{
+    StepRun run;
+    for (const Grid &grid : grids) {
+        Grid values = grid;
+        const std::optional<Masks> start = candidateMasks(values);
+        if (!start) {
+            continue;
+        }
+        Masks candidates = *start;
+        for (;;) {
+            const Clock::time_point before = Clock::now();
+            const std::optional<Step> step = findNextStep(values, candidates);
+            if (!step) {
+                break;
+            }
+            run.microseconds.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - before).count());
+            ++run.steps;
+            ++run.techniques[static_cast<std::size_t>(step->technique)];
+            applyStep(*step, values, candidates);
+        }
+        run.solved += std::find(values.begin(), values.end(), 0) == values.end() ? 1 : 0;
+    }
+    return run;
+}
+
+void addStepRows(ResultTable &table, const Options &options)
+{
+    std::vector<PuzzleSet> sets;
+    const int generateCount = options.quick ? kQuickStepGenerateCount : kStepGenerateCount;
+    for (const Difficulty d : allDifficulties) {
+        PuzzleSet set{"generated " + std::string(rawValue(d)), {}, 0};
+        progress("generating " + std::to_string(generateCount) + " " + std::string(rawValue(d)) +
+                 " puzzles for the step finder");
+        SeededRandomSource random(0x5EED0000U + static_cast<std::uint64_t>(d));
+        while (static_cast<int>(set.grids.size()) < generateCount) {
+            if (const std::optional<SudokuPuzzle> puzzle = generate(d, 60, random)) {
+                set.grids.push_back(puzzle->givens);
+            }
+        }
+        sets.push_back(std::move(set));
+    }
+    const std::size_t publicLimit = options.quick ? kQuickStepSetLimit : kStepSeventeenLimit;
+    for (const char *name : {"top1465", "17-clue"}) {
+        const std::filesystem::path path = options.benchData / (std::string(name) + ".txt");
+        if (std::optional<PuzzleSet> set = loadPuzzleSet(path, name, publicLimit)) {
+            sets.push_back(std::move(*set));
+        } else {
+            table.addNote("skipped " + std::string(name) + ": " + path.string() + " not found");
+        }
+    }
+    for (const PuzzleSet &set : sets) {
+        progress("solving " + set.name + " by steps");
+        const StepRun run = solveBySteps(set.grids);
+        const std::size_t total = set.grids.size();
+        const double share =
+            100.0 * run.solved / static_cast<double>(std::max<std::size_t>(total, 1));
+        const bool generated = set.name.starts_with("generated");
+        std::string shareTarget;
+        if (generated) {
+            shareTarget = "100 %: " + verdict(run.solved == static_cast<int>(total));
+        } else if (set.name == "top1465") {
+            shareTarget = "≥ 99 %: " + verdict(share >= 99.0);
+        }
+        const double p99 = percentile(run.microseconds, 0.99);
+        const std::string n = std::to_string(total);
+        table.addRow(
+            {"solved by steps alone", set.name, n, format("%.1f %%", share), "-", "", shareTarget});
+        table.addRow({"steps per puzzle, mean",
+                      set.name,
+                      n,
+                      format("%.1f",
+                             static_cast<double>(run.steps) /
+                                 static_cast<double>(std::max<std::size_t>(total, 1))),
+                      "-",
+                      "",
+                      ""});
+        table.addRow({"time per step, median",
+                      set.name,
+                      n,
+                      microseconds(median(run.microseconds)),
+                      "-",
+                      "",
+                      ""});
+        table.addRow({"time per step, 99th percentile",
+                      set.name,
+                      n,
+                      milliseconds(p99 / 1000.0),
+                      "-",
+                      "",
+                      set.name == "top1465" ? "≤ 20 ms: " + verdict(p99 <= 20000.0) : ""});
+        table.addRow({"time per step, slowest",
+                      set.name,
+                      n,
+                      milliseconds(percentile(run.microseconds, 1.0) / 1000.0),
+                      "-",
+                      "",
+                      ""});
+        // How far up the ladder the set climbs: the steps beyond the singles.
+        std::string beyond;
+        for (std::size_t t = static_cast<std::size_t>(Technique::pointing);
+             t < run.techniques.size();
+             ++t) {
+            if (run.techniques[t] > 0) {
+                beyond += (beyond.empty() ? "" : ", ") +
+                          std::string(techniqueName(static_cast<Technique>(t))) + " " +
+                          std::to_string(run.techniques[t]);
+            }
+        }
+        table.addNote("steps beyond singles: " + (beyond.empty() ? std::string("none") : beyond));
+    }
+}
+
 } // namespace
 
 int run(int argc, char **argv)
@@ -656,6 +805,9 @@ int run(int argc, char **argv)
     table.addSection("Rating (qqwing --solve --stats, which rates by the same ladder)");
     addRatingRows(table, sets, peer);
 
+    table.addSection("Step finder: solving as a person would, without guessing (release build)");
+    addStepRows(table, *options);
+
 #ifdef PONDREL_HAVE_SUPPLY_BENCH
     table.addSection("Puzzle supply");
     progress("puzzle supply");
@@ -699,7 +851,9 @@ int run(int argc, char **argv)
         "qqwing: per-puzzle generation time from the arrival of each output line, per-puzzle\n"
         "solve time from its --timer, throughput from process wall time less start-up.\n"
         "Puzzles per second: puzzles ÷ time for the whole set; medians are per call.\n"
-        "solutions(grid, 2), the plain search, runs on the first puzzles of each set only.\n");
+        "solutions(grid, 2), the plain search, runs on the first puzzles of each set only.\n"
+        "Step finder: generated puzzles from fixed seeds; 17-clue is the start of the collection.\n"
+        "Time per step: one call of findNextStep that returns a step.\n");
     return 0;
 }
 

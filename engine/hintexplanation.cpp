@@ -22,7 +22,7 @@ hiddenSingleAt(const Grid &grid, const Masks &masks, int cell, int digit)
     for (std::size_t family = 0; family < kinds.size(); ++family) {
         const Unit &unit = units[family * 9 + static_cast<std::size_t>(unitNumbers[family])];
         if (std::popcount(positionsOf(grid, masks, unit, digitBit(digit))) == 1) {
-            HintExplanation explanation{kinds[family], unitNumbers[family], {}};
+            HintExplanation explanation{kinds[family], unitNumbers[family], {}, std::nullopt};
             // Every unit lists its cells in ascending order.
             explanation.cells.assign(unit.begin(), unit.end());
             return explanation;
@@ -63,6 +63,51 @@ bool advanceLadder(Grid &grid, Masks &masks)
     return applyEliminations(grid, masks);
 }
 
+// Whether the digit is the cell's only candidate or has no other place in
+// one of the cell's units.
+bool isSingle(const Masks &masks, int cell, int digit)
+{
+    if (masks[cell] == digitBit(digit)) {
+        return true;
+    }
+    if ((masks[cell] & digitBit(digit)) == 0) {
+        return false;
+    }
+    for (const int u : {row(cell), 9 + column(cell), 18 + box(cell)}) {
+        int places = 0;
+        for (const int other : units[u]) {
+            places += (masks[other] & digitBit(digit)) != 0 ? 1 : 0;
+        }
+        if (places == 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The technique of the step finder's step after which the digit is a single
+// in the cell (or that places it there), climbing the ladder from the board
+// as it stands; nothing when the ladder gets stuck or fills the cell
+// otherwise.
+std::optional<Technique> techniqueLeavingSingle(Grid grid, Masks masks, int cell, int digit)
+{
+    // Every step places a digit or removes a candidate the finder saw.
+    for (int guard = 0; guard < kCellCount * 10; ++guard) {
+        const std::optional<Step> step = findNextStep(grid, masks);
+        if (!step) {
+            return std::nullopt;
+        }
+        applyStep(*step, grid, masks);
+        if (grid[cell] != 0) {
+            return grid[cell] == digit ? std::optional(step->technique) : std::nullopt;
+        }
+        if (isSingle(masks, cell, digit)) {
+            return step->technique;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 HintExplanation explainPlacement(const Grid &values, int cell, int digit)
@@ -71,8 +116,9 @@ HintExplanation explainPlacement(const Grid &values, int cell, int digit)
     if (cell < 0 || cell >= kCellCount || digit < 1 || digit > 9) {
         return fallback;
     }
-    Grid grid = values;
-    grid[cell] = 0;
+    Grid emptied = values;
+    emptied[cell] = 0;
+    Grid grid = emptied;
     const std::optional<Masks> start = candidateMasks(grid);
     if (!start) {
         return fallback;
@@ -86,7 +132,7 @@ HintExplanation explainPlacement(const Grid &values, int cell, int digit)
         }
         std::optional<HintExplanation> single;
         if (masks[cell] == digitBit(digit)) {
-            single = HintExplanation{Kind::nakedSingle, std::nullopt, {}};
+            single = HintExplanation{Kind::nakedSingle, std::nullopt, {}, std::nullopt};
             for (const std::uint8_t peer : peers[cell]) {
                 if (values[peer] != 0) {
                     single->cells.push_back(peer);
@@ -95,12 +141,22 @@ HintExplanation explainPlacement(const Grid &values, int cell, int digit)
         } else {
             single = hiddenSingleAt(grid, masks, cell, digit);
         }
+        if (single && onBoardAsItStands) {
+            return *single;
+        }
         if (single) {
-            return onBoardAsItStands ? *single
-                                     : HintExplanation{Kind::elimination, std::nullopt, {}};
+            return HintExplanation{Kind::elimination,
+                                   std::nullopt,
+                                   {},
+                                   techniqueLeavingSingle(emptied, *start, cell, digit)};
         }
         if (!advanceLadder(grid, masks)) {
-            return fallback;
+            // Past the rating's ladder the step finder's longer one may
+            // still get there.
+            const std::optional<Technique> technique =
+                techniqueLeavingSingle(emptied, *start, cell, digit);
+            return technique ? HintExplanation{Kind::elimination, std::nullopt, {}, technique}
+                             : fallback;
         }
     }
 }

@@ -21,9 +21,10 @@ struct HintExplanation
         hiddenSingleInColumn,
         hiddenSingleInBox,
         // The cell becomes a single only after further steps of the ladder:
-        // singles elsewhere, locked candidates, pairs.
+        // singles elsewhere, locked candidates, pairs; where those get
+        // stuck, the step finder's longer ladder (`technique` says which).
         elimination,
-        // No reason can be given from the board: the techniques get stuck,
+        // No reason can be given from the board: both ladders get stuck,
         // or the entries contradict one another or the digit (a mistake).
         onlyCompletion,
     };
@@ -47,7 +48,9 @@ struct HintExplanation
 // wrong). Whatever `cell` holds is ignored: a hint may replace a wrong entry.
 // The reason is judged on the board's candidate masks with the rating's own
 // techniques (candidateMasks, findHiddenSingle, applyEliminations), so a
-// hint explains itself exactly as the puzzle was rated.
+// hint explains itself exactly as the puzzle was rated; only where those
+// get stuck does the step finder's ladder take over. For `elimination` the
+// step finder climbs from the board as it stands to name `technique`.
 //
 // It does not check that `digit` is the solution's: a board whose candidates
 // contradict (two peers alike, an empty cell without candidates, the digit

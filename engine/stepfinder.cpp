@@ -1,11 +1,17 @@
+// The ladder: each technique's finder in the order of `Technique`, the first
+// step found wins. The finders live one family per file (step*.cpp).
+
 #include "stepfinder.h"
 
+#include "stepfinderdetail.h"
+
 #include <array>
-#include <bit>
 
 namespace pondrel {
 
 namespace {
+
+using namespace steps;
 
 constexpr std::array<std::string_view, 26> kTechniqueNames = {
     "Full House",       "Naked Single",  "Hidden Single",    "Pointing",      "Claiming",
@@ -16,62 +22,86 @@ constexpr std::array<std::string_view, 26> kTechniqueNames = {
     "Forcing Chain",
 };
 
-std::optional<Step> findFullHouse(const Grid &values, const Masks &candidates)
-{
-    for (int u = 0; u < 27; ++u) {
-        int empty = -1;
-        int emptyCount = 0;
-        for (const int cell : units[u]) {
-            if (values[cell] == 0) {
-                empty = cell;
-                ++emptyCount;
-            }
-        }
-        if (emptyCount == 1 && digitCount(candidates[empty]) == 1) {
-            const int digit = lowestDigit(candidates[empty]);
-            return Step{Technique::fullHouse, digitBit(digit), {u}, {empty}, {{empty, digit}}, {}};
-        }
-    }
-    return std::nullopt;
-}
+using Finder = std::optional<Step> (*)(const Board &);
 
-std::optional<Step> findNakedSingle(const Grid &values, const Masks &candidates)
-{
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (values[cell] == 0 && digitCount(candidates[cell]) == 1) {
-            const int digit = lowestDigit(candidates[cell]);
-            return Step{Technique::nakedSingle,
-                        digitBit(digit),
-                        {row(cell), 9 + column(cell), 18 + box(cell)},
-                        {cell},
-                        {{cell, digit}},
-                        {}};
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<Step> findHiddenSingleStep(const Grid &values, const Masks &candidates)
-{
-    // Boxes first: that is where a person scans for a hidden single.
-    for (const int kind : {2, 0, 1}) {
-        for (int k = 0; k < 9; ++k) {
-            const int u = kind * 9 + k;
-            for (int digit = 1; digit <= 9; ++digit) {
-                const std::uint16_t places =
-                    positionsOf(values, candidates, units[u], digitBit(digit));
-                if (digitCount(places) == 1) {
-                    const int cell = units[u][std::countr_zero(places)];
-                    return Step{
-                        Technique::hiddenSingle, digitBit(digit), {u}, {cell}, {{cell, digit}}, {}};
-                }
-            }
-        }
-    }
-    return std::nullopt;
-}
+// clang-format off
+constexpr std::array<Finder, 26> kLadder = {
+    findFullHouse,
+    findNakedSingle,
+    findHiddenSingle,
+    findPointing,
+    findClaiming,
+    [](const Board &b) { return findNakedSubset(b, 2); },
+    [](const Board &b) { return findHiddenSubset(b, 2); },
+    [](const Board &b) { return findNakedSubset(b, 3); },
+    [](const Board &b) { return findHiddenSubset(b, 3); },
+    [](const Board &b) { return findNakedSubset(b, 4); },
+    [](const Board &b) { return findHiddenSubset(b, 4); },
+    [](const Board &b) { return findFish(b, 2); },
+    [](const Board &b) { return findFish(b, 3); },
+    [](const Board &b) { return findFish(b, 4); },
+    findSkyscraper,
+    findTwoStringKite,
+    findXyWing,
+    findXyzWing,
+    findWWing,
+    findUniqueRectangle,
+    findSimpleColouring,
+    [](const Board &b) { return findFinnedFish(b, 2); },
+    [](const Board &b) { return findFinnedFish(b, 3); },
+    findXChain,
+    findXyChain,
+    findForcingChain,
+};
+// clang-format on
 
 } // namespace
+
+namespace steps {
+
+Board::Board(const Grid &givenValues, const Masks &givenCandidates) : values(givenValues)
+{
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (values[cell] > 9) {
+            values[cell] = 0;
+        }
+        candidates[cell] = values[cell] == 0 ? givenCandidates[cell] & kAllDigits : 0;
+    }
+    // A candidate that a filled peer rules out is no candidate, even when the
+    // caller's masks still hold it.
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (const std::uint8_t peer : peers[cell]) {
+            candidates[cell] &= static_cast<std::uint16_t>(~digitBit(values[peer]));
+        }
+        for (std::uint16_t bits = candidates[cell]; bits != 0; bits &= bits - 1) {
+            cellsWith[std::countr_zero(bits)].insert(cell);
+        }
+    }
+}
+
+Step eliminationStep(Technique technique,
+                     std::uint16_t digits,
+                     std::initializer_list<int> units,
+                     const CellSet &cells,
+                     const CellSet &targets,
+                     int digit)
+{
+    Step step{technique, digits, units, {}, {}, {}};
+    cells.forEach([&](int cell) { step.cells.push_back(cell); });
+    targets.forEach([&](int cell) { step.eliminations.push_back({cell, digit}); });
+    return step;
+}
+
+CellSet cellsAt(int unit, std::uint16_t positions)
+{
+    CellSet result;
+    for (; positions != 0; positions &= positions - 1) {
+        result.insert(units[unit][std::countr_zero(positions)]);
+    }
+    return result;
+}
+
+} // namespace steps
 
 std::string_view techniqueName(Technique technique)
 {
@@ -80,13 +110,13 @@ std::string_view techniqueName(Technique technique)
 
 std::optional<Step> findNextStep(const Grid &values, const Masks &candidates)
 {
-    if (auto step = findFullHouse(values, candidates)) {
-        return step;
+    const Board board(values, candidates);
+    for (const Finder finder : kLadder) {
+        if (auto step = finder(board)) {
+            return step;
+        }
     }
-    if (auto step = findNakedSingle(values, candidates)) {
-        return step;
-    }
-    return findHiddenSingleStep(values, candidates);
+    return std::nullopt;
 }
 
 void applyStep(const Step &step, Grid &values, Masks &candidates)

@@ -1,14 +1,19 @@
 // pondrel-engine-demo: deals one puzzle of a chosen difficulty and prints it
 // with its solution, rating, clue count and the time the generator took.
 // It is the quickest way to see the engine work before the tray app exists.
+// `steps` solves puzzles from standard input as a person would, one line per
+// step, for scripts and for comparing the ladder with other solvers.
 
 #include "generator.h"
 #include "rating.h"
+#include "solver.h"
+#include "stepfinder.h"
 
 #include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,9 +31,21 @@ void printUsage(std::FILE *stream)
 {
     std::fprintf(stream,
                  "usage: pondrel-engine-demo [--difficulty] [easy|medium|hard|expert]\n"
+                 "       pondrel-engine-demo steps < puzzles\n"
                  "\n"
                  "Generates one puzzle of the difficulty (default easy) and prints it with\n"
                  "its solution, rating, clue count and the time it took.\n"
+                 "\n"
+                 "steps: reads puzzles from standard input, one a line (81 characters,\n"
+                 "digits with '.' or '0' for empty; blank lines and lines starting with '#'\n"
+                 "are skipped) and solves each as a person would, printing one line per\n"
+                 "step:\n"
+                 "  <Technique> | <placements> | <eliminations>\n"
+                 "placements as r1c2=5, removed candidates as r3c4-7 (rows and columns\n"
+                 "1-9), separated by single spaces; an empty part leaves nothing between\n"
+                 "the separators, e.g. \"Pointing |  | r3c4-7\". Then \"solved\" or\n"
+                 "\"stuck\" (no technique applies), or \"invalid\" for a line that is not a\n"
+                 "puzzle with exactly one solution, and an empty line. Exit status 0.\n"
                  "\n"
                  "  -d, --difficulty LEVEL  easy, medium, hard or expert\n"
                  "  -h, --help              show this text\n");
@@ -79,12 +96,101 @@ int clueCount(const Grid &grid)
         std::count_if(grid.begin(), grid.end(), [](std::uint8_t v) { return v != 0; }));
 }
 
+// "r3c4" for cell 29.
+std::string cellName(int cell)
+{
+    std::string name = "r0c0";
+    name[1] = static_cast<char>('1' + pondrel::row(cell));
+    name[3] = static_cast<char>('1' + pondrel::column(cell));
+    return name;
+}
+
+// "<Technique> | <placements> | <eliminations>", the separators kept when a
+// part is empty.
+std::string stepLine(const pondrel::Step &step)
+{
+    std::string line(pondrel::techniqueName(step.technique));
+    line += " | ";
+    const char *separator = "";
+    for (const pondrel::Placement &p : step.placements) {
+        line += separator;
+        line += cellName(p.cell);
+        line += '=';
+        line += static_cast<char>('0' + p.digit);
+        separator = " ";
+    }
+    line += " | ";
+    separator = "";
+    for (const pondrel::Elimination &e : step.eliminations) {
+        line += separator;
+        line += cellName(e.cell);
+        line += '-';
+        line += static_cast<char>('0' + e.digit);
+        separator = " ";
+    }
+    return line;
+}
+
+// The puzzle of one line, or nothing when it is not 81 digits and dots or
+// has no single solution.
+std::optional<Grid> puzzleOf(std::string_view text)
+{
+    if (text.size() != pondrel::kCellCount) {
+        return std::nullopt;
+    }
+    Grid grid{};
+    for (int i = 0; i < pondrel::kCellCount; ++i) {
+        const char c = text[static_cast<std::size_t>(i)];
+        if (c >= '1' && c <= '9') {
+            grid[i] = static_cast<std::uint8_t>(c - '0');
+        } else if (c != '.' && c != '0') {
+            return std::nullopt;
+        }
+    }
+    // The steps assume one solution (a unique rectangle is a step only then).
+    if (pondrel::judgeGivens(grid).count != 1) {
+        return std::nullopt;
+    }
+    return grid;
+}
+
+int printSteps()
+{
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        std::optional<Grid> values = puzzleOf(line);
+        if (!values) {
+            std::printf("invalid\n\n");
+            continue;
+        }
+        pondrel::Masks candidates = *pondrel::candidateMasks(*values);
+        bool solved = false;
+        while (const std::optional<pondrel::Step> step =
+                   pondrel::findNextStep(*values, candidates)) {
+            std::printf("%s\n", stepLine(*step).c_str());
+            pondrel::applyStep(*step, *values, candidates);
+        }
+        solved = std::find(values->begin(), values->end(), 0) == values->end();
+        std::printf("%s\n\n", solved ? "solved" : "stuck");
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     Difficulty difficulty = Difficulty::easy;
     bool difficultyGiven = false;
+    if (argc == 2 && std::string_view(argv[1]) == "steps") {
+        return printSteps();
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help") {

@@ -101,12 +101,32 @@ TEST(HintExplanation, aDigitThatNeedsEliminationsFirstIsFoundByElimination)
 {
     // A Hard puzzle played up to where no single is left anywhere, so the
     // first step must be a pass of eliminations; that pass leaves cell 1
-    // only the 5.
+    // only the 5. On the step finder's ladder a pointing 9 does it.
     const Grid board = gridFromText(
         "203080714100007906006104020021070400805000001000001000402098107000410092319700648");
     ASSERT_GT(digitCount((*candidateMasks(board))[1]), 1);
     const HintExplanation explanation = explainPlacement(board, 1, 5);
-    EXPECT_EQ(explanation, (HintExplanation{Kind::elimination, std::nullopt, {}}));
+    EXPECT_EQ(explanation,
+              (HintExplanation{Kind::elimination, std::nullopt, {}, Technique::pointing}));
+}
+
+TEST(HintExplanation, namesTheStepAfterWhichTheCellIsASingleNotTheFirstStep)
+{
+    // The ladder starts with singles elsewhere; the 2 of cell 4 is a single
+    // only once a naked pair has cleared its box.
+    const Grid board = gridFromText(
+        "870000005205004800000806100000000700020030400040900010097000003500010000000003601");
+    EXPECT_EQ(explainPlacement(board, 4, 2).technique, Technique::nakedPair);
+}
+
+TEST(HintExplanation, pastTheRatingsLadderTheStepFinderNamesTheStep)
+{
+    // No single, locked candidate or pair anywhere: an XYZ-Wing, then an
+    // XY-Chain that leaves cell 1 only the 2.
+    const Grid board = gridFromText(
+        "103574090065291070907368051214835769378629145596417832031752980002983010009146020");
+    EXPECT_EQ(explainPlacement(board, 1, 2),
+              (HintExplanation{Kind::elimination, std::nullopt, {}, Technique::xyChain}));
 }
 
 struct FallbackCase

@@ -98,6 +98,7 @@ TEST_F(LoginItemTest, registerWritesAnEnabledEntryAndUnregisterRemovesIt)
                              "Type=Application",
                              "Name=Pondrel Sudoku",
                              "Exec=/usr/bin/pondrel-sudoku --autostart",
+                             "TryExec=/usr/bin/pondrel-sudoku",
                              "Icon=pondrel-sudoku",
                              "Terminal=false",
                              "X-GNOME-Autostart-enabled=true"}) {
@@ -161,24 +162,34 @@ TEST_F(LoginItemTest, missingOrUnwritableFolderFailsQuietly)
     EXPECT_EQ(item.status(), LoginItem::NotRegistered);
 }
 
-// Entries from before --autostart existed: still ours and read as before,
-// and given the argument by changing their Exec line alone.
-TEST_F(LoginItemTest, addsTheAutostartArgumentToAnEarlierEntryOnly)
+// Entries from before --autostart or TryExec existed: still ours and read as
+// before, and given what they lack beside their Exec line alone.
+TEST_F(LoginItemTest, upgradesAnEarlierEntryOnly)
 {
     LoginItem item(QStringLiteral("/home/a b/pondrel-sudoku"), nullptr);
     const QByteArray earlier = "[Desktop Entry]\nType=Application\nName=Pondrel Sudoku\n"
                                "Exec=\"/home/a b/pondrel-sudoku\"\nX-Extra=kept\nHidden=true\n";
     writeEntry(earlier);
     EXPECT_EQ(item.status(), LoginItem::RequiresApproval);
-    ASSERT_TRUE(item.addAutostartArgument());
+    ASSERT_TRUE(item.upgradeEarlierEntry());
     QFile file(LoginItem::entryPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QByteArray expected = earlier;
-    expected.replace("pondrel-sudoku\"\n", "pondrel-sudoku\" --autostart\n");
+    expected.replace("pondrel-sudoku\"\n",
+                     "pondrel-sudoku\" --autostart\nTryExec=/home/a b/pondrel-sudoku\n");
     EXPECT_EQ(file.readAll(), expected);
     file.close();
     EXPECT_EQ(item.status(), LoginItem::RequiresApproval);
-    EXPECT_FALSE(item.addAutostartArgument()) << "added twice";
+    EXPECT_FALSE(item.upgradeEarlierEntry()) << "added twice";
+
+    // The previous version's entry had the argument but no TryExec.
+    QByteArray withArgument = expected;
+    withArgument.replace("TryExec=/home/a b/pondrel-sudoku\n", "");
+    writeEntry(withArgument);
+    ASSERT_TRUE(item.upgradeEarlierEntry());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), expected);
+    file.close();
 
     // Another program's path, other arguments, or the Exec line of an action
     // group: not an entry this program wrote, left as it is.
@@ -187,14 +198,14 @@ TEST_F(LoginItemTest, addsTheAutostartArgumentToAnEarlierEntryOnly)
           QByteArray("[Desktop Entry]\nExec=\"/home/a b/pondrel-sudoku\" -style Fusion\n"),
           QByteArray("[Desktop Action x]\nExec=\"/home/a b/pondrel-sudoku\"\n")}) {
         writeEntry(other);
-        EXPECT_FALSE(item.addAutostartArgument()) << other.constData();
+        EXPECT_FALSE(item.upgradeEarlierEntry()) << other.constData();
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), other);
         file.close();
         EXPECT_EQ(item.status(), LoginItem::Enabled);
     }
     ASSERT_TRUE(item.unregisterItem());
-    EXPECT_FALSE(item.addAutostartArgument()) << "no entry";
+    EXPECT_FALSE(item.upgradeEarlierEntry()) << "no entry";
     EXPECT_EQ(item.status(), LoginItem::NotRegistered);
 }
 

@@ -89,17 +89,30 @@ QString LoginItem::execArgument(const QString &path)
     return argument;
 }
 
+QString LoginItem::tryExecValue(const QString &path)
+{
+    // A plain string value: only the string escapes apply, no quoting.
+    QString value = path;
+    value.replace(u'\\', QStringLiteral("\\\\"));
+    value.replace(u'\n', QStringLiteral("\\n"));
+    value.replace(u'\t', QStringLiteral("\\t"));
+    value.replace(u'\r', QStringLiteral("\\r"));
+    return value;
+}
+
 QByteArray LoginItem::entryText(const QString &executablePath)
 {
-    const QString text =
-        QStringLiteral("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Name=Pondrel Sudoku\n"
-                       "Exec=%1 %2\n"
-                       "Icon=pondrel-sudoku\n"
-                       "Terminal=false\n"
-                       "X-GNOME-Autostart-enabled=true\n")
-            .arg(execArgument(executablePath), QString::fromLatin1(kAutostartArgument));
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=Pondrel Sudoku\n"
+                                        "Exec=%1 %2\n"
+                                        "TryExec=%3\n"
+                                        "Icon=pondrel-sudoku\n"
+                                        "Terminal=false\n"
+                                        "X-GNOME-Autostart-enabled=true\n")
+                             .arg(execArgument(executablePath),
+                                  QString::fromLatin1(kAutostartArgument),
+                                  tryExecValue(executablePath));
     return text.toUtf8();
 }
 
@@ -138,7 +151,7 @@ bool LoginItem::registerItem()
     return file.commit();
 }
 
-bool LoginItem::addAutostartArgument()
+bool LoginItem::upgradeEarlierEntry()
 {
     if (m_executablePath.isEmpty()) {
         return false;
@@ -148,30 +161,42 @@ bool LoginItem::addAutostartArgument()
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    const QByteArray oldExec = "Exec=" + execArgument(m_executablePath).toUtf8();
+    const QByteArray bareExec = "Exec=" + execArgument(m_executablePath).toUtf8();
+    const QByteArray currentExec = bareExec + ' ' + kAutostartArgument;
     QList<QByteArray> lines = file.readAll().split('\n');
     file.close();
-    // Only the Exec line of the main group, and only when it names this
-    // executable alone, as earlier versions wrote it.
+    // Only the main group, and only when its Exec line names this
+    // executable alone or with kAutostartArgument, as earlier versions
+    // wrote it.
     bool inMainGroup = false;
-    for (QByteArray &line : lines) {
+    qsizetype execLine = -1;
+    bool hasTryExec = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray &line = lines[i];
         if (line.startsWith('[')) {
             inMainGroup = line.trimmed() == "[Desktop Entry]";
-        } else if (inMainGroup && line.startsWith("Exec")) {
-            if (line != oldExec) {
+        } else if (inMainGroup && line.startsWith("TryExec")) {
+            hasTryExec = true;
+        } else if (inMainGroup && line.startsWith("Exec") && execLine < 0) {
+            if (line != bareExec && line != currentExec) {
                 return false;
             }
-            line += ' ';
-            line += kAutostartArgument;
-            QSaveFile rewritten(path);
-            if (!rewritten.open(QIODevice::WriteOnly)) {
-                return false;
-            }
-            rewritten.write(lines.join('\n'));
-            return rewritten.commit();
+            execLine = i;
         }
     }
-    return false;
+    if (execLine < 0 || (lines[execLine] == currentExec && hasTryExec)) {
+        return false;
+    }
+    lines[execLine] = currentExec;
+    if (!hasTryExec) {
+        lines.insert(execLine + 1, "TryExec=" + tryExecValue(m_executablePath).toUtf8());
+    }
+    QSaveFile rewritten(path);
+    if (!rewritten.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    rewritten.write(lines.join('\n'));
+    return rewritten.commit();
 }
 
 bool LoginItem::unregisterItem()

@@ -55,12 +55,19 @@ public:
     // The whole entry for `executablePath`, started with kAutostartArgument.
     static QByteArray entryText(const QString &executablePath);
 
+    // `path` as a TryExec= value, with the string escapes of the Desktop
+    // Entry rules. TryExec makes desktops skip the entry once the program
+    // is gone, so an uninstall without turning the entry off leaves nothing
+    // that starts.
+    static QString tryExecValue(const QString &path);
+
     // Entries written by earlier versions start the program without
-    // kAutostartArgument. Adds it to the Exec line when the entry is exactly
-    // such an entry for this executable, leaving every other line (the
-    // desktop's Hidden=true among them) as it is; anything else is left
-    // alone. True when the entry was rewritten.
-    bool addAutostartArgument();
+    // kAutostartArgument, or name it in no TryExec line. Adds what is
+    // missing (the argument to the Exec line, a TryExec line after it) when
+    // the entry is exactly such an entry for this executable, leaving every
+    // other line (the desktop's Hidden=true among them) as it is; anything
+    // else is left alone. True when the entry was rewritten.
+    bool upgradeEarlierEntry();
 
 private:
     QString m_executablePath;
