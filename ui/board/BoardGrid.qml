@@ -57,7 +57,9 @@ Item {
             // asks for more contrast.
             return colors.withOpacity(colors.reason, colors.increasedContrast ? 0.34 : 0.2);
         case BoardCellModel.StepPattern:
-            return colors.withOpacity(colors.reason, colors.increasedContrast ? 0.6 : 0.45);
+            // Light enough that the red of a removed note still reads on a
+            // dark palette.
+            return colors.withOpacity(colors.reason, colors.increasedContrast ? 0.55 : 0.4);
         case BoardCellModel.SameDigit:
             return colors.withOpacity(colors.accent, 0.18);
         case BoardCellModel.Blocked:
