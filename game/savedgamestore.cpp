@@ -46,6 +46,7 @@ void SavedGameStore::write(const RestoredGame &game)
     record.elapsed = game.elapsed;
     record.hintsUsed = game.hintsUsed;
     record.hasStarted = game.hasStarted;
+    record.pasted = game.pasted;
     if (const std::optional<std::string> json = encodeSavedSudoku(record)) {
         m_store->setValue(QLatin1String(kSavedSudokuKey), QByteArray::fromStdString(*json));
     }

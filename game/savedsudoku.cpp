@@ -105,6 +105,8 @@ std::optional<SavedSudoku> decodeSavedSudoku(std::string_view text)
     record.elapsed = *elapsedNumber;
     record.hintsUsed = *hintsNumber;
     record.hasStarted = hasStarted->get<bool>();
+    const json *pasted = member(document, "pasted");
+    record.pasted = pasted && pasted->is_boolean() && pasted->get<bool>();
     record.notes.reserve(notes->size());
     for (const json &mask : *notes) {
         const std::optional<std::int64_t> number = signedInteger(mask);
@@ -128,6 +130,7 @@ std::optional<std::string> encodeSavedSudoku(const SavedSudoku &record)
     document["elapsed"] = record.elapsed;
     document["hintsUsed"] = record.hintsUsed;
     document["hasStarted"] = record.hasStarted;
+    document["pasted"] = record.pasted;
     try {
         return document.dump();
     } catch (const nlohmann::json::exception &) {
@@ -175,6 +178,7 @@ std::optional<RestoredGame> validateSavedSudoku(const SavedSudoku &record)
     game.elapsed = record.elapsed;
     game.hintsUsed = record.hintsUsed;
     game.hasStarted = record.hasStarted;
+    game.pasted = record.pasted;
     return game;
 }
 

@@ -6,12 +6,15 @@
 //
 //     {"version":1,"difficulty":"Hard","givens":"<81 digits>",
 //      "values":"<81 digits>","notes":[<81 masks>],"elapsed":95,
-//      "hintsUsed":0,"hasStarted":true}
+//      "hintsUsed":0,"hasStarted":true,"pasted":false}
 //
-// Every key is required and must have exactly its JSON type: integers are
+// Every key but "pasted" is required and must have exactly its JSON type: integers are
 // written as integers (a float such as 1.0 is refused, as is any integer that
 // does not fit a signed 64-bit value), notes are integers 0..65535, the
-// difficulty is one of the four raw values. Other keys are ignored.
+// difficulty is one of the four raw values. Other keys are ignored. "pasted"
+// came later: a record without it (or with anything but true there) is a
+// dealt game, so older records keep loading, and older versions of the
+// program, which ignore the key, still read newer records.
 //
 // The solution is not stored; it is recomputed from the givens, so a record
 // can never bring back a puzzle without exactly one solution. Selection,
@@ -48,6 +51,8 @@ struct SavedSudoku
     std::int64_t elapsed = 0;
     std::int64_t hintsUsed = 0;
     bool hasStarted = false;
+    // The player brought the puzzle in by pasting it.
+    bool pasted = false;
 
     friend bool operator==(const SavedSudoku &, const SavedSudoku &) = default;
 };
@@ -61,6 +66,7 @@ struct RestoredGame
     std::int64_t elapsed = 0;
     std::int64_t hintsUsed = 0;
     bool hasStarted = false;
+    bool pasted = false;
 };
 
 // Nothing when the text is not JSON of the shape above (including invalid

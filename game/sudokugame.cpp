@@ -298,6 +298,11 @@ void SudokuGame::setExplainedHint(std::optional<ExplainedHint> hint)
     assign(m_explainedHint, std::move(hint), &SudokuGame::hintExplanationChanged);
 }
 
+void SudokuGame::setShownStep(std::optional<ShownStep> step)
+{
+    assign(m_shownStep, std::move(step), &SudokuGame::shownStepChanged);
+}
+
 void SudokuGame::setUndoCount(qint64 count)
 {
     assign(m_undoCount, count, &SudokuGame::undoCountChanged);
@@ -354,8 +359,8 @@ void SudokuGame::saveGame()
         m_savedGame.remove();
         return;
     }
-    m_savedGame.write(
-        RestoredGame{m_puzzle, m_values, m_notes, m_elapsed, m_hintsUsed, m_hasStartedCurrentGame});
+    m_savedGame.write(RestoredGame{
+        m_puzzle, m_values, m_notes, m_elapsed, m_hintsUsed, m_hasStartedCurrentGame, m_isPasted});
 }
 
 bool SudokuGame::restoreSavedGame()
@@ -370,8 +375,12 @@ bool SudokuGame::restoreSavedGame()
     setHintsUsed(game->hintsUsed);
     setElapsed(game->elapsed);
     setHasStartedCurrentGame(game->hasStarted);
-    // Follows the restored game without dealing, since isRestoring is set.
-    setDifficulty(game->puzzle.difficulty);
+    m_isPasted = game->pasted;
+    // Follows a restored dealt game without dealing, since isRestoring is
+    // set; a pasted puzzle's rating was never the player's choice.
+    if (!m_isPasted) {
+        setDifficulty(game->puzzle.difficulty);
+    }
     return true;
 }
 

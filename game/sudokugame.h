@@ -7,6 +7,7 @@
 #include "grid.h"
 #include "hintexplanation.h"
 #include "menubariconoption.h"
+#include "nextstep.h"
 #include "playclock.h"
 #include "savedgamestore.h"
 #include "snapshot.h"
@@ -96,6 +97,10 @@ class SudokuGame : public QObject
     // cells that show the reason. Empty when there is nothing to explain or
     // explainsHints is off.
     Q_PROPERTY(QVariantMap hintExplanation READ hintExplanationForQml NOTIFY hintExplanationChanged)
+    // The line of the Next Step on show, until the next change to the board:
+    // {key, technique, arguments} (see StepLine in nextstep.h); empty when
+    // no step shows.
+    Q_PROPERTY(QVariantMap stepLine READ stepLineForQml NOTIFY shownStepChanged)
     Q_PROPERTY(
         QString menuBarIcon READ menuBarIconText WRITE setMenuBarIconText NOTIFY menuBarIconChanged)
     Q_PROPERTY(QString boardSize READ boardSizeText WRITE setBoardSizeText NOTIFY boardSizeChanged)
@@ -158,6 +163,9 @@ public:
     qint64 hintsUsed() const { return m_hintsUsed; }
     bool hasStartedCurrentGame() const { return m_hasStartedCurrentGame; }
     bool hasWon() const { return m_hasWon; }
+    // The player brought this puzzle in by pasting it: it is theirs, so it
+    // counts in no statistic and its rating is no setting.
+    bool isPastedGame() const { return m_isPasted; }
     qint64 elapsed() const { return m_elapsed; }
     std::optional<int> selectedCell() const { return m_selectedCell; }
     std::optional<int> armedDigit() const { return m_armedDigit; }
@@ -179,6 +187,7 @@ public:
         friend bool operator==(const ExplainedHint &, const ExplainedHint &) = default;
     };
     const std::optional<ExplainedHint> &explainedHint() const { return m_explainedHint; }
+    const std::optional<ShownStep> &shownStep() const { return m_shownStep; }
     MenuBarIconOption menuBarIcon() const { return m_settings.menuBarIcon.value(); }
     BoardSize boardSize() const { return m_settings.boardSize.value(); }
     Difficulty difficulty() const { return m_settings.difficulty.value(); }
@@ -209,6 +218,7 @@ public:
     QString difficultyText() const;
     QVariantMap bestTimesForQml() const;
     QVariantMap hintExplanationForQml() const;
+    QVariantMap stepLineForQml() const;
 
     // Settable properties. Each setting is written to the store on every
     // assignment, except the difficulty, which is written only when it
@@ -236,6 +246,16 @@ public:
     Q_INVOKABLE void startNewGame();
     Q_INVOKABLE void fillAllNotes();
     Q_INVOKABLE void giveHint();
+    // One press of Next Step: shows where to look, then the technique and
+    // its reason, then applies the step (a digit placed, candidates removed
+    // from the notes, or a wrong digit of the player's taken out), which
+    // counts as help the way a hint does. A wrong digit is pointed out
+    // before any step and taken out by the next press. Any change to the
+    // board, undo and redo drop the step on show. Nothing after a win or
+    // when no step is found.
+    Q_INVOKABLE void nextStep();
+    // Takes the step on show away (Escape).
+    Q_INVOKABLE void dismissStep();
     Q_INVOKABLE void undo();
     // Brings back what the last undo took back. Every change to the board
     // other than undo and redo drops the steps that redo could bring back.
@@ -311,6 +331,7 @@ signals:
     void explainsHintsChanged();
     void redoCountChanged();
     void hintExplanationChanged();
+    void shownStepChanged();
     void gamesCountChanged();
     void solvedCountChanged();
     void currentStreakChanged();
@@ -342,6 +363,8 @@ private:
     void pushHistory();
     void clearRedoSteps();
     void setExplainedHint(std::optional<ExplainedHint> hint);
+    void setShownStep(std::optional<ShownStep> step);
+    void applyShownStep(ShownStep step);
     void setUndoCount(qint64 count);
     void setGamesCount(qint64 count);
     void setSolvedCount(qint64 count);
@@ -353,7 +376,10 @@ private:
     void checkForWin();
     bool isGiven(int index) const;
     SudokuPuzzle dealPuzzle();
-    void startGame(const SudokuPuzzle &puzzle);
+    void startGame(const SudokuPuzzle &puzzle, bool pasted);
+    // After undo and redo: a digit that the board completed again cannot
+    // stay armed.
+    void disarmCompleteDigit();
 
     void updateTimer();
 
@@ -373,6 +399,7 @@ private:
     qint64 m_hintsUsed = 0;
     bool m_hasStartedCurrentGame = false;
     bool m_hasWon = false;
+    bool m_isPasted = false;
     qint64 m_elapsed = 0;
     std::optional<int> m_selectedCell;
     std::optional<int> m_armedDigit;
@@ -382,6 +409,7 @@ private:
     std::vector<Snapshot> m_history;
     std::vector<Snapshot> m_redoSteps;
     std::optional<ExplainedHint> m_explainedHint;
+    std::optional<ShownStep> m_shownStep;
 
     bool m_persistsGame = false;
     bool m_isRestoring = false;

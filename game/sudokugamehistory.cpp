@@ -13,12 +13,15 @@ void SudokuGame::recordSnapshot()
     // The first change of a fresh game is where it starts and is counted.
     if (!m_hasStartedCurrentGame) {
         setHasStartedCurrentGame(true);
-        setGamesCount(plusOne(gamesCount()));
+        if (!m_isPasted) {
+            setGamesCount(plusOne(gamesCount()));
+        }
     }
     pushHistory();
     // A new change starts a new line of play: what was undone stays undone.
     clearRedoSteps();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
 }
 
 void SudokuGame::undo()
@@ -32,8 +35,10 @@ void SudokuGame::undo()
     m_redoSteps.push_back(Snapshot{m_values, m_notes});
     emit redoCountChanged();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
+    disarmCompleteDigit();
     setUndoCount(plusOne(m_undoCount));
 }
 
@@ -47,10 +52,19 @@ void SudokuGame::redo()
     emit redoCountChanged();
     pushHistory();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
     setValues(snapshot.values);
     setNotes(snapshot.notes);
+    disarmCompleteDigit();
     // No win check: a step redo brings back was on the board before, so a
     // solved one was already won and counted then.
+}
+
+void SudokuGame::disarmCompleteDigit()
+{
+    if (m_armedDigit && isDigitComplete(*m_armedDigit)) {
+        setArmedDigit(std::nullopt);
+    }
 }
 
 void SudokuGame::pushHistory()

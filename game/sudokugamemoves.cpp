@@ -46,7 +46,7 @@ SudokuPuzzle SudokuGame::dealPuzzle()
 
 void SudokuGame::startNewGame()
 {
-    startGame(dealPuzzle());
+    startGame(dealPuzzle(), false);
 }
 
 namespace {
@@ -82,18 +82,19 @@ QString SudokuGame::pastePuzzle(const QString &text)
 {
     const ReadPuzzle read = readPuzzleText(text);
     if (read.puzzle) {
-        startGame(*read.puzzle);
+        startGame(*read.puzzle, true);
     }
     return readingName(read.reading);
 }
 
-void SudokuGame::startGame(const SudokuPuzzle &puzzle)
+void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
 {
-    // Walking away from a game in progress breaks the streak; replacing an
-    // untouched or a won game does not.
-    if (m_hasStartedCurrentGame && !m_hasWon) {
+    // Walking away from a dealt game in progress breaks the streak; replacing
+    // an untouched, a won or a pasted game does not.
+    if (m_hasStartedCurrentGame && !m_hasWon && !m_isPasted) {
         setCurrentStreak(0);
     }
+    m_isPasted = pasted;
     m_supply->markPlayed(puzzle);
     m_supply->refill();
 
@@ -103,6 +104,7 @@ void SudokuGame::startGame(const SudokuPuzzle &puzzle)
     setHistory({});
     clearRedoSteps();
     setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
     setHintsUsed(0);
     setElapsed(0);
     setSelectedCell(std::nullopt);
@@ -284,6 +286,62 @@ void SudokuGame::giveHint()
     }
 }
 
+// ---- Next Step ----
+
+void SudokuGame::nextStep()
+{
+    if (m_hasWon) {
+        return;
+    }
+    if (!m_shownStep) {
+        std::optional<ShownStep> found = findShownStep(m_puzzle, m_values, m_notes);
+        if (found) {
+            // One line in the header at a time: the step's.
+            setExplainedHint(std::nullopt);
+        }
+        setShownStep(std::move(found));
+        return;
+    }
+    if (m_shownStep->stage == ShownStep::Stage::nudge && !m_shownStep->wrongCell) {
+        ShownStep reason = *m_shownStep;
+        reason.stage = ShownStep::Stage::reason;
+        setShownStep(std::move(reason));
+        return;
+    }
+    applyShownStep(*m_shownStep);
+}
+
+void SudokuGame::dismissStep()
+{
+    setShownStep(std::nullopt);
+}
+
+// A copy of the step: the snapshot drops the one on show.
+void SudokuGame::applyShownStep(ShownStep step)
+{
+    const Masks candidates = stepCandidates(m_puzzle, m_values, m_notes);
+    recordSnapshot();
+    setHintsUsed(plusOne(m_hintsUsed));
+    if (step.wrongCell) {
+        // Even in a locked cell, as a hint would.
+        Grid values = m_values;
+        values[*step.wrongCell] = 0;
+        setValues(values);
+        setSelectedCell(*step.wrongCell);
+        return;
+    }
+    for (const Placement &placement : step.step.placements) {
+        if (m_values[placement.cell] == 0) {
+            setSelectedCell(placement.cell);
+            placeDigit(placement.digit, placement.cell);
+        }
+    }
+    if (!step.step.eliminations.empty()) {
+        setNotes(notesAfterStep(step.step, m_notes, candidates));
+    }
+    checkForWin();
+}
+
 QVariantMap SudokuGame::hintExplanationForQml() const
 {
     if (!m_explainedHint) {
@@ -318,7 +376,13 @@ QVariantMap SudokuGame::hintExplanationForQml() const
     for (const int cell : why.cells) {
         cells.append(cell);
     }
+    QString technique;
+    if (why.technique) {
+        const std::string_view name = techniqueName(*why.technique);
+        technique = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
     return {{QStringLiteral("kind"), kind},
+            {QStringLiteral("technique"), technique},
             {QStringLiteral("digit"), m_explainedHint->digit},
             {QStringLiteral("cell"), m_explainedHint->cell},
             {QStringLiteral("unit"), unit},
@@ -331,12 +395,14 @@ void SudokuGame::checkForWin()
         return;
     }
     setHasWon(true);
-    setSolvedCount(plusOne(solvedCount()));
-    setCurrentStreak(plusOne(currentStreak()));
-    setBestStreak(std::max(bestStreak(), currentStreak()));
-    // A best time counts only for a game played without help; the puzzle's
-    // own difficulty, not the current setting, decides which one.
-    if (m_hintsUsed == 0) {
+    if (!m_isPasted) {
+        setSolvedCount(plusOne(solvedCount()));
+        setCurrentStreak(plusOne(currentStreak()));
+        setBestStreak(std::max(bestStreak(), currentStreak()));
+    }
+    // A best time counts only for a dealt game played without help; the
+    // puzzle's own difficulty, not the current setting, decides which one.
+    if (m_hintsUsed == 0 && !m_isPasted) {
         if (m_statistics.recordTime(*m_defaults, m_puzzle.difficulty, m_elapsed)) {
             emit bestTimesChanged();
         }

@@ -35,6 +35,14 @@ QVariantList SudokuGame::historyForQml() const
     return list;
 }
 
+QVariantMap SudokuGame::stepLineForQml() const
+{
+    if (!m_shownStep) {
+        return {};
+    }
+    return stepLine(*m_shownStep, m_values).toQml();
+}
+
 QString SudokuGame::menuBarIconText() const
 {
     return toQString(rawValue(menuBarIcon()));

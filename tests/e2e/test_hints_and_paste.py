@@ -32,7 +32,7 @@ from xsession import poll
 
 SAVE_TIMEOUT = 5
 REASON = re.compile(r"^(Only \d fits here|\d has only this place in (row \d|column \d|this box)"
-                    r"|Found by elimination|The only digit that completes the puzzle)$")
+                    r"|Found by elimination|Found with .+|The only digit that completes the puzzle)$")
 TWO_SOLUTIONS = "003456789456789123789123456004365897365897214897214365531642978642978531978531642"
 REFUSALS = (
     ("no-puzzle", "Shopping list: eggs, milk", "The clipboard holds no puzzle"),

@@ -167,3 +167,49 @@ TEST_F(Paste, anAcceptedPuzzleIsANewGameAtItsRatedDifficulty)
     EXPECT_EQ(game->puzzleText(), oneOpen);
     EXPECT_EQ(game->puzzle().difficulty, Difficulty::easy);
 }
+
+TEST_F(Paste, aPastedPuzzleIsThePlayersOwnInTheStatisticsAndTheSettings)
+{
+    storeValue(SudokuGame::kCurrentStreakKey, 3);
+    auto game = makeGame();
+    game->setDifficulty(Difficulty::hard);
+    QString oneOpen = QString::fromStdString(kSolution);
+    oneOpen[40] = u'.';
+
+    game->pastePuzzle(kExpertPuzzle);
+    game->enterDigit(solutionAt(*game, 1), 1);
+    game->pastePuzzle(oneOpen); // walking away from a pasted game
+    game->enterDigit(wrongDigit(*game, 40), 40);
+    nextTurn();
+    game = makeGame(); // the pasted game comes back, the setting stays
+    ASSERT_EQ(game->puzzleText(), oneOpen);
+    game->enterDigit(solutionAt(*game, 40), 40);
+    ASSERT_TRUE(game->hasWon());
+    EXPECT_EQ(game->gamesCount(), 0);
+    EXPECT_EQ(game->solvedCount(), 0);
+    EXPECT_EQ(game->currentStreak(), 3);
+    EXPECT_TRUE(game->bestTimes().empty());
+    EXPECT_EQ(game->difficulty(), Difficulty::hard);
+    reopenStore();
+    EXPECT_EQ(stored(SudokuGame::kDifficultyKey), QStringLiteral("Hard"));
+}
+
+TEST_F(History, redoDisarmsADigitItCompletes)
+{
+    auto game = makeGame();
+    std::vector<int> fives;
+    for (const int cell : openCells(*game)) {
+        if (solutionAt(*game, cell) == 5) {
+            fives.push_back(cell);
+        }
+    }
+    for (const int cell : fives) {
+        game->enterDigit(5, cell);
+    }
+    ASSERT_TRUE(game->isDigitComplete(5));
+    game->undo();
+    game->pressDigit(5);
+    ASSERT_EQ(game->armedDigit(), 5);
+    game->redo();
+    EXPECT_FALSE(game->armedDigit());
+}

@@ -5,9 +5,11 @@ Every text the player reads is looked up with its English text as the key:
 in QML `Localized.text("...")` and `Localized.plural("...", n)`, in C++
 `localizedText(QStringLiteral("..."))` and `localizedPlural(...)`. Keys
 written down away from their lookup are marked with Qt's identity marker in
-the table's context, `QT_TRANSLATE_NOOP("Pondrel", "...")`, and the names of
+the table's context, `QT_TRANSLATE_NOOP("Pondrel", "...")`, the names of
 difficulties, board sizes and tray icons are the raw values of their
-enumerations (the `rawValue` functions in engine/ and game/). Qt's own
+enumerations (the `rawValue` functions in engine/ and game/), and the names
+of the step finder's techniques are those of its table (kTechniqueNames in
+engine/stepfinder.cpp). Qt's own
 lookups (qsTr, tr and the like) would miss the table and are refused.
 
 A lookup whose key is not a literal must be listed in DYNAMIC_LOOKUPS with
@@ -72,10 +74,14 @@ DYNAMIC_LOOKUPS = {
     ("ui/screens/StatisticsScreen.qml", "difficulty"): "difficulty raw values",
     ("ui/screens/PreferencesScreen.qml", "modelData"): "tray icon raw values",
     ("ui/screens/PreferencesScreen.qml", "value"): "board size and difficulty raw values",
+    ("ui/board/BoardNotice.qml", "line.key"): "Next Step lines, marked in game/nextstep.cpp",
+    ("ui/board/BoardNotice.qml", "line.technique"): "technique names (engine/stepfinder.cpp)",
+    ("ui/board/BoardNotice.qml", "why.technique"): "technique names (engine/stepfinder.cpp)",
 }
 
 SOURCE_FOLDERS = ("app", "ui", "game", "engine", "supply")
 RAW_VALUE_FOLDERS = ("engine", "game")
+TECHNIQUE_NAMES_FILE = "engine/stepfinder.cpp"
 
 # A conversion as the formatter reads it: %[n$][flags][width][.precision][length]type
 CONVERSION = re.compile(r"%(?:(\d+)\$)?([-+ 0#']*)(\d*)(?:\.(\d*))?([hlqLjzt]*)([@sdiufFeEgGxX])")
@@ -248,6 +254,16 @@ def collect_keys(source_dir):
                     raw_values += 1
     if raw_values == 0:
         problems.append("no rawValue tables found in engine/ or game/")
+
+    # The techniques' names, which the board shows as they come from the engine.
+    step_finder = source_dir / TECHNIQUE_NAMES_FILE
+    table = re.search(r"kTechniqueNames\s*=\s*\{(.*?)\};",
+                      strip_comments(step_finder.read_text(encoding="utf-8")), re.S)
+    names = re.findall(r'"((?:[^"\\]|\\.)*)"', table.group(1)) if table else []
+    if not names:
+        problems.append(f"no kTechniqueNames table found in {TECHNIQUE_NAMES_FILE}")
+    for name in names:
+        text_keys.setdefault(name, TECHNIQUE_NAMES_FILE)
     return text_keys, plural_keys, problems
 
 

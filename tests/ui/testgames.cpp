@@ -1,5 +1,6 @@
 #include "testgames.h"
 
+#include "nextstep.h"
 #include "puzzlesupply.h"
 #include "sudokugame.h"
 
@@ -12,6 +13,8 @@
 
 #include <chrono>
 #include <memory>
+#include <set>
+#include <utility>
 
 namespace pondrel::test {
 
@@ -72,6 +75,46 @@ SudokuGame *TestGames::makeGame(int tickMilliseconds, const QVariantMap &stored)
     store->setParent(game);
     game->setTickIntervalForTesting(std::chrono::milliseconds(tickMilliseconds));
     return game;
+}
+
+QVariantList TestGames::stepLineSamples()
+{
+    // The last row, column and box, each with a partner unit for pointing
+    // and claiming; cell 80 and digit 9 throughout.
+    constexpr int kRow = 8;
+    constexpr int kColumn = 17;
+    constexpr int kBox = 26;
+    const std::pair<int, int> unitPairs[] = {
+        {kRow, kBox}, {kColumn, kBox}, {kBox, kRow}, {kBox, kColumn}};
+    Grid values{};
+    values[80] = 9;
+    QVariantList samples;
+    std::set<std::pair<QString, QString>> seen;
+    const auto add = [&](const ShownStep &shown) {
+        const StepLine line = stepLine(shown, values);
+        if (seen.insert({line.key, line.technique}).second) {
+            samples.append(line.toQml());
+        }
+    };
+    add(ShownStep{ShownStep::Stage::nudge, 80, {}});
+    for (int technique = 0; technique <= int(Technique::forcingChain); ++technique) {
+        for (const auto &[first, second] : unitPairs) {
+            ShownStep shown;
+            shown.step.technique = static_cast<Technique>(technique);
+            // A quad's four digits; a rectangle removes one or two.
+            shown.step.digits = shown.step.technique == Technique::uniqueRectangle
+                                    ? digitBit(8) | digitBit(9)
+                                    : digitBit(6) | digitBit(7) | digitBit(8) | digitBit(9);
+            shown.step.units = {first, second};
+            shown.step.cells = {80};
+            shown.step.eliminations = {{80, 9}};
+            for (const auto stage : {ShownStep::Stage::nudge, ShownStep::Stage::reason}) {
+                shown.stage = stage;
+                add(shown);
+            }
+        }
+    }
+    return samples;
 }
 
 void TestGames::discard(SudokuGame *game)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantList>
 #include <QVariantMap>
 #include <QtQml/qqml.h>
 
@@ -48,6 +49,11 @@ public:
     // Destroys a game made here, once the event loop turns; views that
     // still show it must be gone by then.
     Q_INVOKABLE void discard(pondrel::SudokuGame *game);
+
+    // One line of every kind a Next Step shows, for each technique that
+    // reads it, as the model hands them to the board ({key, technique,
+    // arguments}): the longest digits and numbers in every place.
+    Q_INVOKABLE static QVariantList stepLineSamples();
 
     // A key press (and its release, unless `autoRepeat`) as the window
     // system would send it to `item`'s window, with any text: Qt Quick

@@ -416,7 +416,7 @@ Item {
             compare(control("boardNotice").text, "Puzzle copied");
             game.tapCell(stage.openCell);
             game.pressDigit(4);
-            choose(6);
+            choose(7);
             verify(view.isConfirmingNewPuzzle);
             view.newPuzzleRequest.confirm();
             compare(game.puzzleText(), givens);
@@ -490,7 +490,14 @@ Item {
                 texts.push(item instanceof MenuSeparator ? "—" : item.text);
             }
             compare(texts, ["Preferences", "Statistics", "How to Play", "About", "—",
-                            "Copy Puzzle", "Paste Puzzle", "—", "Quit Pondrel Sudoku"]);
+                            "Next Step", "Copy Puzzle", "Paste Puzzle", "—",
+                            "Quit Pondrel Sudoku"]);
+        }
+
+        function test_nextStepFromTheMenu() {
+            choose(5);
+            compare(control("boardNotice").text, "Look at row 5 and column 5");
+            verify(view.boardHasFocus, "the board keeps the keys");
         }
 
         function test_preferencesShortcut() {
@@ -522,7 +529,7 @@ Item {
         // That the game is written first is the model's saveNow, tested
         // with the model.
         function test_quitFromTheMenuAndTheShortcut() {
-            choose(8);
+            choose(9);
             compare(quits, 1);
             shortcut(Qt.Key_Q);
             compare(quits, 2);

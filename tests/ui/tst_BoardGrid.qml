@@ -324,6 +324,27 @@ Item {
             compare(findItem(cell(2), "noteSlot-4").text, "4", "undo brings the notes back");
         }
 
+        // A step that removes candidates marks them in the notes, noted or
+        // not, and its move leaves those cells the rest of their candidates.
+        function test_nextStepMarksTheCandidatesItRemoves() {
+            // Its first step: 1 points out of box 3's row, off r3c7 and r3c9.
+            compare(game.pastePuzzle("6..1...8..53.............4....8...6..9....7....24........"
+                                     + ".7.3.9....2.5..1........"), "accepted");
+            game.nextStep();
+            game.nextStep();
+            compare(game.stepLine.technique, "Pointing");
+            const removed = findItem(cell(24), "noteSlot-1");
+            verify(removed, "the mark shows in a cell without notes");
+            compare(removed.text, "1");
+            verify(removed.font.strikeout);
+            verify(sameColor(removed.color, boardColors.mistake));
+            verify(!findItem(cell(26), "noteSlot-2").font.strikeout);
+            game.nextStep();
+            compare(findItem(cell(24), "noteSlot-1").text, " ");
+            verify(game.noteDigits(24).length > 0, "the cell has its other candidates as notes");
+            verify(!game.noteDigits(26).includes(1));
+        }
+
         // ---- Accessibility ----
 
         function test_accessibleNames() {

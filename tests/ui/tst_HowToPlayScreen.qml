@@ -90,23 +90,23 @@ Item {
             }
         }
 
-        function test_nineKeyboardCommandsWithLinuxKeys() {
+        function test_keyboardCommandsWithLinuxKeys() {
             makeScreen();
             const rows = keyboardRows();
             compare(rows.map(row => row.description), [
                 "Move between squares", "Enter a number", "Erase", "Turn Notes on or off",
-                "Fill in all notes", "Give a hint", "Undo", "Redo", "Copy Puzzle", "Paste Puzzle",
-                "New puzzle", "Open Preferences"
+                "Fill in all notes", "Give a hint", "Next Step", "Undo", "Redo", "Copy Puzzle",
+                "Paste Puzzle", "New puzzle", "Open Preferences"
             ]);
             compare(rows.map(row => row.key), [
-                "\u2190 \u2191 \u2193 \u2192", "1\u20139", "Delete", "N", "A", "H",
+                "\u2190 \u2191 \u2193 \u2192", "1\u20139", "Delete", "N", "A", "H", "S",
                 "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+C", "Ctrl+V", "Ctrl+N", "Ctrl+,"
             ]);
-            compare(rows[10].Accessible.name, "New puzzle, Ctrl+N");
+            compare(rows[11].Accessible.name, "New puzzle, Ctrl+N");
             // Below the topics, in the keyboard section.
             const lastTopic = topics()[6];
             verify(rows[0].mapToItem(screen, 0, 0).y > lastTopic.mapToItem(screen, 0, lastTopic.height).y);
-            const last = rows[11];
+            const last = rows[12];
             verify(last.mapToItem(screen, 0, last.height).y <= screen.implicitHeight);
         }
 

@@ -400,6 +400,47 @@ Item {
             compare(game.hintsUsed, 2);
         }
 
+        // ---- Next Step ----
+
+        function tinted(highlight: int): list<int> {
+            const cells = [];
+            for (let index = 0; index < 81; ++index) {
+                if (cell(index).highlight === highlight) {
+                    cells.push(index);
+                }
+            }
+            return cells;
+        }
+
+        // The first step of the known puzzle: only 5 fits in the centre.
+        function test_nextStepKeyPointsExplainsAndMoves() {
+            const notice = findItem(view, "boardNotice");
+            key(Qt.Key_S, "s");
+            compare(notice.text, "Look at row 5 and column 5");
+            verify(notice.visible);
+            compare(notice.Accessible.role, Accessible.AlertMessage);
+            compare(tinted(BoardCellModel.StepArea).length, 17, "the row and the column");
+            key(Qt.Key_S, "S");
+            compare(notice.text, "Naked Single: only 5 fits in this cell");
+            compare(tinted(BoardCellModel.StepPattern), [40]);
+            compare(tinted(BoardCellModel.StepArea).length, 20, "what the cell sees");
+            key(Qt.Key_S, "s");
+            compare(game.values[40], 5);
+            compare(game.hintsUsed, 1);
+            compare(tinted(BoardCellModel.StepArea), []);
+            verify(!notice.visible);
+
+            key(Qt.Key_S, "s");
+            verify(notice.visible);
+            let escapeTravelled = false;
+            const handler = event => escapeTravelled = true;
+            stage.Keys.pressed.connect(handler);
+            key(Qt.Key_Escape, "\u001b");
+            stage.Keys.pressed.disconnect(handler);
+            verify(!escapeTravelled, "Escape takes the step away first");
+            verify(!notice.visible);
+        }
+
         function test_unhandledKeysTravelOn_data() {
             return [
                 // Escape closes the panel in the host.

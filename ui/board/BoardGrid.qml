@@ -43,17 +43,23 @@ Item {
 
     // The colour of a cell's highlight: the selection and the armed digit in
     // the accent colour, matching digits fainter, the cells that show a
-    // hint's reason in a hue of their own, the cells the armed digit cannot
-    // take and the selection's peers in faint greys.
+    // hint's reason and where a Next Step says to look in a hue of their
+    // own, the step's pattern stronger in it, the cells the armed digit
+    // cannot take and the selection's peers in faint greys.
     function tint(highlight: int): color {
         switch (highlight) {
         case BoardCellModel.Selected:
         case BoardCellModel.ArmedDigit:
             return colors.withOpacity(colors.accent, 0.3);
         case BoardCellModel.HintReason:
+        case BoardCellModel.StepArea:
             // A static tint, so nothing moves; stronger where the desktop
             // asks for more contrast.
             return colors.withOpacity(colors.reason, colors.increasedContrast ? 0.34 : 0.2);
+        case BoardCellModel.StepPattern:
+            // Light enough that the red of a removed note still reads on a
+            // dark palette.
+            return colors.withOpacity(colors.reason, colors.increasedContrast ? 0.55 : 0.4);
         case BoardCellModel.SameDigit:
             return colors.withOpacity(colors.accent, 0.18);
         case BoardCellModel.Blocked:

@@ -3,8 +3,9 @@ import QtQuick.Controls.Basic
 import Pondrel
 
 // The pull-down of the header's menu button: one item per screen, a
-// divider, copying and pasting the puzzle as text, a divider, and Quit. Items with a keyboard shortcut show it at their right
-// edge; the shortcuts themselves belong to the header.
+// divider, the board's own commands (Next Step, copying and pasting the
+// puzzle as text), a divider, and Quit. Items with a keyboard shortcut show it at their right edge; the
+// shortcuts themselves belong to the header and the board screen.
 Menu {
     id: root
 
@@ -22,6 +23,7 @@ Menu {
     signal quitChosen
     signal copyChosen
     signal pasteChosen
+    signal nextStepChosen
 
     topPadding: 5 * boardScale
     bottomPadding: 5 * boardScale
@@ -51,6 +53,15 @@ Menu {
     }
 
     MenuDivider {}
+
+    BoardMenuItem {
+        objectName: "menuItem-NextStep"
+        boardScale: root.boardScale
+        systemPalette: root.systemPalette
+        text: Localized.text("Next Step")
+        shortcutText: "S"
+        onTriggered: root.nextStepChosen()
+    }
 
     BoardMenuItem {
         objectName: "menuItem-Copy"

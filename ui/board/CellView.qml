@@ -21,6 +21,8 @@ Item {
     required property bool selected
     // The notes of an empty cell, ascending.
     required property list<int> noteDigits
+    // The digits a Next Step removes from this empty cell, ascending.
+    required property list<int> removedNoteDigits
     // A BoardCellModel.Highlight.
     required property int highlight
     property color highlightColor: "transparent"
@@ -108,12 +110,14 @@ Item {
     Loader {
         objectName: "notes"
         anchors.fill: parent
-        active: root.value === 0 && root.noteDigits.length > 0
+        active: root.value === 0
+                && (root.noteDigits.length > 0 || root.removedNoteDigits.length > 0)
 
         sourceComponent: NotesGrid {
             colors: root.colors
             boardScale: root.boardScale
             digits: root.noteDigits
+            removedDigits: root.removedNoteDigits
         }
     }
 

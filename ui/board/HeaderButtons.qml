@@ -25,6 +25,7 @@ Row {
     signal quitRequested
     signal copyRequested
     signal pasteRequested
+    signal nextStepRequested
 
     // `text` with its "⌘" (or "⇧⌘") shortcut replaced by how this desktop
     // writes `shortcut` ("New Puzzle (⌘N)" → "New Puzzle (Ctrl+N)");
@@ -189,6 +190,7 @@ Row {
             onScreenChosen: screen => root.screenRequested(screen)
             onCopyChosen: root.copyRequested()
             onPasteChosen: root.pasteRequested()
+            onNextStepChosen: root.nextStepRequested()
             onQuitChosen: root.quitRequested()
         }
     }

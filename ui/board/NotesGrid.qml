@@ -2,7 +2,9 @@ import QtQuick
 
 // The pencil notes of an empty cell: a 3×3 grid of slots in which every
 // digit has its own place (1 2 3 on top, 4 5 6 in the middle, 7 8 9 at the
-// bottom), so a note never moves when others are added or removed.
+// bottom), so a note never moves when others are added or removed. A digit
+// that a Next Step removes shows struck through in the colour of mistakes,
+// noted or not.
 Item {
     id: root
 
@@ -10,6 +12,7 @@ Item {
     required property real boardScale
     // The noted digits, ascending.
     property list<int> digits: []
+    property list<int> removedDigits: []
 
     readonly property real inset: 2 * boardScale
 
@@ -19,6 +22,7 @@ Item {
         Text {
             required property int index
             readonly property int digit: index + 1
+            readonly property bool isRemoved: root.removedDigits.includes(digit)
 
             objectName: "noteSlot-" + digit
             x: root.inset + (index % 3) * width
@@ -27,10 +31,11 @@ Item {
             height: (root.height - 2 * root.inset) / 3
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            text: root.digits.includes(digit) ? String(digit) : " "
-            color: root.colors.secondary
+            text: isRemoved || root.digits.includes(digit) ? String(digit) : " "
+            color: isRemoved ? root.colors.mistake : root.colors.secondary
             font.pixelSize: Math.max(1, Math.round(8.5 * root.boardScale))
-            font.weight: Font.Medium
+            font.weight: isRemoved ? Font.Bold : Font.Medium
+            font.strikeout: isRemoved
             Accessible.ignored: true
         }
     }

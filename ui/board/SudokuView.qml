@@ -215,13 +215,21 @@ FocusScope {
         } else if (event.matches(StandardKey.Paste)) {
             pastePuzzle();
             event.accepted = true;
-        } else if (plain && text.length === 1 && "nNaAhH".includes(text)) {
+        } else if (plain && event.key === Qt.Key_Escape && game.stepLine.key !== undefined) {
+            // Escape takes a Next Step away first; left unaccepted, it goes
+            // on to close the panel.
+            game.dismissStep();
+            event.accepted = true;
+        } else if (plain && text.length === 1 && "nNaAhHsS".includes(text)) {
             switch (text.toLowerCase()) {
             case "n":
                 game.isNotesMode = !game.isNotesMode;
                 break;
             case "a":
                 game.fillAllNotes();
+                break;
+            case "s":
+                game.nextStep();
                 break;
             default:
                 game.giveHint();
@@ -369,6 +377,11 @@ FocusScope {
         function onPasteRequested() {
             root.pastePuzzle();
         }
+
+        function onNextStepRequested() {
+            root.game.nextStep();
+            root.focusBoard();
+        }
     }
 
     Connections {
@@ -379,6 +392,11 @@ FocusScope {
         }
 
         function onNotesChanged() {
+            root.noticeMessage = "";
+        }
+
+        // A Next Step asked for takes the header from a copy or paste message.
+        function onShownStepChanged() {
             root.noticeMessage = "";
         }
 

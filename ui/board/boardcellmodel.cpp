@@ -7,6 +7,21 @@
 
 namespace pondrel {
 
+namespace {
+
+QList<int> digitsOf(std::uint16_t mask)
+{
+    QList<int> digits;
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((mask & digitBit(digit)) != 0) {
+            digits.append(digit);
+        }
+    }
+    return digits;
+}
+
+} // namespace
+
 BoardCellModel::BoardCellModel(QObject *parent) : QAbstractListModel(parent) {}
 
 void BoardCellModel::setGame(SudokuGame *game)
@@ -28,7 +43,8 @@ void BoardCellModel::setGame(SudokuGame *game)
                                   &SudokuGame::hasWonChanged,
                                   &SudokuGame::highlightsMistakesChanged,
                                   &SudokuGame::highlightsMatchingNumbersChanged,
-                                  &SudokuGame::hintExplanationChanged}) {
+                                  &SudokuGame::hintExplanationChanged,
+                                  &SudokuGame::shownStepChanged}) {
             connect(m_game, signal, this, &BoardCellModel::refresh);
         }
         // A game destroyed under the model leaves an empty board.
@@ -58,15 +74,10 @@ QVariant BoardCellModel::data(const QModelIndex &index, int role) const
         return cell.mistake;
     case SelectedRole:
         return cell.selected;
-    case NoteDigitsRole: {
-        QList<int> digits;
-        for (int digit = 1; digit <= 9; ++digit) {
-            if ((cell.notes & (1U << digit)) != 0) {
-                digits.append(digit);
-            }
-        }
-        return QVariant::fromValue(digits);
-    }
+    case NoteDigitsRole:
+        return QVariant::fromValue(digitsOf(cell.notes));
+    case RemovedNoteDigitsRole:
+        return QVariant::fromValue(digitsOf(cell.removedNotes));
     case HighlightRole:
         return cell.highlight;
     default:
@@ -81,7 +92,8 @@ QHash<int, QByteArray> BoardCellModel::roleNames() const
             {MistakeRole, "mistake"},
             {SelectedRole, "selected"},
             {NoteDigitsRole, "noteDigits"},
-            {HighlightRole, "highlight"}};
+            {HighlightRole, "highlight"},
+            {RemovedNoteDigitsRole, "removedNoteDigits"}};
 }
 
 std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
@@ -104,6 +116,8 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
         }
     }
 
+    const StepMarks step = game.shownStep() ? stepMarks(*game.shownStep()) : StepMarks{};
+
     std::array<bool, kCellCount> isPeerOfSelection{};
     if (selected) {
         for (const std::uint8_t peer : peers[static_cast<std::size_t>(*selected)]) {
@@ -120,12 +134,17 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
         cell.mistake = game.highlightsMistakes() && game.isMistake(index);
         cell.selected = selected == index;
         cell.notes = cell.value == 0 ? game.notes()[i] : 0;
-        if (armed) {
-            cell.highlight = cell.value == *armed            ? ArmedDigit
-                             : game.isBlocked(index, *armed) ? Blocked
-                                                             : None;
+        cell.removedNotes = cell.value == 0 ? step.removed[i] : 0;
+        if (armed && cell.value == *armed) {
+            cell.highlight = ArmedDigit;
         } else if (cell.selected) {
             cell.highlight = Selected;
+        } else if (step.pattern[i]) {
+            cell.highlight = StepPattern;
+        } else if (step.area[i]) {
+            cell.highlight = StepArea;
+        } else if (armed) {
+            cell.highlight = game.isBlocked(index, *armed) ? Blocked : None;
         } else if (showsHintReason[i]) {
             cell.highlight = HintReason;
         } else if (!selected) {

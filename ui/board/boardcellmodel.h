@@ -20,15 +20,20 @@ namespace pondrel {
 //
 // Every role is decided here from the game's public state, so the view holds
 // no rule: which cells are mistakes (only while mistakes are shown), which
-// notes an empty cell shows, and which highlight each cell takes. The
+// notes an empty cell shows, which of them a Next Step removes, and which
+// highlight each cell takes. The
 // highlight rules, first match wins:
 //
+//   a digit is armed, the game is not won
+//   and the cell holds it                    -> ArmedDigit
+//   the cell is selected                     -> Selected
+//   while a Next Step shows (stepMarks):
+//       the cell is in its pattern           -> StepPattern
+//       the cell is where it says to look    -> StepArea
 //   a digit is armed and the game is not won:
-//       the cell holds it                    -> ArmedDigit
 //       the digit cannot go there            -> Blocked  (SudokuGame::isBlocked)
-//   otherwise, with a selected cell p:
-//       the cell is p                        -> Selected
-//   otherwise, while a hint's reason shows:
+//       anything else                        -> None
+//   while a hint's reason shows:
 //       the cell is one that shows it        -> HintReason
 //   otherwise, with a selected cell p:
 //       matching numbers are highlighted and
@@ -55,6 +60,9 @@ public:
         SelectedRole,
         NoteDigitsRole,
         HighlightRole,
+        // The digits a Next Step removes from an empty cell, ascending,
+        // whether or not the cell has them as notes.
+        RemovedNoteDigitsRole,
     };
     Q_ENUM(Role)
 
@@ -67,6 +75,8 @@ public:
         Peer,
         Blocked,
         HintReason,
+        StepArea,
+        StepPattern,
     };
     Q_ENUM(Highlight)
 
@@ -90,6 +100,7 @@ private:
         bool mistake = false;
         bool selected = false;
         std::uint16_t notes = 0;
+        std::uint16_t removedNotes = 0;
         Highlight highlight = None;
 
         bool operator==(const Cell &) const = default;

@@ -31,6 +31,7 @@ Item {
         { description: QT_TRANSLATE_NOOP("Pondrel", "Turn Notes on or off"), key: "N" },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Fill in all notes"), key: "A" },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Give a hint"), key: "H" },
+        { description: QT_TRANSLATE_NOOP("Pondrel", "Next Step"), key: "S" },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Undo"), key: undoShortcut.nativeText },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Redo"), key: redoShortcut.nativeText },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Copy Puzzle"), key: copyShortcut.nativeText },
