@@ -697,11 +697,11 @@
     </message>
     <message>
         <source>%@: %lld in these rows can only go in these columns</source>
-        <translation>%@: ezekben a sorokban a(z) %lld csak ezekbe az oszlopokba kerülhet</translation>
+        <translation>%@: e sorokban a(z) %lld csak ezekbe az oszlopokba kerülhet</translation>
     </message>
     <message>
         <source>%@: %lld in these columns can only go in these rows</source>
-        <translation>%@: ezekben az oszlopokban a(z) %lld csak ezekbe a sorokba kerülhet</translation>
+        <translation>%@: ez oszlopokban a(z) %lld csak ezekbe a sorokba kerülhet</translation>
     </message>
     <message>
         <source>%@: %lld goes from the cells that see the whole pattern</source>

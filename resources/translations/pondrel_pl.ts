@@ -705,11 +705,11 @@
     </message>
     <message>
         <source>%@: %lld in these rows can only go in these columns</source>
-        <translation>%@: w tych wierszach cyfra %lld może być tylko w tych kolumnach</translation>
+        <translation>%@: w tych wierszach %lld może być tylko w tych kolumnach</translation>
     </message>
     <message>
         <source>%@: %lld in these columns can only go in these rows</source>
-        <translation>%@: w tych kolumnach cyfra %lld może być tylko w tych wierszach</translation>
+        <translation>%@: w tych kolumnach %lld może być tylko w tych wierszach</translation>
     </message>
     <message>
         <source>%@: %lld goes from the cells that see the whole pattern</source>

@@ -705,11 +705,11 @@
     </message>
     <message>
         <source>%@: %lld in these rows can only go in these columns</source>
-        <translation>%@: в этих строках цифра %lld может стоять только в этих столбцах</translation>
+        <translation>%@: в этих строках %lld может быть лишь в этих столбцах</translation>
     </message>
     <message>
         <source>%@: %lld in these columns can only go in these rows</source>
-        <translation>%@: в этих столбцах цифра %lld может стоять только в этих строках</translation>
+        <translation>%@: в этих столбцах %lld может быть лишь в этих строках</translation>
     </message>
     <message>
         <source>%@: %lld goes from the cells that see the whole pattern</source>

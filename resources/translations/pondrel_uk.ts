@@ -705,11 +705,11 @@
     </message>
     <message>
         <source>%@: %lld in these rows can only go in these columns</source>
-        <translation>%@: у цих рядках цифра %lld може стояти лише в цих стовпчиках</translation>
+        <translation>%@: у цих рядках %lld може бути лише в цих стовпчиках</translation>
     </message>
     <message>
         <source>%@: %lld in these columns can only go in these rows</source>
-        <translation>%@: у цих стовпчиках цифра %lld може стояти лише в цих рядках</translation>
+        <translation>%@: у цих стовпчиках %lld може бути лише в цих рядках</translation>
     </message>
     <message>
         <source>%@: %lld goes from the cells that see the whole pattern</source>
