@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Found with %@</source>
-        <translation>Mit %@ gefunden</translation>
+        <translation>Technik: %@</translation>
     </message>
 </context>
 </TS>
