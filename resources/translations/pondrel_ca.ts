@@ -499,5 +499,229 @@
         <source>Redo</source>
         <translation>Refés</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Pas següent</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Singleton nu</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Singleton amagat</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Parella nua</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Parella amagada</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Trio nu</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Trio amagat</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Quartet nu</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Quartet amagat</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Gratacel</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Rectangle únic</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Coloració simple</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>Cadena X</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>Cadena XY</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Cadena forçada</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Mireu la fila %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Mireu la columna %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Mireu el bloc %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Mireu la fila %lld i la columna %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Mireu les caselles ressaltades</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Aquest %lld no va aquí</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: només falta el %lld a la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: només falta el %lld a la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: només falta el %lld al bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: en aquesta casella només hi cap el %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: el %lld només té un lloc a la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: el %lld només té un lloc a la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: el %lld només té un lloc al bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: al bloc %lld, el %lld només pot anar a la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: al bloc %lld, el %lld només pot anar a la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: a la fila %lld, el %lld només pot anar al bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: a la columna %lld, el %lld només pot anar al bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: aquestes caselles de la fila %lld només admeten %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: aquestes caselles de la columna %lld només admeten %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: aquestes caselles del bloc %lld només admeten %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ només poden anar en aquestes caselles de la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ només poden anar en aquestes caselles de la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ només poden anar en aquestes caselles del bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: en aquestes files, el %lld només pot anar en aquestes columnes</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: en aquestes columnes, el %lld només pot anar en aquestes files</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: el %lld surt de les caselles que veuen tot el patró</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: aquestes caselles donarien dues solucions, així que surt %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: qualsevol altra opció porta a una contradicció</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Trobat amb %@</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,229 @@
         <source>Redo</source>
         <translation>Znovu</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Další krok</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Nahý singl</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Skrytý singl</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Nahá dvojice</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Skrytá dvojice</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Nahá trojice</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Skrytá trojice</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Nahá čtveřice</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Skrytá čtveřice</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Mrakodrap</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unikátní obdélník</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Jednoduché barvení</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-řetězec</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-řetězec</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Podívejte se na řádek %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Podívejte se na sloupec %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Podívejte se na blok %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Podívejte se na řádek %lld a sloupec %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Podívejte se na zvýrazněná políčka</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Tato %lld sem nepatří</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: už jen %lld chybí v řádku %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: už jen %lld chybí ve sloupci %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: už jen %lld chybí v bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: do tohoto políčka patří jen %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: číslo %lld má v řádku %lld jediné místo</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: číslo %lld má ve sloupci %lld jediné místo</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: číslo %lld má v bloku %lld jediné místo</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: v bloku %lld může %lld jen do řádku %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: v bloku %lld může %lld jen do sloupce %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: v řádku %lld může %lld jen do bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: ve sloupci %lld může %lld jen do bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: tato políčka řádku %lld pojmou jen %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: tato políčka sloupce %lld pojmou jen %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: tato políčka bloku %lld pojmou jen %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ mohou v řádku %lld jen do těchto políček</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ mohou ve sloupci %lld jen do těchto políček</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ mohou v bloku %lld jen do těchto políček</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: v těchto řádcích může %lld jen do těchto sloupců</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: v těchto sloupcích může %lld jen do těchto řádků</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld mizí z políček, která vidí celý vzor</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: tato políčka by dala dvě řešení, takže %@ mizí</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: každá jiná volba vede ke sporu</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Nalezeno technikou %@</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Nächster Schritt</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Nackter Einer</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Versteckter Einer</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Nacktes Paar</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Nackter Dreier</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Versteckter Dreier</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Nackter Vierer</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Versteckter Vierer</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Einfaches Färben</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Kette</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-Kette</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Erzwingende Kette</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Sieh dir Zeile %lld an</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Sieh dir Spalte %lld an</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Sieh dir Block %lld an</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Sieh dir Zeile %lld und Spalte %lld an</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Sieh dir die markierten Felder an</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Diese %lld gehört nicht hierher</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: Nur die %lld fehlt noch in Zeile %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: Nur die %lld fehlt noch in Spalte %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: Nur die %lld fehlt noch in Block %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: Nur die %lld passt in dieses Feld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: Die %lld hat in Zeile %lld nur noch einen Platz</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: Die %lld hat in Spalte %lld nur noch einen Platz</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: Die %lld hat in Block %lld nur noch einen Platz</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: In Block %lld passt die %lld nur in Zeile %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: In Block %lld passt die %lld nur in Spalte %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: In Zeile %lld passt die %lld nur in Block %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: In Spalte %lld passt die %lld nur in Block %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: In Zeile %lld passen in diese Felder nur %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: In Spalte %lld passen in diese Felder nur %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: In Block %lld passen in diese Felder nur %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ passen in Zeile %lld nur in diese Felder</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ passen in Spalte %lld nur in diese Felder</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ passen in Block %lld nur in diese Felder</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: Die %lld passt in diesen Zeilen nur in diese Spalten</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: Die %lld passt in diesen Spalten nur in diese Zeilen</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: Die %lld entfällt in Feldern, die das ganze Muster sehen</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: Diese Felder ließen zwei Lösungen zu, also entfällt %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: Jede andere Wahl führt zu einem Widerspruch</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Technik: %@</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Επανάληψη</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Επόμενο βήμα</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Naked Single</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Hidden Single</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Naked Pair</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Hidden Pair</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Naked Triple</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Hidden Triple</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Naked Quad</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Hidden Quad</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Simple Colouring</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chain</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-Chain</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Δείτε τη γραμμή %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Δείτε τη στήλη %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Δείτε το κουτί %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Δείτε τη γραμμή %lld και τη στήλη %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Δείτε τα επισημασμένα κελιά</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Αυτό το %lld δεν ανήκει εδώ</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: μόνο το %lld λείπει από τη γραμμή %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: μόνο το %lld λείπει από τη στήλη %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: μόνο το %lld λείπει από το κουτί %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: σε αυτό το κελί μπαίνει μόνο το %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: το %lld έχει μία θέση στη γραμμή %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: το %lld έχει μία θέση στη στήλη %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: το %lld έχει μία θέση στο κουτί %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: στο κουτί %lld, το %lld μπαίνει μόνο στη γραμμή %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: στο κουτί %lld, το %lld μπαίνει μόνο στη στήλη %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: στη γραμμή %lld, το %lld μπαίνει μόνο στο κουτί %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: στη στήλη %lld, το %lld μπαίνει μόνο στο κουτί %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: αυτά τα κελιά της γραμμής %lld δέχονται μόνο %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: αυτά τα κελιά της στήλης %lld δέχονται μόνο %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: αυτά τα κελιά του κουτιού %lld δέχονται μόνο %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: τα %@ μπαίνουν μόνο σε αυτά τα κελιά της γραμμής %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: τα %@ μπαίνουν μόνο σε αυτά τα κελιά της στήλης %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: τα %@ μπαίνουν μόνο σε αυτά τα κελιά του κουτιού %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: σε αυτές τις γραμμές το %lld μπαίνει μόνο σε αυτές τις στήλες</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: σε αυτές τις στήλες το %lld μπαίνει μόνο σε αυτές τις γραμμές</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: το %lld φεύγει από τα κελιά που βλέπουν όλο το μοτίβο</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: αυτά τα κελιά θα έδιναν δύο λύσεις, άρα φεύγει το %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: κάθε άλλη επιλογή οδηγεί σε αντίφαση</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Βρέθηκε με %@</translation>
+    </message>
 </context>
 </TS>

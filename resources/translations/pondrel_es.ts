@@ -499,5 +499,229 @@
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Siguiente paso</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Singleton desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Singleton oculto</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Par desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Par oculto</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Trío desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Trío oculto</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Cuarteto desnudo</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Cuarteto oculto</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Rascacielos</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Rectángulo único</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Coloreado simple</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>Cadena X</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>Cadena XY</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Cadena forzada</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Mira la fila %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Mira la columna %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Mira el bloque %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Mira la fila %lld y la columna %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Mira las casillas resaltadas</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Este %lld no va aquí</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: solo falta el %lld en la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: solo falta el %lld en la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: solo falta el %lld en el bloque %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: solo el %lld cabe en esta casilla</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: al %lld le queda un solo sitio en la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: al %lld le queda un solo sitio en la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: al %lld le queda un solo sitio en el bloque %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: en el bloque %lld, el %lld solo puede ir en la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: en el bloque %lld, el %lld solo puede ir en la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: en la fila %lld, el %lld solo puede ir en el bloque %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: en la columna %lld, el %lld solo puede ir en el bloque %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: estas casillas de la fila %lld solo admiten %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: estas casillas de la columna %lld solo admiten %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: estas casillas del bloque %lld solo admiten %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ solo pueden ir en estas casillas de la fila %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ solo pueden ir en estas casillas de la columna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ solo pueden ir en estas casillas del bloque %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: en estas filas, el %lld solo puede ir en estas columnas</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: en estas columnas, el %lld solo puede ir en estas filas</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: el %lld sale de las casillas que ven todo el patrón</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: estas casillas darían dos soluciones, así que sale %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: cualquier otra opción lleva a una contradicción</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Encontrado con %@</translation>
+    </message>
 </context>
 </TS>

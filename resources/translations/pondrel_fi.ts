@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Tee uudelleen</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Seuraava vaihe</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Naked Single</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Hidden Single</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Naked Pair</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Hidden Pair</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Naked Triple</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Hidden Triple</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Naked Quad</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Hidden Quad</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Simple Colouring</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chain</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-Chain</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Katso riviä %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Katso saraketta %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Katso laatikkoa %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Katso riviä %lld ja saraketta %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Katso korostettuja ruutuja</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Tämä %lld ei kuulu tähän</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: vain %lld puuttuu riviltä %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: vain %lld puuttuu sarakkeesta %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: vain %lld puuttuu laatikosta %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: tähän ruutuun sopii vain %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: %lld sopii rivillä %lld enää yhteen paikkaan</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: %lld sopii sarakkeessa %lld enää yhteen paikkaan</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: %lld sopii laatikossa %lld enää yhteen paikkaan</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: laatikossa %lld numero %lld sopii vain riville %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: laatikossa %lld numero %lld sopii vain sarakkeeseen %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: rivillä %lld numero %lld sopii vain laatikkoon %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: sarakkeessa %lld numero %lld sopii vain laatikkoon %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: näihin rivin %lld ruutuihin sopivat vain %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: näihin sarakkeen %lld ruutuihin sopivat vain %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: näihin laatikon %lld ruutuihin sopivat vain %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ sopivat rivillä %lld vain näihin ruutuihin</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ sopivat sarakkeessa %lld vain näihin ruutuihin</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ sopivat laatikossa %lld vain näihin ruutuihin</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: näillä riveillä %lld sopii vain näihin sarakkeisiin</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: näissä sarakkeissa %lld sopii vain näille riveille</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld poistuu ruuduista, jotka näkevät koko kuvion</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: nämä ruudut sallisivat kaksi ratkaisua, joten %@ poistuu</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: kaikki muut vaihtoehdot johtavat ristiriitaan</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Tekniikka: %@</translation>
+    </message>
 </context>
 </TS>

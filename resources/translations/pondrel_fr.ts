@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Dernière case libre</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Singleton nu</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Singleton caché</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Paire nue</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Paire cachée</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Triplet nu</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Triplet caché</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Quadruplet nu</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Quadruplet caché</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Gratte-ciel</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>Cerf-volant</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Rectangle d&apos;unicité</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Coloriage simple</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>Chaîne X</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>Chaîne XY</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Chaîne forcée</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Regardez la ligne %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Regardez la colonne %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Regardez le bloc %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Regardez la ligne %lld et la colonne %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Regardez les cases en surbrillance</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Ce %lld n&apos;a pas sa place ici</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@ : seul le %lld manque dans la ligne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@ : seul le %lld manque dans la colonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@ : seul le %lld manque dans le bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@ : seul le %lld convient dans cette case</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@ : le %lld n&apos;a plus qu&apos;une place dans la ligne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@ : le %lld n&apos;a plus qu&apos;une place dans la colonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@ : le %lld n&apos;a plus qu&apos;une place dans le bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@ : dans le bloc %lld, le %lld ne va que dans la ligne %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@ : dans le bloc %lld, le %lld ne va que dans la colonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@ : dans la ligne %lld, le %lld ne va que dans le bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@ : dans la colonne %lld, le %lld ne va que dans le bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@ : ces cases de la ligne %lld ne peuvent contenir que %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@ : ces cases de la colonne %lld ne peuvent contenir que %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@ : ces cases du bloc %lld ne peuvent contenir que %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@ : %@ ne vont que dans ces cases de la ligne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@ : %@ ne vont que dans ces cases de la colonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@ : %@ ne vont que dans ces cases du bloc %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@ : dans ces lignes, le %lld ne va que dans ces colonnes</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@ : dans ces colonnes, le %lld ne va que dans ces lignes</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@ : le %lld sort des cases qui voient tout le motif</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@ : ces cases permettraient deux solutions, donc %@ sort</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@ : tout autre choix mène à une contradiction</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Trouvé par %@</translation>
+    </message>
 </context>
 </TS>

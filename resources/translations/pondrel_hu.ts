@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Mégis</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Következő lépés</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Csupasz egyes</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Rejtett egyes</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Csupasz pár</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Rejtett pár</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Csupasz hármas</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Rejtett hármas</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Csupasz négyes</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Rejtett négyes</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Felhőkarcoló</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Egyedi téglalap</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Egyszerű színezés</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-lánc</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-lánc</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Kényszerlánc</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Nézd meg a(z) %lld. sort</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Nézd meg a(z) %lld. oszlopot</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Nézd meg a(z) %lld. blokkot</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Nézd meg a(z) %lld. sort és a(z) %lld. oszlopot</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Nézd meg a kiemelt mezőket</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Ez a(z) %lld nem ide való</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@: a(z) %3$lld. sorból már csak a(z) %2$lld hiányzik</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@: a(z) %3$lld. oszlopból már csak a(z) %2$lld hiányzik</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@: a(z) %3$lld. blokkból már csak a(z) %2$lld hiányzik</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: ebbe a mezőbe csak a(z) %lld illik</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: a(z) %lld a(z) %lld. sorban már csak egy helyre kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: a(z) %lld a(z) %lld. oszlopban már csak egy helyre kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: a(z) %lld a(z) %lld. blokkban már csak egy helyre kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: a(z) %lld. blokkban a(z) %lld csak a(z) %lld. sorba kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: a(z) %lld. blokkban a(z) %lld csak a(z) %lld. oszlopba kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: a(z) %lld. sorban a(z) %lld csak a(z) %lld. blokkba kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: a(z) %lld. oszlopban a(z) %lld csak a(z) %lld. blokkba kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: a(z) %lld. sor e mezőibe csak %@ kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: a(z) %lld. oszlop e mezőibe csak %@ kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: a(z) %lld. blokk e mezőibe csak %@ kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ a(z) %lld. sorban csak ezekbe a mezőkbe kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ a(z) %lld. oszlopban csak ezekbe a mezőkbe kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ a(z) %lld. blokkban csak ezekbe a mezőkbe kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: e sorokban a(z) %lld csak ezekbe az oszlopokba kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: ez oszlopokban a(z) %lld csak ezekbe a sorokba kerülhet</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: a(z) %lld kiesik az egész mintát látó mezőkből</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: ezek a mezők két megoldást engednének, így %@ kiesik</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: minden más választás ellentmondáshoz vezet</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Módszer: %@</translation>
+    </message>
 </context>
 </TS>

@@ -491,5 +491,229 @@
         <source>Redo</source>
         <translation>Ulangi</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Langkah Berikutnya</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Naked Single</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Hidden Single</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Naked Pair</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Hidden Pair</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Naked Triple</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Hidden Triple</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Naked Quad</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Hidden Quad</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Simple Colouring</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chain</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-Chain</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Lihat baris %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Lihat kolom %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Lihat blok %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Lihat baris %lld dan kolom %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Lihat kotak yang disorot</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Angka %lld ini salah tempat</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: hanya %lld yang belum ada di baris %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: hanya %lld yang belum ada di kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: hanya %lld yang belum ada di blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: hanya %lld yang cocok di kotak ini</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: %lld tinggal punya satu tempat di baris %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: %lld tinggal punya satu tempat di kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: %lld tinggal punya satu tempat di blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: di blok %lld, %lld hanya bisa di baris %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: di blok %lld, %lld hanya bisa di kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: di baris %lld, %lld hanya bisa di blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: di kolom %lld, %lld hanya bisa di blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: kotak-kotak ini di baris %lld hanya bisa berisi %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: kotak-kotak ini di kolom %lld hanya bisa berisi %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: kotak-kotak ini di blok %lld hanya bisa berisi %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ hanya bisa di kotak-kotak ini pada baris %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ hanya bisa di kotak-kotak ini pada kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ hanya bisa di kotak-kotak ini pada blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: di baris-baris ini, %lld hanya bisa di kolom-kolom ini</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: di kolom-kolom ini, %lld hanya bisa di baris-baris ini</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld dihapus dari kotak yang melihat seluruh pola</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: kotak-kotak ini memberi dua solusi, jadi %@ dihapus</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: setiap pilihan lain berujung pada kontradiksi</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Ditemukan dengan %@</translation>
+    </message>
 </context>
 </TS>

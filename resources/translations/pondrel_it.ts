@@ -499,5 +499,229 @@
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Passo successivo</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Singolo nudo</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Singolo nascosto</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Coppia nuda</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Coppia nascosta</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Tripla nuda</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Tripla nascosta</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Quadrupla nuda</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Quadrupla nascosta</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Grattacielo</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Rettangolo unico</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Colorazione semplice</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>Catena X</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>Catena XY</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Catena forzata</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Guarda la riga %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Guarda la colonna %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Guarda il riquadro %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Guarda la riga %lld e la colonna %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Guarda le caselle evidenziate</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Questo %lld non va qui</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: manca solo il %lld nella riga %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: manca solo il %lld nella colonna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: manca solo il %lld nel riquadro %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: in questa casella va solo il %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: il %lld ha un solo posto nella riga %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: il %lld ha un solo posto nella colonna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: il %lld ha un solo posto nel riquadro %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: nel riquadro %lld, il %lld va solo nella riga %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: nel riquadro %lld, il %lld va solo nella colonna %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: nella riga %lld, il %lld va solo nel riquadro %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: nella colonna %lld, il %lld va solo nel riquadro %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: queste caselle della riga %lld ammettono solo %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: queste caselle della colonna %lld ammettono solo %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: queste caselle del riquadro %lld ammettono solo %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ vanno solo in queste caselle della riga %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ vanno solo in queste caselle della colonna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ vanno solo in queste caselle del riquadro %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: in queste righe il %lld va solo in queste colonne</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: in queste colonne il %lld va solo in queste righe</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: il %lld esce dalle caselle che vedono tutto lo schema</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: queste caselle darebbero due soluzioni, quindi %@ esce</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: ogni altra scelta porta a una contraddizione</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Trovato con %@</translation>
+    </message>
 </context>
 </TS>

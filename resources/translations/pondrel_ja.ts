@@ -491,5 +491,229 @@
         <source>Redo</source>
         <translation>やり直す</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>次の一手</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>フルハウス</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>ネイキッドシングル</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>ヒドゥンシングル</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>ポインティング</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>クレーミング</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>ネイキッドペア</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>ヒドゥンペア</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>ネイキッドトリプル</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>ヒドゥントリプル</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>ネイキッドクアッド</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>ヒドゥンクアッド</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>ソードフィッシュ</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>ジェリーフィッシュ</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>スカイスクレイパー</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>ツーストリングカイト</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>ユニークレクタングル</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>シンプルカラーリング</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>フィン付き X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>フィン付きソードフィッシュ</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X チェーン</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY チェーン</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>フォーシングチェーン</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>%lld 行目を見てください</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>%lld 列目を見てください</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>ブロック %lld を見てください</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>%lld 行目と %lld 列目を見てください</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>強調表示されたマスを見てください</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>この %lld はここには入りません</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@：%3$lld 行目に足りないのは %2$lld だけです</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@：%3$lld 列目に足りないのは %2$lld だけです</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@：ブロック %3$lld に足りないのは %2$lld だけです</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@：このマスに入るのは %lld だけです</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@：%lld が入るのは %lld 行目ではここだけです</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@：%lld が入るのは %lld 列目ではここだけです</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@：%lld が入るのはブロック %lld ではここだけです</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@：ブロック %lld では %lld は %lld 行目にしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@：ブロック %lld では %lld は %lld 列目にしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@：%lld 行目では %lld はブロック %lld にしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@：%lld 列目では %lld はブロック %lld にしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@：%lld 行目のこれらのマスには %@ しか入りません</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@：%lld 列目のこれらのマスには %@ しか入りません</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@：ブロック %lld のこれらのマスには %@ しか入りません</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@：%@ は %lld 行目のこれらのマスにしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@：%@ は %lld 列目のこれらのマスにしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@：%@ はブロック %lld のこれらのマスにしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@：これらの行では %lld はこれらの列にしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@：これらの列では %lld はこれらの行にしか入りません</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@：パターン全体が見えるマスから %lld を消せます</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@：これらのマスでは解が 2 つになるので、%@ を消せます</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@：ほかの選択はすべて矛盾に行き着きます</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>%@ で見つかりました</translation>
+    </message>
 </context>
 </TS>

@@ -491,5 +491,229 @@
         <source>Redo</source>
         <translation>다시 실행</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>다음 단계</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>풀하우스</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>네이키드 싱글</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>히든 싱글</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>포인팅</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>클레이밍</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>네이키드 페어</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>히든 페어</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>네이키드 트리플</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>히든 트리플</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>네이키드 쿼드</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>히든 쿼드</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>소드피시</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>젤리피시</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>스카이스크레이퍼</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>투스트링 카이트</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>유니크 렉탱글</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>단순 색칠</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>핀드 X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>핀드 소드피시</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-체인</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-체인</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>포싱 체인</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>%lld행을 보세요</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>%lld열을 보세요</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>%lld번 박스를 보세요</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>%lld행과 %lld열을 보세요</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>강조된 칸을 보세요</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>이 %lld은(는) 여기에 맞지 않습니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@: %3$lld행에 빠진 숫자는 %2$lld뿐입니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@: %3$lld열에 빠진 숫자는 %2$lld뿐입니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@: %3$lld번 박스에 빠진 숫자는 %2$lld뿐입니다</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: 이 칸에는 %lld만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: %lld이(가) 들어갈 곳은 %lld행에서 한 곳뿐입니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: %lld이(가) 들어갈 곳은 %lld열에서 한 곳뿐입니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: %lld이(가) 들어갈 곳은 %lld번 박스에서 한 곳뿐입니다</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: %lld번 박스에서 %lld은(는) %lld행에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: %lld번 박스에서 %lld은(는) %lld열에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: %lld행에서 %lld은(는) %lld번 박스에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: %lld열에서 %lld은(는) %lld번 박스에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: %lld행의 이 칸들에는 %@만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: %lld열의 이 칸들에는 %@만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: %lld번 박스의 이 칸들에는 %@만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@은(는) %lld행의 이 칸들에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@은(는) %lld열의 이 칸들에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@은(는) %lld번 박스의 이 칸들에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: 이 행들에서 %lld은(는) 이 열들에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: 이 열들에서 %lld은(는) 이 행들에만 들어갈 수 있습니다</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: 패턴 전체를 보는 칸에서 %lld을(를) 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: 이 칸들은 답이 두 개가 되므로 %@을(를) 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: 다른 선택은 모두 모순으로 이어집니다</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>%@(으)로 찾았습니다</translation>
+    </message>
 </context>
 </TS>

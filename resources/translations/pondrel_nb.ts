@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Gjør om</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Neste steg</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Naked Single</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Hidden Single</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Naked Pair</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Hidden Pair</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Naked Triple</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Hidden Triple</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Naked Quad</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Hidden Quad</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Simple Colouring</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chain</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-Chain</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Se på rad %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Se på kolonne %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Se på boks %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Se på rad %lld og kolonne %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Se på de markerte rutene</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Denne %lld hører ikke hjemme her</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: bare %lld mangler i rad %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: bare %lld mangler i kolonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: bare %lld mangler i boks %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: bare %lld passer i denne ruten</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: %lld har én plass igjen i rad %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: %lld har én plass igjen i kolonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: %lld har én plass igjen i boks %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: i boks %lld kan %lld bare stå i rad %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: i boks %lld kan %lld bare stå i kolonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: i rad %lld kan %lld bare stå i boks %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: i kolonne %lld kan %lld bare stå i boks %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: disse rutene i rad %lld kan bare ha %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: disse rutene i kolonne %lld kan bare ha %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: disse rutene i boks %lld kan bare ha %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ kan bare stå i disse rutene i rad %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ kan bare stå i disse rutene i kolonne %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ kan bare stå i disse rutene i boks %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: i disse radene kan %lld bare stå i disse kolonnene</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: i disse kolonnene kan %lld bare stå i disse radene</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld fjernes fra ruter som ser hele mønsteret</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: disse rutene ville gitt to løsninger, så %@ fjernes</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: alle andre valg fører til en selvmotsigelse</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Funnet med %@</translation>
+    </message>
 </context>
 </TS>

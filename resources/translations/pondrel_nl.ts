@@ -495,5 +495,229 @@
         <source>Redo</source>
         <translation>Opnieuw</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Volgende stap</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Naked Single</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Hidden Single</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Naked Pair</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Hidden Pair</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Naked Triple</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Hidden Triple</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Naked Quad</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Hidden Quad</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unique Rectangle</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Simple Colouring</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chain</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-Chain</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Bekijk rij %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Bekijk kolom %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Bekijk blok %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Bekijk rij %lld en kolom %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Bekijk de gemarkeerde vakjes</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Deze %lld hoort hier niet</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: alleen de %lld ontbreekt nog in rij %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: alleen de %lld ontbreekt nog in kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: alleen de %lld ontbreekt nog in blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: alleen de %lld past in dit vakje</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: de %lld heeft nog één plek in rij %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: de %lld heeft nog één plek in kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: de %lld heeft nog één plek in blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: in blok %lld past de %lld alleen in rij %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: in blok %lld past de %lld alleen in kolom %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: in rij %lld past de %lld alleen in blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: in kolom %lld past de %lld alleen in blok %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: in rij %lld passen in deze vakjes alleen %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: in kolom %lld passen in deze vakjes alleen %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: in blok %lld passen in deze vakjes alleen %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ passen in rij %lld alleen in deze vakjes</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ passen in kolom %lld alleen in deze vakjes</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ passen in blok %lld alleen in deze vakjes</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: in deze rijen past de %lld alleen in deze kolommen</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: in deze kolommen past de %lld alleen in deze rijen</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: de %lld valt af in vakjes die het hele patroon zien</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: deze vakjes gaven twee oplossingen, dus %@ valt af</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: elke andere keuze leidt tot een tegenspraak</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Gevonden met %@</translation>
+    </message>
 </context>
 </TS>

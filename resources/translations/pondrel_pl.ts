@@ -503,5 +503,229 @@
         <source>Redo</source>
         <translation>Ponów</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Następny krok</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Nagi singiel</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Ukryty singiel</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Naga para</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Ukryta para</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Naga trójka</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Ukryta trójka</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Naga czwórka</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Ukryta czwórka</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Drapacz chmur</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unikalny prostokąt</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Proste kolorowanie</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>Łańcuch X</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>Łańcuch XY</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Łańcuch wymuszeń</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Spójrz na wiersz %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Spójrz na kolumnę %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Spójrz na blok %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Spójrz na wiersz %lld i kolumnę %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Spójrz na zaznaczone pola</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Ta %lld tu nie pasuje</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: tylko %lld brakuje w wierszu %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: tylko %lld brakuje w kolumnie %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: tylko %lld brakuje w bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: w tym polu pasuje tylko %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: cyfra %lld ma w wierszu %lld jedno miejsce</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: cyfra %lld ma w kolumnie %lld jedno miejsce</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: cyfra %lld ma w bloku %lld jedno miejsce</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: w bloku %lld cyfra %lld może być tylko w wierszu %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: w bloku %lld cyfra %lld może być tylko w kolumnie %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: w wierszu %lld cyfra %lld może być tylko w bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: w kolumnie %lld cyfra %lld może być tylko w bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: te pola wiersza %lld mieszczą tylko %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: te pola kolumny %lld mieszczą tylko %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: te pola bloku %lld mieszczą tylko %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ mogą być tylko w tych polach wiersza %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ mogą być tylko w tych polach kolumny %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ mogą być tylko w tych polach bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: w tych wierszach %lld może być tylko w tych kolumnach</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: w tych kolumnach %lld może być tylko w tych wierszach</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: cyfra %lld znika z pól, które widzą cały wzór</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: te pola dałyby dwa rozwiązania, więc odpada %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: każdy inny wybór prowadzi do sprzeczności</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Znaleziono techniką %@</translation>
+    </message>
 </context>
 </TS>

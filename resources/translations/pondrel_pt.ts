@@ -499,5 +499,229 @@
         <source>Redo</source>
         <translation>Refazer</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Passo seguinte</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Solitário nu</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Solitário oculto</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Par nu</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Par oculto</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Trio nu</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Trio oculto</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Quarteto nu</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Quarteto oculto</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Arranha-céus</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Retângulo único</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Coloração simples</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>Cadeia X</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>Cadeia XY</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Cadeia forçada</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Veja a linha %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Veja a coluna %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Veja o bloco %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Veja a linha %lld e a coluna %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Veja as casas realçadas</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Este %lld não pertence aqui</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: só falta o %lld na linha %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: só falta o %lld na coluna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: só falta o %lld no bloco %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: nesta casa só cabe o %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: o %lld só tem um lugar na linha %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: o %lld só tem um lugar na coluna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: o %lld só tem um lugar no bloco %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: no bloco %lld, o %lld só pode ir na linha %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: no bloco %lld, o %lld só pode ir na coluna %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: na linha %lld, o %lld só pode ir no bloco %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: na coluna %lld, o %lld só pode ir no bloco %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: estas casas da linha %lld só admitem %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: estas casas da coluna %lld só admitem %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: estas casas do bloco %lld só admitem %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ só podem ir nestas casas da linha %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ só podem ir nestas casas da coluna %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ só podem ir nestas casas do bloco %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: nestas linhas, o %lld só pode ir nestas colunas</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: nestas colunas, o %lld só pode ir nestas linhas</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: o %lld sai das casas que veem todo o padrão</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: estas casas dariam duas soluções, por isso sai %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: qualquer outra escolha leva a uma contradição</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Encontrado com %@</translation>
+    </message>
 </context>
 </TS>

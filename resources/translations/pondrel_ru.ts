@@ -503,5 +503,229 @@
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Следующий шаг</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Последняя клетка</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Голая одиночка</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Скрытая одиночка</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Голая пара</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Скрытая пара</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Голая тройка</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Скрытая тройка</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Голая четвёрка</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Скрытая четвёрка</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Небоскрёб</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>Воздушный змей</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Уникальный прямоугольник</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Простая раскраска</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>X-Wing с плавником</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Swordfish с плавником</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-цепь</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-цепь</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Форсирующая цепь</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Посмотрите на строку %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Посмотрите на столбец %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Посмотрите на блок %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Посмотрите на строку %lld и столбец %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Посмотрите на выделенные клетки</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Этой %lld здесь не место</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@: в строке %3$lld не хватает только %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@: в столбце %3$lld не хватает только %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@: в блоке %3$lld не хватает только %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: в эту клетку подходит только %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: цифре %lld в строке %lld осталось одно место</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: цифре %lld в столбце %lld осталось одно место</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: цифре %lld в блоке %lld осталось одно место</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: в блоке %lld цифра %lld может стоять только в строке %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: в блоке %lld цифра %lld может стоять только в столбце %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: в строке %lld цифра %lld может стоять только в блоке %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: в столбце %lld цифра %lld может стоять только в блоке %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: эти клетки строки %lld вмещают только %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: эти клетки столбца %lld вмещают только %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: эти клетки блока %lld вмещают только %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ могут стоять только в этих клетках строки %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ могут стоять только в этих клетках столбца %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ могут стоять только в этих клетках блока %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: в этих строках %lld может быть лишь в этих столбцах</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: в этих столбцах %lld может быть лишь в этих строках</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld убирается из клеток, видящих всю фигуру</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: эти клетки дали бы два решения, поэтому %@ убирается</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: любой другой выбор ведёт к противоречию</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Найдено методом «%@»</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,229 @@
         <source>Redo</source>
         <translation>Znova</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Ďalší krok</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Nahý singel</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Skrytý singel</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Nahá dvojica</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Skrytá dvojica</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Nahá trojica</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Skrytá trojica</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Nahá štvorica</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Skrytá štvorica</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Mrakodrap</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>2-String Kite</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Unikátny obdĺžnik</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Jednoduché farbenie</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>Finned X-Wing</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Finned Swordfish</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-reťazec</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-reťazec</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Forcing Chain</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Pozrite sa na riadok %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Pozrite sa na stĺpec %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Pozrite sa na blok %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Pozrite sa na riadok %lld a stĺpec %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Pozrite sa na zvýraznené políčka</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Táto %lld sem nepatrí</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%@: už len %lld chýba v riadku %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%@: už len %lld chýba v stĺpci %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%@: už len %lld chýba v bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: do tohto políčka patrí iba %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: číslo %lld má v riadku %lld jediné miesto</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: číslo %lld má v stĺpci %lld jediné miesto</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: číslo %lld má v bloku %lld jediné miesto</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: v bloku %lld môže %lld iba do riadka %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: v bloku %lld môže %lld iba do stĺpca %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: v riadku %lld môže %lld iba do bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: v stĺpci %lld môže %lld iba do bloku %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: tieto políčka riadka %lld pojmú iba %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: tieto políčka stĺpca %lld pojmú iba %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: tieto políčka bloku %lld pojmú iba %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ môžu v riadku %lld iba do týchto políčok</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ môžu v stĺpci %lld iba do týchto políčok</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ môžu v bloku %lld iba do týchto políčok</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: v týchto riadkoch môže %lld iba do týchto stĺpcov</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: v týchto stĺpcoch môže %lld iba do týchto riadkov</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld mizne z políčok, ktoré vidia celý vzor</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: tieto políčka by dali dve riešenia, takže %@ mizne</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: každá iná voľba vedie k sporu</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Nájdené technikou %@</translation>
+    </message>
 </context>
 </TS>

@@ -503,5 +503,229 @@
         <source>Redo</source>
         <translation>Повторити</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>Наступний крок</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Остання клітинка</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Голий одинак</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>Прихований одинак</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Гола пара</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Прихована пара</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Гола трійка</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Прихована трійка</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Гола четвірка</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Прихована четвірка</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Хмарочос</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>Повітряний змій</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Унікальний прямокутник</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>Просте розфарбування</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>X-Wing із плавцем</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>Swordfish із плавцем</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-ланцюжок</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY-ланцюжок</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Форсувальний ланцюжок</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>Подивіться на рядок %lld</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>Подивіться на стовпчик %lld</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>Подивіться на блок %lld</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>Подивіться на рядок %lld і стовпчик %lld</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>Подивіться на виділені клітинки</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>Цій %lld тут не місце</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@: у рядку %3$lld бракує лише %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@: у стовпчику %3$lld бракує лише %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@: у блоці %3$lld бракує лише %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@: у цю клітинку підходить лише %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@: цифрі %lld у рядку %lld лишилося одне місце</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@: цифрі %lld у стовпчику %lld лишилося одне місце</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@: цифрі %lld у блоці %lld лишилося одне місце</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@: у блоці %lld цифра %lld може стояти лише в рядку %lld</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@: у блоці %lld цифра %lld може стояти лише в стовпчику %lld</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@: у рядку %lld цифра %lld може стояти лише в блоці %lld</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@: у стовпчику %lld цифра %lld може стояти лише в блоці %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@: ці клітинки рядка %lld вміщують лише %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@: ці клітинки стовпчика %lld вміщують лише %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@: ці клітинки блоку %lld вміщують лише %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@: %@ можуть стояти лише в цих клітинках рядка %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@: %@ можуть стояти лише в цих клітинках стовпчика %lld</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@: %@ можуть стояти лише в цих клітинках блоку %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@: у цих рядках %lld може бути лише в цих стовпчиках</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@: у цих стовпчиках %lld може бути лише в цих рядках</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@: %lld прибирається з клітинок, що бачать усю фігуру</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@: ці клітинки дали б два розв’язки, тож %@ прибирається</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@: будь-який інший вибір веде до суперечності</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>Знайдено методом «%@»</translation>
+    </message>
 </context>
 </TS>

@@ -491,5 +491,229 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>唯一空格</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>显性唯一</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>隐性唯一</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>宫区块</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>行列区块</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>显性数对</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>隐性数对</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>显性三数组</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>隐性三数组</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>显性四数组</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>隐性四数组</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X 翼</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>剑鱼</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>水母</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>摩天楼</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>双线风筝</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY 翼</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ 翼</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W 翼</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>唯一矩形</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>简单染色</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>鳍 X 翼</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>鳍剑鱼</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X 链</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY 链</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>强制链</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>请看第 %lld 行</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>请看第 %lld 列</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>请看第 %lld 宫</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>请看第 %lld 行和第 %lld 列</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>请看高亮的格子</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>这个 %lld 不该在这里</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@：第 %3$lld 行只缺 %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@：第 %3$lld 列只缺 %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@：第 %3$lld 宫只缺 %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@：这一格只能填 %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@：%lld 在第 %lld 行只剩一个位置</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@：%lld 在第 %lld 列只剩一个位置</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@：%lld 在第 %lld 宫只剩一个位置</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@：在第 %lld 宫，%lld 只能在第 %lld 行</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@：在第 %lld 宫，%lld 只能在第 %lld 列</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@：在第 %lld 行，%lld 只能在第 %lld 宫</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@：在第 %lld 列，%lld 只能在第 %lld 宫</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@：第 %lld 行的这些格只能填 %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@：第 %lld 列的这些格只能填 %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@：第 %lld 宫的这些格只能填 %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@：%@ 只能填在第 %lld 行的这些格</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@：%@ 只能填在第 %lld 列的这些格</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@：%@ 只能填在第 %lld 宫的这些格</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@：在这些行中，%lld 只能在这些列</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@：在这些列中，%lld 只能在这些行</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@：从能看到整个结构的格中删去 %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@：这些格会导致两个解，所以删去 %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@：其他任何选择都会导致矛盾</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>通过%@找到</translation>
+    </message>
 </context>
 </TS>

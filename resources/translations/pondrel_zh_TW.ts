@@ -491,5 +491,229 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>Next Step</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>唯一空格</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>顯性唯一</translation>
+    </message>
+    <message>
+        <source>Hidden Single</source>
+        <translation>隱性唯一</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>宮區塊</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>列欄區塊</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>顯性數對</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>隱性數對</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>顯性三數組</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>隱性三數組</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>顯性四數組</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>隱性四數組</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X 翼</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>劍魚</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>水母</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>摩天樓</translation>
+    </message>
+    <message>
+        <source>2-String Kite</source>
+        <translation>雙線風箏</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY 翼</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ 翼</translation>
+    </message>
+    <message>
+        <source>W-Wing</source>
+        <translation>W 翼</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>唯一矩形</translation>
+    </message>
+    <message>
+        <source>Simple Colouring</source>
+        <translation>簡單著色</translation>
+    </message>
+    <message>
+        <source>Finned X-Wing</source>
+        <translation>鰭 X 翼</translation>
+    </message>
+    <message>
+        <source>Finned Swordfish</source>
+        <translation>鰭劍魚</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X 鏈</translation>
+    </message>
+    <message>
+        <source>XY-Chain</source>
+        <translation>XY 鏈</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>強制鏈</translation>
+    </message>
+    <message>
+        <source>Look at row %lld</source>
+        <translation>請看第 %lld 列</translation>
+    </message>
+    <message>
+        <source>Look at column %lld</source>
+        <translation>請看第 %lld 欄</translation>
+    </message>
+    <message>
+        <source>Look at box %lld</source>
+        <translation>請看第 %lld 宮</translation>
+    </message>
+    <message>
+        <source>Look at row %lld and column %lld</source>
+        <translation>請看第 %lld 列和第 %lld 欄</translation>
+    </message>
+    <message>
+        <source>Look at the highlighted cells</source>
+        <translation>請看醒目標示的格子</translation>
+    </message>
+    <message>
+        <source>This %lld does not belong here</source>
+        <translation>這個 %lld 不該在這裡</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from row %lld</source>
+        <translation>%1$@：第 %3$lld 列只缺 %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from column %lld</source>
+        <translation>%1$@：第 %3$lld 欄只缺 %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld is the only digit missing from box %lld</source>
+        <translation>%1$@：第 %3$lld 宮只缺 %2$lld</translation>
+    </message>
+    <message>
+        <source>%@: only %lld fits in this cell</source>
+        <translation>%@：這一格只能填 %lld</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in row %lld</source>
+        <translation>%@：%lld 在第 %lld 列只剩一個位置</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in column %lld</source>
+        <translation>%@：%lld 在第 %lld 欄只剩一個位置</translation>
+    </message>
+    <message>
+        <source>%@: %lld has one place left in box %lld</source>
+        <translation>%@：%lld 在第 %lld 宮只剩一個位置</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in row %lld</source>
+        <translation>%@：在第 %lld 宮，%lld 只能在第 %lld 列</translation>
+    </message>
+    <message>
+        <source>%@: in box %lld, %lld can only go in column %lld</source>
+        <translation>%@：在第 %lld 宮，%lld 只能在第 %lld 欄</translation>
+    </message>
+    <message>
+        <source>%@: in row %lld, %lld can only go in box %lld</source>
+        <translation>%@：在第 %lld 列，%lld 只能在第 %lld 宮</translation>
+    </message>
+    <message>
+        <source>%@: in column %lld, %lld can only go in box %lld</source>
+        <translation>%@：在第 %lld 欄，%lld 只能在第 %lld 宮</translation>
+    </message>
+    <message>
+        <source>%@: these cells of row %lld can only hold %@</source>
+        <translation>%@：第 %lld 列的這些格只能填 %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of column %lld can only hold %@</source>
+        <translation>%@：第 %lld 欄的這些格只能填 %@</translation>
+    </message>
+    <message>
+        <source>%@: these cells of box %lld can only hold %@</source>
+        <translation>%@：第 %lld 宮的這些格只能填 %@</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of row %lld</source>
+        <translation>%@：%@ 只能填在第 %lld 列的這些格</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of column %lld</source>
+        <translation>%@：%@ 只能填在第 %lld 欄的這些格</translation>
+    </message>
+    <message>
+        <source>%@: %@ can only go in these cells of box %lld</source>
+        <translation>%@：%@ 只能填在第 %lld 宮的這些格</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these rows can only go in these columns</source>
+        <translation>%@：在這些列中，%lld 只能在這些欄</translation>
+    </message>
+    <message>
+        <source>%@: %lld in these columns can only go in these rows</source>
+        <translation>%@：在這些欄中，%lld 只能在這些列</translation>
+    </message>
+    <message>
+        <source>%@: %lld goes from the cells that see the whole pattern</source>
+        <translation>%@：從能看到整個結構的格中刪去 %lld</translation>
+    </message>
+    <message>
+        <source>%@: these cells would allow two solutions, so %@ goes</source>
+        <translation>%@：這些格會導致兩個解，所以刪去 %@</translation>
+    </message>
+    <message>
+        <source>%@: every other choice leads to a contradiction</source>
+        <translation>%@：其他任何選擇都會導致矛盾</translation>
+    </message>
+    <message>
+        <source>Found with %@</source>
+        <translation>以%@找出</translation>
+    </message>
 </context>
 </TS>
