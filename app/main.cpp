@@ -22,6 +22,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <cstdio>
+#include <memory>
 
 Q_IMPORT_QML_PLUGIN(PondrelPlugin)
 
@@ -134,14 +135,13 @@ int main(int argc, char *argv[])
     // small pixmaps this app draws are cheaper to redraw than to cache.
     QPixmapCache::setCacheLimit(0);
 
-    // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf. Named explicitly:
-    // with no organisation name QSettings() would refuse to store anything.
-    QSettings preferences(pondrel::storeFormat(),
-                          QSettings::UserScope,
-                          QString::fromLatin1(kApplicationName),
-                          QString::fromLatin1(kApplicationName));
-    pondrel::removeAbandonedLock(preferences.fileName());
-    pondrel::SudokuGame game(&preferences, nullptr, /*persistsGame=*/true);
+    // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf, where QSettings
+    // would put it (with no organisation name QSettings() would refuse to
+    // store anything).
+    const std::unique_ptr<QSettings> preferences =
+        pondrel::openStore(pondrel::userStorePath(QString::fromLatin1(kApplicationName)));
+    pondrel::removeAbandonedLock(preferences->fileName());
+    pondrel::SudokuGame game(preferences.get(), nullptr, /*persistsGame=*/true);
     QObject::connect(&signalBridge, &pondrel::SignalBridge::received, &game, [&game] {
         pondrel::quitAfterSave(game);
     });
