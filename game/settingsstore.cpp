@@ -263,10 +263,13 @@ QString userStorePath(const QString &application)
 
 std::unique_ptr<QSettings> openStore(const QString &path)
 {
-    if (!isSpecialFile(path)) {
+    // Each save takes a lock file beside the store and reads one it finds
+    // there to see whether it is stale: a FIFO in its place blocks as well.
+    const QString lock = path + QStringLiteral(".lock");
+    if (!isSpecialFile(path) && !isSpecialFile(lock)) {
         return std::make_unique<QSettings>(path, storeFormat());
     }
-    reportSpecialFile(path);
+    reportSpecialFile(isSpecialFile(path) ? path : lock);
     // A store of its own in the scratch folder, gone with the store.
     auto scratch = std::make_unique<ScratchOwner>();
     // Without a scratch folder, a path no one can create: QSettings then

@@ -26,9 +26,10 @@ QSettings::Format storeFormat();
 QString userStorePath(const QString &application);
 
 // The store at `path` in the store's format. When something other than a
-// regular file stands there (a FIFO would block the first read for ever, a
-// save would replace a device), the file is left alone: the store lives in
-// memory for this run, and standard error says so once.
+// regular file stands there or at its lock's path (a FIFO would block the
+// first read for ever, a save would replace a device), the file is left
+// alone: the store lives in memory for this run, and standard error says so
+// once.
 std::unique_ptr<QSettings> openStore(const QString &path);
 
 // Removes the store's lock file when a process killed while taking it left

@@ -141,7 +141,11 @@ TEST(SettingsStore, leavesWhatIsNotARegularFileAlone)
                S_ISFIFO(status.st_mode);
     };
 
-    for (const QString &path : {fifo, link}) {
+    // The lock taken for each save is read to see whether it is stale.
+    const QString locked = folder.filePath(QStringLiteral("locked.conf"));
+    ASSERT_TRUE(QFile::link(fifo, locked + QStringLiteral(".lock")));
+
+    for (const QString &path : {fifo, link, locked}) {
         const std::unique_ptr<QSettings> store = pondrel::openStore(path);
         store->setValue(QStringLiteral("Pondrel_BestStreak"), 42);
         store->sync();
