@@ -1,3 +1,4 @@
+#include "clipboard.h"
 #include "commandline.h"
 #include "localizedtext.h"
 #include "loginitem.h"
@@ -10,6 +11,7 @@
 #include "sudokugame.h"
 #include "trayitem.h"
 #include "welcomewindowcontroller.h"
+#include "x11clipboard.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,7 +23,9 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <chrono>
 #include <cstdio>
+#include <memory>
 
 Q_IMPORT_QML_PLUGIN(PondrelPlugin)
 
@@ -29,6 +33,9 @@ namespace {
 
 constexpr char kApplicationName[] = "pondrel-sudoku";
 constexpr char kDisplayName[] = "Pondrel Sudoku";
+// Qt waits five seconds for a clipboard owner; a paste that has not come in
+// a second is not coming.
+constexpr std::chrono::milliseconds kClipboardTimeout{1000};
 
 const char *version()
 {
@@ -105,6 +112,11 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pondrel-sudoku.svg")));
     // The app lives in the tray: closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        pondrel::Clipboard::setBoundedReader([](qsizetype maxBytes) {
+            return pondrel::readX11ClipboardText(QByteArray(), maxBytes, kClipboardTimeout);
+        });
+    }
 
     // Known before anything reads or writes the player's files: a second
     // start hands over to the first and ends here. Declared before the
@@ -134,14 +146,13 @@ int main(int argc, char *argv[])
     // small pixmaps this app draws are cheaper to redraw than to cache.
     QPixmapCache::setCacheLimit(0);
 
-    // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf. Named explicitly:
-    // with no organisation name QSettings() would refuse to store anything.
-    QSettings preferences(pondrel::storeFormat(),
-                          QSettings::UserScope,
-                          QString::fromLatin1(kApplicationName),
-                          QString::fromLatin1(kApplicationName));
-    pondrel::removeAbandonedLock(preferences.fileName());
-    pondrel::SudokuGame game(&preferences, nullptr, /*persistsGame=*/true);
+    // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf, where QSettings
+    // would put it (with no organisation name QSettings() would refuse to
+    // store anything).
+    const std::unique_ptr<QSettings> preferences =
+        pondrel::openStore(pondrel::userStorePath(QString::fromLatin1(kApplicationName)));
+    pondrel::removeAbandonedLock(preferences->fileName());
+    pondrel::SudokuGame game(preferences.get(), nullptr, /*persistsGame=*/true);
     QObject::connect(&signalBridge, &pondrel::SignalBridge::received, &game, [&game] {
         pondrel::quitAfterSave(game);
     });

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!restored) {
         return 0;
     }
-    if (restored->elapsed < 0 || restored->hintsUsed < 0) {
+    if (restored->elapsed < 0 || restored->elapsed > pondrel::kMaxElapsedSeconds ||
+        restored->hintsUsed < 0) {
         std::abort();
     }
     for (int cell = 0; cell < pondrel::kCellCount; ++cell) {

@@ -1,6 +1,7 @@
 #include "gamestatistics.h"
 
 #include "qtforms.h"
+#include "savedsudoku.h"
 
 #include <QLatin1String>
 #include <QSettings>
@@ -21,8 +22,10 @@ void GameStatistics::load(const QSettings &store)
     currentStreak.load(store);
     bestStreak.load(store);
     for (const Difficulty difficulty : allDifficulties) {
+        // A time beyond what the screen can show exactly was never played.
         if (const std::optional<qint64> seconds =
-                storedInteger(store.value(bestTimeKey(difficulty)))) {
+                storedInteger(store.value(bestTimeKey(difficulty)));
+            seconds && *seconds <= kMaxElapsedSeconds) {
             m_bestTimes[difficulty] = *seconds;
         }
     }

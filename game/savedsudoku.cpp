@@ -154,7 +154,7 @@ std::optional<RestoredGame> validateSavedSudoku(const SavedSudoku &record)
     if (record.notes.size() != kCellCount) {
         return std::nullopt;
     }
-    if (record.elapsed < 0 || record.hintsUsed < 0) {
+    if (record.elapsed < 0 || record.elapsed > kMaxElapsedSeconds || record.hintsUsed < 0) {
         return std::nullopt;
     }
     RestoredGame game;

@@ -39,6 +39,15 @@ inline constexpr char kSavedSudokuKey[] = "Pondrel_SavedSudoku";
 // Anything longer is not ours and is refused before it is parsed.
 inline constexpr std::size_t kMaxSavedSudokuBytes = 64 * 1024;
 
+// The longest play time a record may hold: 2^53 - 1 seconds. The board
+// shows the clock through QML, whose numbers are doubles and hold integers
+// exactly only up to here; 2^63 - 1 came out as "0:00". No game reaches it
+// (the clock counts one a second: 285 million years), so a record beyond it
+// was not written by this program and is refused as damaged, rather than
+// shown wrong or carried through a separate exact path for a case no
+// player meets.
+inline constexpr std::int64_t kMaxElapsedSeconds = (std::int64_t{1} << 53) - 1;
+
 struct SavedSudoku
 {
     static constexpr std::int64_t currentVersion = 1;
@@ -79,7 +88,8 @@ std::optional<std::string> encodeSavedSudoku(const SavedSudoku &record);
 
 // Checks a decoded record, first failure wins, in this order: version 1;
 // givens form a puzzle with exactly one solution; values has 81 characters;
-// 81 notes; elapsed and hints not negative; masks use bits 1..9 only; values
+// 81 notes; elapsed and hints not negative, elapsed at most
+// kMaxElapsedSeconds; masks use bits 1..9 only; values
 // read as 81 digits; every given stands unchanged in values.
 //
 // Digits follow fromText(): a decimal digit of any script counts. Characters

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <memory>
+
 namespace pondrel {
 
 // The format of the per-user store. Its files are Qt's own INI text, the
@@ -12,6 +14,23 @@ namespace pondrel {
 // format swaps the whole store (settings, statistics, the saved game) for
 // an empty or cut-off file and reports success.
 QSettings::Format storeFormat();
+
+// Reading keeps every entry that can be read: a damaged line (no key, an
+// unclosed section or quote, stray bytes) costs that line only, and keys the
+// writer could not write back are left out, so the store can always be
+// saved again. A file that could not be read whole is copied aside first
+// (see regularfile.h), since the next save writes over it.
+
+// Where the per-user store lives: the native format's place,
+// $XDG_CONFIG_HOME/<application>/<application>.conf.
+QString userStorePath(const QString &application);
+
+// The store at `path` in the store's format. When something other than a
+// regular file stands there or at its lock's path (a FIFO would block the
+// first read for ever, a save would replace a device), the file is left
+// alone: the store lives in memory for this run, and standard error says so
+// once.
+std::unique_ptr<QSettings> openStore(const QString &path);
 
 // Removes the store's lock file when a process killed while taking it left
 // it empty. QLockFile cannot tell whose an empty lock is, so it waits for it

@@ -3,6 +3,7 @@
 #include "generationpool.h"
 #include "generator.h"
 #include "randomsource.h"
+#include "regularfile.h"
 #include "solver.h"
 
 #include <QDir>
@@ -69,6 +70,10 @@ PuzzleSupply::PuzzleSupply(std::optional<QString> directory,
     if (m_filePath) {
         if (std::optional<SavedState> saved = readSupplyFile(*m_filePath)) {
             m_state = std::move(*saved);
+        } else if (QFileInfo::exists(*m_filePath)) {
+            // The first save replaces the file; the player keeps a copy of
+            // what could not be read.
+            keepDamagedCopy(*m_filePath);
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "supplyfile.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -273,26 +275,21 @@ std::optional<std::string> encodeSavedState(const SavedState &state)
 
 std::optional<SavedState> readSupplyFile(const QString &path)
 {
-    // Opening a FIFO or a device would block or never end; only a plain file
-    // (or a link to one) can be ours.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxSupplyFileBytes) {
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxSupplyFileBytes);
+    if (!bytes || bytes->size() > kMaxSupplyFileBytes) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    // Read one byte past the limit to notice a file that grew meanwhile.
-    const QByteArray bytes = file.read(kMaxSupplyFileBytes + 1);
-    if (bytes.size() > kMaxSupplyFileBytes || file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return decodeSavedState(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return decodeSavedState(std::string_view(bytes->constData(), std::size_t(bytes->size())));
 }
 
 bool writeSupplyFile(const SavedState &state, const QString &path)
 {
+    // The save would replace a device or a FIFO (or a link's target) with a
+    // regular file.
+    if (isSpecialFile(path)) {
+        reportSpecialFile(path);
+        return false;
+    }
     const std::optional<std::string> bytes = encodeSavedState(state);
     if (!bytes) {
         return false;

@@ -56,7 +56,8 @@ std::optional<SavedState> readSupplyFile(const QString &path);
 
 // Replaces the file in one step (write a temporary file beside it, then
 // rename), so a reader or a crash finds the complete old or the complete new
-// content. Returns false, leaving the old file alone, when anything fails.
+// content. Returns false, leaving the old file alone, when anything fails or
+// when what stands at `path` is not a regular file (see regularfile.h).
 bool writeSupplyFile(const SavedState &state, const QString &path);
 
 // Parses the built-in list. Bytes that are not entirely valid UTF-8 give an

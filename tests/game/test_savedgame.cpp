@@ -246,6 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecord{"elapsedAsFloat", recordText({{"elapsed", "1.5"}})},
         BadRecord{"negativeElapsed", recordText({{"elapsed", "-1"}})},
         BadRecord{"elapsedBeyond64Bits", recordText({{"elapsed", "9223372036854775808"}})},
+        BadRecord{"elapsedBeyondWhatTheClockShows", recordText({{"elapsed", "9007199254740992"}})},
         BadRecord{"negativeHints", recordText({{"hintsUsed", "-1"}})},
         BadRecord{"noteWithBit0", recordText({{"notes", notesJson("1")}})},
         BadRecord{"noteWithBit10", recordText({{"notes", notesJson("1024")}})},

@@ -224,6 +224,30 @@ TEST_F(SupplyFaults, directoryInPlaceOfTheFileLeavesTheSupplyInMemory)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
 }
 
+// The first save replaces a file that could not be read, so a copy is kept
+// beside it first. A FIFO (here behind a link) is neither read, which could
+// block, nor replaced by the save.
+TEST_F(SupplyFaults, keepsAnUnreadableFileAsideAndLeavesAFifoAlone)
+{
+    const QByteArray junk("{\"ready\":{},\"played\":[1,\xff");
+    ASSERT_TRUE(writeBytes(supplyFile(), junk));
+    makeSupply()->markPlayed(puzzleOf(kA));
+    EXPECT_EQ(readBytes(supplyFile() + QStringLiteral(".damaged")), junk);
+    EXPECT_EQ(readSupplyFile(supplyFile())->played, std::vector{printOf(kA)});
+
+    ASSERT_TRUE(QFile::remove(supplyFile()));
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, supplyFile()));
+    auto supply = makeSupply();
+    supply->markPlayed(puzzleOf(kB));
+    EXPECT_EQ(supply->state().played, std::vector{printOf(kB)});
+    struct stat status = {};
+    ASSERT_EQ(::stat(QFile::encodeName(supplyFile()).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(QFileInfo(supplyFile()).isSymLink());
+}
+
 TEST_F(SupplyFaults, readOnlyFolderKeepsTheOldFileAndTheSupplyInMemory)
 {
     ASSERT_TRUE(writeSupplyFile({.played = {1}}, supplyFile()));
