@@ -109,6 +109,9 @@ DBusMenuLayout DBusMenu::layout(int id, int depth) const
 
 void DBusMenu::handleEvent(int id, const QString &eventId)
 {
+    if (id == rootId && eventId == QLatin1String("opened")) {
+        emit opened();
+    }
     if (eventId != QLatin1String("clicked")) {
         return;
     }
@@ -173,8 +176,11 @@ QList<int> DBusMenuAdaptor::EventGroup(const DBusMenuEventList &events)
     return unknown;
 }
 
-bool DBusMenuAdaptor::AboutToShow(int /*id*/)
+bool DBusMenuAdaptor::AboutToShow(int id)
 {
+    if (id == DBusMenu::rootId) {
+        emit m_menu->opened();
+    }
     return false;
 }
 

@@ -68,6 +68,9 @@ public:
     void handleEvent(int id, const QString &eventId);
 
 signals:
+    // The host is about to show the menu (AboutToShow on the root entry, or
+    // its "opened" event).
+    void opened();
     void openChosen();
     void quitChosen();
 };

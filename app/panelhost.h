@@ -12,6 +12,7 @@
 
 namespace pondrel {
 
+class ClickCatcher;
 class PanelView;
 class SudokuGame;
 
@@ -83,6 +84,11 @@ public:
     // start raises the window that was behind others or minimized.
     void raise();
 
+    // The activation token a StatusNotifier host handed over with a click,
+    // for the next opening: the compositor that made it lets the panel
+    // take the focus as the clicked app's own window.
+    void setActivationToken(const QByteArray &token) { m_activationToken = token; }
+
     // Whether the app's own StatusNotifier item is in a tray, which Qt's
     // tray check does not know of.
     void setTrayItemLive(bool live) { m_trayItemLive = live; }
@@ -105,21 +111,30 @@ private:
     void releaseGrabs();
     void updatePlayFromWindow();
     bool focusTakenBackByCompositor() const;
+    bool recentlyHidden() const;
     void releaseMemory();
 
     SudokuGame &m_game;
     DesktopSettingsMonitor::Sources m_desktopSources = DesktopSettingsMonitor::systemSources();
     std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
+    // Only where the window manager keeps the focus on a click on the empty
+    // desktop.
+    std::unique_ptr<ClickCatcher> m_catcher;
     QUrl m_source;
     Mode m_mode = Mode::attached;
     QRect m_anchor;
+    // Whether the attached panel is a window the window manager manages
+    // (and activates) rather than one that bypasses it.
+    bool m_managed = false;
+    QByteArray m_activationToken;
     bool m_hasGrabs = false;
     bool m_trayItemLive = false;
     bool m_hasBeenActive = false;
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;
     QElapsedTimer m_sinceOutsidePress;
+    QElapsedTimer m_sinceFocusLost;
     QElapsedTimer m_sinceActivated;
     QPoint m_outsidePressPosition;
 };

@@ -153,6 +153,13 @@ void TrayItem::attachStatusNotifierItem()
                 togglePanel(statusNotifierAnchor(std::nullopt));
             }
         });
+        connect(m_item.get(),
+                &StatusNotifierItem::activationTokenProvided,
+                &m_panel,
+                &PanelHost::setActivationToken);
+        // The host draws the menu over the icon, where the panel hangs: the
+        // panel makes way rather than cover it.
+        connect(&m_item->menu(), &DBusMenu::opened, &m_panel, &PanelHost::hide);
         connect(&m_item->menu(), &DBusMenu::quitChosen, this, [this] { quitAfterSave(m_game); });
         updateIcon();
     }
