@@ -23,12 +23,17 @@ import subprocess
 import tempfile
 import time
 
+from savedgame import grid, wait_for_record
 from swaysession import SwaySession
+from test_keys_and_clock import CENTRE_CELL, arrows_between, candidate_mask, nearest_free_cell
+from trayapp import check
 from xsession import poll
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
 START_TIMEOUT = 40
+HIDE_TIMEOUT = 5
+SAVE_TIMEOUT = 5
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 GNOME_TOOLS = ("gnome-shell", "gsettings", "gdbus", "dbus-daemon", "Xwayland", "xprop",
@@ -194,6 +199,11 @@ KEYBOARD = ("const C = imports.gi.Clutter, G = imports.gi.GLib; if (!globalThis.
             ".create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE); const k = globalThis._kb; ")
 
 
+# Linux key codes (linux/input-event-codes.h) of the keys the tests type.
+LINUX_KEYS = {"a": 30, "Up": 103, "Down": 108, "Left": 105, "Right": 106, "Escape": 1,
+              **{str(digit): digit + 1 for digit in range(1, 10)}}
+
+
 class KdeSession(ShellSession):
     desktop = "KDE"
 
@@ -251,9 +261,9 @@ class KdeSession(ShellSession):
         """272 left, 273 right."""
         self.input("m", x, y, "s", 150, "d", button, "s", 60, "u", button)
 
-    def key(self, code):
-        """A Linux key code (35 H, 108 Down, 2..10 the digits 1..9)."""
-        self.input("k", code)
+    def key(self, name):
+        """A key by the names GnomeSession.key takes, as its Linux key code."""
+        self.input("k", LINUX_KEYS[name])
 
     def screenshot(self, path):
         inside = os.path.join(self.home, "shot.png")
@@ -281,3 +291,40 @@ def hidden_within(session, panel, timeout):
     if poll(lambda: not session.is_viewable(panel.id), timeout, interval=0.005):
         return time.monotonic() - started
     return None
+
+
+def check_has_keyboard(session, config, panel, play):
+    """A digit typed straight after opening lands on the board: the first
+    time in the free cell nearest the centre, after that the same digit in
+    the same (still selected) cell, which takes it out again."""
+    check(poll(lambda: session.active_x_window() == int(panel.id, 16), 3),
+          "the open panel is not the active window")
+    if not play:
+        # A fresh game saves on its first change: A fills every note.
+        session.key("a")
+        first = wait_for_record(config, lambda record: record["hasStarted"], SAVE_TIMEOUT)
+        check(first is not None, "A typed into the open panel did not reach the board")
+        values = grid(first["values"])
+        play["cell"] = target = nearest_free_cell(grid(first["givens"]))
+        play["digit"] = next(d for d in range(1, 10) if candidate_mask(values, target) & (1 << d))
+        keys = ["Down"] + arrows_between(CENTRE_CELL, target)
+        play["value"] = 0
+    else:
+        keys = []
+    cell, digit = play["cell"], play["digit"]
+    expected = 0 if play["value"] else digit
+    for key in keys + [str(digit)]:
+        session.key(key)
+    check(wait_for_record(config, lambda record: grid(record["values"])[cell] == expected,
+                          SAVE_TIMEOUT), f"the digit {digit} typed into the open panel did not land")
+    play["value"] = expected
+
+
+def click_away(session, panel, point, what):
+    session.click(*point)
+    took = hidden_within(session, panel, HIDE_TIMEOUT)
+    check(took is not None, f"the panel stayed open after a click on {what}")
+    print(f"a click on {what} hid the panel within {took * 1000:.0f} ms")
+    # A click on the icon right after one that hid the panel counts as the
+    # same click (it would have hidden it): the player's next is later.
+    time.sleep(0.5)

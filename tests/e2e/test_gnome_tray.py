@@ -25,15 +25,12 @@ import subprocess
 import sys
 import time
 
-from savedgame import HAS_SEEN_WELCOME_KEY, grid, seed_settings, wait_for_record
-from shellsession import (SCREEN_WIDTH, GnomeSession, hidden_within, missing_gnome,
-                          shown_panel)
-from test_keys_and_clock import CENTRE_CELL, arrows_between, candidate_mask, nearest_free_cell
+from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
+from shellsession import (HIDE_TIMEOUT, SCREEN_WIDTH, GnomeSession, check_has_keyboard,
+                          click_away, missing_gnome, shown_panel)
 from trayapp import Failure, Skip, check, main
 from xsession import poll
 
-HIDE_TIMEOUT = 5
-SAVE_TIMEOUT = 5
 # Where the other window goes, away from the top bar's tray.
 OTHER_WINDOW = (80, 200)
 
@@ -56,43 +53,6 @@ def open_panel(session, icon):
     panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
     check(panel is not None, "a double click on the icon did not open the panel")
     return panel
-
-
-def check_has_keyboard(session, config, panel, play):
-    """A digit typed straight after opening lands on the board: the first
-    time in the free cell nearest the centre, after that the same digit in
-    the same (still selected) cell, which takes it out again."""
-    check(poll(lambda: session.active_x_window() == int(panel.id, 16), 3),
-          "the open panel is not the active window")
-    if not play:
-        # A fresh game saves on its first change: A fills every note.
-        session.key("a")
-        first = wait_for_record(config, lambda record: record["hasStarted"], SAVE_TIMEOUT)
-        check(first is not None, "A typed into the open panel did not reach the board")
-        values = grid(first["values"])
-        play["cell"] = target = nearest_free_cell(grid(first["givens"]))
-        play["digit"] = next(d for d in range(1, 10) if candidate_mask(values, target) & (1 << d))
-        keys = ["Down"] + arrows_between(CENTRE_CELL, target)
-        play["value"] = 0
-    else:
-        keys = []
-    cell, digit = play["cell"], play["digit"]
-    expected = 0 if play["value"] else digit
-    for key in keys + [str(digit)]:
-        session.key(key)
-    check(wait_for_record(config, lambda record: grid(record["values"])[cell] == expected,
-                          SAVE_TIMEOUT), f"the digit {digit} typed into the open panel did not land")
-    play["value"] = expected
-
-
-def click_away(session, panel, point, what):
-    session.click(*point)
-    took = hidden_within(session, panel, HIDE_TIMEOUT)
-    check(took is not None, f"the panel stayed open after a click on {what}")
-    print(f"a click on {what} hid the panel within {took * 1000:.0f} ms")
-    # A click on the icon right after one that hid the panel counts as the
-    # same click (it would have hidden it): the player's next is later.
-    time.sleep(0.5)
 
 
 def run(binary, artefacts):
