@@ -17,6 +17,12 @@ ClickCatcher::ClickCatcher()
     QSurfaceFormat format;
     format.setAlphaBufferSize(8);
     setFormat(format);
+    // Mapped with a user time of 0, which tells the window manager not to
+    // focus it. Measured on GNOME Shell: without it the window manager
+    // focused it (it takes no keys) now and then, and then refused the
+    // panel mapped right after it the focus, the catcher's user time being
+    // newer than the host's activation token.
+    setProperty("_q_showWithoutActivating", true);
 }
 
 void ClickCatcher::cover(QScreen *screen)

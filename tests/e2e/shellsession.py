@@ -298,7 +298,7 @@ def check_has_keyboard(session, config, panel, play):
     time in the free cell nearest the centre, after that the same digit in
     the same (still selected) cell, which takes it out again."""
     check(poll(lambda: session.active_x_window() == int(panel.id, 16), 3),
-          "the open panel is not the active window")
+          f"the open panel is not the active window ({session.x_root_property('_NET_ACTIVE_WINDOW')})")
     if not play:
         # A fresh game saves on its first change: A fills every note.
         session.key("a")
