@@ -149,8 +149,9 @@ void PanelHost::open(const QRect &anchor)
         place();
         m_grabAttemptsLeft = m_managed ? 0 : kGrabAttempts;
         m_hasBeenActive = false;
-        if (m_managed && !m_activationToken.isEmpty()) {
+        if (m_managed) {
             m_view->create();
+            keepOffTaskbar(*m_view);
             setStartupId(*m_view, m_activationToken);
         }
     }
@@ -296,8 +297,15 @@ void PanelHost::ensureView()
 void PanelHost::applyMode()
 {
     if (m_mode == Mode::attached) {
-        const Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
-        m_view->setFlags(m_managed ? flags : flags | Qt::BypassWindowManagerHint);
+        const Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+        // A dialog, not a utility window, when managed: measured on GNOME
+        // Shell, the window manager never focuses a utility window as it
+        // maps, and Qt's request for the focus that follows carried a time
+        // older than the host's token about one opening in three, which
+        // left the panel without the keyboard. Kept off the taskbar in
+        // open().
+        m_view->setFlags(m_managed ? flags | Qt::Dialog
+                                   : flags | Qt::Tool | Qt::BypassWindowManagerHint);
         m_view->setMinimumSize(QSize());
         m_view->setMaximumSize(QSize(kNoSizeLimit, kNoSizeLimit));
     } else {

@@ -89,6 +89,25 @@ void setStartupId(QWindow &window, const QByteArray &startupId)
     xcb_flush(connection);
 }
 
+void keepOffTaskbar(QWindow &window)
+{
+    xcb_connection_t *connection = xConnection();
+    if (connection == nullptr) {
+        return;
+    }
+    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection,
+                        XCB_PROP_MODE_REPLACE,
+                        xcb_window_t(window.winId()),
+                        atom(connection, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM,
+                        32,
+                        2,
+                        states);
+    xcb_flush(connection);
+}
+
 #else
 
 QString xWindowManagerName()
@@ -97,6 +116,8 @@ QString xWindowManagerName()
 }
 
 void setStartupId(QWindow & /*window*/, const QByteArray & /*startupId*/) {}
+
+void keepOffTaskbar(QWindow & /*window*/) {}
 
 #endif
 

@@ -24,4 +24,9 @@ bool underXWayland();
 // the token lets the window take the focus as the clicked app's own.
 void setStartupId(QWindow &window, const QByteArray &startupId);
 
+// Asks the window manager to leave the window out of taskbars, pagers and
+// window switchers (_NET_WM_STATE_SKIP_TASKBAR and _SKIP_PAGER), before it
+// is mapped; Qt keeps these when it adds its own states at mapping.
+void keepOffTaskbar(QWindow &window);
+
 } // namespace pondrel

@@ -121,6 +121,7 @@ def run(binary, artefacts):
         session.click(*menu_entries(session, name)["Quit Pondrel Sudoku"])
         check(poll(lambda: app.poll() is not None, 5), "the menu's Quit did not end the app")
         check(app.returncode == 0, f"the app ended with {app.returncode} after Quit")
+        check(poll(lambda: not session.tray_icons(), 5), "the icon stayed after Quit")
 
         # A second start opens the first one's panel by the tray: under the
         # top bar, at its right end.

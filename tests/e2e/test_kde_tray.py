@@ -153,6 +153,7 @@ def run(binary, artefacts):
         session.click(mx + mwidth // 2, my + mheight * 3 // 4)
         check(poll(lambda: app.poll() is not None, 5), "the menu's Quit did not end the app")
         check(app.returncode == 0, f"the app ended with {app.returncode} after Quit")
+        check(poll(lambda: not our_service(session.run), 5), "the item stayed after Quit")
 
         # A second start opens the first one's panel by the tray: on the bar
         # at the bottom, at its right end.
