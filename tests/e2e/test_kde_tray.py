@@ -141,7 +141,7 @@ def run(binary, artefacts):
         session.click(mx + mwidth // 2, my + mheight // 4)
         panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "the menu's Open did not open the panel")
-        check(poll(lambda: session.active_x_window() == int(panel.id, 16), 3),
+        check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")
 
         # Quit from the menu with the board open.
