@@ -40,12 +40,13 @@ constexpr int kNoSizeLimit = (1 << 24) - 1;
 //   native Wayland window, since no focus change ever reaches it, and KWin
 //   never gives it the keyboard. Managed (and activated with the host's
 //   token), the compositor takes its focus away on any such click.
-// - sway (wlroots' XWayland window manager): a managed window is tiled or
-//   centred, not put where the panel belongs, while a bypassing one gets
+// - sway (wlroots' XWayland window manager): a managed window is put in
+//   the middle of the screen, far from the tray, while a bypassing one gets
 //   the focus and loses it on a click elsewhere.
-// - Plain X (openbox with trayer, xfce4-panel): the bypassing window with
-//   pointer and keyboard grabs sees every press, the empty desktop's too,
-//   where a managed one would not notice a click on the root window.
+// - Plain X (openbox with trayer, xfce4-panel): both hide on a click on the
+//   empty desktop or another window. The bypassing window with pointer and
+//   keyboard grabs stays: it sees every press whatever the window manager's
+//   focus policy, and hangs exactly where it is put.
 bool panelIsManaged()
 {
     return underXWayland() && !xWindowManagerName().startsWith(QLatin1String("wlroots"));

@@ -23,11 +23,16 @@ class SudokuGame;
 // releases the scene graph and returns freed heap to the system, since a
 // tray app spends almost all its life with the panel closed.
 //
-// Attached (the normal case): a frameless, always-on-top window that
-// bypasses the window manager, placed under (or over) the anchor and fully
-// on screen. Once shown it takes the keyboard focus and the pointer and
-// keyboard grabs; a press outside it, Escape that nothing in the board took,
-// toggling from the tray icon, or losing the focus it had hides it.
+// Attached (the normal case): a frameless, always-on-top window placed under
+// (or over) the anchor and fully on screen. On plain X it bypasses the
+// window manager and, once shown, takes the keyboard focus and the pointer
+// and keyboard grabs, so it sees every press outside. Under a Wayland
+// compositor that manages X windows (GNOME Shell, KWin) it is a managed
+// window, activated with the host's token, which loses the focus when the
+// player clicks anywhere else; where a click on the empty desktop moves no
+// focus, a clear window under it catches that click. A press outside it,
+// Escape that nothing in the board took, toggling from the tray icon,
+// losing the focus it had, or the icon's menu opening hides it.
 //
 // Standalone (no system tray): an ordinary titled window, so the game stays
 // playable; closing it quits, because nothing else would bring it back,

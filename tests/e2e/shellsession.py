@@ -26,7 +26,7 @@ import time
 from savedgame import grid, wait_for_record
 from swaysession import SwaySession
 from test_keys_and_clock import CENTRE_CELL, arrows_between, candidate_mask, nearest_free_cell
-from trayapp import check
+from trayapp import Failure, Skip, check
 from xsession import poll
 
 SCREEN_WIDTH = 1280
@@ -337,3 +337,41 @@ def click_away(session, panel, point, what):
     # A click on the icon right after one that hid the panel counts as the
     # same click (it would have hidden it): the player's next is later.
     time.sleep(0.5)
+
+
+def second_start(session, binary, item_is_back):
+    """Starts the app afresh and then once more: the second start hands over
+    to the first and ends. Returns the first one's panel it opened."""
+    first = session.spawn("pondrel-sudoku-again", [binary])
+    check(poll(item_is_back, 15, interval=0.2), "the app's item did not come back")
+    second = session.spawn("pondrel-sudoku-second", [binary])
+    check(poll(lambda: second.poll() is not None, 10) and second.returncode == 0,
+          "a second start did not hand over to the first")
+    panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+    check(panel is not None, "a second start did not open the first one's panel")
+    check(first.poll() is None, "the application ended")
+    print(f"second start: panel at {panel}")
+    return panel
+
+
+def run_desktop(session, artefacts, body):
+    """Brings the desktop up, runs body() in it and turns the outcome into
+    an exit code, leaving a screenshot when a check fails. The desktop and
+    the throw-away user end with the call."""
+    try:
+        try:
+            session.start()
+        except (OSError, subprocess.SubprocessError, KeyError) as error:
+            raise Skip(f"the desktop could not be started here: {error}")
+        body()
+        print("all checks passed")
+        return 0
+    except (Failure, RuntimeError, ValueError) as failure:
+        print(f"FAIL: {failure}")
+        try:
+            session.screenshot(os.path.join(artefacts, "failure.png"))
+        except Exception:  # the session may be gone; the message is what counts
+            pass
+        return 1
+    finally:
+        session.stop()

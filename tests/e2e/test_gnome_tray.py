@@ -21,14 +21,14 @@ Shell or the extension is not installed.
 """
 
 import os
-import subprocess
 import sys
 import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import (HIDE_TIMEOUT, SCREEN_WIDTH, GnomeSession, check_has_keyboard,
-                          click_away, missing_gnome, shown_panel)
-from trayapp import Failure, Skip, check, main
+                          click_away, missing_gnome, run_desktop, second_start,
+                          shown_panel)
+from trayapp import Skip, check, main
 from xsession import poll
 
 # Where the other window goes, away from the top bar's tray.
@@ -60,16 +60,13 @@ def run(binary, artefacts):
     if gone:
         raise Skip(f"not installed: {', '.join(gone)} (./dev.sh test installs them)")
     session = GnomeSession(artefacts)
-    try:
-        try:
-            session.start()
-        except (OSError, subprocess.SubprocessError, KeyError) as error:
-            raise Skip(f"GNOME Shell could not be started here: {error}")
+
+    def body():
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
         session.give_to_user(config)
-        binary = session.copy_for_user(os.path.abspath(binary))
-        app = session.spawn("pondrel-sudoku", [binary])
+        program = session.copy_for_user(os.path.abspath(binary))
+        app = session.spawn("pondrel-sudoku", [program])
         icons = poll(session.tray_icons, 15, interval=0.2)
         check(icons, "the app's icon did not appear in the top bar")
         (name, (x, y, width, height)), = icons.items()
@@ -125,30 +122,12 @@ def run(binary, artefacts):
 
         # A second start opens the first one's panel by the tray: under the
         # top bar, at its right end.
-        app = session.spawn("pondrel-sudoku-again", [binary])
-        check(poll(session.tray_icons, 15, interval=0.2), "the icon did not come back")
-        second = session.spawn("pondrel-sudoku-second", [binary])
-        check(poll(lambda: second.poll() is not None, 10) and second.returncode == 0,
-              "a second start did not hand over to the first")
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
-        check(panel is not None, "a second start did not open the first one's panel")
-        print(f"second start: panel at {panel}")
+        panel = second_start(session, program, session.tray_icons)
         check(panel.x + panel.width > SCREEN_WIDTH * 3 // 4 and panel.y <= 60,
               f"after a second start the panel {panel} is far from the tray at the top right")
         session.stop_process(other)
-        check(app.poll() is None, "the application ended during the test")
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError, ValueError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the session may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
 
+    return run_desktop(session, artefacts, body)
 
 if __name__ == "__main__":
     sys.exit(main(run, __doc__))

@@ -27,7 +27,8 @@ import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import (HIDE_TIMEOUT, SCREEN_HEIGHT, SCREEN_WIDTH, KdeSession,
-                          check_has_keyboard, click_away, missing_kde, shown_panel)
+                          check_has_keyboard, click_away, missing_kde, run_desktop, second_start,
+                          shown_panel)
 from statusnotifier import our_service
 from trayapp import Failure, Skip, check, main
 from xsession import XSession, poll
@@ -61,11 +62,8 @@ def run(binary, artefacts):
         raise Skip(f"not installed: {', '.join(gone)} (./dev.sh test installs them)")
     session = KdeSession(artefacts)
     shot = lambda name: session.screenshot(os.path.join(artefacts, f"{name}.png"))  # noqa: E731
-    try:
-        try:
-            session.start()
-        except (OSError, subprocess.SubprocessError, KeyError) as error:
-            raise Skip(f"Plasma could not be started here: {error}")
+
+    def body():
         def bar_drawn():
             return XSession.mean_brightness(shot("bar"), BAR) > 0.3
 
@@ -87,8 +85,8 @@ def run(binary, artefacts):
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
         session.give_to_user(config)
-        binary = session.copy_for_user(os.path.abspath(binary))
-        app = session.spawn("pondrel-sudoku", [binary])
+        program = session.copy_for_user(os.path.abspath(binary))
+        app = session.spawn("pondrel-sudoku", [program])
         check(poll(lambda: our_service(session.run), 15), "the app's item was not registered")
         # The tray grows to the left: the new icon is the left end of what
         # changed in the bar, as tall as it is wide.
@@ -157,31 +155,13 @@ def run(binary, artefacts):
 
         # A second start opens the first one's panel by the tray: on the bar
         # at the bottom, at its right end.
-        app = session.spawn("pondrel-sudoku-again", [binary])
-        check(poll(lambda: our_service(session.run), 15), "the item did not come back")
-        second = session.spawn("pondrel-sudoku-second", [binary])
-        check(poll(lambda: second.poll() is not None, 10) and second.returncode == 0,
-              "a second start did not hand over to the first")
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
-        check(panel is not None, "a second start did not open the first one's panel")
-        print(f"second start: panel at {panel}")
+        panel = second_start(session, program, lambda: our_service(session.run))
         check(panel.x + panel.width > SCREEN_WIDTH * 3 // 4
               and panel.bottom > SCREEN_HEIGHT * 3 // 4,
               f"after a second start the panel {panel} is far from the tray at the bottom right")
         session.stop_process(other)
-        check(app.poll() is None, "the application ended during the test")
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError, ValueError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            shot("failure")
-        except Exception:  # the session may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
 
+    return run_desktop(session, artefacts, body)
 
 class Box:
     """An area of the screen, as XSession's image helpers take it."""
