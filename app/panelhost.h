@@ -90,8 +90,10 @@ public:
     void raise();
 
     // The activation token a StatusNotifier host handed over with a click,
-    // for the next opening: the compositor that made it lets the panel
-    // take the focus as the clicked app's own window.
+    // for the next opening, put on the window as its startup id. Measured
+    // on GNOME Shell and Plasma with their default settings, the panel got
+    // the focus with or without it; a stricter focus-stealing prevention
+    // lets only a window with the clicked app's token take it.
     void setActivationToken(const QByteArray &token) { m_activationToken = token; }
 
     // Whether the app's own StatusNotifier item is in a tray, which Qt's
