@@ -34,12 +34,21 @@ packages=(
     qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript
     libgtest-dev qml6-module-qttest
 )
-# The end-to-end tests and the run without a display: a virtual X desktop
-# with a tray, driven from outside.
+# The run without a display: a virtual X desktop with a tray, and the tools
+# that open the panel and take its picture.
+headless_packages=(xvfb xdotool x11-utils imagemagick trayer openbox dbus dbus-x11)
+# The end-to-end tests: the above, accessibility, and the desktops the app
+# is tried on (xfce4-panel, sway with waybar, GNOME Shell with the
+# AppIndicator extension, KDE Plasma), driven from outside.
 e2e_packages=(
-    python3 xvfb xdotool x11-utils imagemagick trayer openbox xclip
-    dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
+    "${headless_packages[@]}"
+    python3 xclip at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
     libglib2.0-bin xfce4-panel sway waybar grim xwayland wtype
+    gnome-shell gnome-shell-extension-appindicator dconf-cli dconf-service fonts-cantarell
+    adwaita-icon-theme python3-gi gir1.2-gtk-4.0
+    kwin-wayland plasma-workspace plasma-desktop kded5 breeze plasma-wayland-protocols
+    libwayland-dev libwayland-bin python3-dbus qtwayland5 kwayland-integration
+    plasma-workspace-wayland
 )
 # The install check: validators for the desktop entry and the AppStream
 # entry, and the Debian package tools cpack uses.
@@ -167,7 +176,7 @@ case "$command" in
         install_packages "${packages[@]}"
         build dev
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            install_packages "${e2e_packages[@]}"
+            install_packages "${headless_packages[@]}"
             exec scripts/headless-run.sh ./build/dev/app/pondrel-sudoku build/pondrel-screenshot.png
         fi
         exec ./build/dev/app/pondrel-sudoku

@@ -117,6 +117,9 @@ DBusMenuLayout DBusMenu::layout(int id, int depth) const
 
 void DBusMenu::handleEvent(int id, const QString &eventId)
 {
+    if (id == rootId && eventId == QLatin1String("opened")) {
+        emit opened();
+    }
     if (eventId != QLatin1String("clicked")) {
         return;
     }
@@ -216,8 +219,11 @@ QList<int> DBusMenuAdaptor::EventGroup(const QList<DBusMenuEvent> &events)
     return unknown;
 }
 
-bool DBusMenuAdaptor::AboutToShow(int /*id*/)
+bool DBusMenuAdaptor::AboutToShow(int id)
 {
+    if (id == DBusMenu::rootId) {
+        emit m_menu->opened();
+    }
     return false;
 }
 

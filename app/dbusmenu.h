@@ -77,6 +77,9 @@ public:
     void refuseCall(const QString &message);
 
 signals:
+    // The host is about to show the menu (AboutToShow on the root entry, or
+    // its "opened" event).
+    void opened();
     void openChosen();
     void quitChosen();
 };

@@ -1,5 +1,6 @@
 #include "panelhost.h"
 
+#include "clickcatcher.h"
 #include "desktopsettings.h"
 #include "glyphs.h"
 #include "localizedtext.h"
@@ -7,6 +8,7 @@
 #include "panelview.h"
 #include "quitpath.h"
 #include "sudokugame.h"
+#include "xwindowmanager.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -28,6 +30,36 @@ namespace {
 constexpr char kBoardSource[] = "qrc:/Pondrel/board/SudokuView.qml";
 // QWindow's own "no maximum" (QWINDOWSIZE_MAX, not public).
 constexpr int kNoSizeLimit = (1 << 24) - 1;
+
+// Whether the attached panel should be a window the window manager manages.
+//
+// Measured with each desktop's own pointer input, clicking away from the
+// open panel:
+// - GNOME Shell 43 and KDE Plasma 5.27 (XWayland): a window that bypasses
+//   the window manager stays open on a click on the desktop, the bar or a
+//   native Wayland window, since no focus change ever reaches it, and KWin
+//   never gives it the keyboard. Managed (and activated with the host's
+//   token), the compositor takes its focus away on any such click.
+// - sway (wlroots' XWayland window manager): a managed window is put in
+//   the middle of the screen, far from the tray, while a bypassing one gets
+//   the focus and loses it on a click elsewhere.
+// - Plain X (openbox with trayer, xfce4-panel): both hide on a click on the
+//   empty desktop or another window. The bypassing window with pointer and
+//   keyboard grabs stays: it sees every press whatever the window manager's
+//   focus policy, and hangs exactly where it is put.
+bool panelIsManaged()
+{
+    return underXWayland() && !xWindowManagerName().startsWith(QLatin1String("wlroots"));
+}
+
+// Whether a click on the empty desktop leaves the focus where it is, so that
+// only a window under the panel notices it. Measured on GNOME Shell 43: a
+// click on its background changes no focus; KWin gives the focus to
+// Plasma's desktop window.
+bool desktopClickKeepsFocus()
+{
+    return xWindowManagerName() == QLatin1String("GNOME Shell");
+}
 
 // The board's properties that carry the desktop's settings.
 QVariantMap desktopProperties(const DesktopSettings &settings)
@@ -101,6 +133,9 @@ void PanelHost::toggle(const QRect &anchor)
         anchor.contains(m_outsidePressPosition)) {
         return;
     }
+    if (recentlyHidden()) {
+        return;
+    }
     open(anchor);
 }
 
@@ -113,8 +148,17 @@ void PanelHost::open(const QRect &anchor)
     }
     if (m_mode == Mode::attached) {
         place();
-        m_grabAttemptsLeft = kGrabAttempts;
+        m_grabAttemptsLeft = m_managed ? 0 : kGrabAttempts;
         m_hasBeenActive = false;
+        if (m_managed) {
+            m_view->create();
+            keepOffTaskbar(*m_view);
+            setStartupId(*m_view, m_activationToken);
+        }
+    }
+    m_activationToken.clear();
+    if (m_catcher && m_mode == Mode::attached) {
+        m_catcher->cover(m_view->screen());
     }
     m_view->show();
     m_view->raise();
@@ -141,6 +185,9 @@ void PanelHost::hide()
         return;
     }
     releaseGrabs();
+    if (m_catcher) {
+        m_catcher->hide();
+    }
     m_view->hide();
     releaseMemory();
 }
@@ -151,6 +198,14 @@ void PanelHost::ensureView()
         return;
     }
     m_view = std::make_unique<PanelView>();
+    m_managed = panelIsManaged();
+    if (m_managed && desktopClickKeepsFocus()) {
+        m_catcher = std::make_unique<ClickCatcher>();
+        connect(m_catcher.get(), &ClickCatcher::pressed, this, [this] {
+            m_sinceFocusLost.start();
+            hide();
+        });
+    }
     m_view->setTitle(localizedText(QStringLiteral("Pondrel Sudoku")));
     // Nothing of the scene is kept while the panel is closed.
     m_view->setPersistentGraphics(false);
@@ -243,8 +298,15 @@ void PanelHost::ensureView()
 void PanelHost::applyMode()
 {
     if (m_mode == Mode::attached) {
-        m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                         Qt::BypassWindowManagerHint);
+        const Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+        // A dialog, not a utility window, when managed: measured on GNOME
+        // Shell, the window manager never focuses a utility window as it
+        // maps, and Qt's request for the focus that follows carried a time
+        // older than the host's token about one opening in three, which
+        // left the panel without the keyboard. Kept off the taskbar in
+        // open().
+        m_view->setFlags(m_managed ? flags | Qt::Dialog
+                                   : flags | Qt::Tool | Qt::BypassWindowManagerHint);
         m_view->setMinimumSize(QSize());
         m_view->setMaximumSize(QSize(kNoSizeLimit, kNoSizeLimit));
     } else {
@@ -313,6 +375,7 @@ void PanelHost::updatePlayFromWindow()
             // Focus went elsewhere without a press we saw: a click on a
             // Wayland window under XWayland, or anywhere when the grabs
             // failed. A popup does not stay open behind the user's back.
+            m_sinceFocusLost.start();
             hide();
             return;
         }
@@ -322,10 +385,16 @@ void PanelHost::updatePlayFromWindow()
 
 bool PanelHost::focusTakenBackByCompositor() const
 {
-    static const bool underWayland = QGuiApplication::platformName() == QLatin1String("xcb") &&
-                                     qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    return underWayland && QGuiApplication::focusWindow() == nullptr &&
+    return !m_managed && underXWayland() && QGuiApplication::focusWindow() == nullptr &&
            m_sinceActivated.elapsed() < kFocusRevertMilliseconds;
+}
+
+bool PanelHost::recentlyHidden() const
+{
+    // A click on the tray icon of the open panel takes its focus first,
+    // which hides it; the icon's activation that follows is that same
+    // click, not one to reopen it.
+    return m_sinceFocusLost.isValid() && m_sinceFocusLost.elapsed() < kReopenGuardMilliseconds;
 }
 
 void PanelHost::releaseMemory()

@@ -12,6 +12,7 @@
 
 namespace pondrel {
 
+class ClickCatcher;
 class PanelView;
 class SudokuGame;
 
@@ -22,11 +23,16 @@ class SudokuGame;
 // releases the scene graph and returns freed heap to the system, since a
 // tray app spends almost all its life with the panel closed.
 //
-// Attached (the normal case): a frameless, always-on-top window that
-// bypasses the window manager, placed under (or over) the anchor and fully
-// on screen. Once shown it takes the keyboard focus and the pointer and
-// keyboard grabs; a press outside it, Escape that nothing in the board took,
-// toggling from the tray icon, or losing the focus it had hides it.
+// Attached (the normal case): a frameless, always-on-top window placed under
+// (or over) the anchor and fully on screen. On plain X it bypasses the
+// window manager and, once shown, takes the keyboard focus and the pointer
+// and keyboard grabs, so it sees every press outside. Under a Wayland
+// compositor that manages X windows (GNOME Shell, KWin) it is a managed
+// window, activated with the host's token, which loses the focus when the
+// player clicks anywhere else; where a click on the empty desktop moves no
+// focus, a clear window under it catches that click. A press outside it,
+// Escape that nothing in the board took, toggling from the tray icon,
+// losing the focus it had, or the icon's menu opening hides it.
 //
 // Standalone (no system tray): an ordinary titled window, so the game stays
 // playable; closing it quits, because nothing else would bring it back,
@@ -83,6 +89,13 @@ public:
     // start raises the window that was behind others or minimized.
     void raise();
 
+    // The activation token a StatusNotifier host handed over with a click,
+    // for the next opening, put on the window as its startup id. Measured
+    // on GNOME Shell and Plasma with their default settings, the panel got
+    // the focus with or without it; a stricter focus-stealing prevention
+    // lets only a window with the clicked app's token take it.
+    void setActivationToken(const QByteArray &token) { m_activationToken = token; }
+
     // Whether the app's own StatusNotifier item is in a tray, which Qt's
     // tray check does not know of.
     void setTrayItemLive(bool live) { m_trayItemLive = live; }
@@ -105,21 +118,30 @@ private:
     void releaseGrabs();
     void updatePlayFromWindow();
     bool focusTakenBackByCompositor() const;
+    bool recentlyHidden() const;
     void releaseMemory();
 
     SudokuGame &m_game;
     DesktopSettingsMonitor::Sources m_desktopSources = DesktopSettingsMonitor::systemSources();
     std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
+    // Only where the window manager keeps the focus on a click on the empty
+    // desktop.
+    std::unique_ptr<ClickCatcher> m_catcher;
     QUrl m_source;
     Mode m_mode = Mode::attached;
     QRect m_anchor;
+    // Whether the attached panel is a window the window manager manages
+    // (and activates) rather than one that bypasses it.
+    bool m_managed = false;
+    QByteArray m_activationToken;
     bool m_hasGrabs = false;
     bool m_trayItemLive = false;
     bool m_hasBeenActive = false;
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;
     QElapsedTimer m_sinceOutsidePress;
+    QElapsedTimer m_sinceFocusLost;
     QElapsedTimer m_sinceActivated;
     QPoint m_outsidePressPosition;
 };

@@ -194,6 +194,9 @@ void StatusNotifierItemAdaptor::ContextMenu(int /*x*/, int /*y*/)
 
 void StatusNotifierItemAdaptor::Scroll(int /*delta*/, const QString & /*orientation*/) {}
 
-void StatusNotifierItemAdaptor::ProvideXdgActivationToken(const QString & /*token*/) {}
+void StatusNotifierItemAdaptor::ProvideXdgActivationToken(const QString &token)
+{
+    emit m_item->activationTokenProvided(token.toUtf8());
+}
 
 } // namespace pondrel

@@ -97,6 +97,9 @@ public:
 
 signals:
     void activated(std::optional<QPoint> point);
+    // The host's token for activating the window its click opens, sent just
+    // before that click's Activate.
+    void activationTokenProvided(const QByteArray &token);
     // Sent to hosts on the bus.
     void iconChanged();
     void titleChanged();

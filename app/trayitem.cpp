@@ -163,6 +163,13 @@ void TrayItem::attachStatusNotifierItem()
                 this,
                 [this](std::optional<QPoint> point) { togglePanel(anchorForActivation(point)); });
         connect(&m_item->menu(), &DBusMenu::openChosen, this, &TrayItem::openFromMenu);
+        connect(m_item.get(),
+                &StatusNotifierItem::activationTokenProvided,
+                &m_panel,
+                &PanelHost::setActivationToken);
+        // The host draws the menu over the icon, where the panel hangs: the
+        // panel makes way rather than cover it.
+        connect(&m_item->menu(), &DBusMenu::opened, &m_panel, &PanelHost::hide);
         connect(&m_item->menu(), &DBusMenu::quitChosen, this, [this] { quitAfterSave(m_game); });
         updateIcon();
     }
