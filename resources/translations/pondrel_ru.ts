@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: эти клетки дали бы два решения, поэтому %@ убирается</translation>
+        <translation>%@: иначе было бы два решения, убираем %@</translation>
     </message>
     <message>
         <source>%@: every other choice leads to a contradiction</source>

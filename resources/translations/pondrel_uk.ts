@@ -693,15 +693,15 @@
     </message>
     <message>
         <source>%@: %@ can only go in these cells of row %lld</source>
-        <translation>%@: %@ можуть стояти лише в цих клітинках рядка %lld</translation>
+        <translation>%@: %@ — лише в цих клітинках рядка %lld</translation>
     </message>
     <message>
         <source>%@: %@ can only go in these cells of column %lld</source>
-        <translation>%@: %@ можуть стояти лише в цих клітинках стовпчика %lld</translation>
+        <translation>%@: %@ — лише в цих клітинках стовпчика %lld</translation>
     </message>
     <message>
         <source>%@: %@ can only go in these cells of box %lld</source>
-        <translation>%@: %@ можуть стояти лише в цих клітинках блоку %lld</translation>
+        <translation>%@: %@ — лише в цих клітинках блоку %lld</translation>
     </message>
     <message>
         <source>%@: %lld in these rows can only go in these columns</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ці клітинки дали б два розв’язки, тож %@ прибирається</translation>
+        <translation>%@: інакше було б два розв’язки, прибираємо %@</translation>
     </message>
     <message>
         <source>%@: every other choice leads to a contradiction</source>
