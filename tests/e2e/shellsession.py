@@ -92,7 +92,22 @@ class ShellSession(SwaySession):
             os.makedirs(path, mode=0o700)
             self.env[variable] = path
         self.give_to_user(self.home)
+        self._pass_sanitizer_options()
         self._start_session_bus()
+
+    def _pass_sanitizer_options(self):
+        """The sanitizer build's options reach the app as they reach the
+        other tests' apps, its leak suppressions through a copy the user can
+        read (the checkout may be root's alone)."""
+        for variable in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+            if variable in os.environ:
+                self.env[variable] = os.environ[variable]
+        leaks = os.environ.get("LSAN_OPTIONS")
+        if leaks:
+            self.env["LSAN_OPTIONS"] = re.sub(
+                r"(^|:)suppressions=([^:]+)",
+                lambda match: match.group(1) + "suppressions=" +
+                self.copy_for_user(match.group(2)), leaks)
 
     def x_root_property(self, name):
         return self.run("xprop", "-root", name)
@@ -223,6 +238,10 @@ class KdeSession(ShellSession):
                         KWIN_WAYLAND_NO_PERMISSION_CHECKS="1",
                         KWIN_SCREENSHOT_NO_PERMISSION_CHECKS="1")
         self.fakeinput = self._build_fake_input()
+        # The leak Qt's X platform leaves for each fake-input pointer is
+        # suppressed by a frame the fast unwinder does not reach.
+        if "ASAN_OPTIONS" in self.env:
+            self.env["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
         inside = self.write("inside.sh", (
             "#!/bin/sh\n"
             "printenv DISPLAY > \"$HOME/display\"\n"
