@@ -210,8 +210,11 @@ void TrayItem::openPanel(const QRect &anchor)
 
 QRect TrayItem::anchorForActivation(std::optional<QPoint> point)
 {
-    if (point && screenPointAnchor(*point)) {
-        m_lastHostPoint = point;
+    if (point) {
+        if (const std::optional<QRect> anchor = screenPointAnchor(*point)) {
+            m_lastHostPoint = point;
+            return *anchor;
+        }
     }
     return statusNotifierAnchor(point);
 }

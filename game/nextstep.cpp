@@ -115,10 +115,8 @@ StepLine reasonLine(const Step &step)
     const int first = unit.value_or(0);
     const int second = unit ? step.units[std::min<std::size_t>(1, step.units.size() - 1)] : 0;
     const auto named = [&step](const char *key, QVariantList arguments = {}) {
-        return StepLine{QString::fromUtf8(key),
-                        QString::fromUtf8(techniqueName(step.technique).data(),
-                                          qsizetype(techniqueName(step.technique).size())),
-                        std::move(arguments)};
+        return StepLine{
+            QString::fromUtf8(key), techniqueText(step.technique), std::move(arguments)};
     };
     switch (step.technique) {
     case Technique::nakedSingle:
@@ -299,6 +297,12 @@ StepLine stepLine(const ShownStep &shown, const Grid &values)
                     {int(values[*shown.wrongCell])});
     }
     return shown.stage == ShownStep::Stage::nudge ? nudgeLine(shown.step) : reasonLine(shown.step);
+}
+
+QString techniqueText(Technique technique)
+{
+    const std::string_view name = techniqueName(technique);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 StepMarks stepMarks(const ShownStep &shown)

@@ -71,6 +71,9 @@ struct StepLine
 
 StepLine stepLine(const ShownStep &shown, const Grid &values);
 
+// The technique's English name as text: the key its translation is found by.
+QString techniqueText(Technique technique);
+
 // What a shown step tints on the board: the cells to look at (`area`), the
 // pattern's cells, and the candidates it removes, by cell.
 struct StepMarks

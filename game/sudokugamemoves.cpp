@@ -376,11 +376,7 @@ QVariantMap SudokuGame::hintExplanationForQml() const
     for (const int cell : why.cells) {
         cells.append(cell);
     }
-    QString technique;
-    if (why.technique) {
-        const std::string_view name = techniqueName(*why.technique);
-        technique = QString::fromUtf8(name.data(), qsizetype(name.size()));
-    }
+    const QString technique = why.technique ? techniqueText(*why.technique) : QString();
     return {{QStringLiteral("kind"), kind},
             {QStringLiteral("technique"), technique},
             {QStringLiteral("digit"), m_explainedHint->digit},
