@@ -149,9 +149,15 @@ class GnomeSession(ShellSession):
                         WAYLAND_DISPLAY="wayland-0")
         # The first key of a new virtual keyboard is lost: make it now.
         self.eval(KEYBOARD + "'keyboard'")
-        # The shell starts in the overview; a click anywhere leaves it.
-        self.click(SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)
-        poll(lambda: self.eval("imports.ui.main.overview.visible") == "false", 5)
+        # The shell starts in the overview, shown at the end of its start-up
+        # animation: left before that ends, it comes back, and a window
+        # opened in it waits for the keyboard until it is left.
+        if not poll(lambda: self.eval("imports.ui.main.layoutManager._startingUp === true "
+                                      "? 'starting' : 'up'") == "up", START_TIMEOUT, interval=0.3):
+            raise RuntimeError("GNOME Shell did not finish starting")
+        self.eval("imports.ui.main.overview.hide(); 1")
+        if not poll(lambda: self.eval("imports.ui.main.overview.visible") == "false", 5):
+            raise RuntimeError("GNOME Shell stayed in the overview")
 
     def eval(self, script):
         """The shell's answer to a JavaScript expression, or None."""
@@ -183,7 +189,8 @@ class GnomeSession(ShellSession):
                   f"k.notify_keyval(t + 30000, C.KEY_{name}, C.KeyState.RELEASED); 1")
 
     def tray_icons(self):
-        """The top bar's AppIndicator buttons: name -> (x, y, width, height)."""
+        """The top bar's AppIndicator buttons that are laid out (one coming or
+        going has no position yet): name -> (x, y, width, height)."""
         listing = self.eval(
             "Object.entries(imports.ui.main.panel.statusArea).filter(([k, a]) => "
             "k.startsWith('appindicator') && a.visible).map(([k, a]) => { const [x, y] = "
@@ -192,7 +199,8 @@ class GnomeSession(ShellSession):
         icons = {}
         for entry in filter(None, listing.split(";")):
             name, *box = entry.split(" ")
-            icons[name] = tuple(int(value) for value in box)
+            if all(value.lstrip("-").isdigit() for value in box):
+                icons[name] = tuple(int(value) for value in box)
         return icons
 
     def is_focused(self, window):
@@ -327,6 +335,9 @@ def check_has_keyboard(session, config, panel, play):
     time in the free cell nearest the centre, after that the same digit in
     the same (still selected) cell, which takes it out again."""
     check(poll(lambda: session.is_focused(panel), 3), "the open panel is not the active window")
+    # The compositor names the active window a moment before XWayland hands
+    # the keyboard to it; nobody types quicker than that.
+    time.sleep(0.2)
     if not play:
         # A fresh game saves on its first change: A fills every note.
         session.key("a")

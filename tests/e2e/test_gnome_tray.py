@@ -36,7 +36,13 @@ OTHER_WINDOW = (80, 200)
 
 
 def menu_entries(session, icon_name):
-    """The open menu's entries: label -> centre point."""
+    """The open menu's entries: label -> centre point, once it is laid out."""
+    entries = poll(lambda: laid_out_entries(session, icon_name), 3)
+    check(entries, "the icon's menu was not laid out")
+    return entries
+
+
+def laid_out_entries(session, icon_name):
     listing = session.eval(
         f"imports.ui.main.panel.statusArea['{icon_name}'].menu._getMenuItems().map(i => {{ "
         "const [x, y] = i.get_transformed_position(); return [i.label ? i.label.text : '', "
@@ -44,6 +50,8 @@ def menu_entries(session, icon_name):
     entries = {}
     for entry in filter(None, listing.split(";")):
         label, x, y = entry.split("|")
+        if not (x.lstrip("-").isdigit() and y.lstrip("-").isdigit()):
+            return None
         entries[label] = (int(x), int(y))
     return entries
 
@@ -116,7 +124,7 @@ def run(binary, artefacts):
         session.click(*icon)
         check(poll(session.menu_open, 3), "a click on the icon did not open its menu again")
         session.click(*menu_entries(session, name)["Quit Pondrel Sudoku"])
-        check(poll(lambda: app.poll() is not None, 5), "the menu's Quit did not end the app")
+        check(poll(lambda: app.poll() is not None, 10), "the menu's Quit did not end the app")
         check(app.returncode == 0, f"the app ended with {app.returncode} after Quit")
         check(poll(lambda: not session.tray_icons(), 5), "the icon stayed after Quit")
 

@@ -149,7 +149,7 @@ def run(binary, artefacts):
               "the icon's menu opened under the open panel")
         time.sleep(0.5)
         session.click(mx + mwidth // 2, my + mheight * 3 // 4)
-        check(poll(lambda: app.poll() is not None, 5), "the menu's Quit did not end the app")
+        check(poll(lambda: app.poll() is not None, 10), "the menu's Quit did not end the app")
         check(app.returncode == 0, f"the app ended with {app.returncode} after Quit")
         check(poll(lambda: not our_service(session.run), 5), "the item stayed after Quit")
 
