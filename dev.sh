@@ -86,17 +86,20 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds a preset. A build preset may build in another's
+# folder ("fuzz" in "asan"): the configure preset then comes second.
 build() {
-    local preset=$1
-    cmake --preset "$preset" >/dev/null
+    local preset=$1 configure=${2:-$1}
+    cmake --preset "$configure" >/dev/null
     cmake --build --preset "$preset"
 }
 
-# The configure preset behind a build preset ("fuzz" builds in "asan").
-configure_and_build() {
-    local configure=$1 preset=$2
-    cmake --preset "$configure" >/dev/null
-    cmake --build --preset "$preset"
+# A whole, positive number of seconds, or exit with a usage message.
+require_seconds() {
+    if ! [[ "$1" =~ ^[1-9][0-9]*$ ]]; then
+        echo "$2" >&2
+        exit 2
+    fi
 }
 
 # Options for every binary built by the "asan" preset, the fuzzers included;
@@ -166,6 +169,97 @@ run_fuzzers() {
     return "$failed"
 }
 
+# The full test run's bookkeeping: every step runs even when an earlier one
+# failed, so that one run shows every finding; the summary at the end says
+# which failed, and is what survives when only the end of a long log is
+# kept.
+summary=()
+failed=0
+failed_output=build/failed-tests.txt
+
+# Runs "$@" as the step called $1 and adds a line to the summary.
+step() {
+    local name=$1
+    shift
+    local start=$SECONDS status=0
+    echo "==== $name"
+    "$@" || status=$?
+    local result=passed
+    if [ "$status" -ne 0 ]; then
+        result="FAILED"
+        failed=1
+    fi
+    summary+=("$(printf '%-28s %-8s %6s s' "$name" "$result" "$((SECONDS - start))")")
+    return "$status"
+}
+
+# Runs a ctest suite in build/$2 as the step $1 (the rest goes to ctest),
+# then lists its failed tests under its summary line and keeps the last
+# lines each printed for the end of the log (ctest's own log of them is
+# overwritten by the next suite in the same folder).
+suite() {
+    local name=$1 dir=$2
+    shift 2
+    local failures=build/$dir/Testing/Temporary/LastTestsFailed.log
+    rm -f "$failures"
+    step "$name" ctest "$@" || true
+    if [ -s "$failures" ]; then
+        local line
+        while IFS= read -r line; do
+            summary+=("  failed: ${line#*:}")
+            echo "---- $name: ${line#*:}, last lines" >>"$failed_output"
+            awk -v test="${line#*:}" '
+                /^[0-9]+\/[0-9]+ Test: / && substr($0, index($0, "Test: ") + 6) == test { inside = 1; next }
+                inside && /^<end of output>$/ { exit }
+                inside && !/^(Command|Directory|Output):|start time:|^-+$/ { print }
+            ' "build/$dir/Testing/Temporary/LastTest.log" | tail -n 25 >>"$failed_output"
+        done <"$failures"
+        rm -f "$failures"
+    fi
+}
+
+# Every suite of the project: the normal build's, AddressSanitizer + UBSan
+# (with the fuzz targets), ThreadSanitizer; "$@" goes to every ctest.
+run_all_tests() {
+    local fuzz_seconds=$1
+    shift
+    # A filter given on the command line may match nothing in one of the
+    # suites (the end-to-end tests, say); that is no failure.
+    local no_tests=()
+    if [ $# -gt 0 ]; then
+        no_tests=(--no-tests=ignore)
+    fi
+    mkdir -p build
+    : >"$failed_output"
+    step "format (clang-format)" check_format || true
+    if step "build dev" build dev; then
+        suite "tests dev" dev --preset dev "$@"
+    fi
+    # One clang build serves the AddressSanitizer + UBSan suite and the
+    # fuzz targets: everything is compiled with libFuzzer's coverage.
+    if step "build asan+ubsan+fuzz" build asan; then
+        # Two tests at a time, one per core ("asan"), except the
+        # end-to-end ones: they wait for windows with timeouts, so they
+        # run alone afterwards ("asan-e2e").
+        suite "tests asan+ubsan" asan --preset asan "${no_tests[@]}" "$@"
+        suite "tests asan+ubsan (e2e)" asan --preset asan-e2e "${no_tests[@]}" "$@"
+        local fuzz_summary=build/asan/fuzz-summary.txt line
+        # Two at a time: one per core.
+        step "fuzz (two at once)" run_fuzzers "$fuzz_seconds" 2 "$fuzz_summary" || true
+        while IFS= read -r line; do
+            summary+=("  $line")
+        done <"$fuzz_summary"
+    fi
+    if step "build tsan" build tsan; then
+        suite "tests tsan (engine, supply)" tsan --preset tsan "${no_tests[@]}" "$@"
+    fi
+    echo
+    cat "$failed_output"
+    printf '%-28s %-8s %8s\n' "step" "result" "time"
+    printf '%s\n' "${summary[@]}"
+    printf '%-28s %-8s %6s s\n' "total" "$([ "$failed" -eq 0 ] && echo passed || echo FAILED)" "$SECONDS"
+}
+
 command=${1:-}
 shift || true
 case "$command" in
@@ -193,85 +287,14 @@ case "$command" in
             shift
         fi
         fuzz_seconds=${PONDREL_FUZZ_SECONDS:-60}
-        if ! [[ "$fuzz_seconds" =~ ^[1-9][0-9]*$ ]]; then
-            echo "PONDREL_FUZZ_SECONDS must be a whole number of seconds" >&2
-            exit 2
-        fi
+        require_seconds "$fuzz_seconds" "PONDREL_FUZZ_SECONDS must be a whole number of seconds"
         if [ "$quick" = 1 ]; then
             install_packages "${packages[@]}" "${e2e_packages[@]}" "${install_check_packages[@]}"
             build dev
             exec ctest --preset dev "$@"
         fi
         install_packages "${packages[@]}" "${e2e_packages[@]}" "${install_check_packages[@]}" "${fuzz_packages[@]}"
-        # Every step runs even when an earlier one failed, so that one run
-        # shows every finding; the summary at the end says which failed.
-        summary=()
-        failed=0
-        step() {
-            local name=$1
-            shift
-            local start=$SECONDS status=0
-            echo "==== $name"
-            "$@" || status=$?
-            local took=$((SECONDS - start))
-            local result=passed
-            if [ "$status" -ne 0 ]; then
-                result="FAILED"
-                failed=1
-            fi
-            summary+=("$(printf '%-28s %-8s %6s s' "$name" "$result" "$took")")
-            return "$status"
-        }
-        # A filter given on the command line may match nothing in one of
-        # the suites (the end-to-end tests, say); that is no failure.
-        no_tests=()
-        if [ $# -gt 0 ]; then
-            no_tests=(--no-tests=ignore)
-        fi
-        # A suite's failed tests are listed under its line in the summary,
-        # which is what survives when only the end of a long log is kept.
-        list_failed() {
-            local log=build/$1/Testing/Temporary/LastTestsFailed.log
-            if [ -s "$log" ]; then
-                while IFS= read -r line; do
-                    summary+=("  failed: ${line#*:}")
-                done <"$log"
-                rm -f "$log"
-            fi
-        }
-        suite() {
-            local name=$1 dir=$2
-            shift 2
-            rm -f "build/$dir/Testing/Temporary/LastTestsFailed.log"
-            step "$name" ctest "$@" || true
-            list_failed "$dir"
-        }
-        step "format (clang-format)" check_format || true
-        if step "build dev" build dev; then
-            suite "tests dev" dev --preset dev "$@"
-        fi
-        # One clang build serves the AddressSanitizer + UBSan suite and the
-        # fuzz targets: everything is compiled with libFuzzer's coverage.
-        if step "build asan+ubsan+fuzz" build asan; then
-            # Two tests at a time, one per core ("asan"), except the
-            # end-to-end ones: they wait for windows with timeouts, so they
-            # run alone afterwards ("asan-e2e").
-            suite "tests asan+ubsan" asan --preset asan "${no_tests[@]}" "$@"
-            suite "tests asan+ubsan (e2e)" asan --preset asan-e2e "${no_tests[@]}" "$@"
-            fuzz_summary=build/asan/fuzz-summary.txt
-            # Two at a time: one per core.
-            step "fuzz (two at once)" run_fuzzers "$fuzz_seconds" 2 "$fuzz_summary" || true
-            while IFS= read -r line; do
-                summary+=("  $line")
-            done <"$fuzz_summary"
-        fi
-        if step "build tsan" build tsan; then
-            suite "tests tsan (engine, supply)" tsan --preset tsan "${no_tests[@]}" "$@"
-        fi
-        echo
-        printf '%-28s %-8s %8s\n' "step" "result" "time"
-        printf '%s\n' "${summary[@]}"
-        printf '%-28s %-8s %6s s\n' "total" "$([ "$failed" -eq 0 ] && echo passed || echo FAILED)" "$SECONDS"
+        run_all_tests "$fuzz_seconds" "$@"
         exit "$failed"
         ;;
     bench)
@@ -291,12 +314,9 @@ case "$command" in
         ;;
     fuzz)
         seconds=${1:-60}
-        if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
-            echo "usage: $0 fuzz [seconds]" >&2
-            exit 2
-        fi
+        require_seconds "$seconds" "usage: $0 fuzz [seconds]"
         install_packages "${packages[@]}" "${fuzz_packages[@]}"
-        configure_and_build asan fuzz
+        build fuzz asan
         status=0
         run_fuzzers "$seconds" 2 build/asan/fuzz-summary.txt || status=$?
         cat build/asan/fuzz-summary.txt
