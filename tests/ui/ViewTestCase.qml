@@ -8,13 +8,14 @@ import Pondrel.Testing
 TestCase {
     when: windowShown
 
-    // The first item named `name` at or below `item`, or null.
-    function findItem(item: Item, name: string): Item {
-        if (item.objectName === name) {
+    // The first item named `name` at or below `item`, or null; with
+    // `visibleOnly`, the first one that is visible.
+    function findItem(item: Item, name: string, visibleOnly): Item {
+        if (item.objectName === name && (!visibleOnly || item.visible)) {
             return item;
         }
         for (let i = 0; i < item.children.length; ++i) {
-            const found = findItem(item.children[i], name);
+            const found = findItem(item.children[i], name, visibleOnly);
             if (found) {
                 return found;
             }
