@@ -4,7 +4,8 @@ import Pondrel
 import Pondrel.Testing
 
 // What the view tests share: finding a view's parts by their objectName,
-// a screen's rows as drawn, and playing the test puzzle to its end.
+// a screen's rows as drawn, and playing the test puzzle to its end. The
+// tst_*.qml files beside it use it by name: QML imports a file's own folder.
 TestCase {
     when: windowShown
 
