@@ -38,30 +38,10 @@ Item {
         signalName: "confirm"
     }
 
-    TestCase {
+    ViewTestCase {
         name: "ConfirmationDialog"
-        when: windowShown
 
         property ConfirmationDialog dialog: null
-
-        function findItem(item: Item, name: string): Item {
-            if (item.objectName === name) {
-                return item;
-            }
-            for (let i = 0; i < item.children.length; ++i) {
-                const found = findItem(item.children[i], name);
-                if (found) {
-                    return found;
-                }
-            }
-            return null;
-        }
-
-        function part(name: string): Item {
-            const found = findItem(dialog, name);
-            verify(found, name);
-            return found;
-        }
 
         function makeDialog(properties: var) {
             dialog = createTemporaryObject(dialogComponent, stage, properties ?? {});
@@ -78,43 +58,58 @@ Item {
             dialog = null;
         }
 
-        function test_cancelsWithReturnAndEnter_data() {
-            return [{ tag: "Return", key: Qt.Key_Return }, { tag: "Enter", key: Qt.Key_Enter },
-                    { tag: "Escape", key: Qt.Key_Escape }];
+        // Every way out but the confirm button cancels, once; clicks on the
+        // card outside its buttons do nothing. `at` gives a click's place in
+        // the dialog, from the card.
+        function test_eachWayOutReportsItsAction_data() {
+            return [
+                { tag: "Return", key: Qt.Key_Return, cancels: 1 },
+                { tag: "Enter", key: Qt.Key_Enter, cancels: 1 },
+                { tag: "Escape", key: Qt.Key_Escape, cancels: 1 },
+                // Return is the dialog's default action even with the focus
+                // on the confirm button.
+                { tag: "Return on the focused confirm button", key: Qt.Key_Return,
+                  focus: "testConfirm", cancels: 1 },
+                { tag: "cancel button", button: "testCancel", cancels: 1 },
+                { tag: "confirm button", button: "testConfirm", confirms: 1 },
+                { tag: "backdrop, top left corner", at: card => Qt.point(5, 5), cancels: 1 },
+                { tag: "backdrop, bottom right corner", at: card => Qt.point(395, 495), cancels: 1 },
+                { tag: "backdrop, just above the card", at: card => Qt.point(200, card.y - 4),
+                  cancels: 1 },
+                { tag: "card, top left", at: card => card.mapToItem(dialog, 6, 6) },
+                { tag: "card, top middle", at: card => card.mapToItem(dialog, card.width / 2, 4) },
+                { tag: "card, bottom right",
+                  at: card => card.mapToItem(dialog, card.width - 6, card.height - 6) },
+            ];
         }
 
-        function test_cancelsWithReturnAndEnter(data) {
+        function test_eachWayOutReportsItsAction(data) {
             makeDialog();
-            keyClick(data.key);
-            compare(cancelSpy.count, 1);
-            compare(confirmSpy.count, 0);
+            if (data.focus) {
+                part(dialog, data.focus).forceActiveFocus();
+                verify(part(dialog, data.focus).activeFocus);
+            }
+            if (data.key) {
+                keyClick(data.key);
+            } else if (data.button) {
+                mouseClick(part(dialog, data.button));
+            } else {
+                const place = data.at(part(dialog, "testDialog"));
+                mouseClick(dialog, place.x, place.y);
+            }
+            compare(cancelSpy.count, data.cancels ?? 0);
+            compare(confirmSpy.count, data.confirms ?? 0);
         }
 
-        // Even with the keyboard focus on the confirm button, Return is the
-        // dialog's default action and cancels.
-        function test_returnOnFocusedConfirmButtonStillCancels() {
+        function test_centredCardAndButtonsWithTheirLooksAndNames() {
             makeDialog();
-            part("testConfirm").forceActiveFocus();
-            verify(part("testConfirm").activeFocus);
-            keyClick(Qt.Key_Return);
-            compare(cancelSpy.count, 1);
-            compare(confirmSpy.count, 0);
-        }
-
-        function test_buttonsPerformTheirActions() {
-            makeDialog();
-            mouseClick(part("testCancel"));
-            compare(cancelSpy.count, 1);
-            compare(confirmSpy.count, 0);
-            mouseClick(part("testConfirm"));
-            compare(cancelSpy.count, 1);
-            compare(confirmSpy.count, 1);
-        }
-
-        function test_buttonsCarryTheirLooksAndTexts() {
-            makeDialog();
-            const cancel = part("testCancel");
-            const confirm = part("testConfirm");
+            const card = part(dialog, "testDialog");
+            fuzzyCompare(card.x + card.width / 2, dialog.width / 2, 0.5);
+            fuzzyCompare(card.y + card.height / 2, dialog.height / 2, 0.5);
+            compare(card.Accessible.role, Accessible.Dialog);
+            compare(card.Accessible.name, "Abandon this game?");
+            const cancel = part(dialog, "testCancel");
+            const confirm = part(dialog, "testConfirm");
             compare(cancel.text, "Cancel");
             compare(confirm.text, "New Puzzle");
             verify(cancel.prominent);
@@ -126,32 +121,6 @@ Item {
             compare(confirm.Accessible.name, "New Puzzle");
         }
 
-        function test_backdropClickCancels_data() {
-            return [{ tag: "top left corner", x: 5, y: 5 },
-                    { tag: "bottom right corner", x: 395, y: 495 },
-                    { tag: "just above the card", x: 200, y: -4 }];
-        }
-
-        function test_backdropClickCancels(data) {
-            makeDialog();
-            const card = part("testDialog");
-            // Negative y is relative to the card's top edge.
-            const y = data.y < 0 ? card.y + data.y : data.y;
-            mouseClick(dialog, data.x, y);
-            compare(cancelSpy.count, 1);
-            compare(confirmSpy.count, 0);
-        }
-
-        function test_clickOnCardOutsideButtonsDoesNothing() {
-            makeDialog();
-            const card = part("testDialog");
-            mouseClick(card, 6, 6);
-            mouseClick(card, card.width / 2, 4);
-            mouseClick(card, card.width - 6, card.height - 6);
-            compare(cancelSpy.count, 0);
-            compare(confirmSpy.count, 0);
-        }
-
         function test_cardHasFixedWidthAndGrowsWithItsTexts_data() {
             return [{ tag: "scale 1", scale: 1.0 }, { tag: "scale 1.18", scale: 1.18 },
                     { tag: "scale 1.65", scale: 1.65 }];
@@ -159,7 +128,7 @@ Item {
 
         function test_cardHasFixedWidthAndGrowsWithItsTexts(data) {
             makeDialog({ boardScale: data.scale });
-            const card = part("testDialog");
+            const card = part(dialog, "testDialog");
             fuzzyCompare(card.width, 260 * data.scale, 0.01);
             // Laid out larger, never magnified.
             compare(dialog.mapToItem(null, 100, 0).x - dialog.mapToItem(null, 0, 0).x, 100);
@@ -172,7 +141,7 @@ Item {
             verify(card.height > shortHeight + 40 * data.scale, "the card grows with its texts");
             // Every line of both texts is inside the card.
             for (const name of ["confirmationTitle", "confirmationMessage"]) {
-                const text = part(name);
+                const text = part(dialog, name);
                 verify(text.lineCount > 1, name + " wraps");
                 verify(!text.truncated, name);
                 verify(text.contentWidth <= text.width + 0.5, name + " fits the width");
@@ -180,19 +149,11 @@ Item {
                 verify(bottom <= card.height, name + " inside the card");
             }
             // The buttons stay inside the card, below the texts.
-            const cancel = part("testCancel");
-            const below = part("confirmationMessage").mapToItem(card, 0, part("confirmationMessage").height).y;
+            const cancel = part(dialog, "testCancel");
+            const message = part(dialog, "confirmationMessage");
+            const below = message.mapToItem(card, 0, message.height).y;
             verify(cancel.mapToItem(card, 0, 0).y >= below);
             verify(cancel.mapToItem(card, 0, cancel.height).y <= card.height);
-        }
-
-        function test_cardIsCentredAndNamedForAssistiveTechnology() {
-            makeDialog();
-            const card = part("testDialog");
-            fuzzyCompare(card.x + card.width / 2, dialog.width / 2, 0.5);
-            fuzzyCompare(card.y + card.height / 2, dialog.height / 2, 0.5);
-            compare(card.Accessible.role, Accessible.Dialog);
-            compare(card.Accessible.name, "Abandon this game?");
         }
     }
 }

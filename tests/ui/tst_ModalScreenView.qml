@@ -52,31 +52,11 @@ Item {
         height: 900
     }
 
-    TestCase {
+    ViewTestCase {
         name: "ModalScreenView"
-        when: windowShown
 
         property SudokuGame game: null
         property Item view: null
-
-        function findItem(item: Item, name: string): Item {
-            if (item.objectName === name) {
-                return item;
-            }
-            for (let i = 0; i < item.children.length; ++i) {
-                const found = findItem(item.children[i], name);
-                if (found) {
-                    return found;
-                }
-            }
-            return null;
-        }
-
-        function control(name: string): Item {
-            const found = findItem(view, name);
-            verify(found, name);
-            return found;
-        }
 
         function host(screen: string, boardScale: real): Item {
             view = hostComponent.createObject(stage, {game: game, screen: screen,
@@ -105,10 +85,10 @@ Item {
 
         function test_titleBarPerScreen(data) {
             host(data.screen, 1);
-            compare(control("screenTitle").text, data.screen);
-            verify(control("closeScreenButton").visible);
-            compare(control("resetStatsButton").visible, data.screen === ModalScreen.statistics);
-            compare(control("screenScrollIndicator").visible, data.screen !== ModalScreen.about);
+            compare(part(view, "screenTitle").text, data.screen);
+            verify(part(view, "closeScreenButton").visible);
+            compare(part(view, "resetStatsButton").visible, data.screen === ModalScreen.statistics);
+            compare(part(view, "screenScrollIndicator").visible, data.screen !== ModalScreen.about);
         }
 
         function test_screensInMenuOrder() {
@@ -119,7 +99,7 @@ Item {
             host(ModalScreen.about, 1);
             const spy = createTemporaryObject(signalSpyComponent, this,
                                               {target: view, signalName: "dismissed"});
-            mouseClick(control("closeScreenButton"));
+            mouseClick(part(view, "closeScreenButton"));
             compare(spy.count, 1);
         }
 
@@ -132,15 +112,15 @@ Item {
         function test_largeBoardScalesContentBy118() {
             host(ModalScreen.preferences, 1);
             compare(view.contentScale, 1);
-            const title = control("screenTitle");
+            const title = part(view, "screenTitle");
             compare(title.font.pixelSize, 13);
             view.destroy();
             game.boardSize = "Large";
             host(ModalScreen.preferences, 1.18);
             compare(view.contentScale, 1.18);
             compare(view.implicitWidth, 375 * 1.18);
-            compare(control("screenTitle").font.pixelSize, Math.round(13 * 1.18));
-            compare(control("closeScreenButton").width, Math.round(28 * 1.18));
+            compare(part(view, "screenTitle").font.pixelSize, Math.round(13 * 1.18));
+            compare(part(view, "closeScreenButton").width, Math.round(28 * 1.18));
             // The desktop's text size multiplies in.
             view.systemScale = 1.5;
             compare(view.contentScale, 1.5 * 1.18);
@@ -153,19 +133,19 @@ Item {
             const games = game.gamesCount;
             verify(games > 0, "the started game is counted");
 
-            mouseClick(control("resetStatsButton"));
+            mouseClick(part(view, "resetStatsButton"));
             verify(view.isConfirmingReset);
-            tryVerify(() => findItem(view, "resetStatsDialog") !== null, 1000);
+            partShown(view, "resetStatsDialog");
             compare(findItem(view, "confirmationTitle").text, "Reset all statistics?");
-            mouseClick(control("cancelResetStatsButton"));
+            mouseClick(part(view, "cancelResetStatsButton"));
             verify(!view.isConfirmingReset);
             compare(game.gamesCount, games, "cancel keeps the record");
             tryVerify(() => findItem(view, "resetStatsDialog") === null, 1000);
 
-            mouseClick(control("resetStatsButton"));
+            mouseClick(part(view, "resetStatsButton"));
             const resets = createTemporaryObject(signalSpyComponent, this,
                                                  {target: game, signalName: "gamesCountChanged"});
-            mouseClick(control("confirmResetStatsButton"));
+            mouseClick(part(view, "confirmResetStatsButton"));
             verify(!view.isConfirmingReset);
             compare(game.gamesCount, 0);
             compare(game.currentStreak, 0);
@@ -181,10 +161,10 @@ Item {
             for (const screen of ModalScreen.allCases) {
                 view.openScreen(screen);
                 verify(game.isShowingScreen);
-                tryVerify(() => findItem(view, "modalScreen") !== null, 1000);
-                compare(control("screenTitle").text, screen);
-                compare(control("modalScreen").boardScale, view.boardScale);
-                mouseClick(control("closeScreenButton"));
+                partShown(view, "modalScreen");
+                compare(part(view, "screenTitle").text, screen);
+                compare(part(view, "modalScreen").boardScale, view.boardScale);
+                mouseClick(part(view, "closeScreenButton"));
                 verify(!game.isShowingScreen);
                 tryVerify(() => findItem(view, "modalScreen") === null, 1000);
             }
@@ -193,13 +173,12 @@ Item {
         function test_gameSizeGrowsTheFrameAtOnce() {
             view = boardComponent.createObject(stage, {game: game});
             view.openScreen(ModalScreen.preferences);
-            tryVerify(() => findItem(view, "boardSizePicker") !== null, 1000);
-            control("boardSizePicker").picked("Large");
+            partShown(view, "boardSizePicker").picked("Large");
             const large = 375 * 1.18;
             fuzzyCompare(view.width, large, 1e-9);
-            fuzzyCompare(control("modalScreen").width, large, 1e-9);
+            fuzzyCompare(part(view, "modalScreen").width, large, 1e-9);
             // The title bar spans the frame less its insets of 14.
-            fuzzyCompare(control("screenTitle").parent.width, large - 2 * 14 * 1.18, 1e-9);
+            fuzzyCompare(part(view, "screenTitle").parent.width, large - 2 * 14 * 1.18, 1e-9);
         }
 
         // Hiding the panel keeps a screen and its question; when the panel
@@ -220,7 +199,7 @@ Item {
             game.pressDigit(4);
             view.openScreen(data.screen);
             tryVerify(() => findItem(view, "modalScreen")?.body ?? false, 1000);
-            const screen = control("modalScreen");
+            const screen = part(view, "modalScreen");
             const ask = () => {
                 if (data.tag === "reset") {
                     screen.isConfirmingReset = true;
@@ -228,7 +207,7 @@ Item {
                     const difficulty = game.difficultyRawValues().find(d => d !== game.difficulty);
                     screen.body.requestDifficulty(difficulty);
                 }
-                tryVerify(() => findItem(view, data.dialog) !== null, 1000);
+                partShown(view, data.dialog);
             };
             // The board clears its focus ring on each appearance: once it is
             // gone, the board has handled the panel's showing.
@@ -255,13 +234,12 @@ Item {
         function test_eachOpeningStartsFresh() {
             view = boardComponent.createObject(stage, {game: game});
             view.openScreen(ModalScreen.statistics);
-            tryVerify(() => findItem(view, "modalScreen") !== null, 1000);
-            mouseClick(control("resetStatsButton"));
-            verify(control("modalScreen").isConfirmingReset);
+            partShown(view, "modalScreen");
+            mouseClick(part(view, "resetStatsButton"));
+            verify(part(view, "modalScreen").isConfirmingReset);
             view.dismissScreen();
             view.openScreen(ModalScreen.statistics);
-            tryVerify(() => findItem(view, "modalScreen") !== null, 1000);
-            verify(!control("modalScreen").isConfirmingReset);
+            verify(!partShown(view, "modalScreen").isConfirmingReset);
         }
     }
 }

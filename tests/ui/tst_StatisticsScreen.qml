@@ -20,71 +20,25 @@ Item {
         }
     }
 
-    TestCase {
+    ViewTestCase {
         name: "StatisticsScreen"
-        when: windowShown
-
-        readonly property list<string> rowIDs: [
-            "stat-gamesPlayed", "stat-gamesWon", "stat-gamesLost", "stat-winRate",
-            "stat-currentStreak", "stat-bestStreak", "stat-bestTime-Easy",
-            "stat-bestTime-Medium", "stat-bestTime-Hard", "stat-bestTime-Expert"
-        ]
 
         property SudokuGame game: null
         property StatisticsScreen screen: null
 
-        function collect(item: Item, found: var) {
-            if (item.objectName.startsWith("stat-")) {
-                found.push(item);
-            }
-            for (let i = 0; i < item.children.length; ++i) {
-                collect(item.children[i], found);
-            }
-        }
-
         // The rows as drawn, top to bottom.
         function shownRows(): var {
-            const found = [];
-            collect(screen, found);
-            return found.sort((a, b) => a.mapToItem(screen, 0, 0).y - b.mapToItem(screen, 0, 0).y);
+            return shown(screen, item => item.objectName.startsWith("stat-"));
         }
 
         function values(): var {
             return shownRows().map(row => row.value);
         }
 
-        function valueOf(id: string): string {
-            return shownRows().find(row => row.objectName === id).value;
-        }
-
         function makeScreen(properties: var) {
             screen = createTemporaryObject(screenComponent, stage,
                                            Object.assign({ game: game }, properties ?? {}));
             verify(screen);
-        }
-
-        function winWithHints() {
-            for (let i = 0; i < 81 && !game.hasWon; ++i) {
-                game.giveHint();
-            }
-            verify(game.hasWon);
-        }
-
-        // Enters the solution's digit into the first `count` empty cells.
-        function fillByHand(count: int) {
-            for (let i = 0; i < 81 && count > 0; ++i) {
-                if (game.values[i] === 0) {
-                    --count;
-                    game.tapCell(i);
-                    game.pressDigit(Number(TestGames.solution[i]));
-                }
-            }
-        }
-
-        function abandonStartedGame() {
-            game.startNewGame();
-            game.giveHint();
-            game.startNewGame();
         }
 
         function init() {
@@ -101,7 +55,11 @@ Item {
         function test_tenRowsInOrderWithTheirTitles() {
             makeScreen();
             const rows = shownRows();
-            compare(rows.map(row => row.objectName), rowIDs);
+            compare(rows.map(row => row.objectName), [
+                "stat-gamesPlayed", "stat-gamesWon", "stat-gamesLost", "stat-winRate",
+                "stat-currentStreak", "stat-bestStreak", "stat-bestTime-Easy",
+                "stat-bestTime-Medium", "stat-bestTime-Hard", "stat-bestTime-Expert"
+            ]);
             compare(rows.map(row => row.title), [
                 "Games Played", "Games Won", "Games Lost", "Win Rate", "Current Streak",
                 "Best Streak", "Best Time: Easy", "Best Time: Medium", "Best Time: Hard",
@@ -118,50 +76,48 @@ Item {
             compare(rows[3].Accessible.name, "Win Rate, 0.0%");
         }
 
-        function test_freshStatisticsShowZerosAndDashes() {
+        // Fresh statistics, and statistics reset after play, at once.
+        function test_freshAndResetStatisticsShowZerosAndDashes() {
             makeScreen();
-            compare(values(), ["0", "0", "0", "0.0%", "0", "0", "\u2013", "\u2013", "\u2013", "\u2013"]);
+            const fresh = ["0", "0", "0", "0.0%", "0", "0", "\u2013", "\u2013", "\u2013", "\u2013"];
+            compare(values(), fresh);
+            winWithHints(game);
+            abandonStartedGame(game);
+            game.resetStatistics();
+            compare(values(), fresh);
         }
 
         function test_valuesFollowWinsAndAbandonedGames() {
             makeScreen();
-            winWithHints();
+            winWithHints(game);
             compare(values().slice(0, 6), ["1", "1", "0", "100.0%", "1", "1"]);
             // A win with hints sets no best time.
             compare(values().slice(6), ["\u2013", "\u2013", "\u2013", "\u2013"]);
 
-            abandonStartedGame();
+            abandonStartedGame(game);
             compare(values().slice(0, 6), ["2", "1", "1", "50.0%", "0", "1"]);
 
-            winWithHints();
+            winWithHints(game);
             compare(values().slice(0, 6), ["3", "2", "1", "66.7%", "1", "1"]);
         }
 
         function test_aWinWithoutHintsShowsItsTime() {
             makeScreen();
             game.setPlayActive(true);
-            fillByHand(1);
+            fillByHand(game, 1);
             // The clock ticks every 10 ms here: more than a minute passes.
             tryVerify(() => game.elapsed >= 65, 5000);
-            fillByHand(81);
+            fillByHand(game, 81);
             verify(game.hasWon);
             compare(game.hintsUsed, 0);
             const difficulty = game.puzzle.difficulty;
-            const shown = valueOf("stat-bestTime-" + difficulty);
-            verify(/^\d+:\d\d$/.test(shown), shown);
-            compare(shown, game.formatTime(game.bestTimes[difficulty]));
-            verify(shown !== "0:00");
+            const time = part(screen, "stat-bestTime-" + difficulty).value;
+            verify(/^\d+:\d\d$/.test(time), time);
+            compare(time, game.formatTime(game.bestTimes[difficulty]));
+            verify(time !== "0:00");
             for (const other of ["Easy", "Medium", "Hard", "Expert"].filter(d => d !== difficulty)) {
-                compare(valueOf("stat-bestTime-" + other), "\u2013");
+                compare(part(screen, "stat-bestTime-" + other).value, "\u2013");
             }
-        }
-
-        function test_resetShowsFreshValuesAtOnce() {
-            makeScreen();
-            winWithHints();
-            abandonStartedGame();
-            game.resetStatistics();
-            compare(values(), ["0", "0", "0", "0.0%", "0", "0", "\u2013", "\u2013", "\u2013", "\u2013"]);
         }
 
         function test_moreWinsThanGamesNeverShowLosses() {
@@ -170,7 +126,7 @@ Item {
             // The started game stays counted as started, so its win below
             // counts in no game.
             game.resetStatistics();
-            winWithHints();
+            winWithHints(game);
             compare(values().slice(0, 4), ["0", "1", "0", "0.0%"]);
         }
 

@@ -59,11 +59,8 @@ Item {
         }
     }
 
-    TestCase {
-        id: testCase
-
+    ViewTestCase {
         name: "TextFits"
-        when: windowShown
 
         // Half a pixel of rounding on either side is no cut.
         readonly property real tolerance: 0.5
@@ -152,21 +149,13 @@ Item {
             return found;
         }
 
-        function findItem(item: Item, name: string): Item {
-            if (item.objectName === name && item.visible) {
-                return item;
-            }
-            for (let i = 0; i < item.children.length; ++i) {
-                const found = findItem(item.children[i], name);
-                if (found) {
-                    return found;
-                }
-            }
-            return null;
+        // The first visible item named `name` in the panel, or null.
+        function findShown(name: string): Item {
+            return findItem(panel.contentItem, name, true);
         }
 
         function find(name: string): Item {
-            const found = findItem(panel.contentItem, name);
+            const found = findShown(name);
             verify(found, "no visible item " + name);
             return found;
         }
@@ -178,12 +167,17 @@ Item {
                 + rect.x.toFixed(1) + ", " + rect.y.toFixed(1) + ")";
         }
 
-        function report(text: Item, what: string) {
-            const line = "[" + Localized.language + "] " + where + ": \"" + text.text
-                + "\" (key \"" + keyOf(text.text) + "\", " + text.font.pixelSize + " px) " + what;
+        // Each problem once, with the language it was found in.
+        function addProblem(line: string) {
+            line = "[" + Localized.language + "] " + line;
             if (!problems.includes(line)) {
                 problems.push(line);
             }
+        }
+
+        function report(text: Item, what: string) {
+            addProblem(where + ": \"" + text.text + "\" (key \"" + keyOf(text.text) + "\", "
+                       + text.font.pixelSize + " px) " + what);
         }
 
         // Where the text's glyphs are drawn, in `target`'s coordinates.
@@ -284,8 +278,8 @@ Item {
             const window = layer.Window.window;
             const frame = layer.mapToItem(null, 0, 0, layer.width, layer.height);
             if (frame.x < -tolerance || frame.x + frame.width > window.width + tolerance) {
-                problems.push("[" + Localized.language + "] " + where + ": " + describe(frame)
-                              + ", beyond the window's " + window.width + " px");
+                addProblem(where + ": " + describe(frame) + ", beyond the window's "
+                           + window.width + " px");
             }
             const rects = found.map(text => paintedRect(text, null));
             for (let i = 0; i < found.length; ++i) {
@@ -334,9 +328,8 @@ Item {
         function checkPanelWidth(name: string, item: Item) {
             const allowed = panelWidth * boardScale();
             if (item.implicitWidth > allowed + tolerance) {
-                problems.push("[" + Localized.language + "] " + boardName() + " " + name + ": "
-                              + item.implicitWidth.toFixed(1) + " px wide, more than "
-                              + allowed.toFixed(1));
+                addProblem(boardName() + " " + name + ": " + item.implicitWidth.toFixed(1)
+                           + " px wide, more than " + allowed.toFixed(1));
             }
         }
 
@@ -390,28 +383,17 @@ Item {
             TestGames.sendKey(view, Qt.Key_Escape, 0, "");
         }
 
-        function openChoices(name: string) {
+        // Opens the popup of the button `name`, which shows `entry`.
+        function openPopup(name: string, entry: string) {
             mouseClick(find(name));
-            tryVerify(() => findItem(panel.contentItem, "choiceMenuEntry") !== null, 1000,
-                      name + " opens");
+            tryVerify(() => findShown(entry) !== null, 1000, name + " opens");
         }
 
-        function openAndCheckChoices(name: string) {
-            openChoices(name);
-            checkPopups(name + " list");
+        function openAndCheckPopup(name: string, entry: string, layer: string) {
+            openPopup(name, entry);
+            checkPopups(layer);
             pressEscape();
-            tryVerify(() => findItem(panel.contentItem, "choiceMenuEntry") === null);
-        }
-
-        function solve() {
-            const solution = TestGames.solution;
-            for (let i = 0; i < 81; ++i) {
-                if (game.values[i] === 0) {
-                    game.tapCell(i);
-                    game.pressDigit(Number(solution[i]));
-                }
-            }
-            verify(game.hasWon);
+            tryVerify(() => findShown(entry) === null);
         }
 
         function checkBoardSize(boardSize: string) {
@@ -420,19 +402,14 @@ Item {
             checkLayer("board", view);
             checkToolTips("board", view);
 
-            mouseClick(find("moreMenuButton"));
-            tryVerify(() => findItem(panel.contentItem, "menuItem-Quit") !== null);
-            checkPopups("menu");
-            pressEscape();
-            tryVerify(() => findItem(panel.contentItem, "menuItem-Quit") === null);
+            openAndCheckPopup("moreMenuButton", "menuItem-Quit", "menu");
 
             // The header's notice: a real hint's reason, then every reason
             // and every copy and paste message in its place.
             game.tapCell(2);
             game.giveHint();
-            verify(find("boardNotice"));
-            checkLayer("hint explanation", view);
             const notice = find("boardNotice");
+            checkLayer("hint explanation", view);
             for (const kind of ["nakedSingle", "hiddenSingleInRow", "hiddenSingleInColumn",
                                 "hiddenSingleInBox", "elimination", "onlyCompletion"]) {
                 view.noticeMessage = notice.explanation({kind: kind, digit: 9, unit: 9});
@@ -481,10 +458,10 @@ Item {
             verify(find("switchRowNote").visible);
             checkLayer("Preferences", modal);
             checkToolTips("Preferences", modal);
-            openAndCheckChoices("boardSizePicker");
-            openAndCheckChoices("difficultyPicker");
+            openAndCheckPopup("boardSizePicker", "choiceMenuEntry", "boardSizePicker list");
+            openAndCheckPopup("difficultyPicker", "choiceMenuEntry", "difficultyPicker list");
             // Another difficulty during a game asks first.
-            openChoices("difficultyPicker");
+            openPopup("difficultyPicker", "choiceMenuEntry");
             const current = find("difficultyPicker").text;
             mouseClick(visibleItems(panel.contentItem, [])
                        .find(item => item.objectName === "choiceMenuEntry" && item.text !== current));
@@ -498,7 +475,8 @@ Item {
                 closeScreen();
             }
 
-            solve();
+            fillByHand(game, 81);
+            verify(game.hasWon);
             checkLayer("solved card", find("puzzleSolvedOverlay"));
 
             modal = openScreen("Statistics");

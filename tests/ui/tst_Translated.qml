@@ -22,46 +22,21 @@ Item {
         }
     }
 
-    TestCase {
+    ViewTestCase {
         name: "Translated"
-        when: windowShown
 
         property SudokuGame game: null
         property StatisticsScreen screen: null
-
-        function collect(item: Item, found: var) {
-            if (item.objectName.startsWith("stat-")) {
-                found.push(item);
-            }
-            for (let i = 0; i < item.children.length; ++i) {
-                collect(item.children[i], found);
-            }
-        }
-
-        function row(id: string): Item {
-            const found = [];
-            collect(screen, found);
-            return found.find(item => item.objectName === id);
-        }
-
-        function winWithHints() {
-            for (let i = 0; i < 81 && !game.hasWon; ++i) {
-                game.giveHint();
-            }
-            verify(game.hasWon);
-        }
 
         // Three games, two of them won: a win rate of 66.666…%.
         function showTwoWinsInThreeGames() {
             game = TestGames.makeGame(10);
             screen = createTemporaryObject(screenComponent, stage, { game: game });
             verify(screen);
-            winWithHints();
-            game.startNewGame();
-            game.giveHint();
-            game.startNewGame();
-            winWithHints();
-            compare(row("stat-gamesPlayed").value, "3");
+            winWithHints(game);
+            abandonStartedGame(game);
+            winWithHints(game);
+            compare(part(screen, "stat-gamesPlayed").value, "3");
         }
 
         function cleanup() {
@@ -81,9 +56,9 @@ Item {
             compare(Localized.plural("%lld left", 1), "Noch 1 übrig");
             compare(Localized.plural("%lld left", 3), "Noch 3 übrig");
             showTwoWinsInThreeGames();
-            compare(row("stat-winRate").title, "Gewinnquote");
-            compare(row("stat-winRate").value, "66,7\u00a0%");
-            compare(row("stat-bestTime-Easy").title, "Bestzeit: Leicht");
+            compare(part(screen, "stat-winRate").title, "Gewinnquote");
+            compare(part(screen, "stat-winRate").value, "66,7\u00a0%");
+            compare(part(screen, "stat-bestTime-Easy").title, "Bestzeit: Leicht");
         }
 
         // LANGUAGE=fr with LC_ALL=C.UTF-8: LANGUAGE decides.
@@ -96,8 +71,8 @@ Item {
             compare(Localized.plural("%lld left", 1), "1 restant");
             compare(Localized.plural("%lld left", 2), "2 restants");
             showTwoWinsInThreeGames();
-            compare(row("stat-winRate").value, "66,7\u202f%");
-            compare(row("stat-bestTime-Expert").title, "Meilleur temps\u00a0: Expert");
+            compare(part(screen, "stat-winRate").value, "66,7\u202f%");
+            compare(part(screen, "stat-bestTime-Expert").title, "Meilleur temps\u00a0: Expert");
         }
 
         // LC_ALL=pl_PL.UTF-8: every Polish plural form.
@@ -111,7 +86,7 @@ Item {
             compare(Localized.plural("%lld left", 12), "Zostało 12");
             compare(Localized.plural("%lld left", 0), "Zostało 0");
             showTwoWinsInThreeGames();
-            compare(row("stat-winRate").value, "66,7%");
+            compare(part(screen, "stat-winRate").value, "66,7%");
         }
 
         // A language without a table (Welsh), and English ahead of a
@@ -123,8 +98,8 @@ Item {
             compare(Localized.text("Menu Bar Icon"), "Tray Icon");
             compare(Localized.plural("%lld left", 1), "1 left");
             showTwoWinsInThreeGames();
-            compare(row("stat-winRate").value, "66.7%");
-            compare(row("stat-bestTime-Easy").title, "Best Time: Easy");
+            compare(part(screen, "stat-winRate").value, "66.7%");
+            compare(part(screen, "stat-bestTime-Easy").title, "Best Time: Easy");
         }
 
         // LANG=ru_RU.UTF-8: CLDR's forms, 21 taking the form of 1.
