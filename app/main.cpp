@@ -149,10 +149,10 @@ int main(int argc, char *argv[])
     // $XDG_CONFIG_HOME/pondrel-sudoku/pondrel-sudoku.conf, where QSettings
     // would put it (with no organisation name QSettings() would refuse to
     // store anything).
-    const std::unique_ptr<QSettings> preferences =
+    const std::unique_ptr<QSettings> store =
         pondrel::openStore(pondrel::userStorePath(QString::fromLatin1(kApplicationName)));
-    pondrel::removeAbandonedLock(preferences->fileName());
-    pondrel::SudokuGame game(preferences.get(), nullptr, /*persistsGame=*/true);
+    pondrel::removeAbandonedLock(store->fileName());
+    pondrel::SudokuGame game(store.get(), nullptr, /*persistsGame=*/true);
     QObject::connect(&signalBridge, &pondrel::SignalBridge::received, &game, [&game] {
         pondrel::quitAfterSave(game);
     });

@@ -20,18 +20,18 @@ constexpr std::string_view kPlaceholderText =
 
 } // namespace
 
-SudokuGame::SudokuGame(QSettings *defaults,
+SudokuGame::SudokuGame(QSettings *store,
                        std::unique_ptr<PuzzleSupply> supply,
                        bool persistsGame,
                        QObject *parent)
-    : QObject(parent), m_defaults(defaults),
+    : QObject(parent), m_store(store),
       m_supply(supply ? std::move(supply) : PuzzleSupply::makeDefault()),
       m_persistsGame(persistsGame), m_clock([this] { setElapsed(plusOne(m_elapsed)); }),
-      m_savedGame(defaults, this, [this] { saveGame(); })
+      m_savedGame(store, this, [this] { saveGame(); })
 {
-    Q_ASSERT(m_defaults);
-    m_statistics.load(*m_defaults);
-    m_settings.load(*m_defaults);
+    Q_ASSERT(m_store);
+    m_statistics.load(*m_store);
+    m_settings.load(*m_store);
 
     const std::optional<SudokuPuzzle> placeholder = fromText(kPlaceholderText, Difficulty::medium);
     if (!placeholder) {
@@ -71,7 +71,7 @@ template <typename T> void SudokuGame::assignStored(StoredValue<T> &stored, T va
     if (stored.assign(std::move(value))) {
         (this->*changed)();
     }
-    stored.write(*m_defaults);
+    stored.write(*m_store);
 }
 
 // ---- Settings ----
@@ -108,7 +108,7 @@ void SudokuGame::setDifficulty(Difficulty difficulty)
     if (!m_settings.difficulty.assign(difficulty)) {
         return;
     }
-    m_settings.difficulty.write(*m_defaults);
+    m_settings.difficulty.write(*m_store);
     emit difficultyChanged();
     if (!m_isRestoring) {
         startNewGame();
@@ -220,7 +220,7 @@ void SudokuGame::resetStatistics()
     setSolvedCount(0);
     setCurrentStreak(0);
     setBestStreak(0);
-    if (m_statistics.clearBestTimes(*m_defaults)) {
+    if (m_statistics.clearBestTimes(*m_store)) {
         emit bestTimesChanged();
     }
 }
@@ -254,6 +254,7 @@ void SudokuGame::setHintsUsed(qint64 hints)
 void SudokuGame::setHasStartedCurrentGame(bool started)
 {
     assign(m_hasStartedCurrentGame, started, &SudokuGame::hasStartedCurrentGameChanged);
+    announcePlayRules();
     scheduleSave();
     updateTimer();
 }
@@ -261,6 +262,7 @@ void SudokuGame::setHasStartedCurrentGame(bool started)
 void SudokuGame::setHasWon(bool won)
 {
     assign(m_hasWon, won, &SudokuGame::hasWonChanged);
+    announcePlayRules();
     updateTimer();
 }
 
@@ -288,11 +290,6 @@ void SudokuGame::setArmedDigit(std::optional<int> digit)
     assign(m_armedDigit, digit, &SudokuGame::armedDigitChanged);
 }
 
-void SudokuGame::setHistory(std::vector<Snapshot> history)
-{
-    assign(m_history, std::move(history), &SudokuGame::historyChanged);
-}
-
 void SudokuGame::setExplainedHint(std::optional<ExplainedHint> hint)
 {
     assign(m_explainedHint, std::move(hint), &SudokuGame::hintExplanationChanged);
@@ -308,6 +305,24 @@ void SudokuGame::setUndoCount(qint64 count)
     assign(m_undoCount, count, &SudokuGame::undoCountChanged);
 }
 
+void SudokuGame::announcePlayRules()
+{
+    const PlayRules now{acceptsMoves(), isGameInProgress(), canUndo(), canRedo()};
+    const PlayRules before = std::exchange(m_announcedRules, now);
+    if (before.acceptsMoves != now.acceptsMoves) {
+        emit acceptsMovesChanged();
+    }
+    if (before.isGameInProgress != now.isGameInProgress) {
+        emit isGameInProgressChanged();
+    }
+    if (before.canUndo != now.canUndo) {
+        emit canUndoChanged();
+    }
+    if (before.canRedo != now.canRedo) {
+        emit canRedoChanged();
+    }
+}
+
 // ---- Play clock ----
 
 void SudokuGame::setPlayActive(bool active)
@@ -318,8 +333,7 @@ void SudokuGame::setPlayActive(bool active)
 
 void SudokuGame::updateTimer()
 {
-    const bool shouldRun =
-        m_isPlayActive && m_hasStartedCurrentGame && !m_hasWon && !m_isShowingScreen;
+    const bool shouldRun = m_isPlayActive && isGameInProgress() && !m_isShowingScreen;
     // A stopped clock's time is saved.
     if (m_clock.setRunning(shouldRun)) {
         scheduleSave();
@@ -382,6 +396,101 @@ bool SudokuGame::restoreSavedGame()
         setDifficulty(game->puzzle.difficulty);
     }
     return true;
+}
+
+// ---- The forms QML reads: records as Qt lists and maps, enumerations as
+// their raw texts ----
+
+QVariantMap SudokuGame::puzzleForQml() const
+{
+    return {{QStringLiteral("givens"), QVariant::fromValue(toIntList(m_puzzle.givens))},
+            {QStringLiteral("solution"), QVariant::fromValue(toIntList(m_puzzle.solution))},
+            {QStringLiteral("difficulty"), toQString(rawValue(m_puzzle.difficulty))}};
+}
+
+QList<int> SudokuGame::valuesForQml() const
+{
+    return toIntList(m_values);
+}
+
+QList<int> SudokuGame::notesForQml() const
+{
+    return toIntList(m_notes);
+}
+
+QVariantMap SudokuGame::stepLineForQml() const
+{
+    if (!m_shownStep) {
+        return {};
+    }
+    return stepLine(*m_shownStep, m_values).toQml();
+}
+
+QString SudokuGame::menuBarIconText() const
+{
+    return toQString(rawValue(menuBarIcon()));
+}
+
+QString SudokuGame::boardSizeText() const
+{
+    return toQString(rawValue(boardSize()));
+}
+
+QString SudokuGame::difficultyText() const
+{
+    return toQString(rawValue(difficulty()));
+}
+
+QVariantMap SudokuGame::bestTimesForQml() const
+{
+    QVariantMap times;
+    for (const auto &[difficulty, seconds] : bestTimes()) {
+        times.insert(toQString(rawValue(difficulty)), seconds);
+    }
+    return times;
+}
+
+QVariantMap SudokuGame::hintExplanationForQml() const
+{
+    if (!m_explainedHint) {
+        return {};
+    }
+    const HintExplanation &why = m_explainedHint->explanation;
+    QString kind;
+    int unit = 0;
+    switch (why.kind) {
+    case HintExplanation::Kind::nakedSingle:
+        kind = QStringLiteral("nakedSingle");
+        break;
+    case HintExplanation::Kind::hiddenSingleInRow:
+        kind = QStringLiteral("hiddenSingleInRow");
+        unit = why.unit.value_or(-1) + 1;
+        break;
+    case HintExplanation::Kind::hiddenSingleInColumn:
+        kind = QStringLiteral("hiddenSingleInColumn");
+        unit = why.unit.value_or(-1) + 1;
+        break;
+    case HintExplanation::Kind::hiddenSingleInBox:
+        kind = QStringLiteral("hiddenSingleInBox");
+        break;
+    case HintExplanation::Kind::elimination:
+        kind = QStringLiteral("elimination");
+        break;
+    case HintExplanation::Kind::onlyCompletion:
+        kind = QStringLiteral("onlyCompletion");
+        break;
+    }
+    QVariantList cells;
+    for (const int cell : why.cells) {
+        cells.append(cell);
+    }
+    const QString technique = why.technique ? techniqueText(*why.technique) : QString();
+    return {{QStringLiteral("kind"), kind},
+            {QStringLiteral("technique"), technique},
+            {QStringLiteral("digit"), m_explainedHint->digit},
+            {QStringLiteral("cell"), m_explainedHint->cell},
+            {QStringLiteral("unit"), unit},
+            {QStringLiteral("cells"), cells}};
 }
 
 } // namespace pondrel

@@ -1,3 +1,7 @@
+// SudokuGame's methods: sudokugame.cpp holds its state, settings, statistics,
+// clock, saved game and QML forms; sudokugamemoves.cpp every move (undo and
+// redo too) and the board queries.
+
 #pragma once
 
 #include "boardsize.h"
@@ -7,6 +11,7 @@
 #include "grid.h"
 #include "hintexplanation.h"
 #include "menubariconoption.h"
+#include "movehistory.h"
 #include "nextstep.h"
 #include "playclock.h"
 #include "savedgamestore.h"
@@ -54,10 +59,10 @@ class RandomSource;
 // their shown titles, and assigning a text that is none of the raw values is
 // ignored. C++ callers use the typed accessors and setters.
 //
-// The model is a front: the settings, the statistics, the play clock's timer
-// and the saved-game record live in the helpers it owns (GameSettings,
-// GameStatistics, PlayClock, SavedGameStore) and the board's rules in
-// boardrules.h, while every change is announced here.
+// The model is a front: the settings, the statistics, the play clock's timer,
+// the undo history and the saved-game record live in the helpers it owns
+// (GameSettings, GameStatistics, PlayClock, MoveHistory, SavedGameStore) and
+// the board's rules in boardrules.h, while every change is announced here.
 //
 // Moves never report errors: a move whose preconditions fail does nothing.
 // Cell indexes outside 0..80 and digits outside 1..9 are such failures, and
@@ -82,13 +87,16 @@ class SudokuGame : public QObject
     Q_PROPERTY(bool isShowingScreen READ isShowingScreen WRITE setShowingScreen NOTIFY
                    isShowingScreenChanged)
     Q_PROPERTY(qint64 undoCount READ undoCount NOTIFY undoCountChanged)
-    // Each entry is {values: [81 ints], notes: [81 ints]}, oldest first.
-    Q_PROPERTY(QVariantList history READ historyForQml NOTIFY historyChanged)
-    // The length of `history`, for bindings that only need to know whether
-    // an undo is possible without converting 200 snapshots.
-    Q_PROPERTY(int historyCount READ historyCount NOTIFY historyChanged)
+    // How many steps undo can take back.
+    Q_PROPERTY(int historyCount READ historyCount NOTIFY historyCountChanged)
     // How many undone steps redo can bring back.
     Q_PROPERTY(int redoCount READ redoCount NOTIFY redoCountChanged)
+    // What the views enable their controls by; the moves refuse by the same
+    // rules, so a view need not check again.
+    Q_PROPERTY(bool acceptsMoves READ acceptsMoves NOTIFY acceptsMovesChanged)
+    Q_PROPERTY(bool isGameInProgress READ isGameInProgress NOTIFY isGameInProgressChanged)
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
+    Q_PROPERTY(bool canRedo READ canRedo NOTIFY canRedoChanged)
     // Why the last hint's digit goes where it went, until the next change to
     // the board: {kind, digit, cell, unit, cells}. kind is "nakedSingle",
     // "hiddenSingleInRow", "hiddenSingleInColumn", "hiddenSingleInBox",
@@ -122,33 +130,17 @@ class SudokuGame : public QObject
     Q_PROPERTY(QVariantMap bestTimes READ bestTimesForQml NOTIFY bestTimesChanged)
 
 public:
-    // Undo steps kept: far more than a player steps back through, and at 244
-    // bytes a snapshot the full history stays under 50 KB.
-    static constexpr std::size_t kHistoryLimit = 200;
+    // Undo steps kept (see MoveHistory).
+    static constexpr std::size_t kHistoryLimit = MoveHistory::kLimit;
     // One tick of the play clock. Times are whole seconds.
     static constexpr std::chrono::milliseconds kTickInterval = PlayClock::kTickInterval;
 
-    // Preference keys of the statistics and settings.
-    static constexpr auto &kGamesCountKey = GameStatistics::kGamesCountKey;
-    static constexpr auto &kSolvedCountKey = GameStatistics::kSolvedCountKey;
-    static constexpr auto &kCurrentStreakKey = GameStatistics::kCurrentStreakKey;
-    static constexpr auto &kBestStreakKey = GameStatistics::kBestStreakKey;
-    static constexpr auto &kBestTimeKeyPrefix = GameStatistics::kBestTimeKeyPrefix;
-    static constexpr auto &kHasSeenWelcomeKey = GameSettings::kHasSeenWelcomeKey;
-    static constexpr auto &kHighlightsMistakesKey = GameSettings::kHighlightsMistakesKey;
-    static constexpr auto &kHighlightsMatchesKey = GameSettings::kHighlightsMatchesKey;
-    static constexpr auto &kClearsNotesKey = GameSettings::kClearsNotesKey;
-    static constexpr auto &kDifficultyKey = GameSettings::kDifficultyKey;
-    static constexpr auto &kBoardSizeKey = GameSettings::kBoardSizeKey;
-    static constexpr auto &kMenuBarIconKey = GameSettings::kMenuBarIconKey;
-    static constexpr auto &kExplainsHintsKey = GameSettings::kExplainsHintsKey;
-
-    // `defaults` is the preference store; it must outlive the model. Without a
+    // `store` is the preference store; it must outlive the model. Without a
     // supply the model makes the default one. With `persistsGame` false the
     // game in progress is neither restored nor saved (statistics and settings
     // still are). Restores the saved game or deals a new one, then asks the
     // supply to refill.
-    SudokuGame(QSettings *defaults,
+    SudokuGame(QSettings *store,
                std::unique_ptr<PuzzleSupply> supply,
                bool persistsGame,
                QObject *parent = nullptr);
@@ -173,10 +165,19 @@ public:
     bool hasSeenWelcome() const { return m_settings.hasSeenWelcome.value(); }
     bool isShowingScreen() const { return m_isShowingScreen; }
     qint64 undoCount() const { return m_undoCount; }
-    const std::vector<Snapshot> &history() const { return m_history; }
-    int historyCount() const { return static_cast<int>(m_history.size()); }
-    const std::vector<Snapshot> &redoSteps() const { return m_redoSteps; }
-    int redoCount() const { return static_cast<int>(m_redoSteps.size()); }
+    const std::vector<Snapshot> &history() const { return m_history.undoSteps(); }
+    int historyCount() const { return static_cast<int>(history().size()); }
+    const std::vector<Snapshot> &redoSteps() const { return m_history.redoSteps(); }
+    int redoCount() const { return static_cast<int>(redoSteps().size()); }
+    // The board takes digits, notes, hints, steps, undo and redo: until the
+    // puzzle is won. Selecting a cell stays open.
+    bool acceptsMoves() const { return !m_hasWon; }
+    // The player has changed this board and not yet won it: dealing another
+    // game, or a new difficulty, gives it up (and breaks a dealt game's
+    // streak).
+    bool isGameInProgress() const { return m_hasStartedCurrentGame && !m_hasWon; }
+    bool canUndo() const { return acceptsMoves() && !history().empty(); }
+    bool canRedo() const { return acceptsMoves() && !redoSteps().empty(); }
     // The last hint's digit, cell and reason, while it is shown.
     struct ExplainedHint
     {
@@ -212,7 +213,6 @@ public:
     QList<int> notesForQml() const;
     int selectedCellForQml() const { return m_selectedCell.value_or(-1); }
     int armedDigitForQml() const { return m_armedDigit.value_or(-1); }
-    QVariantList historyForQml() const;
     QString menuBarIconText() const;
     QString boardSizeText() const;
     QString difficultyText() const;
@@ -256,9 +256,11 @@ public:
     Q_INVOKABLE void nextStep();
     // Takes the step on show away (Escape).
     Q_INVOKABLE void dismissStep();
+    // Takes the board and notes back one step; refused when canUndo is false.
     Q_INVOKABLE void undo();
-    // Brings back what the last undo took back. Every change to the board
-    // other than undo and redo drops the steps that redo could bring back.
+    // Brings back what the last undo took back; refused when canRedo is
+    // false. Every change to the board other than undo and redo drops the
+    // steps that redo could bring back.
     Q_INVOKABLE void redo();
     // The givens as 81 characters, "." for an empty cell.
     Q_INVOKABLE QString puzzleText() const;
@@ -321,7 +323,7 @@ signals:
     void hasSeenWelcomeChanged();
     void isShowingScreenChanged();
     void undoCountChanged();
-    void historyChanged();
+    void historyCountChanged();
     void menuBarIconChanged();
     void boardSizeChanged();
     void difficultyChanged();
@@ -330,6 +332,10 @@ signals:
     void clearsNotesAutomaticallyChanged();
     void explainsHintsChanged();
     void redoCountChanged();
+    void acceptsMovesChanged();
+    void isGameInProgressChanged();
+    void canUndoChanged();
+    void canRedoChanged();
     void hintExplanationChanged();
     void shownStepChanged();
     void gamesCountChanged();
@@ -357,11 +363,8 @@ private:
     void setElapsed(qint64 seconds);
     void setSelectedCell(std::optional<int> cell);
     void setArmedDigit(std::optional<int> digit);
-    void setHistory(std::vector<Snapshot> history);
-    // The board as it is onto the undo history, the oldest step dropped
-    // beyond kHistoryLimit.
-    void pushHistory();
-    void clearRedoSteps();
+    // Runs a change of the move history and announces the counts it changed.
+    template <typename Change> void changeHistory(Change change);
     void setExplainedHint(std::optional<ExplainedHint> hint);
     void setShownStep(std::optional<ShownStep> step);
     void applyShownStep(ShownStep step);
@@ -383,11 +386,23 @@ private:
 
     void updateTimer();
 
+    // acceptsMoves, isGameInProgress, canUndo and canRedo as last announced.
+    struct PlayRules
+    {
+        bool acceptsMoves = true;
+        bool isGameInProgress = false;
+        bool canUndo = false;
+        bool canRedo = false;
+    };
+    // Announces those of them that changed; called after every change of
+    // what they are worked out from (the win, the start, the history).
+    void announcePlayRules();
+
     void scheduleSave();
     void saveGame();
     bool restoreSavedGame();
 
-    QSettings *m_defaults = nullptr;
+    QSettings *m_store = nullptr;
     std::unique_ptr<PuzzleSupply> m_supply;
     RandomSource *m_random = nullptr;
     GameSettings m_settings;
@@ -406,8 +421,8 @@ private:
     bool m_isNotesMode = false;
     bool m_isShowingScreen = false;
     qint64 m_undoCount = 0;
-    std::vector<Snapshot> m_history;
-    std::vector<Snapshot> m_redoSteps;
+    MoveHistory m_history;
+    PlayRules m_announcedRules;
     std::optional<ExplainedHint> m_explainedHint;
     std::optional<ShownStep> m_shownStep;
 

@@ -1,8 +1,5 @@
-// The moves and queries on the board: dealing and pasting puzzles, entering
-// digits and notes, hints and the win. They live apart from sudokugame.cpp,
-// which holds the model's properties and its persistence, and from
-// sudokugamehistory.cpp (undo and redo), to keep each file to one concern;
-// all define SudokuGame.
+// SudokuGame's moves and the board queries: dealing and pasting puzzles,
+// entering digits and notes, hints, Next Step, undo and redo, and the win.
 
 #include "sudokugame.h"
 
@@ -23,6 +20,21 @@ namespace {
 constexpr int kCentreCell = 40;
 
 } // namespace
+
+// Defined first: dealing, undo and redo and every move change the history.
+template <typename Change> void SudokuGame::changeHistory(Change change)
+{
+    const int undoSteps = historyCount();
+    const int redoSteps = redoCount();
+    change(m_history);
+    if (historyCount() != undoSteps) {
+        emit historyCountChanged();
+    }
+    if (redoCount() != redoSteps) {
+        emit redoCountChanged();
+    }
+    announcePlayRules();
+}
 
 // ---- Dealing ----
 
@@ -91,7 +103,7 @@ void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
 {
     // Walking away from a dealt game in progress breaks the streak; replacing
     // an untouched, a won or a pasted game does not.
-    if (m_hasStartedCurrentGame && !m_hasWon && !m_isPasted) {
+    if (isGameInProgress() && !m_isPasted) {
         setCurrentStreak(0);
     }
     m_isPasted = pasted;
@@ -101,8 +113,7 @@ void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
     setPuzzle(puzzle);
     setValues(puzzle.givens);
     setNotes({});
-    setHistory({});
-    clearRedoSteps();
+    changeHistory([](MoveHistory &history) { history.clear(); });
     setExplainedHint(std::nullopt);
     setShownStep(std::nullopt);
     setHintsUsed(0);
@@ -110,9 +121,69 @@ void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
     setSelectedCell(std::nullopt);
     setArmedDigit(std::nullopt);
     setNotesMode(false);
-    setHasWon(false);
+    // Unstarted before unwon, so that a won game being replaced never looks
+    // like a game in progress on the way.
     setHasStartedCurrentGame(false);
+    setHasWon(false);
     scheduleSave();
+}
+
+// ---- Undo and redo ----
+
+void SudokuGame::recordSnapshot()
+{
+    // The first change of a fresh game is where it starts and is counted.
+    if (!m_hasStartedCurrentGame) {
+        setHasStartedCurrentGame(true);
+        if (!m_isPasted) {
+            setGamesCount(plusOne(gamesCount()));
+        }
+    }
+    changeHistory([this](MoveHistory &history) { history.record(Snapshot{m_values, m_notes}); });
+    setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
+}
+
+void SudokuGame::undo()
+{
+    if (!canUndo()) {
+        return;
+    }
+    std::optional<Snapshot> snapshot;
+    changeHistory([&](MoveHistory &history) {
+        snapshot = history.undo(Snapshot{m_values, m_notes});
+    });
+    setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
+    setValues(snapshot->values);
+    setNotes(snapshot->notes);
+    disarmCompleteDigit();
+    setUndoCount(plusOne(m_undoCount));
+}
+
+void SudokuGame::redo()
+{
+    if (!canRedo()) {
+        return;
+    }
+    std::optional<Snapshot> snapshot;
+    changeHistory([&](MoveHistory &history) {
+        snapshot = history.redo(Snapshot{m_values, m_notes});
+    });
+    setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
+    setValues(snapshot->values);
+    setNotes(snapshot->notes);
+    disarmCompleteDigit();
+    // No win check: a step redo brings back was on the board before, so a
+    // solved one was already won and counted then.
+}
+
+void SudokuGame::disarmCompleteDigit()
+{
+    if (m_armedDigit && isDigitComplete(*m_armedDigit)) {
+        setArmedDigit(std::nullopt);
+    }
 }
 
 // ---- Moves ----
@@ -136,7 +207,7 @@ void SudokuGame::tapCell(int index)
 
 void SudokuGame::pressDigit(int digit)
 {
-    if (!isDigit(digit) || m_hasWon) {
+    if (!isDigit(digit) || !acceptsMoves()) {
         return;
     }
     if (m_selectedCell && !isGiven(*m_selectedCell) && !isCellLocked(*m_selectedCell)) {
@@ -152,8 +223,8 @@ void SudokuGame::pressDigit(int digit)
 
 void SudokuGame::enterDigit(int digit, int index)
 {
-    if (!isDigit(digit) || !isCell(index) || m_hasWon || isGiven(index) || isCellLocked(index) ||
-        isDigitComplete(digit)) {
+    if (!isDigit(digit) || !isCell(index) || !acceptsMoves() || isGiven(index) ||
+        isCellLocked(index) || isDigitComplete(digit)) {
         return;
     }
     if (m_isNotesMode && m_values[index] != 0) {
@@ -195,7 +266,7 @@ void SudokuGame::placeDigit(int digit, int index)
 
 void SudokuGame::eraseSelectedCell()
 {
-    if (m_hasWon || !m_selectedCell) {
+    if (!acceptsMoves() || !m_selectedCell) {
         return;
     }
     const int cell = *m_selectedCell;
@@ -228,7 +299,7 @@ void SudokuGame::moveSelection(int rowDelta, int columnDelta)
 
 void SudokuGame::fillAllNotes()
 {
-    if (m_hasWon) {
+    if (!acceptsMoves()) {
         return;
     }
     Masks filled = m_notes;
@@ -247,7 +318,7 @@ void SudokuGame::fillAllNotes()
 
 void SudokuGame::giveHint()
 {
-    if (m_hasWon) {
+    if (!acceptsMoves()) {
         return;
     }
     const auto needsHelp = [this](int cell) {
@@ -290,7 +361,7 @@ void SudokuGame::giveHint()
 
 void SudokuGame::nextStep()
 {
-    if (m_hasWon) {
+    if (!acceptsMoves()) {
         return;
     }
     if (!m_shownStep) {
@@ -342,49 +413,6 @@ void SudokuGame::applyShownStep(ShownStep step)
     checkForWin();
 }
 
-QVariantMap SudokuGame::hintExplanationForQml() const
-{
-    if (!m_explainedHint) {
-        return {};
-    }
-    const HintExplanation &why = m_explainedHint->explanation;
-    QString kind;
-    int unit = 0;
-    switch (why.kind) {
-    case HintExplanation::Kind::nakedSingle:
-        kind = QStringLiteral("nakedSingle");
-        break;
-    case HintExplanation::Kind::hiddenSingleInRow:
-        kind = QStringLiteral("hiddenSingleInRow");
-        unit = why.unit.value_or(-1) + 1;
-        break;
-    case HintExplanation::Kind::hiddenSingleInColumn:
-        kind = QStringLiteral("hiddenSingleInColumn");
-        unit = why.unit.value_or(-1) + 1;
-        break;
-    case HintExplanation::Kind::hiddenSingleInBox:
-        kind = QStringLiteral("hiddenSingleInBox");
-        break;
-    case HintExplanation::Kind::elimination:
-        kind = QStringLiteral("elimination");
-        break;
-    case HintExplanation::Kind::onlyCompletion:
-        kind = QStringLiteral("onlyCompletion");
-        break;
-    }
-    QVariantList cells;
-    for (const int cell : why.cells) {
-        cells.append(cell);
-    }
-    const QString technique = why.technique ? techniqueText(*why.technique) : QString();
-    return {{QStringLiteral("kind"), kind},
-            {QStringLiteral("technique"), technique},
-            {QStringLiteral("digit"), m_explainedHint->digit},
-            {QStringLiteral("cell"), m_explainedHint->cell},
-            {QStringLiteral("unit"), unit},
-            {QStringLiteral("cells"), cells}};
-}
-
 void SudokuGame::checkForWin()
 {
     if (m_values != m_puzzle.solution) {
@@ -399,7 +427,7 @@ void SudokuGame::checkForWin()
     // A best time counts only for a dealt game played without help; the
     // puzzle's own difficulty, not the current setting, decides which one.
     if (m_hintsUsed == 0 && !m_isPasted) {
-        if (m_statistics.recordTime(*m_defaults, m_puzzle.difficulty, m_elapsed)) {
+        if (m_statistics.recordTime(*m_store, m_puzzle.difficulty, m_elapsed)) {
             emit bestTimesChanged();
         }
     }

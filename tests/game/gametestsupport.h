@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamesettings.h"
+#include "gamestatistics.h"
 #include "puzzlesupply.h"
 #include "randomsource.h"
 #include "savedsudoku.h"
@@ -62,18 +64,18 @@ protected:
         for (const char letter : {'E', 'M', 'H', 'X'}) {
             list.write(QByteArray(1, letter) + ' ' + QByteArray::fromStdString(kPuzzle) + '\n');
         }
-        m_settings = std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
+        m_store = std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
     }
 
     QString settingsPath() const { return m_dir.filePath(QStringLiteral("settings.conf")); }
-    QSettings &store() { return *m_settings; }
+    QSettings &store() { return *m_store; }
 
     std::unique_ptr<SudokuGame> makeGame(bool persistsGame = true)
     {
         PuzzleSupply::Sources sources;
         sources.bundledListPath = m_dir.filePath(QStringLiteral("Puzzles.txt"));
         auto supply = std::make_unique<PuzzleSupply>(std::nullopt, false, std::move(sources));
-        auto game = std::make_unique<SudokuGame>(m_settings.get(), std::move(supply), persistsGame);
+        auto game = std::make_unique<SudokuGame>(m_store.get(), std::move(supply), persistsGame);
         game->setTickIntervalForTesting(std::chrono::milliseconds(2));
         return game;
     }
@@ -81,14 +83,14 @@ protected:
     // Writes the store to disk and reopens it, as the next launch would.
     void reopenStore()
     {
-        m_settings->sync();
-        m_settings = std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
+        m_store->sync();
+        m_store = std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
     }
 
-    QVariant stored(const char *key) const { return m_settings->value(QLatin1String(key)); }
+    QVariant stored(const char *key) const { return m_store->value(QLatin1String(key)); }
     void storeValue(const char *key, const QVariant &value)
     {
-        m_settings->setValue(QLatin1String(key), value);
+        m_store->setValue(QLatin1String(key), value);
     }
 
     void storeRecord(const SavedSudoku &record)
@@ -109,7 +111,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QSettings> m_store;
 };
 
 // Lets queued work (the save) run.

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include <algorithm>
+#include <array>
 
 using namespace pondrel;
 using namespace pondrel::test;
@@ -68,6 +69,48 @@ TEST_F(History, redoIsBoundedLikeUndo)
     EXPECT_EQ(game->values()[cell], solutionAt(*game, cell));
 }
 
+// The answers the views enable their controls by, each announced once per
+// change; after the win the model itself refuses undo and redo.
+TEST_F(History, theWinEndsMovesUndoAndRedoAndTheGameInProgress)
+{
+    auto game = makeGame();
+    QSignalSpy accepting(game.get(), &SudokuGame::acceptsMovesChanged);
+    QSignalSpy inProgress(game.get(), &SudokuGame::isGameInProgressChanged);
+    QSignalSpy undoable(game.get(), &SudokuGame::canUndoChanged);
+    QSignalSpy redoable(game.get(), &SudokuGame::canRedoChanged);
+    // acceptsMoves, isGameInProgress, canUndo, canRedo.
+    const auto rules = [&game] {
+        return std::array{
+            game->acceptsMoves(), game->isGameInProgress(), game->canUndo(), game->canRedo()};
+    };
+    using Rules = std::array<bool, 4>;
+    EXPECT_EQ(rules(), (Rules{true, false, false, false}));
+
+    const int cell = openCells(*game)[0];
+    game->enterDigit(wrongDigit(*game, cell), cell);
+    EXPECT_EQ(rules(), (Rules{true, true, true, false}));
+    game->undo();
+    EXPECT_EQ(rules(), (Rules{true, true, false, true}));
+
+    solveAllBut(*game, 0);
+    ASSERT_TRUE(game->hasWon());
+    EXPECT_EQ(rules(), (Rules{false, false, false, false}));
+    const Grid won = game->values();
+    const int steps = game->historyCount();
+    game->undo();
+    game->redo();
+    EXPECT_EQ(game->values(), won);
+    EXPECT_EQ(game->historyCount(), steps);
+    EXPECT_EQ(game->undoCount(), 1);
+
+    game->startNewGame();
+    EXPECT_EQ(rules(), (Rules{true, false, false, false}));
+    EXPECT_EQ(accepting.count(), 2);
+    EXPECT_EQ(inProgress.count(), 2);
+    EXPECT_EQ(undoable.count(), 4);
+    EXPECT_EQ(redoable.count(), 2);
+}
+
 TEST_F(History, aHintExplainsItselfUntilTheNextChangeAndOnlyWhenAsked)
 {
     auto game = makeGame();
@@ -84,7 +127,7 @@ TEST_F(History, aHintExplainsItselfUntilTheNextChangeAndOnlyWhenAsked)
     game->giveHint();
     EXPECT_FALSE(game->explainedHint());
     reopenStore();
-    EXPECT_EQ(stored(SudokuGame::kExplainsHintsKey), false);
+    EXPECT_EQ(stored(GameSettings::kExplainsHintsKey), false);
 }
 
 using Paste = GameTest;
@@ -146,7 +189,7 @@ TEST_F(Paste, anAcceptedPuzzleIsANewGameAtItsRatedDifficulty)
     auto game = makeGame();
     game->enterDigit(solutionAt(*game, openCells(*game)[0]), openCells(*game)[0]);
     nextTurn();
-    storeValue(SudokuGame::kCurrentStreakKey, 3);
+    storeValue(GameStatistics::kCurrentStreakKey, 3);
     game = makeGame(); // the started game is restored, with a streak of 3
     ASSERT_TRUE(game->hasStartedCurrentGame());
 
@@ -170,7 +213,7 @@ TEST_F(Paste, anAcceptedPuzzleIsANewGameAtItsRatedDifficulty)
 
 TEST_F(Paste, aPastedPuzzleIsThePlayersOwnInTheStatisticsAndTheSettings)
 {
-    storeValue(SudokuGame::kCurrentStreakKey, 3);
+    storeValue(GameStatistics::kCurrentStreakKey, 3);
     auto game = makeGame();
     game->setDifficulty(Difficulty::hard);
     QString oneOpen = QString::fromStdString(kSolution);
@@ -191,7 +234,7 @@ TEST_F(Paste, aPastedPuzzleIsThePlayersOwnInTheStatisticsAndTheSettings)
     EXPECT_TRUE(game->bestTimes().empty());
     EXPECT_EQ(game->difficulty(), Difficulty::hard);
     reopenStore();
-    EXPECT_EQ(stored(SudokuGame::kDifficultyKey), QStringLiteral("Hard"));
+    EXPECT_EQ(stored(GameSettings::kDifficultyKey), QStringLiteral("Hard"));
 }
 
 TEST_F(History, redoDisarmsADigitItCompletes)

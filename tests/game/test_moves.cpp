@@ -295,7 +295,7 @@ TEST_F(Dealing, aNewPuzzleClearsHintsTimeAndNotes)
 TEST_F(Dealing, withNothingPreparedOrBuiltInTheGameGeneratesOnTheSpot)
 {
     ASSERT_TRUE(QFile::remove(m_dir.filePath(QStringLiteral("Puzzles.txt"))));
-    storeValue(SudokuGame::kDifficultyKey, QStringLiteral("Easy"));
+    storeValue(GameSettings::kDifficultyKey, QStringLiteral("Easy"));
     auto game = makeGame();
     const SudokuPuzzle &dealt = game->puzzle();
     EXPECT_EQ(dealt.difficulty, Difficulty::easy);

@@ -151,12 +151,12 @@ TEST_F(SaveAndRestore, digitsOfOtherScriptsAreRead)
 
 TEST_F(SaveAndRestore, restoringAnotherDifficultySwitchesTheSettingWithoutDealing)
 {
-    storeValue(SudokuGame::kDifficultyKey, QStringLiteral("Medium"));
+    storeValue(GameSettings::kDifficultyKey, QStringLiteral("Medium"));
     storeValue(kSavedSudokuKey, recordText({{"difficulty", "\"Hard\""}}));
     auto game = makeGame();
     EXPECT_EQ(game->difficulty(), Difficulty::hard);
     EXPECT_EQ(game->puzzle().difficulty, Difficulty::hard);
-    EXPECT_EQ(stored(SudokuGame::kDifficultyKey).toString(), QStringLiteral("Hard"));
+    EXPECT_EQ(stored(GameSettings::kDifficultyKey).toString(), QStringLiteral("Hard"));
     EXPECT_TRUE(game->supply().state().played.empty());
 }
 

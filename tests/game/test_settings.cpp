@@ -27,17 +27,17 @@ TEST_F(Settings, aFreshStoreGivesTheDefaultsAndIsNotWritten)
 
 TEST_F(Settings, valuesOfTheWrongTypeReadAsTheDefault)
 {
-    storeValue(SudokuGame::kHighlightsMatchesKey, QStringLiteral("maybe"));
-    storeValue(SudokuGame::kClearsNotesKey, QStringLiteral("false"));
-    storeValue(SudokuGame::kHighlightsMistakesKey, QStringList{"a", "b"});
-    storeValue(SudokuGame::kHasSeenWelcomeKey, 1);
-    storeValue(SudokuGame::kDifficultyKey, QStringLiteral("Expert "));
-    storeValue(SudokuGame::kBoardSizeKey, QStringLiteral("large"));
-    storeValue(SudokuGame::kMenuBarIconKey, 2);
-    storeValue(SudokuGame::kGamesCountKey, QStringLiteral("abc"));
-    storeValue(SudokuGame::kSolvedCountKey, 1e30);
-    storeValue(SudokuGame::kCurrentStreakKey, QStringLiteral("99999999999999999999"));
-    storeValue(SudokuGame::kBestStreakKey, QStringLiteral("12"));
+    storeValue(GameSettings::kHighlightsMatchesKey, QStringLiteral("maybe"));
+    storeValue(GameSettings::kClearsNotesKey, QStringLiteral("false"));
+    storeValue(GameSettings::kHighlightsMistakesKey, QStringList{"a", "b"});
+    storeValue(GameSettings::kHasSeenWelcomeKey, 1);
+    storeValue(GameSettings::kDifficultyKey, QStringLiteral("Expert "));
+    storeValue(GameSettings::kBoardSizeKey, QStringLiteral("large"));
+    storeValue(GameSettings::kMenuBarIconKey, 2);
+    storeValue(GameStatistics::kGamesCountKey, QStringLiteral("abc"));
+    storeValue(GameStatistics::kSolvedCountKey, 1e30);
+    storeValue(GameStatistics::kCurrentStreakKey, QStringLiteral("99999999999999999999"));
+    storeValue(GameStatistics::kBestStreakKey, QStringLiteral("12"));
     store().setValue(SudokuGame::bestTimeKey(Difficulty::easy), QStringLiteral("fast"));
     store().setValue(SudokuGame::bestTimeKey(Difficulty::hard), 42.0);
     auto game = makeGame();
@@ -61,8 +61,8 @@ TEST_F(Settings, everyAssignmentWritesButOnlyAChangeNotifies)
     QSignalSpy mistakes(game.get(), &SudokuGame::highlightsMistakesChanged);
     game->setBoardSize(BoardSize::standard);
     game->setHighlightsMistakes(false);
-    EXPECT_EQ(stored(SudokuGame::kBoardSizeKey).toString(), QStringLiteral("Standard"));
-    EXPECT_EQ(stored(SudokuGame::kHighlightsMistakesKey), QVariant(false));
+    EXPECT_EQ(stored(GameSettings::kBoardSizeKey).toString(), QStringLiteral("Standard"));
+    EXPECT_EQ(stored(GameSettings::kHighlightsMistakesKey), QVariant(false));
     EXPECT_EQ(size.count() + mistakes.count(), 0);
 
     game->setBoardSizeText(QStringLiteral("Large"));
@@ -98,20 +98,20 @@ TEST_F(Settings, choicesSurviveARelaunch)
 
 TEST_F(Settings, aDifferentDifficultyDealsAndAbandonsTheGameInProgress)
 {
-    storeValue(SudokuGame::kCurrentStreakKey, 2);
+    storeValue(GameStatistics::kCurrentStreakKey, 2);
     auto game = makeGame();
     type(*game, 2, 4);
-    store().remove(QLatin1String(SudokuGame::kDifficultyKey));
+    store().remove(QLatin1String(GameSettings::kDifficultyKey));
     QSignalSpy difficulty(game.get(), &SudokuGame::difficultyChanged);
     game->setDifficultyText(QStringLiteral("Medium"));
     game->setDifficultyText(QStringLiteral("hard"));
     EXPECT_EQ(difficulty.count(), 0);
-    EXPECT_FALSE(store().contains(QLatin1String(SudokuGame::kDifficultyKey)));
+    EXPECT_FALSE(store().contains(QLatin1String(GameSettings::kDifficultyKey)));
     EXPECT_TRUE(game->hasStartedCurrentGame());
 
     game->setDifficultyText(QStringLiteral("Hard"));
     EXPECT_EQ(difficulty.count(), 1);
-    EXPECT_EQ(stored(SudokuGame::kDifficultyKey).toString(), QStringLiteral("Hard"));
+    EXPECT_EQ(stored(GameSettings::kDifficultyKey).toString(), QStringLiteral("Hard"));
     EXPECT_EQ(game->puzzle().difficulty, Difficulty::hard);
     EXPECT_EQ(game->supply().state().played.size(), 2u);
     EXPECT_FALSE(game->hasStartedCurrentGame());

@@ -20,17 +20,17 @@ using namespace pondrel::test;
 namespace {
 
 const char *const kEveryKey[] = {
-    SudokuGame::kGamesCountKey,
-    SudokuGame::kSolvedCountKey,
-    SudokuGame::kCurrentStreakKey,
-    SudokuGame::kBestStreakKey,
-    SudokuGame::kHasSeenWelcomeKey,
-    SudokuGame::kHighlightsMistakesKey,
-    SudokuGame::kHighlightsMatchesKey,
-    SudokuGame::kClearsNotesKey,
-    SudokuGame::kDifficultyKey,
-    SudokuGame::kBoardSizeKey,
-    SudokuGame::kMenuBarIconKey,
+    GameStatistics::kGamesCountKey,
+    GameStatistics::kSolvedCountKey,
+    GameStatistics::kCurrentStreakKey,
+    GameStatistics::kBestStreakKey,
+    GameSettings::kHasSeenWelcomeKey,
+    GameSettings::kHighlightsMistakesKey,
+    GameSettings::kHighlightsMatchesKey,
+    GameSettings::kClearsNotesKey,
+    GameSettings::kDifficultyKey,
+    GameSettings::kBoardSizeKey,
+    GameSettings::kMenuBarIconKey,
     "Pondrel_BestTime_Easy",
     "Pondrel_BestTime_Medium",
     "Pondrel_BestTime_Hard",
@@ -140,24 +140,24 @@ class UntrustedStore : public GameTest
 protected:
     void writeFile(const QByteArray &text)
     {
-        m_settings.reset();
+        m_store.reset();
         QFile file(settingsPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(file.write(text), text.size());
         file.close();
-        m_settings = std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
+        m_store = std::make_unique<QSettings>(settingsPath(), QSettings::NativeFormat);
     }
 };
 
 TEST_F(UntrustedStore, numbersAreNoSettingTextAndOutOfRangeCountersReadAsZero)
 {
-    storeValue(SudokuGame::kDifficultyKey, 1);
-    storeValue(SudokuGame::kBoardSizeKey, true);
-    storeValue(SudokuGame::kMenuBarIconKey, 2.5);
-    storeValue(SudokuGame::kGamesCountKey, QStringLiteral("9223372036854775807"));
-    storeValue(SudokuGame::kSolvedCountKey, QStringLiteral("-9223372036854775808"));
-    storeValue(SudokuGame::kCurrentStreakKey, QStringLiteral("9223372036854775808"));
-    storeValue(SudokuGame::kBestStreakKey, QStringLiteral("-9223372036854775809"));
+    storeValue(GameSettings::kDifficultyKey, 1);
+    storeValue(GameSettings::kBoardSizeKey, true);
+    storeValue(GameSettings::kMenuBarIconKey, 2.5);
+    storeValue(GameStatistics::kGamesCountKey, QStringLiteral("9223372036854775807"));
+    storeValue(GameStatistics::kSolvedCountKey, QStringLiteral("-9223372036854775808"));
+    storeValue(GameStatistics::kCurrentStreakKey, QStringLiteral("9223372036854775808"));
+    storeValue(GameStatistics::kBestStreakKey, QStringLiteral("-9223372036854775809"));
     store().setValue(SudokuGame::bestTimeKey(Difficulty::easy), 9.3e18);
     store().setValue(SudokuGame::bestTimeKey(Difficulty::hard), QStringLiteral(" 75 "));
     reopenStore();
@@ -192,7 +192,7 @@ TEST_F(UntrustedStore, aTenMegabyteRecordIsRefusedUnreadAndRemoved)
     EXPECT_TRUE(makeGame()->hasStartedCurrentGame());
 
     storeValue(kSavedSudokuKey, padded(10 * 1024 * 1024));
-    storeValue(SudokuGame::kDifficultyKey, QString(10 * 1024 * 1024, QLatin1Char('H')));
+    storeValue(GameSettings::kDifficultyKey, QString(10 * 1024 * 1024, QLatin1Char('H')));
     reopenStore();
     auto game = makeGame();
     EXPECT_FALSE(game->hasStartedCurrentGame());

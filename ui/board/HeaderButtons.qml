@@ -18,7 +18,7 @@ Row {
     property bool acceptsShortcuts: true
 
     readonly property alias menu: menu
-    readonly property bool canUndo: game.historyCount > 0 && !game.hasWon
+    readonly property bool canUndo: game.canUndo
 
     signal newPuzzleRequested
     signal screenRequested(string screen)
@@ -42,7 +42,7 @@ Row {
 
     // Redo has no button; its keys are named in Undo's tooltip.
     function redo() {
-        if (game.redoCount > 0 && !game.hasWon) {
+        if (game.canRedo) {
             game.redo();
         }
     }

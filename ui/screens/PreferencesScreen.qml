@@ -44,7 +44,7 @@ Column {
         if (difficulty === game.difficulty) {
             return;
         }
-        if (game.hasStartedCurrentGame && !game.hasWon) {
+        if (game.isGameInProgress) {
             const target = game;
             rulesChangeRequested(pendingChange.createObject(root, {
                 apply: () => {
