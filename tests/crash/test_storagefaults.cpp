@@ -44,30 +44,6 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::vector<int> openCells(const SudokuGame &game)
-{
-    std::vector<int> cells;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (game.puzzle().givens[cell] == 0) {
-            cells.push_back(cell);
-        }
-    }
-    return cells;
-}
-
-void enter(SudokuGame &game, int cell, int digit)
-{
-    if (game.selectedCell() != cell) {
-        game.tapCell(cell);
-    }
-    game.pressDigit(digit);
-}
-
-int solutionAt(const SudokuGame &game, int cell)
-{
-    return game.puzzle().solution[cell];
-}
-
 class StorageFaults : public testing::Test
 {
 protected:
@@ -225,6 +201,19 @@ protected:
         EXPECT_TRUE(game.hasStartedCurrentGame());
     }
 
+    // Play goes on in memory while neither the store nor the supply file
+    // can be written, and no failed write is reported as a success.
+    void playOnWhileWritesFail()
+    {
+        playOn();
+        m_store->sync();
+        EXPECT_EQ(m_store->status(), QSettings::AccessError)
+            << "a sync that wrote nothing reported success";
+        EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), supplyPath()));
+        // Small enough to sit in the write buffer until the commit.
+        EXPECT_FALSE(writeSupplyFile(SavedState{.played = {1}}, supplyPath()));
+    }
+
     // The store as a fresh reader of the file sees it. A new name for each
     // read: QSettings caches the files it has read by name.
     QString summaryOnDisk()
@@ -292,14 +281,7 @@ TEST_F(StorageFaults, onAFullDiskPlayGoesOnAndTheLastSaveStaysWhole)
     mountSmallDisk(256 * 1024);
     playFirstSession();
     fillDisk(0);
-
-    playOn();
-    m_store->sync();
-    EXPECT_EQ(m_store->status(), QSettings::AccessError)
-        << "a sync that wrote nothing reported success";
-    EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), supplyPath()));
-    // Small enough to sit in the write buffer until the commit.
-    EXPECT_FALSE(writeSupplyFile(SavedState{.played = {1}}, supplyPath()));
+    playOnWhileWritesFail();
     expectFilesOfTheFirstSession();
 
     freeDisk();
@@ -342,9 +324,7 @@ TEST_F(StorageFaults, aFirstLaunchOnAFullDiskLeavesNoEmptyFiles)
     mountSmallDisk(64 * 1024);
     fillDisk(0);
     openStoreAndGame();
-    playOn();
-    m_store->sync();
-    EXPECT_EQ(m_store->status(), QSettings::AccessError);
+    playOnWhileWritesFail();
     m_game.reset();
     m_store.reset();
     // A zero-length or partial file here would be read at the next launch.
@@ -367,11 +347,7 @@ TEST_F(StorageFaults, inReadOnlyFoldersPlayGoesOnAndNothingChanges)
     EXPECT_EQ(m_game->boardSize(), BoardSize::large);
     EXPECT_EQ(m_game->gamesCount(), 1);
 
-    playOn();
-    m_store->sync();
-    EXPECT_EQ(m_store->status(), QSettings::AccessError)
-        << "a sync that wrote nothing reported success";
-    EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), supplyPath()));
+    playOnWhileWritesFail();
     expectFilesOfTheFirstSession();
 
     unmountLast();
