@@ -110,7 +110,7 @@ TEST(Solutions, twoSolutionsComeInSearchOrder)
     }
 }
 
-TEST(Solutions, invalidGridsGiveNothing)
+TEST(Solutions, invalidAndUnsolvableGridsGiveNothing)
 {
     const std::vector<std::uint8_t> eighty(80, 0);
     EXPECT_TRUE(solutions(eighty, 2).empty());
@@ -119,23 +119,10 @@ TEST(Solutions, invalidGridsGiveNothing)
     clash[0] = 3;
     clash[40] = 3;
     clash[44] = 3;
-    EXPECT_TRUE(solutions(clash, 2).empty());
-    EXPECT_EQ(countSolutions(clash).count, 0);
     Grid outOfRange = gridFromText(kSolvedText);
     outOfRange[5] = 12;
-    EXPECT_TRUE(solutions(outOfRange, 2).empty());
-    EXPECT_EQ(countSolutions(outOfRange).count, 0);
-    outOfRange[0] = 0;
-    EXPECT_FALSE(hasSolutionWithout(outOfRange, 0, 1));
-}
-
-TEST(Solutions, unsolvableButLegalGridGivesNothing)
-{
-    const Grid grid = deadCellGrid();
-    EXPECT_TRUE(solutions(grid, 2).empty());
-    EXPECT_EQ(countSolutions(grid).count, 0);
-    // The 1s in row 0, column 1 and column 2 leave box 0 no free cell for a 1,
-    // though its two empty cells still have a candidate (9) each.
+    // Legal: the 1s in row 0, column 1 and column 2 leave box 0 no free cell
+    // for a 1, though its two empty cells still have a candidate (9) each.
     Grid hidden{};
     hidden[3] = 1;
     hidden[28] = 1;
@@ -144,8 +131,12 @@ TEST(Solutions, unsolvableButLegalGridGivesNothing)
     for (int i = 0; i < 7; ++i) {
         hidden[others[i]] = static_cast<std::uint8_t>(i + 2);
     }
-    EXPECT_TRUE(solutions(hidden, 2).empty());
-    EXPECT_EQ(countSolutions(hidden).count, 0);
+    for (const Grid &grid : {clash, outOfRange, deadCellGrid(), hidden}) {
+        EXPECT_TRUE(solutions(grid, 2).empty()) << gridText(grid);
+        EXPECT_EQ(countSolutions(grid).count, 0) << gridText(grid);
+    }
+    outOfRange[0] = 0;
+    EXPECT_FALSE(hasSolutionWithout(outOfRange, 0, 1));
 }
 
 TEST(CountingSolver, agreesWithThePlainSearchOnCommittedHardPuzzles)

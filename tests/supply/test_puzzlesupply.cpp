@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,11 +35,9 @@ SudokuPuzzle nthPuzzle(int n)
     return puzzle;
 }
 
-class SupplyTest : public testing::Test
+class SupplyTest : public SupplyFolder
 {
 protected:
-    QString supplyFile() const { return m_dir.filePath(QString::fromLatin1(kSupplyFileName)); }
-
     std::unique_ptr<PuzzleSupply> makeSupply(const SavedState &state, const std::string &list = {})
     {
         EXPECT_TRUE(writeSupplyFile(state, supplyFile()));
@@ -54,8 +51,6 @@ protected:
         EXPECT_TRUE(writeBytes(sources.bundledListPath, QByteArray::fromStdString(list)));
         return std::make_unique<PuzzleSupply>(m_dir.path(), false, std::move(sources));
     }
-
-    QTemporaryDir m_dir;
 };
 
 using TakingPuzzles = SupplyTest;
