@@ -18,6 +18,18 @@ bool canMount();
 // Why not, when canMount() is false.
 QString whyNoMounts();
 
+// The application's folders and files below the folders that
+// writerEnvironment() points the XDG variables at.
+struct PlayerFolders
+{
+    QString root;
+
+    QString data() const { return root + QStringLiteral("/data/pondrel-sudoku"); }
+    QString config() const { return root + QStringLiteral("/config/pondrel-sudoku"); }
+    QString supplyFile() const { return data() + QStringLiteral("/PuzzleSupply.json"); }
+    QString storeFile() const { return config() + QStringLiteral("/pondrel-sudoku.conf"); }
+};
+
 // The environment for a process that must only ever see the folders under
 // `root`: home, data, config, cache and runtime folders all point there.
 inline QProcessEnvironment writerEnvironment(const QString &root)
