@@ -2,15 +2,11 @@
 
 #include "puzzlesupply.h"
 #include "solver.h"
-#include "supplyfile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
@@ -52,15 +48,6 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-
-// A throw-away folder for a supply, and the path its file has there.
-class SupplyFolder : public testing::Test
-{
-protected:
-    QString supplyFile() const { return m_dir.filePath(QString::fromLatin1(kSupplyFileName)); }
-
-    QTemporaryDir m_dir;
-};
 
 // Runs the event loop until the condition holds or the time is up.
 template <typename Condition>

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ namespace {
 
 using Calls = std::array<int, 4>;
 
-class BackgroundRefill : public SupplyFolder
+class BackgroundRefill : public testing::Test
 {
 protected:
     // A supply whose file already holds `count` puzzles for each of `full`.
@@ -28,8 +29,8 @@ protected:
         for (const Difficulty difficulty : full) {
             state.ready[std::string(rawValue(difficulty))].assign(count, std::string(kSolvedText));
         }
-        EXPECT_TRUE(writeSupplyFile(state, supplyFile()));
-        m_before = readBytes(supplyFile());
+        EXPECT_TRUE(writeSupplyFile(state, m_file));
+        m_before = readBytes(m_file);
         return std::make_unique<PuzzleSupply>(
             m_dir.path(), true, PuzzleSupply::Sources{QString(), std::move(generate)});
     }
@@ -40,6 +41,8 @@ protected:
         return queue == supply.state().ready.end() ? 0 : queue->second.size();
     }
 
+    QTemporaryDir m_dir;
+    QString m_file = m_dir.filePath(QString::fromLatin1(kSupplyFileName));
     QByteArray m_before;
 };
 
@@ -52,7 +55,7 @@ TEST_F(BackgroundRefill, switchedOffRefillStartsNothing)
     EXPECT_TRUE(supply.generating().empty());
     waitUntil([] { return false; }, 100ms);
     EXPECT_EQ(generator.record().calls, Calls{});
-    EXPECT_FALSE(QFileInfo::exists(supplyFile()));
+    EXPECT_FALSE(QFileInfo::exists(m_file));
 }
 
 TEST_F(BackgroundRefill, startsShortDifficultiesOnlyOneEachAtLowPriorityUntilFull)
@@ -77,7 +80,7 @@ TEST_F(BackgroundRefill, startsShortDifficultiesOnlyOneEachAtLowPriorityUntilFul
         EXPECT_EQ(readyCount(*supply, difficulty), difficulty == Difficulty::easy ? 4u : 3u);
     }
     EXPECT_EQ(supply->state().ready.at("Expert").back(), gridText(generator.result.givens));
-    EXPECT_EQ(readSupplyFile(supplyFile()), supply->state());
+    EXPECT_EQ(readSupplyFile(m_file), supply->state());
     const GateGenerator::Record record = generator.record();
     EXPECT_EQ(record.calls, (Calls{0, 5, 5, 5}));
     EXPECT_EQ(record.mostRunning, (Calls{0, 1, 1, 1}));
@@ -98,7 +101,7 @@ TEST_F(BackgroundRefill, destructionReturnsAtOnceAndStopsRunningGenerations)
     EXPECT_LT(timer.elapsed(), 100);
     ASSERT_TRUE(waitUntil([&] { return generator.record().finished == 4; }, 2s));
     EXPECT_TRUE(generator.record().sawStop);
-    EXPECT_EQ(readBytes(supplyFile()), m_before);
+    EXPECT_EQ(readBytes(m_file), m_before);
 }
 
 TEST_F(BackgroundRefill, resultArrivingAfterTheSupplyIsGoneIsDropped)
@@ -128,7 +131,7 @@ TEST_F(BackgroundRefill, resultArrivingAfterTheSupplyIsGoneIsDropped)
         generator.open();
         ASSERT_TRUE(waitUntil([&] { return generator.record().finished == 1; }));
         waitUntil([] { return false; }, 100ms);
-        EXPECT_EQ(readBytes(supplyFile()), m_before);
+        EXPECT_EQ(readBytes(m_file), m_before);
     }
 }
 
@@ -146,7 +149,7 @@ TEST_F(BackgroundRefill, realGeneratorFillsTheEasyQueue)
             std::count_if(puzzle->givens.begin(), puzzle->givens.end(), [](int v) { return v; }),
             clueRange(Difficulty::easy).lowest);
     }
-    EXPECT_EQ(readSupplyFile(supplyFile()), supply->state());
+    EXPECT_EQ(readSupplyFile(m_file), supply->state());
 }
 
 } // namespace

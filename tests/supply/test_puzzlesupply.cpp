@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,11 @@ SudokuPuzzle nthPuzzle(int n)
     return puzzle;
 }
 
-class SupplyTest : public SupplyFolder
+class SupplyTest : public testing::Test
 {
 protected:
+    QString supplyFile() const { return m_dir.filePath(QString::fromLatin1(kSupplyFileName)); }
+
     std::unique_ptr<PuzzleSupply> makeSupply(const SavedState &state, const std::string &list = {})
     {
         EXPECT_TRUE(writeSupplyFile(state, supplyFile()));
@@ -51,6 +54,8 @@ protected:
         EXPECT_TRUE(writeBytes(sources.bundledListPath, QByteArray::fromStdString(list)));
         return std::make_unique<PuzzleSupply>(m_dir.path(), false, std::move(sources));
     }
+
+    QTemporaryDir m_dir;
 };
 
 using TakingPuzzles = SupplyTest;

@@ -28,9 +28,7 @@ BundledPuzzles parse(const std::string &text)
     return parseBundledList(QByteArrayView(text.data(), qsizetype(text.size())));
 }
 
-using SupplyFileFormat = SupplyFolder;
-
-TEST_F(SupplyFileFormat, decodesKeysInAnyOrderAndIgnoresOtherTopLevelKeys)
+TEST(SupplyFileFormat, decodesKeysInAnyOrderAndIgnoresOtherTopLevelKeys)
 {
     EXPECT_EQ(decodeSavedState(R"({"ready":{},"played":[]})"), SavedState{});
     const auto state = decodeSavedState(R"({"x":{"y":[1,{"z":-1.5}]},"played":[7,0],)"
@@ -45,7 +43,7 @@ TEST_F(SupplyFileFormat, decodesKeysInAnyOrderAndIgnoresOtherTopLevelKeys)
     EXPECT_TRUE(decodeSavedState(deep).has_value());
 }
 
-TEST_F(SupplyFileFormat, rejectsEveryWrongShape)
+TEST(SupplyFileFormat, rejectsEveryWrongShape)
 {
     for (const char *json : {
              "",
@@ -77,9 +75,10 @@ TEST_F(SupplyFileFormat, rejectsEveryWrongShape)
     }
 }
 
-TEST_F(SupplyFileFormat, writesCompactlyAndKeepsEveryValueExact)
+TEST(SupplyFileFormat, writesCompactlyAndKeepsEveryValueExact)
 {
-    const QString path = supplyFile();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(kSupplyFileName));
     SavedState state;
     state.ready = {{"Easy", {kLine}}, {"Bogus", {"kept", ""}}, {"Expert", {}}};
     // The largest value, and 2^53 + 1, the first integer a double loses.
@@ -90,13 +89,14 @@ TEST_F(SupplyFileFormat, writesCompactlyAndKeepsEveryValueExact)
     EXPECT_FALSE(bytes.contains(' ') || bytes.contains('\n'));
     EXPECT_EQ(readSupplyFile(path), state);
 
-    EXPECT_FALSE(readSupplyFile(m_dir.path()).has_value());
-    EXPECT_FALSE(readSupplyFile(m_dir.filePath(QStringLiteral("missing"))).has_value());
+    EXPECT_FALSE(readSupplyFile(dir.path()).has_value());
+    EXPECT_FALSE(readSupplyFile(dir.filePath(QStringLiteral("missing"))).has_value());
 }
 
-TEST_F(SupplyFileFormat, aWriteThatFailsOnlyWhenFlushedKeepsTheOldFile)
+TEST(SupplyFileFormat, aWriteThatFailsOnlyWhenFlushedKeepsTheOldFile)
 {
-    const QString path = supplyFile();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(kSupplyFileName));
     ASSERT_TRUE(writeSupplyFile({.played = {1, 2, 3}}, path));
     const QByteArray before = readBytes(path);
     // A file-size limit of zero makes every write fail as a full disk would,
@@ -117,7 +117,7 @@ TEST_F(SupplyFileFormat, aWriteThatFailsOnlyWhenFlushedKeepsTheOldFile)
     EXPECT_FALSE(small);
     EXPECT_FALSE(big);
     EXPECT_EQ(readBytes(path), before);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(BuiltInList, acceptsOnlyALetterAndEightyOneCharacters)
