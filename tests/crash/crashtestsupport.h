@@ -1,8 +1,12 @@
 #pragma once
 
+#include "sudokugame.h"
+
 #include <QDir>
 #include <QProcessEnvironment>
 #include <QString>
+
+#include <vector>
 
 namespace pondrel::test {
 
@@ -13,6 +17,18 @@ namespace pondrel::test {
 bool canMount();
 // Why not, when canMount() is false.
 QString whyNoMounts();
+
+// The application's folders and files below the folders that
+// writerEnvironment() points the XDG variables at.
+struct PlayerFolders
+{
+    QString root;
+
+    QString data() const { return root + QStringLiteral("/data/pondrel-sudoku"); }
+    QString config() const { return root + QStringLiteral("/config/pondrel-sudoku"); }
+    QString supplyFile() const { return data() + QStringLiteral("/PuzzleSupply.json"); }
+    QString storeFile() const { return config() + QStringLiteral("/pondrel-sudoku.conf"); }
+};
 
 // The environment for a process that must only ever see the folders under
 // `root`: home, data, config, cache and runtime folders all point there.
@@ -33,6 +49,32 @@ inline QProcessEnvironment writerEnvironment(const QString &root)
     QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return environment;
+}
+
+// The cells of the current puzzle that have no given.
+inline std::vector<int> openCells(const SudokuGame &game)
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (game.puzzle().givens[cell] == 0) {
+            cells.push_back(cell);
+        }
+    }
+    return cells;
+}
+
+inline int solutionAt(const SudokuGame &game, int cell)
+{
+    return game.puzzle().solution[cell];
+}
+
+// Enters a digit as a player would: select the cell, then press the digit.
+inline void enter(SudokuGame &game, int cell, int digit)
+{
+    if (game.selectedCell() != cell) {
+        game.tapCell(cell);
+    }
+    game.pressDigit(digit);
 }
 
 } // namespace pondrel::test

@@ -12,6 +12,7 @@
 // except at these points.
 
 #include "crashprotocol.h"
+#include "crashtestsupport.h"
 #include "puzzlesupply.h"
 #include "settingsstore.h"
 #include "sudokugame.h"
@@ -49,14 +50,6 @@ QString supplyText(const PuzzleSupply &supply)
         .arg(playedHash(played));
 }
 
-void enter(SudokuGame &game, int cell, int digit)
-{
-    if (game.selectedCell() != cell) {
-        game.tapCell(cell);
-    }
-    game.pressDigit(digit);
-}
-
 void iterate(SudokuGame &game, QSettings &store)
 {
     const qint64 n = game.gamesCount();
@@ -69,23 +62,17 @@ void iterate(SudokuGame &game, QSettings &store)
     }
     report(QStringLiteral("s %1 %2").arg(n).arg(supplyText(game.supply())));
 
-    std::vector<int> open;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (game.puzzle().givens[cell] == 0) {
-            open.push_back(cell);
-        }
-    }
-    const auto solution = [&game](int cell) { return int(game.puzzle().solution[cell]); };
+    const std::vector<int> open = openCells(game);
     if (n % 2 == 1) {
         for (const int cell : open) {
-            enter(game, cell, solution(cell));
+            enter(game, cell, solutionAt(game, cell));
         }
     } else {
-        enter(game, open[0], solution(open[0]));
-        enter(game, open[1], solution(open[1]) % 9 + 1);
+        enter(game, open[0], solutionAt(game, open[0]));
+        enter(game, open[1], solutionAt(game, open[1]) % 9 + 1);
         game.setNotesMode(true);
-        enter(game, open[2], solution(open[2]));
-        enter(game, open[3], solution(open[3]));
+        enter(game, open[2], solutionAt(game, open[2]));
+        enter(game, open[3], solutionAt(game, open[3]));
         game.setNotesMode(false);
         game.undo();
     }

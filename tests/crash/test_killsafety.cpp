@@ -95,17 +95,6 @@ protected:
                 m_mounted = folder;
             }
         }
-        m_dataFolder = m_folders.filePath(QStringLiteral("data/pondrel-sudoku"));
-        m_configFolder = m_folders.filePath(QStringLiteral("config/pondrel-sudoku"));
-    }
-
-    QString supplyPath() const
-    {
-        return QDir(m_dataFolder).filePath(QStringLiteral("PuzzleSupply.json"));
-    }
-    QString storePath() const
-    {
-        return QDir(m_configFolder).filePath(QStringLiteral("pondrel-sudoku.conf"));
     }
 
     void startWriter(QProcess &writer, const QStringList &arguments = {})
@@ -166,7 +155,7 @@ protected:
     // game. Returns the supply file's played list.
     std::vector<std::uint64_t> checkFolders(const Expectation &expected)
     {
-        const std::optional<SavedState> supply = readSupplyFile(supplyPath());
+        const std::optional<SavedState> supply = readSupplyFile(m_player.supplyFile());
         EXPECT_TRUE(supply.has_value()) << "the supply file does not decode";
         if (!supply) {
             return {};
@@ -186,8 +175,8 @@ protected:
         // the one read before.
         const QString storeCopy =
             m_scratch.filePath(QStringLiteral("store-%1.conf").arg(++m_copies));
-        if (QFileInfo::exists(storePath())) {
-            EXPECT_TRUE(QFile::copy(storePath(), storeCopy));
+        if (QFileInfo::exists(m_player.storeFile())) {
+            EXPECT_TRUE(QFile::copy(m_player.storeFile(), storeCopy));
         }
         QSettings store(storeCopy, pondrel::storeFormat());
         EXPECT_EQ(store.status(), QSettings::NoError);
@@ -202,7 +191,7 @@ protected:
         const QString supplyCopy = m_scratch.filePath(QStringLiteral("supply"));
         QDir(supplyCopy).removeRecursively();
         EXPECT_TRUE(QDir().mkpath(supplyCopy));
-        EXPECT_TRUE(QFile::copy(supplyPath(),
+        EXPECT_TRUE(QFile::copy(m_player.supplyFile(),
                                 QDir(supplyCopy).filePath(QStringLiteral("PuzzleSupply.json"))));
         const QString key = QLatin1String(kSavedSudokuKey);
         const QByteArray record = store.value(key).toByteArray();
@@ -222,8 +211,8 @@ protected:
     // nor the store's lock.
     int strayFileCount() const
     {
-        const QStringList data = QDir(m_dataFolder).entryList(QDir::Files | QDir::Hidden);
-        QStringList config = QDir(m_configFolder).entryList(QDir::Files | QDir::Hidden);
+        const QStringList data = QDir(m_player.data()).entryList(QDir::Files | QDir::Hidden);
+        QStringList config = QDir(m_player.config()).entryList(QDir::Files | QDir::Hidden);
         config.removeAll(QStringLiteral("pondrel-sudoku.conf"));
         config.removeAll(QStringLiteral("pondrel-sudoku.conf.lock"));
         config.removeAll(QStringLiteral("pondrel-sudoku.conf.lock.rmlock"));
@@ -238,11 +227,10 @@ protected:
     }
 
     QTemporaryDir m_folders;
+    PlayerFolders m_player{m_folders.path()};
     QByteArray m_mounted;
     QTemporaryDir m_scratch;
     int m_copies = 0;
-    QString m_dataFolder;
-    QString m_configFolder;
 };
 
 TEST_F(KillSafety, aWriterThatEndsNormallyLeavesEverythingWritten)
@@ -257,7 +245,7 @@ TEST_F(KillSafety, aWriterThatEndsNormallyLeavesEverythingWritten)
     EXPECT_EQ(expected.completedIterations, 9);
     EXPECT_EQ(expected.played.size(), 10u) << "one deal at start and one per iteration";
     EXPECT_EQ(checkFolders(expected), expected.played);
-    EXPECT_FALSE(QFileInfo::exists(storePath() + QStringLiteral(".lock")));
+    EXPECT_FALSE(QFileInfo::exists(m_player.storeFile() + QStringLiteral(".lock")));
 }
 
 TEST_F(KillSafety, everyKillLeavesTheOldOrTheNewStateAndTheNextLaunchRestoresIt)
@@ -307,14 +295,14 @@ TEST_F(KillSafety, everyKillLeavesTheOldOrTheNewStateAndTheNextLaunchRestoresIt)
         killsInSupplyWrite += expected.lastEvent == 'S';
         killsInSync += expected.lastEvent == 'C';
         killsBeforeFirstIteration += expected.lastEvent == 'r';
-        locksLeft += QFileInfo::exists(storePath() + QStringLiteral(".lock"));
+        locksLeft += QFileInfo::exists(m_player.storeFile() + QStringLiteral(".lock"));
         // Killed between creating one of QSettings' lock files (the lock, or
         // the one guarding a stale lock's removal) and writing the owner
         // into it: nothing tells that the owner is dead, so the next sync
         // waits until the lock is 30 s old. A player who relaunches after
         // that finds it stale; so does the next run.
         for (const QFileInfo &lock :
-             QDir(m_configFolder).entryInfoList({QStringLiteral("*lock")}, QDir::Files)) {
+             QDir(m_player.config()).entryInfoList({QStringLiteral("*lock")}, QDir::Files)) {
             if (lock.size() == 0) {
                 ++emptyLocks;
                 QFile::remove(lock.filePath());

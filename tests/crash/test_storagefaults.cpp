@@ -44,30 +44,6 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::vector<int> openCells(const SudokuGame &game)
-{
-    std::vector<int> cells;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (game.puzzle().givens[cell] == 0) {
-            cells.push_back(cell);
-        }
-    }
-    return cells;
-}
-
-void enter(SudokuGame &game, int cell, int digit)
-{
-    if (game.selectedCell() != cell) {
-        game.tapCell(cell);
-    }
-    game.pressDigit(digit);
-}
-
-int solutionAt(const SudokuGame &game, int cell)
-{
-    return game.puzzle().solution[cell];
-}
-
 class StorageFaults : public testing::Test
 {
 protected:
@@ -79,6 +55,7 @@ protected:
         }
         ASSERT_TRUE(m_root.isValid());
         m_mountPoint = m_root.filePath(QStringLiteral("folders"));
+        m_player.root = m_mountPoint;
         ASSERT_TRUE(QDir().mkpath(m_mountPoint));
     }
 
@@ -91,11 +68,6 @@ protected:
         }
     }
 
-    QString dataFolder() const { return m_mountPoint + QStringLiteral("/data/pondrel-sudoku"); }
-    QString supplyPath() const { return dataFolder() + QStringLiteral("/PuzzleSupply.json"); }
-    QString configFolder() const { return m_mountPoint + QStringLiteral("/config/pondrel-sudoku"); }
-    QString storePath() const { return configFolder() + QStringLiteral("/pondrel-sudoku.conf"); }
-
     void mountSmallDisk(int bytes)
     {
         const QByteArray target = QFile::encodeName(m_mountPoint);
@@ -106,8 +78,8 @@ protected:
             0)
             << std::strerror(errno);
         m_mounts.push_back(target);
-        ASSERT_TRUE(QDir().mkpath(dataFolder()));
-        ASSERT_TRUE(QDir().mkpath(configFolder()));
+        ASSERT_TRUE(QDir().mkpath(m_player.data()));
+        ASSERT_TRUE(QDir().mkpath(m_player.config()));
     }
 
     // A read-only view over the folders, as a read-only remount of the
@@ -162,7 +134,7 @@ protected:
         for (std::uint64_t n = 1; n <= 3000; ++n) {
             state.played.push_back(n * 0x9E3779B97F4A7C15ull);
         }
-        ASSERT_TRUE(writeSupplyFile(state, supplyPath()));
+        ASSERT_TRUE(writeSupplyFile(state, m_player.supplyFile()));
         openStoreAndGame();
         const std::vector<int> open = openCells(*m_game);
         enter(*m_game, open[0], solutionAt(*m_game, open[0]));
@@ -171,8 +143,8 @@ protected:
         m_game->saveNow();
         m_store->sync();
         ASSERT_EQ(m_store->status(), QSettings::NoError);
-        m_supplyBefore = readBytes(supplyPath());
-        m_storeBefore = readBytes(storePath());
+        m_supplyBefore = readBytes(m_player.supplyFile());
+        m_storeBefore = readBytes(m_player.storeFile());
         ASSERT_GT(m_supplyBefore.size(), 50000);
         ASSERT_TRUE(m_storeBefore.contains("Pondrel_SavedSudoku"));
     }
@@ -180,9 +152,9 @@ protected:
     void openStoreAndGame()
     {
         m_game.reset();
-        m_store = std::make_unique<QSettings>(storePath(), pondrel::storeFormat());
+        m_store = std::make_unique<QSettings>(m_player.storeFile(), pondrel::storeFormat());
         m_game = std::make_unique<SudokuGame>(
-            m_store.get(), std::make_unique<PuzzleSupply>(dataFolder(), false), true);
+            m_store.get(), std::make_unique<PuzzleSupply>(m_player.data(), false), true);
     }
 
     // Moves, deals, a win, a difficulty change and every setting: each of
@@ -225,12 +197,25 @@ protected:
         EXPECT_TRUE(game.hasStartedCurrentGame());
     }
 
+    // Play goes on in memory while neither the store nor the supply file
+    // can be written, and no failed write is reported as a success.
+    void playOnWhileWritesFail()
+    {
+        playOn();
+        m_store->sync();
+        EXPECT_EQ(m_store->status(), QSettings::AccessError)
+            << "a sync that wrote nothing reported success";
+        EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), m_player.supplyFile()));
+        // Small enough to sit in the write buffer until the commit.
+        EXPECT_FALSE(writeSupplyFile(SavedState{.played = {1}}, m_player.supplyFile()));
+    }
+
     // The store as a fresh reader of the file sees it. A new name for each
     // read: QSettings caches the files it has read by name.
     QString summaryOnDisk()
     {
         const QString copy = m_root.filePath(QStringLiteral("copy-%1.conf").arg(++m_copies));
-        EXPECT_TRUE(QFile::copy(storePath(), copy));
+        EXPECT_TRUE(QFile::copy(m_player.storeFile(), copy));
         const QSettings reader(copy, pondrel::storeFormat());
         EXPECT_EQ(reader.status(), QSettings::NoError);
         return storeSummary(reader);
@@ -240,11 +225,11 @@ protected:
     // save, and nothing else (a temporary file, a lock) was left beside them.
     void expectFilesOfTheFirstSession()
     {
-        EXPECT_EQ(readBytes(supplyPath()), m_supplyBefore);
-        EXPECT_EQ(readBytes(storePath()), m_storeBefore);
-        EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden),
+        EXPECT_EQ(readBytes(m_player.supplyFile()), m_supplyBefore);
+        EXPECT_EQ(readBytes(m_player.storeFile()), m_storeBefore);
+        EXPECT_EQ(QDir(m_player.data()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QStringLiteral("PuzzleSupply.json")});
-        EXPECT_EQ(QDir(configFolder()).entryList(QDir::Files | QDir::Hidden),
+        EXPECT_EQ(QDir(m_player.config()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QStringLiteral("pondrel-sudoku.conf")});
     }
 
@@ -261,16 +246,16 @@ protected:
         enter(*m_game, open[0], solutionAt(*m_game, open[0]));
         m_game->saveNow();
         m_store->sync();
-        EXPECT_EQ(readSupplyFile(supplyPath()), m_game->supply().state());
+        EXPECT_EQ(readSupplyFile(m_player.supplyFile()), m_game->supply().state());
 
         const Grid values = m_game->values();
         const qint64 games = m_game->gamesCount();
         m_game.reset();
         m_store.reset();
         const QString copy = m_root.filePath(QStringLiteral("relaunch-%1.conf").arg(++m_copies));
-        ASSERT_TRUE(QFile::copy(storePath(), copy));
+        ASSERT_TRUE(QFile::copy(m_player.storeFile(), copy));
         QSettings store(copy, pondrel::storeFormat());
-        SudokuGame relaunched(&store, std::make_unique<PuzzleSupply>(dataFolder(), false), true);
+        SudokuGame relaunched(&store, std::make_unique<PuzzleSupply>(m_player.data(), false), true);
         EXPECT_EQ(relaunched.values(), values);
         EXPECT_EQ(relaunched.gamesCount(), games);
         EXPECT_EQ(relaunched.menuBarIcon(), MenuBarIconOption::numberSquare);
@@ -279,6 +264,7 @@ protected:
 
     QTemporaryDir m_root;
     QString m_mountPoint;
+    PlayerFolders m_player;
     std::vector<QByteArray> m_mounts;
     std::unique_ptr<QSettings> m_store;
     std::unique_ptr<SudokuGame> m_game;
@@ -292,14 +278,7 @@ TEST_F(StorageFaults, onAFullDiskPlayGoesOnAndTheLastSaveStaysWhole)
     mountSmallDisk(256 * 1024);
     playFirstSession();
     fillDisk(0);
-
-    playOn();
-    m_store->sync();
-    EXPECT_EQ(m_store->status(), QSettings::AccessError)
-        << "a sync that wrote nothing reported success";
-    EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), supplyPath()));
-    // Small enough to sit in the write buffer until the commit.
-    EXPECT_FALSE(writeSupplyFile(SavedState{.played = {1}}, supplyPath()));
+    playOnWhileWritesFail();
     expectFilesOfTheFirstSession();
 
     freeDisk();
@@ -318,18 +297,18 @@ TEST_F(StorageFaults, onANearlyFullDiskAWriteThatDoesNotFitLeavesTheOldFile)
         fillDisk(pages * kPage);
 
         playOn();
-        EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), supplyPath()));
-        EXPECT_EQ(readBytes(supplyPath()), m_supplyBefore);
+        EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), m_player.supplyFile()));
+        EXPECT_EQ(readBytes(m_player.supplyFile()), m_supplyBefore);
         m_store->sync();
         // Whatever sync says must be what the disk holds.
         if (m_store->status() != QSettings::NoError) {
-            EXPECT_EQ(readBytes(storePath()), m_storeBefore);
+            EXPECT_EQ(readBytes(m_player.storeFile()), m_storeBefore);
         } else {
             EXPECT_EQ(summaryOnDisk(), storeSummary(*m_store))
                 << "sync reported success but the disk holds another store";
         }
-        EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        EXPECT_EQ(QDir(configFolder()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_EQ(QDir(m_player.data()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_EQ(QDir(m_player.config()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
         freeDisk();
         expectEverythingWrittenAfterRecovery();
@@ -342,14 +321,12 @@ TEST_F(StorageFaults, aFirstLaunchOnAFullDiskLeavesNoEmptyFiles)
     mountSmallDisk(64 * 1024);
     fillDisk(0);
     openStoreAndGame();
-    playOn();
-    m_store->sync();
-    EXPECT_EQ(m_store->status(), QSettings::AccessError);
+    playOnWhileWritesFail();
     m_game.reset();
     m_store.reset();
     // A zero-length or partial file here would be read at the next launch.
-    EXPECT_TRUE(QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    EXPECT_TRUE(QDir(configFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(m_player.data()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(m_player.config()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(StorageFaults, inReadOnlyFoldersPlayGoesOnAndNothingChanges)
@@ -367,11 +344,7 @@ TEST_F(StorageFaults, inReadOnlyFoldersPlayGoesOnAndNothingChanges)
     EXPECT_EQ(m_game->boardSize(), BoardSize::large);
     EXPECT_EQ(m_game->gamesCount(), 1);
 
-    playOn();
-    m_store->sync();
-    EXPECT_EQ(m_store->status(), QSettings::AccessError)
-        << "a sync that wrote nothing reported success";
-    EXPECT_FALSE(writeSupplyFile(m_game->supply().state(), supplyPath()));
+    playOnWhileWritesFail();
     expectFilesOfTheFirstSession();
 
     unmountLast();

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,34 +12,6 @@ using namespace pondrel;
 using namespace pondrel::test;
 
 namespace {
-
-// Up to `limit` puzzles of a file with one per line ("#" starts a comment),
-// after skipping the first `skip` of them.
-std::vector<Grid> readPuzzleFile(const std::string &path, std::size_t limit, std::size_t skip = 0)
-{
-    std::vector<Grid> grids;
-    std::ifstream in(path);
-    std::string line;
-    while (grids.size() < limit && std::getline(in, line)) {
-        if (line.size() >= 81 && line[0] != '#') {
-            if (skip > 0) {
-                --skip;
-                continue;
-            }
-            grids.push_back(gridFromText(line));
-        }
-    }
-    return grids;
-}
-
-Grid solvedWithout(std::initializer_list<int> cells)
-{
-    Grid grid = gridFromText(kSolvedText);
-    for (const int cell : cells) {
-        grid[cell] = 0;
-    }
-    return grid;
-}
 
 // The counting solver must give the plain search's answer on every grid.
 void expectSameAnswer(const Grid &grid)
@@ -114,38 +85,32 @@ TEST(Solutions, anySingleEmptiedCellIsRestored)
 
 TEST(Solutions, twoSolutionsComeInSearchOrder)
 {
-    // Cells 0, 1, 27 and 28 hold 1, 2, 2, 1: swapping them gives a second grid.
-    const Grid grid = solvedWithout({0, 1, 27, 28});
-    const std::vector<Grid> found = solutions(grid, 2);
-    ASSERT_EQ(found.size(), 2u);
-    // Cell 0 is branched on first, digits ascending: the 1 comes first.
-    EXPECT_EQ(found[0], gridFromText(kSolvedText));
-    Grid swapped = gridFromText(kSolvedText);
-    std::swap(swapped[0], swapped[1]);
-    std::swap(swapped[27], swapped[28]);
-    EXPECT_EQ(found[1], swapped);
-    EXPECT_EQ(countSolutions(grid).count, 2);
-    EXPECT_FALSE(fromText(gridText(grid), Difficulty::easy));
+    // Swappable rectangles, every empty cell with two candidates: cells 0, 1,
+    // 27, 28 (1 2 / 2 1) and 25, 26, 52, 53 (5 6 / 6 5). The search branches
+    // on the first cell with the fewest candidates, digits ascending: the
+    // first solution is the solved grid, and with both rectangles open the
+    // second one differs in the second rectangle (branching on a later tied
+    // cell, such as 53, would flip the first rectangle instead).
+    const struct
+    {
+        Grid grid;
+        std::array<int, 4> swappedInSecond;
+    } cases[] = {{solvedWithout({0, 1, 27, 28}), {0, 1, 27, 28}},
+                 {solvedWithout({0, 1, 27, 28, 25, 26, 52, 53}), {25, 26, 52, 53}}};
+    for (const auto &[grid, swap] : cases) {
+        const std::vector<Grid> found = solutions(grid, 2);
+        ASSERT_EQ(found.size(), 2u);
+        EXPECT_EQ(found[0], gridFromText(kSolvedText));
+        Grid second = gridFromText(kSolvedText);
+        std::swap(second[swap[0]], second[swap[1]]);
+        std::swap(second[swap[2]], second[swap[3]]);
+        EXPECT_EQ(found[1], second) << gridText(grid);
+        EXPECT_EQ(countSolutions(grid).count, 2);
+        EXPECT_FALSE(fromText(gridText(grid), Difficulty::easy));
+    }
 }
 
-TEST(Solutions, tiesGoToTheFirstCellWithTheFewestCandidates)
-{
-    // Two independent swappable rectangles, every empty cell with two
-    // candidates: cells 0, 1, 27, 28 (1 2 / 2 1) and 25, 26, 52, 53 (5 6 / 6 5).
-    // Branching on cell 0 settles the first rectangle at its lower digit,
-    // and the second solution differs in the second rectangle. Branching on
-    // a later tied cell (cell 53) would flip the first rectangle instead.
-    const Grid grid = solvedWithout({0, 1, 27, 28, 25, 26, 52, 53});
-    const std::vector<Grid> found = solutions(grid, 2);
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0], gridFromText(kSolvedText));
-    Grid secondSwapped = gridFromText(kSolvedText);
-    std::swap(secondSwapped[25], secondSwapped[26]);
-    std::swap(secondSwapped[52], secondSwapped[53]);
-    EXPECT_EQ(found[1], secondSwapped);
-}
-
-TEST(Solutions, invalidGridsGiveNothing)
+TEST(Solutions, invalidAndUnsolvableGridsGiveNothing)
 {
     const std::vector<std::uint8_t> eighty(80, 0);
     EXPECT_TRUE(solutions(eighty, 2).empty());
@@ -154,28 +119,10 @@ TEST(Solutions, invalidGridsGiveNothing)
     clash[0] = 3;
     clash[40] = 3;
     clash[44] = 3;
-    EXPECT_TRUE(solutions(clash, 2).empty());
-    EXPECT_EQ(countSolutions(clash).count, 0);
     Grid outOfRange = gridFromText(kSolvedText);
     outOfRange[5] = 12;
-    EXPECT_TRUE(solutions(outOfRange, 2).empty());
-    EXPECT_EQ(countSolutions(outOfRange).count, 0);
-    outOfRange[0] = 0;
-    EXPECT_FALSE(hasSolutionWithout(outOfRange, 0, 1));
-}
-
-TEST(Solutions, unsolvableButLegalGridGivesNothing)
-{
-    // Row 0 needs a 9 in cell 8, but column 8 already has one.
-    Grid grid{};
-    for (int cell = 0; cell < 8; ++cell) {
-        grid[cell] = static_cast<std::uint8_t>(cell + 1);
-    }
-    grid[80] = 9;
-    EXPECT_TRUE(solutions(grid, 2).empty());
-    EXPECT_EQ(countSolutions(grid).count, 0);
-    // The 1s in row 0, column 1 and column 2 leave box 0 no free cell for a 1,
-    // though its two empty cells still have a candidate (9) each.
+    // Legal: the 1s in row 0, column 1 and column 2 leave box 0 no free cell
+    // for a 1, though its two empty cells still have a candidate (9) each.
     Grid hidden{};
     hidden[3] = 1;
     hidden[28] = 1;
@@ -184,8 +131,12 @@ TEST(Solutions, unsolvableButLegalGridGivesNothing)
     for (int i = 0; i < 7; ++i) {
         hidden[others[i]] = static_cast<std::uint8_t>(i + 2);
     }
-    EXPECT_TRUE(solutions(hidden, 2).empty());
-    EXPECT_EQ(countSolutions(hidden).count, 0);
+    for (const Grid &grid : {clash, outOfRange, deadCellGrid(), hidden}) {
+        EXPECT_TRUE(solutions(grid, 2).empty()) << gridText(grid);
+        EXPECT_EQ(countSolutions(grid).count, 0) << gridText(grid);
+    }
+    outOfRange[0] = 0;
+    EXPECT_FALSE(hasSolutionWithout(outOfRange, 0, 1));
 }
 
 TEST(CountingSolver, agreesWithThePlainSearchOnCommittedHardPuzzles)
@@ -254,44 +205,22 @@ TEST(CountingSolver, hasSolutionWithoutMatchesTheCount)
 
 TEST(FromText, acceptsDecimalDigitsOfOtherScripts)
 {
-    // Arabic-Indic, Devanagari and full-width digits stand for their value.
-    const char *arabicIndic[] = {"\u0660",
-                                 "\u0661",
-                                 "\u0662",
-                                 "\u0663",
-                                 "\u0664",
-                                 "\u0665",
-                                 "\u0666",
-                                 "\u0667",
-                                 "\u0668",
-                                 "\u0669"};
-    const char *devanagari[] = {"\u0966",
-                                "\u0967",
-                                "\u0968",
-                                "\u0969",
-                                "\u096A",
-                                "\u096B",
-                                "\u096C",
-                                "\u096D",
-                                "\u096E",
-                                "\u096F"};
-    const char *fullWidth[] = {"\uFF10",
-                               "\uFF11",
-                               "\uFF12",
-                               "\uFF13",
-                               "\uFF14",
-                               "\uFF15",
-                               "\uFF16",
-                               "\uFF17",
-                               "\uFF18",
-                               "\uFF19"};
+    // Arabic-Indic, Devanagari and full-width digits stand for their value;
+    // each script's zero is given, in UTF-8 the others follow it.
+    const auto utf8 = [](char32_t c) {
+        if (c < 0x800) {
+            return std::string{char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+        }
+        return std::string{
+            char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+    };
     const Grid puzzle = solvedWithout({0, 10, 20, 40, 80});
     const std::string ascii = gridText(puzzle);
-    for (const auto *script : {arabicIndic, devanagari, fullWidth}) {
+    for (const char32_t zero : {U'\u0660', U'\u0966', U'\uFF10'}) {
         std::string text;
         for (std::size_t i = 0; i < ascii.size(); ++i) {
             // Mix scripts with ASCII to show each character stands alone.
-            text += (i % 2 == 0) ? std::string(script[ascii[i] - '0']) : std::string(1, ascii[i]);
+            text += (i % 2 == 0) ? utf8(zero + char32_t(ascii[i] - '0')) : std::string(1, ascii[i]);
         }
         const auto parsed = fromText(text, Difficulty::hard);
         ASSERT_TRUE(parsed) << text;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -73,26 +72,14 @@ void expectReadableShape(const Step &step)
     }
 }
 
-std::vector<Grid> publicPuzzles()
-{
-    std::vector<Grid> grids;
-    std::ifstream in(PONDREL_TEST_DATA_DIR "/hard-public-puzzles.txt");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.size() >= 81 && line[0] != '#') {
-            grids.push_back(gridFromText(line));
-        }
-    }
-    return grids;
-}
-
 } // namespace
 
 // Every step agrees with the known solution, every puzzle is solved to the
 // end without guessing, and the ladder's techniques each take part.
 TEST(StepFinder, solvesHardPublicPuzzlesSoundlyToTheEnd)
 {
-    const std::vector<Grid> puzzles = publicPuzzles();
+    const std::vector<Grid> puzzles =
+        readPuzzleFile(PONDREL_TEST_DATA_DIR "/hard-public-puzzles.txt");
     ASSERT_EQ(puzzles.size(), 400u);
     std::array<int, 26> used{};
     for (const Grid &puzzle : puzzles) {

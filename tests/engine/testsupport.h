@@ -6,8 +6,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <fstream>
+#include <initializer_list>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace pondrel {
 
@@ -34,6 +38,64 @@ inline Grid gridFromText(std::string_view text)
         grid[i] = (c >= '1' && c <= '9') ? static_cast<std::uint8_t>(c - '0') : 0;
     }
     return grid;
+}
+
+// kSolvedText with the given cells emptied.
+inline Grid solvedWithout(std::initializer_list<int> cells)
+{
+    Grid grid = gridFromText(kSolvedText);
+    for (const int cell : cells) {
+        grid[cell] = 0;
+    }
+    return grid;
+}
+
+// Legal but without a solution: row 0 needs a 9 in cell 8, but column 8
+// already has one.
+inline Grid deadCellGrid()
+{
+    Grid grid{};
+    for (int cell = 0; cell < 8; ++cell) {
+        grid[cell] = static_cast<std::uint8_t>(cell + 1);
+    }
+    grid[80] = 9;
+    return grid;
+}
+
+inline Masks allCandidates()
+{
+    Masks masks;
+    masks.fill(kAllDigits);
+    return masks;
+}
+
+inline std::uint16_t maskOf(std::initializer_list<int> digits)
+{
+    std::uint16_t mask = 0;
+    for (const int d : digits) {
+        mask |= digitBit(d);
+    }
+    return mask;
+}
+
+// Up to `limit` puzzles of a file with one per line ("#" starts a comment),
+// after skipping the first `skip` of them.
+inline std::vector<Grid>
+readPuzzleFile(const std::string &path, std::size_t limit = SIZE_MAX, std::size_t skip = 0)
+{
+    std::vector<Grid> grids;
+    std::ifstream in(path);
+    std::string line;
+    while (grids.size() < limit && std::getline(in, line)) {
+        if (line.size() >= 81 && line[0] != '#') {
+            if (skip > 0) {
+                --skip;
+                continue;
+            }
+            grids.push_back(gridFromText(line));
+        }
+    }
+    return grids;
 }
 
 inline bool isCompleteAndValid(const Grid &grid)
