@@ -161,6 +161,9 @@ int main(int argc, char *argv[])
     pondrel::LoginItem().upgradeEarlierEntry();
 
     pondrel::PanelHost panel(game);
+    // Asked now, without waiting, so the answers (and the palette they may
+    // bring) are in before the first opening draws the board.
+    panel.followDesktopSettings();
     pondrel::TrayItem tray(game, panel);
 
     // Runs once the event loop turns, after the tray item below is live.

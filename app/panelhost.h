@@ -75,6 +75,11 @@ public:
     // Where the desktop's settings are read from; tests put their own here
     // before the first open.
     void setDesktopSources(const DesktopSettingsMonitor::Sources &sources);
+    // Starts reading the desktop's settings and following them, if not yet
+    // begun; the first open does it otherwise. Nothing waits for the
+    // answers, so called at start-up it has them in well before the player
+    // opens the panel.
+    void followDesktopSettings();
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
@@ -102,7 +107,8 @@ public:
 
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }
-    // The desktop settings the board follows; nothing until the first open.
+    // The desktop settings the board follows; nothing until the first open
+    // or followDesktopSettings().
     DesktopSettingsMonitor *desktopSettings() const { return m_desktop.get(); }
     // Whether the pointer and keyboard grabs are held.
     bool hasGrabs() const { return m_hasGrabs; }
