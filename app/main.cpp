@@ -178,8 +178,7 @@ int main(int argc, char *argv[])
     });
 
     QObject::connect(&tray, &pondrel::TrayItem::trayUnavailable, &panel, [&panel] {
-        panel.setMode(pondrel::PanelHost::Mode::standalone);
-        panel.open({});
+        panel.setTrayAvailable(false);
     });
     QObject::connect(&instance, &pondrel::SingleInstance::openRequested, &panel, [&panel, &tray] {
         panel.open(tray.anchor());

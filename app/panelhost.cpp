@@ -99,6 +99,34 @@ void PanelHost::followDesktopSettings()
     }
 }
 
+void PanelHost::setTrayAvailable(bool available)
+{
+    m_trayAvailable = available;
+    if (!available) {
+        setMode(Mode::standalone);
+        open({});
+    }
+}
+
+void PanelHost::toggleFromTray(const QRect &anchor)
+{
+    if (m_mode == Mode::standalone) {
+        openFromTray(anchor);
+        return;
+    }
+    toggle(anchor);
+}
+
+void PanelHost::openFromTray(const QRect &anchor)
+{
+    if (m_mode == Mode::standalone) {
+        hide();
+        setMode(Mode::attached);
+    }
+    open(anchor);
+    raise();
+}
+
 void PanelHost::setMode(Mode mode)
 {
     if (m_mode == mode) {
@@ -275,7 +303,7 @@ void PanelHost::ensureView()
         // A standalone window is the only way into the game while there is
         // no tray; once it is closed, nothing could bring it back. With a
         // tray come up since, the next opening is from the tray again.
-        if (m_trayItemLive || QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (m_trayAvailable || QSystemTrayIcon::isSystemTrayAvailable()) {
             QMetaObject::invokeMethod(
                 this, [this] { setMode(Mode::attached); }, Qt::QueuedConnection);
         } else {

@@ -51,8 +51,8 @@ FocusScope {
     readonly property bool boardAcceptsKeys: !game.isShowingScreen && !isConfirmingNewPuzzle
                                              && boardHasFocus
 
-    // What Quit does once the game is saved: end the application. Tests put
-    // a stand-in here.
+    // What Quit does: ask the host to end the application, which stops the
+    // clock and writes the game first. Tests put a stand-in here.
     property var terminate: () => Qt.quit()
 
     function focusBoard() {
@@ -109,13 +109,7 @@ FocusScope {
         game.isShowingScreen = false;
     }
 
-    // The move the last entry queued is written first: the save runs on the
-    // next turn of the event loop, which quitting would skip. Stopping the
-    // clock first puts the time played since the last move into that save;
-    // ticks alone save nothing.
     function quit() {
-        game.setPlayActive(false);
-        game.saveNow();
         terminate();
     }
 
