@@ -30,18 +30,7 @@ constexpr int kHaloAlpha = 200;
 // not installed (a build run in place), so hosts draw the images instead.
 QString installedIconName(MenuBarIconOption option)
 {
-    QString name;
-    switch (option) {
-    case MenuBarIconOption::dots:
-        name = QStringLiteral("pondrel-sudoku-dots");
-        break;
-    case MenuBarIconOption::cornerGrid:
-        name = QStringLiteral("pondrel-sudoku-corner-grid");
-        break;
-    case MenuBarIconOption::numberSquare:
-        name = QStringLiteral("pondrel-sudoku-number-square");
-        break;
-    }
+    const QString name = menuBarIconName(option);
     const QString file = QStringLiteral("icons/hicolor/scalable/status/%1.svg").arg(name);
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty() ? QString()
                                                                                        : name;
