@@ -10,34 +10,19 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace pondrel {
 
 namespace {
 
-// gsettings and a running portal answer in a few milliseconds; a hung D-Bus
-// must not hold up the first opening of the panel for long.
-constexpr int kGsettingsTimeoutMilliseconds = 300;
-constexpr int kPortalTimeoutMilliseconds = 300;
+// gsettings answers in a few milliseconds; one that has not answered by
+// then is hung, and is ended rather than left running. Nothing waits for it.
+constexpr int kGsettingsTimeoutMilliseconds = 5000;
 
 constexpr char kPortalService[] = "org.freedesktop.portal.Desktop";
 constexpr char kPortalPath[] = "/org/freedesktop/portal/desktop";
 constexpr char kPortalInterface[] = "org.freedesktop.portal.Settings";
-
-std::optional<bool> gsettingsBool(const QString &program, const QString &schema, const QString &key)
-{
-    QProcess process;
-    process.start(program, {QStringLiteral("get"), schema, key});
-    if (!process.waitForFinished(kGsettingsTimeoutMilliseconds)) {
-        process.kill();
-        process.waitForFinished(kGsettingsTimeoutMilliseconds);
-        return std::nullopt;
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        return std::nullopt;
-    }
-    return parseGsettingsBool(QString::fromUtf8(process.readAllStandardOutput()));
-}
 
 } // namespace
 
@@ -129,29 +114,23 @@ void DesktopSettingsMonitor::connectPortal()
                         QString::fromLatin1(kGnomeInterfaceGroup),
                         QString::fromLatin1(kGnomeAccessibilityGroup),
                         QString::fromLatin1(kKdeGroup)};
-    // Waited for, so the first drawing of the board already has the values.
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kPortalTimeoutMilliseconds);
-    if (reply.type() == QDBusMessage::ReplyMessage) {
-        readPortalReply(reply);
-        return;
-    }
-    if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
-        // A portal that is still starting: take its answer when it comes.
-        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-        connect(
-            watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
-                w->deleteLater();
-                if (!w->isError()) {
-                    readPortalReply(w->reply());
-                    update();
-                }
-            });
-        return;
-    }
-    // No portal on this desktop.
-    if (m_sources.gsettings) {
-        readGsettings();
-    }
+    // Not waited for: a portal that is still starting (or hung) would hold
+    // up the first drawing of the board, which starts from the defaults and
+    // follows the answer when it comes.
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
+        w->deleteLater();
+        if (!w->isError()) {
+            readPortalReply(w->reply());
+            update();
+            return;
+        }
+        // A portal that never answered may still send its SettingChanged
+        // signals; any other error means there is no portal on this desktop.
+        if (w->error().type() != QDBusError::NoReply && m_sources.gsettings) {
+            readGsettings();
+        }
+    });
 }
 
 void DesktopSettingsMonitor::readPortalReply(const QDBusMessage &reply)
@@ -184,13 +163,45 @@ void DesktopSettingsMonitor::readGsettings()
     if (gsettings.isEmpty()) {
         return;
     }
-    const std::optional<bool> animations = gsettingsBool(
-        gsettings, QString::fromLatin1(kGnomeInterfaceGroup), QStringLiteral("enable-animations"));
-    if (animations) {
-        m_gsettings.reduceMotion = !*animations;
-    }
-    m_gsettings.increasedContrast = gsettingsBool(
-        gsettings, QString::fromLatin1(kGnomeAccessibilityGroup), QStringLiteral("high-contrast"));
+    askGsettings(gsettings,
+                 QString::fromLatin1(kGnomeInterfaceGroup),
+                 QStringLiteral("enable-animations"),
+                 [this](std::optional<bool> animations) {
+                     if (animations) {
+                         m_gsettings.reduceMotion = !*animations;
+                     }
+                 });
+    askGsettings(
+        gsettings,
+        QString::fromLatin1(kGnomeAccessibilityGroup),
+        QStringLiteral("high-contrast"),
+        [this](std::optional<bool> highContrast) { m_gsettings.increasedContrast = highContrast; });
+}
+
+void DesktopSettingsMonitor::askGsettings(const QString &program,
+                                          const QString &schema,
+                                          const QString &key,
+                                          std::function<void(std::optional<bool>)> take)
+{
+    auto *process = new QProcess(this);
+    connect(process,
+            &QProcess::finished,
+            this,
+            [this, process, take = std::move(take)](int exitCode, QProcess::ExitStatus status) {
+                process->deleteLater();
+                if (status != QProcess::NormalExit || exitCode != 0) {
+                    return;
+                }
+                take(parseGsettingsBool(QString::fromUtf8(process->readAllStandardOutput())));
+                update();
+            });
+    connect(process, &QProcess::errorOccurred, this, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            process->deleteLater();
+        }
+    });
+    QTimer::singleShot(kGsettingsTimeoutMilliseconds, process, [process] { process->kill(); });
+    process->start(program, {QStringLiteral("get"), schema, key});
 }
 
 void DesktopSettingsMonitor::watchKdeglobals()
@@ -233,6 +244,9 @@ void DesktopSettingsMonitor::update()
     if (schemeChanged || (!m_ownsPalette && settings.colorScheme != ColorScheme::noPreference)) {
         applyColorScheme();
     }
+    m_preferences.setReduceMotion(settings.reduceMotion);
+    m_preferences.setIncreasedContrast(settings.increasedContrast);
+    m_preferences.setTextScale(settings.textScale);
     if (valuesChanged) {
         emit changed();
     }

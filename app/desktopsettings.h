@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktoppreferences.h"
 #include "desktopsources.h"
 
 #include <QDBusVariant>
@@ -7,6 +8,9 @@
 #include <QObject>
 #include <QString>
 #include <QVariant>
+
+#include <functional>
+#include <optional>
 
 class QDBusMessage;
 
@@ -17,7 +21,10 @@ namespace pondrel {
 // the user's kdeglobals (re-armed after editors replace the file), and Qt's
 // application palette and font change events, which the platform theme sends
 // when it follows the desktop itself. `changed` is emitted when the merged
-// value changes.
+// value changes, and `preferences()` (what the board binds to) follows it.
+//
+// Nothing waits for the portal or gsettings: the settings start from what
+// kdeglobals and Qt's font say, and take in the answers as they come.
 //
 // When the desktop asks for a light or dark appearance that Qt's palette does
 // not have (no platform theme follows it), the application palette is set to
@@ -45,6 +52,8 @@ public:
     ~DesktopSettingsMonitor() override;
 
     const DesktopSettings &settings() const { return m_settings; }
+    // The settings the board follows, as a QML object.
+    DesktopPreferences *preferences() { return &m_preferences; }
 
     // One setting of the portal, as its SettingChanged signal brings it.
     void applyPortalSetting(const QString &group, const QString &key, const QVariant &value);
@@ -64,6 +73,12 @@ private:
     void connectPortal();
     void readPortalReply(const QDBusMessage &reply);
     void readGsettings();
+    // Runs `gsettings get schema key` and hands `take` the boolean it
+    // prints (nothing for any other answer), then merges again.
+    void askGsettings(const QString &program,
+                      const QString &schema,
+                      const QString &key,
+                      std::function<void(std::optional<bool>)> take);
     void watchKdeglobals();
     void update();
     void applyColorScheme();
@@ -73,6 +88,7 @@ private:
     DesktopSource m_gsettings;
     DesktopSource m_kdeglobals;
     DesktopSettings m_settings;
+    DesktopPreferences m_preferences;
     QFileSystemWatcher m_watcher;
     // The palette is ours (set to follow the desktop), not the platform's.
     bool m_ownsPalette = false;

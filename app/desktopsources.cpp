@@ -4,6 +4,8 @@
 #include <QDBusVariant>
 #include <QFile>
 
+#include <algorithm>
+
 namespace pondrel {
 
 namespace {
@@ -172,8 +174,9 @@ DesktopSettings mergeDesktopSources(std::initializer_list<DesktopSource> sources
             settings.colorScheme = *source.colorScheme;
         }
     }
-    settings.textScale =
+    const double scale =
         (fontPointSize > 0 ? fontPointSize : kReferencePointSize) / kReferencePointSize;
+    settings.textScale = std::clamp(scale, kMinimumTextScale, kMaximumTextScale);
     return settings;
 }
 

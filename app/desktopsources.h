@@ -21,6 +21,10 @@ inline constexpr char kGnomeAccessibilityGroup[] = "org.gnome.desktop.a11y.inter
 inline constexpr char kKdeGroup[] = "org.kde.kdeglobals.KDE";
 // Qt's reference font size: a desktop font of 10 pt is a text scale of 1.
 inline constexpr double kReferencePointSize = 10.0;
+// Text smaller than the default is drawn at the default size, and very large
+// text is held where the panel still fits a laptop screen.
+inline constexpr double kMinimumTextScale = 1.0;
+inline constexpr double kMaximumTextScale = 1.65;
 
 // The light or dark appearance the desktop asks applications for.
 enum class ColorScheme { noPreference, light, dark };
@@ -32,8 +36,8 @@ struct DesktopSettings
     bool reduceMotion = false;
     bool increasedContrast = false;
     ColorScheme colorScheme = ColorScheme::noPreference;
-    // The default font size relative to Qt's 10 pt reference size; the board
-    // caps it where it uses it.
+    // The default font size relative to Qt's 10 pt reference size, held
+    // within kMinimumTextScale and kMaximumTextScale.
     double textScale = 1.0;
 
     friend bool operator==(const DesktopSettings &, const DesktopSettings &) = default;
@@ -73,7 +77,8 @@ std::optional<bool> parseGsettingsBool(const QString &output);
 // nothing.
 DesktopSource readKdeglobals(const QString &path);
 // Any source asking for less motion or more contrast wins; the first source
-// with a colour scheme gives it. The text scale comes from the font size.
+// with a colour scheme gives it. The text scale comes from the font size,
+// held within the range the board is laid out for.
 DesktopSettings mergeDesktopSources(std::initializer_list<DesktopSource> sources,
                                     double fontPointSize);
 // A palette in the requested scheme, for a platform whose own palette does

@@ -161,6 +161,9 @@ int main(int argc, char *argv[])
     pondrel::LoginItem().upgradeEarlierEntry();
 
     pondrel::PanelHost panel(game);
+    // Asked now, without waiting, so the answers (and the palette they may
+    // bring) are in before the first opening draws the board.
+    panel.followDesktopSettings();
     pondrel::TrayItem tray(game, panel);
 
     // Runs once the event loop turns, after the tray item below is live.
@@ -175,8 +178,7 @@ int main(int argc, char *argv[])
     });
 
     QObject::connect(&tray, &pondrel::TrayItem::trayUnavailable, &panel, [&panel] {
-        panel.setMode(pondrel::PanelHost::Mode::standalone);
-        panel.open({});
+        panel.setTrayAvailable(false);
     });
     QObject::connect(&instance, &pondrel::SingleInstance::openRequested, &panel, [&panel, &tray] {
         panel.open(tray.anchor());

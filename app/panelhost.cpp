@@ -61,14 +61,6 @@ bool desktopClickKeepsFocus()
     return xWindowManagerName() == QLatin1String("GNOME Shell");
 }
 
-// The board's properties that carry the desktop's settings.
-QVariantMap desktopProperties(const DesktopSettings &settings)
-{
-    return {{QStringLiteral("systemReduceMotion"), settings.reduceMotion},
-            {QStringLiteral("increasedContrast"), settings.increasedContrast},
-            {QStringLiteral("desktopTextScale"), settings.textScale}};
-}
-
 } // namespace
 
 PanelHost::PanelHost(SudokuGame &game, QObject *parent)
@@ -98,6 +90,41 @@ void PanelHost::setSource(const QUrl &source)
 void PanelHost::setDesktopSources(const DesktopSettingsMonitor::Sources &sources)
 {
     m_desktopSources = sources;
+}
+
+void PanelHost::followDesktopSettings()
+{
+    if (!m_desktop) {
+        m_desktop = std::make_unique<DesktopSettingsMonitor>(m_desktopSources);
+    }
+}
+
+void PanelHost::setTrayAvailable(bool available)
+{
+    m_trayAvailable = available;
+    if (!available) {
+        setMode(Mode::standalone);
+        open({});
+    }
+}
+
+void PanelHost::toggleFromTray(const QRect &anchor)
+{
+    if (m_mode == Mode::standalone) {
+        openFromTray(anchor);
+        return;
+    }
+    toggle(anchor);
+}
+
+void PanelHost::openFromTray(const QRect &anchor)
+{
+    if (m_mode == Mode::standalone) {
+        hide();
+        setMode(Mode::attached);
+    }
+    open(anchor);
+    raise();
 }
 
 void PanelHost::setMode(Mode mode)
@@ -223,21 +250,11 @@ void PanelHost::ensureView()
         this,
         [this] { quitAfterSave(m_game); },
         Qt::QueuedConnection);
-    // Read at the first opening rather than at start-up, which stays quick,
-    // and followed from then on.
-    m_desktop = std::make_unique<DesktopSettingsMonitor>(m_desktopSources);
-    QVariantMap properties = desktopProperties(m_desktop->settings());
-    properties.insert(QStringLiteral("game"), QVariant::fromValue(&m_game));
-    m_view->setInitialProperties(properties);
+    followDesktopSettings();
+    m_view->setInitialProperties(
+        {{QStringLiteral("game"), QVariant::fromValue(&m_game)},
+         {QStringLiteral("desktop"), QVariant::fromValue(m_desktop->preferences())}});
     m_view->setSource(m_source);
-    connect(m_desktop.get(), &DesktopSettingsMonitor::changed, this, [this] {
-        if (QObject *board = m_view->rootObject()) {
-            const QVariantMap properties = desktopProperties(m_desktop->settings());
-            for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
-                board->setProperty(it.key().toLatin1().constData(), it.value());
-            }
-        }
-    });
     for (const QQmlError &error : m_view->errors()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
     }
@@ -286,7 +303,7 @@ void PanelHost::ensureView()
         // A standalone window is the only way into the game while there is
         // no tray; once it is closed, nothing could bring it back. With a
         // tray come up since, the next opening is from the tray again.
-        if (m_trayItemLive || QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (m_trayAvailable || QSystemTrayIcon::isSystemTrayAvailable()) {
             QMetaObject::invokeMethod(
                 this, [this] { setMode(Mode::attached); }, Qt::QueuedConnection);
         } else {

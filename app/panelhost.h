@@ -75,9 +75,29 @@ public:
     // Where the desktop's settings are read from; tests put their own here
     // before the first open.
     void setDesktopSources(const DesktopSettingsMonitor::Sources &sources);
+    // Starts reading the desktop's settings and following them, if not yet
+    // begun; the first open does it otherwise. Nothing waits for the
+    // answers, so called at start-up it has them in well before the player
+    // opens the panel.
+    void followDesktopSettings();
 
+    // Decided here from what the tray reports: standalone while there is no
+    // tray, attached again once the player reaches for one.
     Mode mode() const { return m_mode; }
-    void setMode(Mode mode);
+
+    // What the tray reports: whether there is one to hang the panel from.
+    // Without one the board comes at once as an ordinary window, the only
+    // way into the game (an open panel stays open, as that window). With
+    // one, a standalone window goes back to the tray when it is closed.
+    void setTrayAvailable(bool available);
+    // A click on the tray icon: toggles the panel under `anchor`. The
+    // ordinary window offered while there was no tray becomes the panel
+    // again, open under the icon.
+    void toggleFromTray(const QRect &anchor);
+    // The icon menu's Open: opens the panel under `anchor`, or brings an
+    // open one to the front, leaving a standalone window as toggleFromTray
+    // does.
+    void openFromTray(const QRect &anchor);
 
     bool isOpen() const;
     // Opens the panel hanging from `anchor` (global coordinates), or hides it
@@ -96,13 +116,10 @@ public:
     // lets only a window with the clicked app's token take it.
     void setActivationToken(const QByteArray &token) { m_activationToken = token; }
 
-    // Whether the app's own StatusNotifier item is in a tray, which Qt's
-    // tray check does not know of.
-    void setTrayItemLive(bool live) { m_trayItemLive = live; }
-
     // Nothing until the first open.
     PanelView *view() const { return m_view.get(); }
-    // The desktop settings the board follows; nothing until the first open.
+    // The desktop settings the board follows; nothing until the first open
+    // or followDesktopSettings().
     DesktopSettingsMonitor *desktopSettings() const { return m_desktop.get(); }
     // Whether the pointer and keyboard grabs are held.
     bool hasGrabs() const { return m_hasGrabs; }
@@ -112,6 +129,7 @@ signals:
 
 private:
     void ensureView();
+    void setMode(Mode mode);
     void applyMode();
     void place();
     void takeGrabs();
@@ -136,7 +154,9 @@ private:
     bool m_managed = false;
     QByteArray m_activationToken;
     bool m_hasGrabs = false;
-    bool m_trayItemLive = false;
+    // The tray reported itself; Qt's own check knows only X embedding trays,
+    // not a StatusNotifier host.
+    bool m_trayAvailable = false;
     bool m_hasBeenActive = false;
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;

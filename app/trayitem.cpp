@@ -30,18 +30,7 @@ constexpr int kHaloAlpha = 200;
 // not installed (a build run in place), so hosts draw the images instead.
 QString installedIconName(MenuBarIconOption option)
 {
-    QString name;
-    switch (option) {
-    case MenuBarIconOption::dots:
-        name = QStringLiteral("pondrel-sudoku-dots");
-        break;
-    case MenuBarIconOption::cornerGrid:
-        name = QStringLiteral("pondrel-sudoku-corner-grid");
-        break;
-    case MenuBarIconOption::numberSquare:
-        name = QStringLiteral("pondrel-sudoku-number-square");
-        break;
-    }
+    const QString name = menuBarIconName(option);
     const QString file = QStringLiteral("icons/hicolor/scalable/status/%1.svg").arg(name);
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, file).isEmpty() ? QString()
                                                                                        : name;
@@ -82,7 +71,7 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
                 // A click soon after the previous one at the same place (open,
                 // Escape, click again) arrives as a double click.
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
-                    togglePanel(anchor());
+                    m_panel.toggleFromTray(anchor());
                 }
             });
 
@@ -161,7 +150,9 @@ void TrayItem::attachStatusNotifierItem()
         connect(m_item.get(),
                 &StatusNotifierItem::activated,
                 this,
-                [this](std::optional<QPoint> point) { togglePanel(anchorForActivation(point)); });
+                [this](std::optional<QPoint> point) {
+                    m_panel.toggleFromTray(anchorForActivation(point));
+                });
         connect(&m_item->menu(), &DBusMenu::openChosen, this, &TrayItem::openFromMenu);
         connect(m_item.get(),
                 &StatusNotifierItem::activationTokenProvided,
@@ -178,34 +169,14 @@ void TrayItem::attachStatusNotifierItem()
     }
     // One icon, not two: the X embedded one leaves.
     m_trayIcon.hide();
-    m_panel.setTrayItemLive(true);
-}
-
-void TrayItem::togglePanel(const QRect &anchor)
-{
-    // The ordinary window offered while there was no tray becomes the
-    // panel again once the player reaches for the tray.
-    if (m_panel.mode() == PanelHost::Mode::standalone) {
-        openPanel(anchor);
-        return;
-    }
-    m_panel.toggle(anchor);
+    m_panel.setTrayAvailable(true);
 }
 
 void TrayItem::openFromMenu()
 {
-    QTimer::singleShot(
-        kMenuSettleTime, this, [this] { openPanel(statusNotifierAnchor(std::nullopt)); });
-}
-
-void TrayItem::openPanel(const QRect &anchor)
-{
-    if (m_panel.mode() == PanelHost::Mode::standalone) {
-        m_panel.hide();
-        m_panel.setMode(PanelHost::Mode::attached);
-    }
-    m_panel.open(anchor);
-    m_panel.raise();
+    QTimer::singleShot(kMenuSettleTime, this, [this] {
+        m_panel.openFromTray(statusNotifierAnchor(std::nullopt));
+    });
 }
 
 QRect TrayItem::anchorForActivation(std::optional<QPoint> point)

@@ -100,10 +100,6 @@ private:
     // Makes (once) and registers the StatusNotifier item, which then
     // replaces the X embedding icon; the caller knows a host is present.
     void attachStatusNotifierItem();
-    void togglePanel(const QRect &anchor);
-    // Opens the panel, or brings it to the front with the keyboard when it
-    // is open already.
-    void openPanel(const QRect &anchor);
 
     SudokuGame &m_game;
     PanelHost &m_panel;

@@ -112,6 +112,10 @@ TEST(DesktopSettings, anySourceAsksForLessMotionOrMoreContrastAndTheFirstSchemeW
     EXPECT_EQ(merged.colorScheme, ColorScheme::light);
     EXPECT_DOUBLE_EQ(merged.textScale, 1.25);
     EXPECT_EQ(mergeDesktopSources({DesktopSource{}, kde}, 10).colorScheme, ColorScheme::dark);
+    // Small text is drawn at the default size, very large text held where
+    // the panel still fits a laptop screen.
+    EXPECT_DOUBLE_EQ(mergeDesktopSources({}, 8).textScale, 1.0);
+    EXPECT_DOUBLE_EQ(mergeDesktopSources({}, 24).textScale, 1.65);
 }
 
 TEST(DesktopSettingsMonitor, followsKdeglobalsAcrossReplacementsAndItsFirstAppearance)
@@ -168,7 +172,10 @@ TEST_F(DesktopSettingsOnTheBoard, aChangeReachesTheBoardWhileItRuns)
     m_panel->open(QRect(400, 0, 22, 24));
     DesktopSettingsMonitor *monitor = m_panel->desktopSettings();
     ASSERT_NE(monitor, nullptr);
-    QQuickItem *board = m_panel->view()->rootObject();
+    QQuickItem *root = m_panel->view()->rootObject();
+    ASSERT_NE(root, nullptr);
+    // What the board binds to.
+    const QObject *board = root->property("desktop").value<QObject *>();
     ASSERT_NE(board, nullptr);
     const QString appearance = QStringLiteral("org.freedesktop.appearance");
     for (const uint contrast : {1u, 0u}) {
@@ -179,18 +186,18 @@ TEST_F(DesktopSettingsOnTheBoard, aChangeReachesTheBoardWhileItRuns)
     }
     const QString gnome = QStringLiteral("org.gnome.desktop.interface");
     monitor->applyPortalSetting(gnome, QStringLiteral("enable-animations"), false);
-    EXPECT_TRUE(board->property("systemReduceMotion").toBool());
+    EXPECT_TRUE(board->property("reduceMotion").toBool());
 
     // The offscreen platform's palette is light and does not follow.
     monitor->applyPortalSetting(appearance, QStringLiteral("color-scheme"), 1u);
-    EXPECT_LT(board->property("windowColour").value<QColor>().lightnessF(), 0.5);
+    EXPECT_LT(root->property("windowColour").value<QColor>().lightnessF(), 0.5);
     monitor->applyPortalSetting(appearance, QStringLiteral("color-scheme"), 2u);
-    EXPECT_GE(board->property("windowColour").value<QColor>().lightnessF(), 0.5);
+    EXPECT_GE(root->property("windowColour").value<QColor>().lightnessF(), 0.5);
 
     const QFont font = QGuiApplication::font();
     QFont larger = font;
     larger.setPointSizeF(14);
     QGuiApplication::setFont(larger);
-    EXPECT_DOUBLE_EQ(board->property("desktopTextScale").toDouble(), 1.4);
+    EXPECT_DOUBLE_EQ(board->property("textScale").toDouble(), 1.4);
     QGuiApplication::setFont(font);
 }

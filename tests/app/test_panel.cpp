@@ -4,8 +4,10 @@
 #include "shelltestsupport.h"
 
 #include <QGuiApplication>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
@@ -47,6 +49,19 @@ TEST_F(Panel, madeOnFirstOpenAndKeptForLater)
     EXPECT_FALSE(view->isVisible());
     m_panel->open(kIcon);
     EXPECT_EQ(m_panel->view(), view);
+}
+
+// The board's Quit only asks; the host's quit path stops the clock (and
+// writes the game) once.
+TEST_F(Panel, theBoardsQuitGoesDownTheHostsQuitPath)
+{
+    m_panel->setSource(QUrl(QStringLiteral("qrc:/Pondrel/board/SudokuView.qml")));
+    openAndActivate();
+    ASSERT_TRUE(m_game->isPlayActive());
+    QSignalSpy asked(m_panel->view()->engine(), &QQmlEngine::quit);
+    ASSERT_TRUE(QMetaObject::invokeMethod(m_panel->view()->rootObject(), "quit"));
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_game->isPlayActive(); }));
 }
 
 TEST_F(Panel, hangsUnderTheIconAsATrayPopup)
@@ -197,8 +212,7 @@ TEST_F(Panel, losingTheFocusHidesThePanelAndStopsPlay)
 
 TEST_F(Panel, standaloneWindowPausesPlayWhileInTheBackground)
 {
-    m_panel->setMode(PanelHost::Mode::standalone);
-    m_panel->open({});
+    m_panel->setTrayAvailable(false);
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_panel->view()));
     QWindow other;
     other.resize(50, 50);
@@ -229,8 +243,7 @@ TEST_F(Panel, otherWindowsDoNotStartPlayWhileClosed)
 
 TEST_F(Panel, standaloneIsAnOrdinaryWindow)
 {
-    m_panel->setMode(PanelHost::Mode::standalone);
-    m_panel->open({});
+    m_panel->setTrayAvailable(false);
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_panel->view()));
     PanelView *view = m_panel->view();
     EXPECT_FALSE(view->flags().testFlag(Qt::FramelessWindowHint));
@@ -248,7 +261,7 @@ TEST_F(Panel, standaloneIsAnOrdinaryWindow)
 TEST_F(Panel, switchingToStandaloneKeepsAnOpenPanelOpen)
 {
     m_panel->open(kIcon);
-    m_panel->setMode(PanelHost::Mode::standalone);
+    m_panel->setTrayAvailable(false);
     EXPECT_TRUE(m_panel->isOpen());
     EXPECT_FALSE(m_panel->view()->flags().testFlag(Qt::BypassWindowManagerHint));
 }

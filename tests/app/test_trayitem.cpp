@@ -9,7 +9,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusServer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -44,6 +46,35 @@ TEST_F(TrayIcon, showsTheGlyphOfTheSettingAndFollowsItAtOnce)
         EXPECT_EQ(iconImage(tray.trayIcon().icon()),
                   iconImage(TrayItem::glyphIcon(option, palette)))
             << rawValue(option);
+    }
+}
+
+// The themed icons are made by CMake from its own list of symbols and names:
+// each setting's icon name must have a file made from that setting's glyph.
+TEST(TrayIconFiles, eachSettingsThemedIconIsMadeFromItsGlyph)
+{
+    // The shapes' geometry, whatever their colours.
+    const auto geometry = [](const QString &fileName) {
+        QFile file(fileName);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(fileName);
+        static const QRegularExpression attribute(
+            QStringLiteral(R"(\s(?:cx|cy|r|x|y|width|height|d)="[^"]*")"));
+        QStringList attributes;
+        for (const QRegularExpressionMatch &match :
+             attribute.globalMatch(QString::fromUtf8(file.readAll()))) {
+            attributes << match.captured();
+        }
+        return attributes;
+    };
+    for (const MenuBarIconOption option : allMenuBarIconOptions) {
+        const QStringList glyph = geometry(glyphPath(menuBarSymbolName(option)));
+        ASSERT_FALSE(glyph.isEmpty()) << rawValue(option);
+        for (const char *suffix : {".svg", "-symbolic.svg"}) {
+            EXPECT_EQ(geometry(QStringLiteral(PONDREL_TRAY_ICON_DIR "/") + menuBarIconName(option) +
+                               QLatin1String(suffix)),
+                      glyph)
+                << rawValue(option);
+        }
     }
 }
 

@@ -431,7 +431,7 @@ Item {
         }
 
         function test_undoBouncesUnlessMotionIsReduced(data) {
-            view.systemReduceMotion = data.reduceMotion;
+            view.desktop.reduceMotion = data.reduceMotion;
             const undo = control("undoButton");
             game.tapCell(stage.openCell);
             game.pressDigit(4);

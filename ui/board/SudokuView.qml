@@ -16,9 +16,9 @@ FocusScope {
     id: root
 
     required property SudokuGame game
-    // The desktop's accessibility settings, as the host reads them.
-    property bool systemReduceMotion: false
-    property bool increasedContrast: false
+    // What the desktop asks of the board (less motion, more contrast, its
+    // text size), as the host reads and follows it.
+    property DesktopPreferences desktop: DesktopPreferences {}
 
     // The selected cell shows its focus ring: the player is using the keys.
     property bool showKeyboardFocus: false
@@ -29,20 +29,14 @@ FocusScope {
     property string presentedScreen: ModalScreen.preferences
     readonly property bool boardHasFocus: column.grid.activeFocus
 
-    // The desktop's text size relative to Qt's 10 pt reference size.
-    property real desktopTextScale: Qt.application.font.pointSize > 0
-                                    ? Qt.application.font.pointSize / 10 : 1
-    // Text smaller than the default is drawn at the default size, and very
-    // large text is held where the panel still fits a laptop screen.
-    readonly property real minimumTextScale: 1.0
-    readonly property real maximumTextScale: 1.65
-    readonly property real systemScale: Math.min(Math.max(desktopTextScale, minimumTextScale),
-                                                 maximumTextScale)
+    // The desktop's text size, already held where the panel still fits a
+    // laptop screen.
+    readonly property real systemScale: desktop.textScale
     // Every size of the board screen is a number of points times this.
     readonly property real boardScale: BoardMetrics.boardScale(systemScale, game.boardSize)
 
     readonly property BoardColors colors: BoardColors {
-        increasedContrast: root.increasedContrast
+        increasedContrast: root.desktop.increasedContrast
     }
     readonly property alias grid: column.grid
     // What the new-puzzle button, Ctrl+N and Play Again do.
@@ -57,8 +51,8 @@ FocusScope {
     readonly property bool boardAcceptsKeys: !game.isShowingScreen && !isConfirmingNewPuzzle
                                              && boardHasFocus
 
-    // What Quit does once the game is saved: end the application. Tests put
-    // a stand-in here.
+    // What Quit does: ask the host to end the application, which stops the
+    // clock and writes the game first. Tests put a stand-in here.
     property var terminate: () => Qt.quit()
 
     function focusBoard() {
@@ -115,13 +109,7 @@ FocusScope {
         game.isShowingScreen = false;
     }
 
-    // The move the last entry queued is written first: the save runs on the
-    // next turn of the event loop, which quitting would skip. Stopping the
-    // clock first puts the time played since the last move into that save;
-    // ticks alone save nothing.
     function quit() {
-        game.setPlayActive(false);
-        game.saveNow();
         terminate();
     }
 
@@ -273,7 +261,7 @@ FocusScope {
         colors: root.colors
         boardScale: root.boardScale
         showsKeyboardFocus: root.showKeyboardFocus
-        reduceMotion: root.systemReduceMotion
+        reduceMotion: root.desktop.reduceMotion
         acceptsShortcuts: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
         noticeMessage: root.noticeMessage
         onDigitPressed: digit => {

@@ -5,21 +5,36 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace pondrel {
 
+namespace {
+
+struct MenuBarGlyph
+{
+    const char *symbol;
+    const char *iconName;
+};
+
+// Indexed by MenuBarIconOption.
+constexpr std::array<MenuBarGlyph, allMenuBarIconOptions.size()> kMenuBarGlyphs{{
+    {"circle.grid.3x3.fill", "pondrel-sudoku-dots"},
+    {"square.grid.3x3.topleft.filled", "pondrel-sudoku-corner-grid"},
+    {"number.square.fill", "pondrel-sudoku-number-square"},
+}};
+
+} // namespace
+
 QString menuBarSymbolName(MenuBarIconOption option)
 {
-    switch (option) {
-    case MenuBarIconOption::dots:
-        return QStringLiteral("circle.grid.3x3.fill");
-    case MenuBarIconOption::cornerGrid:
-        return QStringLiteral("square.grid.3x3.topleft.filled");
-    case MenuBarIconOption::numberSquare:
-        return QStringLiteral("number.square.fill");
-    }
-    return QStringLiteral("circle.grid.3x3.fill");
+    return QString::fromLatin1(kMenuBarGlyphs[static_cast<int>(option)].symbol);
+}
+
+QString menuBarIconName(MenuBarIconOption option)
+{
+    return QString::fromLatin1(kMenuBarGlyphs[static_cast<int>(option)].iconName);
 }
 
 Glyphs::Glyphs(QObject *parent) : QObject(parent) {}

@@ -15,9 +15,13 @@ namespace pondrel {
 // in as :/icons/<symbol name>.svg and tinted when drawn (the files are black
 // on transparent; only their coverage is used).
 
-// The symbol of the tray glyph for each icon setting; the welcome window
-// draws the same one.
+// The tray glyph of each icon setting: the symbol drawn (the welcome window
+// and Preferences draw the same one), and the name of the themed icon
+// installed from that symbol for StatusNotifier hosts that look the icon up
+// in the theme. app/CMakeLists.txt makes those files at configure time from
+// its own list of the same pairs, which the shell tests hold to this one.
 QString menuBarSymbolName(MenuBarIconOption option);
+QString menuBarIconName(MenuBarIconOption option);
 
 // The same map for QML, as the singleton `Glyphs`, so Preferences shows
 // each option with the glyph the tray will draw:

@@ -9,9 +9,7 @@ Rectangle {
 
     required property SudokuGame game
     property bool takesEscape: false
-    property bool systemReduceMotion: false
-    property bool increasedContrast: false
-    property real desktopTextScale: 1
+    property DesktopPreferences desktop
     // The colour the board's palette-driven colours start from.
     readonly property color windowColour: systemPalette.window
 
