@@ -69,6 +69,8 @@ PanelHost::PanelHost(SudokuGame &game, QObject *parent)
     m_grabRetry.setSingleShot(true);
     m_grabRetry.setInterval(kGrabRetryMilliseconds);
     connect(&m_grabRetry, &QTimer::timeout, this, &PanelHost::takeGrabs);
+    m_activationRetry.setInterval(kActivationRetryMilliseconds);
+    connect(&m_activationRetry, &QTimer::timeout, this, &PanelHost::retryActivation);
 
     connect(qGuiApp,
             &QGuiApplication::applicationStateChanged,
@@ -184,6 +186,10 @@ void PanelHost::open(const QRect &anchor)
         }
     }
     m_activationToken.clear();
+    if (m_managed && m_mode == Mode::attached) {
+        m_activationAttemptsLeft = kActivationAttempts;
+        m_activationRetry.start();
+    }
     if (m_catcher && m_mode == Mode::attached) {
         m_catcher->cover(m_view->screen());
     }
@@ -212,6 +218,7 @@ void PanelHost::hide()
         return;
     }
     releaseGrabs();
+    m_activationRetry.stop();
     if (m_catcher) {
         m_catcher->hide();
     }
@@ -374,6 +381,15 @@ void PanelHost::releaseGrabs()
         m_view->setMouseGrabEnabled(false);
     }
     m_hasGrabs = false;
+}
+
+void PanelHost::retryActivation()
+{
+    if (!isOpen() || isActiveForWindowManager(*m_view) || --m_activationAttemptsLeft < 0) {
+        m_activationRetry.stop();
+        return;
+    }
+    m_view->requestActivate();
 }
 
 void PanelHost::updatePlayFromWindow()

@@ -59,6 +59,14 @@ public:
     // retried this often, this many times, after the first frame.
     static constexpr int kGrabRetryMilliseconds = 25;
     static constexpr int kGrabAttempts = 20;
+    // A managed panel the window manager does not hold active is asked
+    // again this often, this many times. Measured on GNOME Shell: focused
+    // as it maps, before XWayland has tied the window to its Wayland
+    // surface, the panel loses that focus a few milliseconds later about
+    // one opening in two; asked again once its first frame is up, it keeps
+    // it.
+    static constexpr int kActivationRetryMilliseconds = 100;
+    static constexpr int kActivationAttempts = 10;
     // Under a Wayland compositor, focus that leaves the panel for no window
     // of ours this soon after it came was taken back by the compositor, not
     // by the user: XWayland returns the focus to the window the compositor
@@ -134,6 +142,7 @@ private:
     void place();
     void takeGrabs();
     void releaseGrabs();
+    void retryActivation();
     void updatePlayFromWindow();
     bool focusTakenBackByCompositor() const;
     bool recentlyHidden() const;
@@ -160,6 +169,8 @@ private:
     bool m_hasBeenActive = false;
     int m_grabAttemptsLeft = 0;
     QTimer m_grabRetry;
+    int m_activationAttemptsLeft = 0;
+    QTimer m_activationRetry;
     QElapsedTimer m_sinceOutsidePress;
     QElapsedTimer m_sinceFocusLost;
     QElapsedTimer m_sinceActivated;

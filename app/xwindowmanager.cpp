@@ -104,6 +104,22 @@ void keepOffTaskbar(QWindow &window)
     xcb_flush(connection);
 }
 
+bool isActiveForWindowManager(const QWindow &window)
+{
+    xcb_connection_t *connection = xConnection();
+    if (connection == nullptr) {
+        return true;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const QByteArray active =
+        property(connection, root, atom(connection, "_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
+    xcb_window_t activeWindow = XCB_WINDOW_NONE;
+    if (active.size() >= int(sizeof activeWindow)) {
+        std::memcpy(&activeWindow, active.constData(), sizeof activeWindow);
+    }
+    return activeWindow == xcb_window_t(window.winId());
+}
+
 bool underXWayland()
 {
     return QGuiApplication::platformName() == QLatin1String("xcb") &&

@@ -29,4 +29,10 @@ void setStartupId(QWindow &window, const QByteArray &startupId);
 // is mapped; Qt keeps these when it adds its own states at mapping.
 void keepOffTaskbar(QWindow &window);
 
+// Whether the window manager holds `window` active (_NET_ACTIVE_WINDOW on
+// the root), which is where the keyboard goes. Qt's own idea can differ:
+// under XWayland, X's input focus can move on without a word to Qt. True
+// off X, where there is nothing to ask.
+bool isActiveForWindowManager(const QWindow &window);
+
 } // namespace pondrel

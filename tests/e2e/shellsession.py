@@ -321,6 +321,17 @@ def shown_panel(session):
     return None
 
 
+def settled_panel(session):
+    """The shown panel once the window manager has put it in place: a window
+    just mapped may still read as at (0, 0) before its frame is placed."""
+    first = shown_panel(session)
+    time.sleep(0.1)
+    second = shown_panel(session)
+    if first and second and (first.x, first.y) == (second.x, second.y):
+        return second
+    return None
+
+
 def hidden_within(session, panel, timeout):
     """Seconds until the panel was seen unmapped (an upper bound: each look
     takes a few milliseconds), or None when it stayed."""
@@ -377,7 +388,7 @@ def second_start(session, binary, item_is_back):
     second = session.spawn("pondrel-sudoku-second", [binary])
     check(poll(lambda: second.poll() is not None, 10) and second.returncode == 0,
           "a second start did not hand over to the first")
-    panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+    panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
     check(panel is not None, "a second start did not open the first one's panel")
     check(first.poll() is None, "the application ended")
     print(f"second start: panel at {panel}")
