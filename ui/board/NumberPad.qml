@@ -58,9 +58,9 @@ Row {
                 text: String(digit)
                 fontSize: 15 * root.board.scale
                 fontWeight: Font.DemiBold
-                isOn: root.board.game.armedDigit === digit && !root.board.game.hasWon
+                isOn: root.board.game.armedDigit === digit && root.board.game.acceptsMoves
                 enabled: root.counts.completeDigits.indexOf(digit) < 0
-                         && !root.board.game.hasWon
+                         && root.board.game.acceptsMoves
                 Accessible.description: ToolTip.text
                 ToolTip.text: Localized.plural("%lld left", root.counts.remainingCounts[holder.index])
                 ToolTip.visible: hover.hovered

@@ -13,7 +13,7 @@ Row {
     readonly property real buttonWidth: (width - 3 * spacing) / 4
 
     spacing: 8 * board.scale
-    enabled: !board.game.hasWon
+    enabled: board.game.acceptsMoves
 
     ToolButton {
         objectName: "notesButton"
