@@ -34,8 +34,14 @@ Item {
         id: gridComponent
 
         BoardGrid {
-            colors: boardColors
-            boardScale: 1
+            id: madeGrid
+
+            property SudokuGame game
+
+            board: BoardContext {
+                game: madeGrid.game
+                colors: boardColors
+            }
         }
     }
 

@@ -24,8 +24,12 @@ Item {
         id: confirmationComponent
 
         AbandonGameConfirmation {
+            id: dialog
+
             anchors.fill: parent
-            boardScale: 1
+            board: BoardContext {
+                game: dialog.request.game
+            }
         }
     }
 

@@ -16,7 +16,15 @@ Item {
         id: overlayComponent
 
         SolvedOverlay {
-            boardScale: 1
+            id: madeOverlay
+
+            property SudokuGame game
+            property real boardScale: 1
+
+            board: BoardContext {
+                game: madeOverlay.game
+                scale: madeOverlay.boardScale
+            }
         }
     }
 

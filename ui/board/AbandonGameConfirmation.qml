@@ -9,14 +9,16 @@ import Pondrel
 //     AbandonGameConfirmation {
 //         anchors.fill: column
 //         request: newPuzzle
-//         boardScale: root.boardScale
+//         board: root.board
 //     }
 ConfirmationDialog {
     id: root
 
     required property NewPuzzleRequest request
+    required property BoardContext board
 
     visible: request.confirming
+    boardScale: board.scale
     title: Localized.text("Abandon this game?")
     message: Localized.text("Starting a new puzzle now will reset your win streak.")
     dialogID: "abandonGameDialog"

@@ -7,26 +7,16 @@ import Pondrel
 Item {
     id: root
 
-    required property SudokuGame game
-    required property BoardColors colors
-    required property real boardScale
-    property bool showsKeyboardFocus: false
-    property bool reduceMotion: false
-    // The board takes the keys: the header's shortcuts (all but Quit) work.
-    property bool acceptsShortcuts: true
+    required property BoardContext board
     // The board screen's copy or paste message, if any.
     property string noticeMessage: ""
 
     readonly property alias grid: grid
     readonly property HeaderButtons headerButtons: header.buttons
-    readonly property real inset: 14 * boardScale
-
-    signal cellActivated(int index)
-    signal tabPressed
-    signal digitPressed(int digit)
+    readonly property real inset: 14 * board.scale
 
     objectName: "boardColumn"
-    implicitWidth: 375 * boardScale
+    implicitWidth: 375 * board.scale
     implicitHeight: content.height + 2 * inset
 
     Column {
@@ -35,17 +25,13 @@ Item {
         x: root.inset
         y: root.inset
         width: root.width - 2 * root.inset
-        spacing: 12 * root.boardScale
+        spacing: 12 * root.board.scale
 
         BoardHeader {
             id: header
 
             width: parent.width
-            game: root.game
-            colors: root.colors
-            boardScale: root.boardScale
-            reduceMotion: root.reduceMotion
-            acceptsShortcuts: root.acceptsShortcuts
+            board: root.board
             noticeMessage: root.noticeMessage
         }
 
@@ -55,27 +41,21 @@ Item {
             width: parent.width
             height: implicitHeight
             focus: true
-            game: root.game
-            colors: root.colors
-            boardScale: root.boardScale
-            showsKeyboardFocus: root.showsKeyboardFocus
-            onCellActivated: index => root.cellActivated(index)
-            onTabPressed: root.tabPressed()
+            board: root.board
         }
 
+        // A click on the pad takes the focus; the keys go back to the grid.
         NumberPad {
             objectName: "numberPad"
             width: parent.width
-            game: root.game
-            boardScale: root.boardScale
-            onDigitPressed: digit => root.digitPressed(digit)
+            board: root.board
+            onDigitPressed: grid.forceActiveFocus()
         }
 
         ToolRow {
             objectName: "toolRow"
             width: parent.width
-            game: root.game
-            boardScale: root.boardScale
+            board: root.board
         }
     }
 }

@@ -10,35 +10,24 @@ import Pondrel
 Item {
     id: root
 
-    required property SudokuGame game
-    required property BoardColors colors
-    required property real boardScale
-    // The selected cell shows its focus ring (the player uses the keys).
-    property bool showsKeyboardFocus: false
+    required property BoardContext board
 
     // Sizes at scale 1, in points.
     readonly property real cellSize: 36
     readonly property real innerGap: 2
     readonly property real boxGap: 5
 
-    readonly property real side: (9 * cellSize + 6 * innerGap + 2 * boxGap) * boardScale
+    readonly property real side: (9 * cellSize + 6 * innerGap + 2 * boxGap) * board.scale
 
     readonly property BoardCellModel cellModel: BoardCellModel {
-        game: root.game
+        game: root.board.game
     }
-
-    // A click on cell `index`, or its press action.
-    signal cellActivated(int index)
-    // Tab or Backtab while the grid has the focus. Qt moves the focus on
-    // Tab at the item that has it, so when there is another control to go
-    // to, the key never reaches the screen's own handlers.
-    signal tabPressed
 
     // Offset of row or column `line` from the grid's edge: the cells before
     // it and the gaps between them, a box gap before lines 3 and 6.
     function offsetOf(line: int): real {
         const boxGaps = Math.floor(line / 3);
-        return (line * cellSize + boxGaps * boxGap + (line - boxGaps) * innerGap) * boardScale;
+        return (line * cellSize + boxGaps * boxGap + (line - boxGaps) * innerGap) * board.scale;
     }
 
     // The colour of a cell's highlight: the selection and the armed digit in
@@ -47,6 +36,7 @@ Item {
     // own, the step's pattern stronger in it, the cells the armed digit
     // cannot take and the selection's peers in faint greys.
     function tint(highlight: int): color {
+        const colors = board.colors;
         switch (highlight) {
         case BoardCellModel.Selected:
         case BoardCellModel.ArmedDigit:
@@ -73,14 +63,18 @@ Item {
     objectName: "sudokuGrid"
     implicitWidth: side
     implicitHeight: side
-    activeFocusOnTab: !game.isShowingScreen
+    activeFocusOnTab: !board.game.isShowingScreen
 
     Accessible.role: Accessible.Grouping
     Accessible.name: Localized.text("Sudoku board")
 
+    // Qt moves the focus on Tab at the item that has it, so when there is
+    // another control to go to, the key never reaches the screen's own
+    // handlers: moving on with Tab is steering with the keyboard too.
     Keys.onPressed: event => {
-        if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab) {
-            root.tabPressed();
+        if ((event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab)
+                && !root.board.game.isShowingScreen) {
+            root.board.showsKeyboardFocus = true;
         }
         // Left unaccepted: the focus moves on, other keys go to the screen.
         event.accepted = false;
@@ -101,13 +95,18 @@ Item {
             CellView {
                 x: root.offsetOf(column)
                 y: root.offsetOf(row)
-                width: root.cellSize * root.boardScale
+                width: root.cellSize * root.board.scale
                 height: width
-                colors: root.colors
-                boardScale: root.boardScale
+                board: root.board
                 highlightColor: root.tint(highlight)
-                showsFocusRing: selected && root.showsKeyboardFocus
-                onActivated: root.cellActivated(index)
+                showsFocusRing: selected && root.board.showsKeyboardFocus
+                // A click is steering with the pointer: no focus ring, and
+                // the keys stay with the board.
+                onActivated: {
+                    root.board.game.tapCell(index);
+                    root.board.showsKeyboardFocus = false;
+                    root.forceActiveFocus();
+                }
             }
         }
     }

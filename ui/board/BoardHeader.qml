@@ -7,19 +7,14 @@ import Pondrel
 Item {
     id: root
 
-    required property SudokuGame game
-    required property BoardColors colors
-    required property real boardScale
-    property bool reduceMotion: false
-    // The board takes the keys: its shortcuts (all but Quit) work.
-    property bool acceptsShortcuts: true
+    required property BoardContext board
     // The board screen's copy or paste message, if any.
     property string noticeMessage: ""
 
     // The new-puzzle, undo and menu buttons: the board screen answers
     // their requests.
     readonly property alias buttons: buttons
-    readonly property real spacing: 6 * boardScale
+    readonly property real spacing: 6 * board.scale
     // What is left for the title once the clock and the buttons have theirs.
     readonly property real titleRoom: width - spacing - clock.width
                                       - (buttons.width > 0 ? 2 * spacing + buttons.width : 0)
@@ -43,8 +38,8 @@ Item {
         width: Math.max(0, Math.min(Math.ceil(fullTitle.advanceWidth), root.titleRoom))
         text: Localized.text("Pondrel Sudoku")
         visible: !notice.visible
-        color: root.colors.primary
-        font.pixelSize: Math.round(13 * root.boardScale)
+        color: root.board.colors.primary
+        font.pixelSize: Math.round(13 * root.board.scale)
         font.weight: Font.DemiBold
         maximumLineCount: 1
         elide: Text.ElideRight
@@ -60,10 +55,9 @@ Item {
 
         width: Math.max(0, root.titleRoom)
         height: root.height
-        game: root.game
-        boardScale: root.boardScale
+        board: root.board
         message: root.noticeMessage
-        color: root.colors.primary
+        color: root.board.colors.primary
     }
 
     Text {
@@ -72,9 +66,9 @@ Item {
         objectName: "timerLable"
         anchors.verticalCenter: parent.verticalCenter
         x: (notice.visible ? notice.width : title.width) + root.spacing
-        text: root.game.formatTime(root.game.elapsed)
-        color: root.colors.secondary
-        font.pixelSize: Math.round(11 * root.boardScale)
+        text: root.board.game.formatTime(root.board.game.elapsed)
+        color: root.board.colors.secondary
+        font.pixelSize: Math.round(11 * root.board.scale)
         font.weight: Font.Medium
         Accessible.name: Localized.text("Play time %@", [text])
     }
@@ -85,9 +79,6 @@ Item {
         objectName: "headerButtons"
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        game: root.game
-        boardScale: root.boardScale
-        reduceMotion: root.reduceMotion
-        acceptsShortcuts: root.acceptsShortcuts
+        board: root.board
     }
 }

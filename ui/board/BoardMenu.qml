@@ -9,7 +9,7 @@ import Pondrel
 Menu {
     id: root
 
-    required property real boardScale
+    required property BoardContext board
     // How this desktop writes the shortcuts of Preferences and Quit.
     property string preferencesShortcut
     property string quitShortcut
@@ -25,13 +25,13 @@ Menu {
     signal pasteChosen
     signal nextStepChosen
 
-    topPadding: 5 * boardScale
-    bottomPadding: 5 * boardScale
+    topPadding: 5 * board.scale
+    bottomPadding: 5 * board.scale
 
     background: Rectangle {
         // Room for "Quit Pondrel Sudoku" beside its shortcut.
-        implicitWidth: 240 * root.boardScale
-        radius: 8 * root.boardScale
+        implicitWidth: 240 * root.board.scale
+        radius: 8 * root.board.scale
         color: root.systemPalette.base
         border.width: 1
         border.color: root.isDark ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(0, 0, 0, 0.16)
@@ -44,7 +44,7 @@ Menu {
             required property string modelData
 
             objectName: "menuItem-" + modelData
-            boardScale: root.boardScale
+            boardScale: root.board.scale
             systemPalette: root.systemPalette
             text: Localized.text(modelData)
             shortcutText: modelData === ModalScreen.preferences ? root.preferencesShortcut : ""
@@ -56,7 +56,7 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-NextStep"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         systemPalette: root.systemPalette
         text: Localized.text("Next Step")
         shortcutText: "S"
@@ -65,7 +65,7 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-Copy"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         systemPalette: root.systemPalette
         text: Localized.text("Copy Puzzle")
         shortcutText: copyKeys.nativeText
@@ -74,7 +74,7 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-Paste"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         systemPalette: root.systemPalette
         text: Localized.text("Paste Puzzle")
         shortcutText: pasteKeys.nativeText
@@ -85,7 +85,7 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-Quit"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         systemPalette: root.systemPalette
         text: Localized.text("Quit Pondrel Sudoku")
         shortcutText: root.quitShortcut

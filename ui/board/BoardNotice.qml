@@ -8,8 +8,7 @@ import Pondrel
 Text {
     id: root
 
-    required property SudokuGame game
-    required property real boardScale
+    required property BoardContext board
     // A message of the board screen's own (copy and paste); it wins over
     // the step and the hint's explanation.
     property string message: ""
@@ -46,9 +45,10 @@ Text {
 
     objectName: "boardNotice"
     text: message.length > 0 ? message
-                             : stepText(game.stepLine) || explanation(game.hintExplanation)
+                             : stepText(board.game.stepLine)
+                               || explanation(board.game.hintExplanation)
     visible: text.length > 0
-    font.pixelSize: Math.round(12 * boardScale)
+    font.pixelSize: Math.round(12 * board.scale)
     font.weight: Font.Medium
     // Two lines at most, by the height: a line count would make the fitting
     // below elide rather than shrink.
@@ -57,7 +57,7 @@ Text {
     verticalAlignment: Text.AlignVCenter
     // Rather smaller than cut off, in the languages with long sentences.
     fontSizeMode: Text.Fit
-    minimumPixelSize: Math.round(9 * boardScale)
+    minimumPixelSize: Math.round(9 * board.scale)
     lineHeight: 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text

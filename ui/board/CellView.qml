@@ -11,8 +11,7 @@ Item {
     id: root
 
     required property int index
-    required property BoardColors colors
-    required property real boardScale
+    required property BoardContext board
     // 0 for an empty cell.
     required property int value
     required property bool given
@@ -28,7 +27,7 @@ Item {
     property color highlightColor: "transparent"
     property bool showsFocusRing: false
 
-    readonly property real radius: 5 * boardScale
+    readonly property real radius: 5 * board.scale
     readonly property int row: Math.floor(index / 9)
     readonly property int column: index % 9
 
@@ -65,11 +64,11 @@ Item {
     // (the software renderer has no blur): a tight dark one and a wider,
     // fainter one that fades it out.
     Rectangle {
-        x: -0.75 * root.boardScale
+        x: -0.75 * root.board.scale
         y: 1
-        width: parent.width + 1.5 * root.boardScale
-        height: parent.height + 0.75 * root.boardScale
-        radius: root.radius + 0.75 * root.boardScale
+        width: parent.width + 1.5 * root.board.scale
+        height: parent.height + 0.75 * root.board.scale
+        radius: root.radius + 0.75 * root.board.scale
         color: Qt.rgba(0, 0, 0, 0.06)
     }
 
@@ -87,9 +86,9 @@ Item {
         objectName: "face"
         anchors.fill: parent
         radius: root.radius
-        color: Qt.tint(root.colors.controlBackground, root.highlightColor)
+        color: Qt.tint(root.board.colors.controlBackground, root.highlightColor)
         border.width: 1
-        border.color: root.colors.cellOutline
+        border.color: root.board.colors.cellOutline
     }
 
     Text {
@@ -99,9 +98,9 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         text: root.value !== 0 ? String(root.value) : ""
-        color: root.mistake ? root.colors.mistake
-                            : root.given ? root.colors.primary : root.colors.accent
-        font.pixelSize: Math.round(20 * root.boardScale)
+        color: root.mistake ? root.board.colors.mistake
+                            : root.given ? root.board.colors.primary : root.board.colors.accent
+        font.pixelSize: Math.round(20 * root.board.scale)
         font.weight: root.given ? Font.Black : Font.DemiBold
         Accessible.ignored: true
     }
@@ -114,8 +113,7 @@ Item {
                 && (root.noteDigits.length > 0 || root.removedNoteDigits.length > 0)
 
         sourceComponent: NotesGrid {
-            colors: root.colors
-            boardScale: root.boardScale
+            board: root.board
             digits: root.noteDigits
             removedDigits: root.removedNoteDigits
         }
@@ -128,7 +126,7 @@ Item {
         radius: root.radius
         color: "transparent"
         border.width: 2.5
-        border.color: root.colors.accent
+        border.color: root.board.colors.accent
     }
 
     MouseArea {

@@ -10,15 +10,12 @@ import Pondrel
 Row {
     id: root
 
-    required property SudokuGame game
-    required property real boardScale
-    property bool reduceMotion: false
-    // The board takes the keys (no screen covers it and no question is
-    // open); the board's own shortcuts wait otherwise. Quit always works.
-    property bool acceptsShortcuts: true
+    // The board's own shortcuts wait while it does not take the keys; Quit
+    // always works.
+    required property BoardContext board
 
     readonly property alias menu: menu
-    readonly property bool canUndo: game.canUndo
+    readonly property bool canUndo: board.game.canUndo
 
     signal newPuzzleRequested
     signal screenRequested(string screen)
@@ -36,24 +33,24 @@ Row {
 
     function undo() {
         if (canUndo) {
-            game.undo();
+            board.game.undo();
         }
     }
 
     // Redo has no button; its keys are named in Undo's tooltip.
     function redo() {
-        if (game.canRedo) {
-            game.redo();
+        if (board.game.canRedo) {
+            board.game.redo();
         }
     }
 
-    spacing: 8 * boardScale
+    spacing: 8 * board.scale
 
     Shortcut {
         id: newPuzzleShortcut
 
         sequence: KeyboardShortcuts.newPuzzle
-        enabled: root.acceptsShortcuts
+        enabled: root.board.takesKeys
         onActivated: root.newPuzzleRequested()
     }
 
@@ -61,7 +58,7 @@ Row {
         id: undoShortcut
 
         sequence: KeyboardShortcuts.undo
-        enabled: root.acceptsShortcuts && root.canUndo
+        enabled: root.board.takesKeys && root.canUndo
         onActivated: root.undo()
     }
 
@@ -69,14 +66,14 @@ Row {
         id: redoShortcut
 
         sequence: KeyboardShortcuts.redo
-        enabled: root.acceptsShortcuts
+        enabled: root.board.takesKeys
         onActivated: root.redo()
     }
 
     // The other desktops' redo key.
     Shortcut {
         sequence: KeyboardShortcuts.redoAlternative
-        enabled: root.acceptsShortcuts
+        enabled: root.board.takesKeys
         onActivated: root.redo()
     }
 
@@ -84,7 +81,7 @@ Row {
         id: preferencesShortcut
 
         sequence: KeyboardShortcuts.preferences
-        enabled: root.acceptsShortcuts
+        enabled: root.board.takesKeys
         onActivated: root.screenRequested(ModalScreen.preferences)
     }
 
@@ -97,7 +94,7 @@ Row {
 
     SymbolButton {
         objectName: "newPuzzleButton"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         symbol: "square.grid.3x3"
         Accessible.name: Localized.text("New Puzzle")
         toolTip: root.withShortcut(Localized.text("New Puzzle (⌘N)"), newPuzzleShortcut)
@@ -113,7 +110,7 @@ Row {
         readonly property bool isBouncing: bounce.running
 
         objectName: "undoButton"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         symbol: "arrow.uturn.backward"
         Accessible.name: Localized.text("Undo")
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
@@ -122,10 +119,10 @@ Row {
         onClicked: root.undo()
 
         Connections {
-            target: root.game
+            target: root.board.game
 
             function onUndoCountChanged() {
-                if (!root.reduceMotion) {
+                if (!root.board.reduceMotion) {
                     bounce.restart();
                 }
             }
@@ -162,7 +159,7 @@ Row {
         id: menuButton
 
         objectName: "moreMenuButton"
-        boardScale: root.boardScale
+        boardScale: root.board.scale
         // The menu was open when the press came: that press closed it, and
         // its click should not open it again.
         property bool menuWasOpen: false
@@ -182,9 +179,9 @@ Row {
         BoardMenu {
             id: menu
 
-            y: menuButton.height + 4 * root.boardScale
+            y: menuButton.height + 4 * root.board.scale
             x: menuButton.width - width
-            boardScale: root.boardScale
+            board: root.board
             preferencesShortcut: preferencesShortcut.nativeText
             quitShortcut: quitShortcut.nativeText
             onScreenChosen: screen => root.screenRequested(screen)

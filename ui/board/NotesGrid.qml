@@ -8,13 +8,12 @@ import QtQuick
 Item {
     id: root
 
-    required property BoardColors colors
-    required property real boardScale
+    required property BoardContext board
     // The noted digits, ascending.
     property list<int> digits: []
     property list<int> removedDigits: []
 
-    readonly property real inset: 2 * boardScale
+    readonly property real inset: 2 * board.scale
 
     Repeater {
         model: 9
@@ -32,8 +31,8 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             text: isRemoved || root.digits.includes(digit) ? String(digit) : " "
-            color: isRemoved ? root.colors.mistake : root.colors.secondary
-            font.pixelSize: Math.max(1, Math.round(8.5 * root.boardScale))
+            color: isRemoved ? root.board.colors.mistake : root.board.colors.secondary
+            font.pixelSize: Math.max(1, Math.round(8.5 * root.board.scale))
             font.weight: isRemoved ? Font.Bold : Font.Medium
             font.strikeout: isRemoved
             Accessible.ignored: true

@@ -9,17 +9,16 @@ import Pondrel
 Row {
     id: root
 
-    required property SudokuGame game
-    required property real boardScale
+    required property BoardContext board
 
     readonly property DigitCounts counts: DigitCounts {
-        game: root.game
+        game: root.board.game
     }
 
-    // A click on digit `digit`'s button.
+    // Digit `digit`'s button was clicked, after the game was told.
     signal digitPressed(int digit)
 
-    spacing: 4 * boardScale
+    spacing: 4 * board.scale
 
     Repeater {
         model: 9
@@ -34,7 +33,7 @@ Row {
             required property int index
 
             width: (root.width - 8 * root.spacing) / 9
-            height: 34 * root.boardScale
+            height: 34 * root.board.scale
 
             HoverHandler {
                 id: hover
@@ -57,10 +56,11 @@ Row {
                 verticalPadding: 0
                 capsule: false
                 text: String(digit)
-                fontSize: 15 * root.boardScale
+                fontSize: 15 * root.board.scale
                 fontWeight: Font.DemiBold
-                isOn: root.game.armedDigit === digit && !root.game.hasWon
-                enabled: root.counts.completeDigits.indexOf(digit) < 0 && !root.game.hasWon
+                isOn: root.board.game.armedDigit === digit && root.board.game.acceptsMoves
+                enabled: root.counts.completeDigits.indexOf(digit) < 0
+                         && root.board.game.acceptsMoves
                 Accessible.description: ToolTip.text
                 ToolTip.text: Localized.plural("%lld left", root.counts.remainingCounts[holder.index])
                 ToolTip.visible: hover.hovered
@@ -73,7 +73,10 @@ Row {
                         ToolTip.show(ToolTip.text);
                     }
                 }
-                onClicked: root.digitPressed(digit)
+                onClicked: {
+                    root.board.game.pressDigit(digit);
+                    root.digitPressed(digit);
+                }
             }
         }
     }

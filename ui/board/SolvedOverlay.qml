@@ -12,16 +12,15 @@ import Pondrel
 Item {
     id: root
 
-    required property SudokuGame game
-    required property real boardScale
+    required property BoardContext board
     signal playAgain
 
-    readonly property real inset: 24 * boardScale
+    readonly property real inset: 24 * board.scale
 
     objectName: "puzzleSolvedOverlay"
     implicitWidth: stack.implicitWidth + 2 * inset
     implicitHeight: stack.implicitHeight + 2 * inset
-    visible: game.hasWon
+    visible: board.game.hasWon
     Accessible.role: Accessible.Grouping
     Accessible.name: solvedText.text
 
@@ -30,9 +29,9 @@ Item {
 
         objectName: "solvedCard"
         anchors.fill: parent
-        radius: 16 * root.boardScale
-        shadowBlur: 16 * root.boardScale
-        shadowOffset: 6 * root.boardScale
+        radius: 16 * root.board.scale
+        shadowBlur: 16 * root.board.scale
+        shadowOffset: 6 * root.board.scale
 
         // The board below must not react to clicks on the card.
         MouseArea {
@@ -49,7 +48,7 @@ Item {
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: Localized.text("🎉")
-                font.pixelSize: Math.round(32 * root.boardScale)
+                font.pixelSize: Math.round(32 * root.board.scale)
                 color: card.systemPalette.windowText
                 Accessible.ignored: true
             }
@@ -64,7 +63,7 @@ Item {
                     objectName: "puzzleSolvedTitle"
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: Localized.text("Puzzle Solved")
-                    font.pixelSize: Math.round(15 * root.boardScale)
+                    font.pixelSize: Math.round(15 * root.board.scale)
                     font.bold: true
                     color: card.systemPalette.windowText
                     Accessible.role: Accessible.Heading
@@ -74,8 +73,9 @@ Item {
                 Text {
                     objectName: "solvedTime"
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: Localized.text("Time: %@", [root.game.formatTime(root.game.elapsed)])
-                    font.pixelSize: Math.round(12 * root.boardScale)
+                    text: Localized.text("Time: %@",
+                                         [root.board.game.formatTime(root.board.game.elapsed)])
+                    font.pixelSize: Math.round(12 * root.board.scale)
                     font.weight: Font.Medium
                     color: Qt.rgba(card.systemPalette.windowText.r, card.systemPalette.windowText.g,
                                    card.systemPalette.windowText.b, 0.6)
@@ -87,10 +87,10 @@ Item {
             GlassPushButton {
                 objectName: "playAgainButton"
                 anchors.horizontalCenter: parent.horizontalCenter
-                width: Math.max(implicitWidth, 110 * root.boardScale)
+                width: Math.max(implicitWidth, 110 * root.board.scale)
                 text: Localized.text("Play Again")
                 prominent: true
-                fontSize: 12 * root.boardScale
+                fontSize: 12 * root.board.scale
                 fontWeight: Font.DemiBold
                 onClicked: root.playAgain()
             }

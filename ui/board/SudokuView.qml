@@ -21,7 +21,7 @@ FocusScope {
     property DesktopPreferences desktop: DesktopPreferences {}
 
     // The selected cell shows its focus ring: the player is using the keys.
-    property bool showKeyboardFocus: false
+    property alias showKeyboardFocus: board.showsKeyboardFocus
     // The abandon-this-game confirmation is over the board.
     property alias isConfirmingNewPuzzle: newPuzzle.confirming
     // The screen shown over the board while game.isShowingScreen is true,
@@ -38,6 +38,22 @@ FocusScope {
     readonly property BoardColors colors: BoardColors {
         increasedContrast: root.desktop.increasedContrast
     }
+    // What every board part reads (the game, scale, colours, motion, keys),
+    // in one object each part takes as its required `board` and passes on,
+    // instead of each value relayed by hand through every level. A plain
+    // object rather than a context property or a singleton: a part says
+    // what it needs, and a test gives it a board of its own. The parts act
+    // on `board.game` themselves, as a cell taps itself; only what belongs
+    // to this screen (screens, the new-puzzle question, Quit) comes here.
+    readonly property BoardContext board: BoardContext {
+        id: board
+
+        game: root.game
+        scale: root.boardScale
+        colors: root.colors
+        reduceMotion: root.desktop.reduceMotion
+        takesKeys: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
+    }
     readonly property alias grid: column.grid
     // What the new-puzzle button, Ctrl+N and Play Again do.
     readonly property NewPuzzleRequest newPuzzleRequest: NewPuzzleRequest {
@@ -48,8 +64,7 @@ FocusScope {
 
     // Keys act on the board only while it has the focus and nothing
     // covers it.
-    readonly property bool boardAcceptsKeys: !game.isShowingScreen && !isConfirmingNewPuzzle
-                                             && boardHasFocus
+    readonly property bool boardAcceptsKeys: board.takesKeys && boardHasFocus
 
     // What Quit does: ask the host to end the application, which stops the
     // clock and writes the game first. Tests put a stand-in here.
@@ -166,7 +181,7 @@ FocusScope {
                        [StandardKey.MoveToNextChar, 0, 1]];
         for (const [command, rowDelta, columnDelta] of moves) {
             if (event.matches(command)) {
-                if (!game.isShowingScreen && !isConfirmingNewPuzzle) {
+                if (board.takesKeys) {
                     showKeyboardFocus = true;
                     game.moveSelection(rowDelta, columnDelta);
                     event.accepted = true;
@@ -257,23 +272,8 @@ FocusScope {
         opacity: root.game.isShowingScreen ? 0 : 1
         visible: !root.game.isShowingScreen
         enabled: !root.game.isShowingScreen
-        game: root.game
-        colors: root.colors
-        boardScale: root.boardScale
-        showsKeyboardFocus: root.showKeyboardFocus
-        reduceMotion: root.desktop.reduceMotion
-        acceptsShortcuts: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
+        board: root.board
         noticeMessage: root.noticeMessage
-        onDigitPressed: digit => {
-            root.game.pressDigit(digit);
-            root.focusBoard();
-        }
-        onCellActivated: index => {
-            root.game.tapCell(index);
-            root.showKeyboardFocus = false;
-            root.focusBoard();
-        }
-        onTabPressed: root.tabPressed()
     }
 
     // Part of the board: a screen over the board hides it too, or the card
@@ -284,8 +284,7 @@ FocusScope {
         y: 230 * root.boardScale - height / 2
         width: implicitWidth
         height: implicitHeight
-        game: root.game
-        boardScale: root.boardScale
+        board: root.board
         onPlayAgain: {
             newPuzzle.playAgain();
             root.focusBoard();
@@ -299,7 +298,7 @@ FocusScope {
         active: root.isConfirmingNewPuzzle
         sourceComponent: AbandonGameConfirmation {
             request: newPuzzle
-            boardScale: root.boardScale
+            board: root.board
         }
         onActiveChanged: {
             if (!active && !root.game.isShowingScreen) {

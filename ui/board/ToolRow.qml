@@ -8,21 +8,20 @@ import Pondrel
 Row {
     id: root
 
-    required property SudokuGame game
-    required property real boardScale
+    required property BoardContext board
 
     readonly property real buttonWidth: (width - 3 * spacing) / 4
 
-    spacing: 8 * boardScale
-    enabled: !game.hasWon
+    spacing: 8 * board.scale
+    enabled: board.game.acceptsMoves
 
     ToolButton {
         objectName: "notesButton"
         symbol: "pencil"
         text: Localized.text("Notes")
         toolTip: Localized.text("Notes (N)")
-        isOn: root.game.isNotesMode
-        onClicked: root.game.isNotesMode = !root.game.isNotesMode
+        isOn: root.board.game.isNotesMode
+        onClicked: root.board.game.isNotesMode = !root.board.game.isNotesMode
     }
 
     ToolButton {
@@ -30,7 +29,7 @@ Row {
         symbol: "wand.and.sparkles"
         text: Localized.text("Auto")
         toolTip: Localized.text("Fill in all notes (A)")
-        onClicked: root.game.fillAllNotes()
+        onClicked: root.board.game.fillAllNotes()
     }
 
     ToolButton {
@@ -38,7 +37,7 @@ Row {
         symbol: "eraser"
         text: Localized.text("Erase")
         toolTip: Localized.text("Erase (Delete)")
-        onClicked: root.game.eraseSelectedCell()
+        onClicked: root.board.game.eraseSelectedCell()
     }
 
     ToolButton {
@@ -46,18 +45,18 @@ Row {
         symbol: "lightbulb"
         text: Localized.text("Hint")
         toolTip: Localized.text("Hint (H)")
-        onClicked: root.game.giveHint()
+        onClicked: root.board.game.giveHint()
     }
 
     component ToolButton: GlassToggleStyle {
         property string toolTip
 
         width: parent.buttonWidth
-        height: Math.round(30 * parent.boardScale)
-        horizontalPadding: Math.round(8 * parent.boardScale)
+        height: Math.round(30 * parent.board.scale)
+        horizontalPadding: Math.round(8 * parent.board.scale)
         verticalPadding: 0
-        fontSize: 12 * parent.boardScale
-        symbolSize: 13 * parent.boardScale
+        fontSize: 12 * parent.board.scale
+        symbolSize: 13 * parent.board.scale
         minimumTextFactor: 0.8
         Accessible.description: toolTip
         ToolTip.text: toolTip
