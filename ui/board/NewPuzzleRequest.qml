@@ -32,7 +32,7 @@ QtObject {
     property string pendingPaste: ""
 
     // Whether replacing the current game needs the question first.
-    readonly property bool abandonsGame: game.isGameInProgress
+    readonly property bool abandonsGame: game !== null && game.isGameInProgress
 
     function request() {
         if (game.isShowingScreen || confirming) {
