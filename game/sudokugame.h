@@ -382,6 +382,7 @@ private:
     void startGame(const SudokuPuzzle &puzzle, bool pasted);
     // After undo and redo: a digit that the board completed again cannot
     // stay armed.
+    void bringBack(const Snapshot &snapshot);
     void disarmCompleteDigit();
 
     void updateTimer();

@@ -153,11 +153,7 @@ void SudokuGame::undo()
     changeHistory([&](MoveHistory &history) {
         snapshot = history.undo(Snapshot{m_values, m_notes});
     });
-    setExplainedHint(std::nullopt);
-    setShownStep(std::nullopt);
-    setValues(snapshot->values);
-    setNotes(snapshot->notes);
-    disarmCompleteDigit();
+    bringBack(*snapshot);
     setUndoCount(plusOne(m_undoCount));
 }
 
@@ -170,13 +166,20 @@ void SudokuGame::redo()
     changeHistory([&](MoveHistory &history) {
         snapshot = history.redo(Snapshot{m_values, m_notes});
     });
-    setExplainedHint(std::nullopt);
-    setShownStep(std::nullopt);
-    setValues(snapshot->values);
-    setNotes(snapshot->notes);
-    disarmCompleteDigit();
+    bringBack(*snapshot);
     // No win check: a step redo brings back was on the board before, so a
     // solved one was already won and counted then.
+}
+
+// The board as an undo or redo step left it; what was shown of the board
+// before no longer stands.
+void SudokuGame::bringBack(const Snapshot &snapshot)
+{
+    setExplainedHint(std::nullopt);
+    setShownStep(std::nullopt);
+    setValues(snapshot.values);
+    setNotes(snapshot.notes);
+    disarmCompleteDigit();
 }
 
 void SudokuGame::disarmCompleteDigit()
