@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../game/playhelpers.h"
 #include "sudokugame.h"
 
 #include <QDir>
@@ -49,32 +50,6 @@ inline QProcessEnvironment writerEnvironment(const QString &root)
     QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return environment;
-}
-
-// The cells of the current puzzle that have no given.
-inline std::vector<int> openCells(const SudokuGame &game)
-{
-    std::vector<int> cells;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (game.puzzle().givens[cell] == 0) {
-            cells.push_back(cell);
-        }
-    }
-    return cells;
-}
-
-inline int solutionAt(const SudokuGame &game, int cell)
-{
-    return game.puzzle().solution[cell];
-}
-
-// Enters a digit as a player would: select the cell, then press the digit.
-inline void enter(SudokuGame &game, int cell, int digit)
-{
-    if (game.selectedCell() != cell) {
-        game.tapCell(cell);
-    }
-    game.pressDigit(digit);
 }
 
 } // namespace pondrel::test

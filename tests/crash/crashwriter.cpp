@@ -65,14 +65,14 @@ void iterate(SudokuGame &game, QSettings &store)
     const std::vector<int> open = openCells(game);
     if (n % 2 == 1) {
         for (const int cell : open) {
-            enter(game, cell, solutionAt(game, cell));
+            type(game, cell, solutionAt(game, cell));
         }
     } else {
-        enter(game, open[0], solutionAt(game, open[0]));
-        enter(game, open[1], solutionAt(game, open[1]) % 9 + 1);
+        type(game, open[0], solutionAt(game, open[0]));
+        type(game, open[1], solutionAt(game, open[1]) % 9 + 1);
         game.setNotesMode(true);
-        enter(game, open[2], solutionAt(game, open[2]));
-        enter(game, open[3], solutionAt(game, open[3]));
+        type(game, open[2], solutionAt(game, open[2]));
+        type(game, open[3], solutionAt(game, open[3]));
         game.setNotesMode(false);
         game.undo();
     }

@@ -137,7 +137,7 @@ protected:
         ASSERT_TRUE(writeSupplyFile(state, m_player.supplyFile()));
         openStoreAndGame();
         const std::vector<int> open = openCells(*m_game);
-        enter(*m_game, open[0], solutionAt(*m_game, open[0]));
+        type(*m_game, open[0], solutionAt(*m_game, open[0]));
         m_game->setBoardSize(BoardSize::large);
         m_game->setHighlightsMistakes(true);
         m_game->saveNow();
@@ -168,8 +168,8 @@ protected:
 
         game.startNewGame();
         std::vector<int> open = openCells(game);
-        enter(game, open[0], solutionAt(game, open[0]));
-        enter(game, open[1], solutionAt(game, open[1]) % 9 + 1);
+        type(game, open[0], solutionAt(game, open[0]));
+        type(game, open[1], solutionAt(game, open[1]) % 9 + 1);
         EXPECT_EQ(game.values()[open[0]], solutionAt(game, open[0]));
         game.undo();
         EXPECT_EQ(game.values()[open[1]], 0);
@@ -177,13 +177,13 @@ protected:
         game.setDifficulty(game.difficulty() == Difficulty::hard ? Difficulty::easy
                                                                  : Difficulty::hard);
         for (const int cell : openCells(game)) {
-            enter(game, cell, solutionAt(game, cell));
+            type(game, cell, solutionAt(game, cell));
         }
         EXPECT_TRUE(game.hasWon());
 
         game.startNewGame();
         open = openCells(game);
-        enter(game, open[0], solutionAt(game, open[0]));
+        type(game, open[0], solutionAt(game, open[0]));
         game.setBoardSize(BoardSize::standard);
         game.setMenuBarIcon(MenuBarIconOption::numberSquare);
         game.setHighlightsMistakes(false);
@@ -243,7 +243,7 @@ protected:
         EXPECT_EQ(summaryOnDisk(), storeSummary(*m_store));
         m_game->startNewGame();
         const std::vector<int> open = openCells(*m_game);
-        enter(*m_game, open[0], solutionAt(*m_game, open[0]));
+        type(*m_game, open[0], solutionAt(*m_game, open[0]));
         m_game->saveNow();
         m_store->sync();
         EXPECT_EQ(readSupplyFile(m_player.supplyFile()), m_game->supply().state());

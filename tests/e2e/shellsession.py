@@ -26,7 +26,7 @@ import time
 from savedgame import grid, wait_for_record
 from swaysession import SwaySession
 from test_keys_and_clock import CENTRE_CELL, arrows_between, candidate_mask, nearest_free_cell
-from trayapp import Failure, Skip, check
+from trayapp import Skip, check, outcome
 from xsession import poll
 
 SCREEN_WIDTH = 1280
@@ -399,20 +399,11 @@ def run_desktop(session, artefacts, body):
     """Brings the desktop up, runs body() in it and turns the outcome into
     an exit code, leaving a screenshot when a check fails. The desktop and
     the throw-away user end with the call."""
-    try:
+    def steps():
         try:
             session.start()
         except (OSError, subprocess.SubprocessError, KeyError) as error:
             raise Skip(f"the desktop could not be started here: {error}")
         body()
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError, ValueError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the session may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
+
+    return outcome(artefacts, steps, lambda: session)

@@ -25,7 +25,7 @@ import sys
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import activate, content_box, our_service
 from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession, missing_tools
-from trayapp import Failure, Skip, check, main
+from trayapp import Skip, check, main, outcome
 from xsession import XSession, poll
 
 # The shell's kBarClearance and kPanelGap: how far the panel keeps from a
@@ -120,7 +120,8 @@ def run(binary, artefacts):
     if missing:
         raise Skip(f"not installed: {', '.join(missing)} (./dev.sh test installs them)")
     session = SwaySession(artefacts)
-    try:
+
+    def steps():
         try:
             session.make_user()
         except (OSError, subprocess.SubprocessError, KeyError) as error:
@@ -148,17 +149,8 @@ def run(binary, artefacts):
         # Now a click within the icon hangs the panel from the last click.
         open_and_hide(session, artefacts, service, "bottom", point, ICON_RELATIVE_POINT)
         check(app.poll() is None, "the application ended during the test")
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the session may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
+
+    return outcome(artefacts, steps, lambda: session)
 
 
 if __name__ == "__main__":

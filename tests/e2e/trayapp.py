@@ -116,38 +116,49 @@ def check_app_healthy(app, artefacts, log_name="pondrel-sudoku"):
     check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
 
 
+def outcome(artefacts, steps, current_session):
+    """Runs steps() and turns the outcome into an exit code: 0 when every
+    check held; 1 when one failed, saying which and leaving a screenshot of
+    current_session(). That session ends with the call."""
+    try:
+        steps()
+        print("all checks passed")
+        return 0
+    except (Failure, RuntimeError, ValueError) as failure:
+        print(f"FAIL: {failure}")
+        try:
+            current_session().screenshot(os.path.join(artefacts, "failure.png"))
+        except Exception:  # the display may be gone; the message is what counts
+            pass
+        return 1
+    finally:
+        current_session().stop()
+
+
 def run_in_session(artefacts, body, **start_options):
     """Starts a virtual desktop, runs body(session) in it and turns the
     outcome into an exit code, leaving a screenshot when a check fails. The
     desktop and everything started in it end with the call."""
-    session = XSession(artefacts)
-    try:
+    sessions = [XSession(artefacts)]
+
+    def steps():
         try:
-            session.start(**start_options)
+            sessions[-1].start(**start_options)
         except RuntimeError as failure:
             # A desktop that does not come up on a loaded machine is no
             # finding about the app; a second one gets the same time.
             print(f"starting the desktop again: {failure}")
-            session.stop()
+            sessions[-1].stop()
             kept = os.path.join(artefacts, "failed-start")
             os.makedirs(kept, exist_ok=True)
             for name in os.listdir(artefacts):
                 if name.endswith(".log"):
                     os.replace(os.path.join(artefacts, name), os.path.join(kept, name))
-            session = XSession(artefacts)
-            session.start(**start_options)
-        body(session)
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            session.screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the display may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        session.stop()
+            sessions.append(XSession(artefacts))
+            sessions[-1].start(**start_options)
+        body(sessions[-1])
+
+    return outcome(artefacts, steps, lambda: sessions[-1])
 
 
 def main(run, doc):

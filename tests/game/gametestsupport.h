@@ -2,6 +2,7 @@
 
 #include "gamesettings.h"
 #include "gamestatistics.h"
+#include "playhelpers.h"
 #include "puzzlesupply.h"
 #include "randomsource.h"
 #include "savedsudoku.h"
@@ -120,35 +121,10 @@ inline void nextTurn()
     QCoreApplication::processEvents();
 }
 
-inline int solutionAt(const SudokuGame &game, int cell)
-{
-    return game.puzzle().solution[cell];
-}
-
 // A digit that is wrong for the cell.
 inline int wrongDigit(const SudokuGame &game, int cell)
 {
     return solutionAt(game, cell) % 9 + 1;
-}
-
-inline std::vector<int> openCells(const SudokuGame &game)
-{
-    std::vector<int> cells;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (game.puzzle().givens[cell] == 0) {
-            cells.push_back(cell);
-        }
-    }
-    return cells;
-}
-
-// Selects the cell (clearing any armed digit) and types the digit.
-inline void type(SudokuGame &game, int cell, int digit)
-{
-    if (game.selectedCell() != cell) {
-        game.tapCell(cell);
-    }
-    game.pressDigit(digit);
 }
 
 // Fills every open cell with its solution digit except the last `leave` ones.
