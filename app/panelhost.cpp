@@ -183,13 +183,11 @@ void PanelHost::open(const QRect &anchor)
             m_view->create();
             keepOffTaskbar(*m_view);
             setStartupId(*m_view, m_activationToken);
+            m_activationAttemptsLeft = kActivationAttempts;
+            m_activationRetry.start();
         }
     }
     m_activationToken.clear();
-    if (m_managed && m_mode == Mode::attached) {
-        m_activationAttemptsLeft = kActivationAttempts;
-        m_activationRetry.start();
-    }
     if (m_catcher && m_mode == Mode::attached) {
         m_catcher->cover(m_view->screen());
     }
