@@ -27,7 +27,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import (HIDE_TIMEOUT, SCREEN_WIDTH, GnomeSession, check_has_keyboard,
                           click_away, missing_gnome, run_desktop, second_start,
-                          shown_panel)
+                          settled_panel)
 from trayapp import Skip, check, main
 from xsession import poll
 
@@ -58,7 +58,7 @@ def laid_out_entries(session, icon_name):
 
 def open_panel(session, icon):
     session.double_click(*icon)
-    panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+    panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
     check(panel is not None, "a double click on the icon did not open the panel")
     return panel
 
@@ -115,7 +115,7 @@ def run(binary, artefacts):
               f"the icon's menu holds {sorted(entries)}")
         session.screenshot(os.path.join(artefacts, "menu-open.png"))
         session.click(*entries["Open Pondrel Sudoku"])
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "the menu's Open did not open the panel")
         check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")

@@ -28,7 +28,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import (HIDE_TIMEOUT, SCREEN_HEIGHT, SCREEN_WIDTH, KdeSession,
                           check_has_keyboard, click_away, missing_kde, run_desktop, second_start,
-                          shown_panel)
+                          settled_panel)
 from statusnotifier import our_service
 from trayapp import Failure, Skip, check, main
 from xsession import XSession, poll
@@ -99,7 +99,7 @@ def run(binary, artefacts):
 
         play = {}
         session.click(*icon)
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "a click on the icon did not open the panel")
         print(f"panel open: {panel}")
         check(panel.x <= icon[0] <= panel.x + panel.width
@@ -116,7 +116,7 @@ def run(binary, artefacts):
         check(poll(lambda: XSession.mean_brightness(shot("other-window"), Box(*area)) > 0.8, 10,
                    interval=0.5), "the other window did not come up")
         session.click(*icon)
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "a click on the icon did not open the panel over another window")
         check_has_keyboard(session, config, panel, play)
         click_away(session, panel, OTHER_WINDOW_POINT, "a window that was active")
@@ -124,7 +124,7 @@ def run(binary, artefacts):
 
         # The icon's menu is never drawn under the panel; Open opens it.
         session.click(*icon)
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "the panel did not open a third time")
         session.click(*icon, button=RIGHT)
         check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
@@ -137,7 +137,7 @@ def run(binary, artefacts):
         mx, my, mwidth, mheight = menu
         # Two entries, Open above Quit.
         session.click(mx + mwidth // 2, my + mheight // 4)
-        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
+        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "the menu's Open did not open the panel")
         check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")
