@@ -36,6 +36,9 @@ constexpr char kDisplayName[] = "Pondrel Sudoku";
 // Qt waits five seconds for a clipboard owner; a paste that has not come in
 // a second is not coming.
 constexpr std::chrono::milliseconds kClipboardTimeout{1000};
+// The board is made this long after start, once the tray icon and the
+// welcome window are up, so that it delays neither.
+constexpr std::chrono::milliseconds kPrepareBoardDelay{300};
 
 const char *version()
 {
@@ -176,6 +179,10 @@ int main(int argc, char *argv[])
             panel.open(tray.anchor());
         }
     });
+
+    // Ahead of the player's first click, which then only shows it; an
+    // opening that comes first makes it itself.
+    QTimer::singleShot(kPrepareBoardDelay, &panel, &pondrel::PanelHost::prepare);
 
     QObject::connect(&tray, &pondrel::TrayItem::trayUnavailable, &panel, [&panel] {
         panel.setTrayAvailable(false);

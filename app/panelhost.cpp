@@ -147,6 +147,11 @@ void PanelHost::setMode(Mode mode)
     }
 }
 
+void PanelHost::prepare()
+{
+    ensureView();
+}
+
 bool PanelHost::isOpen() const
 {
     return m_view && m_view->isVisible();

@@ -62,6 +62,9 @@ CPU_SETTLE_TIMEOUT = 300.0
 
 TARGET_DOCK_MS = 150
 TARGET_FRAME_MS = 100
+# The board is made ahead, so a first open has nothing more to do than a
+# later one.
+TARGET_FIRST_FRAME_MS = 50
 TARGET_CLOSED_MB = 60
 TARGET_OPEN_MB = 90
 
@@ -462,8 +465,9 @@ def measure(binary, options, log_dir):
     table.add_row(["start → tray icon docked", "later starts", runs, milliseconds(start_median),
                    f"≤ {TARGET_DOCK_MS} ms: {verdict(start_median <= TARGET_DOCK_MS)}"])
     table.add_note("later starts: " + spread(starts))
-    for label, maps, frames in (("first open of a process", first_maps, first_frames),
-                                ("panel opened before", later_maps, later_frames)):
+    for label, maps, frames, target in (
+            ("first open of a process", first_maps, first_frames, TARGET_FIRST_FRAME_MS),
+            ("panel opened before", later_maps, later_frames, TARGET_FRAME_MS)):
         table.add_row(["click on icon → panel mapped", label, runs,
                        milliseconds(statistics.median(maps)), ""])
         painted = [frame for frame in frames if frame is not None]
@@ -471,7 +475,7 @@ def measure(binary, options, log_dir):
             frame_median = statistics.median(painted)
             table.add_row(["click on icon → first frame", label, str(len(painted)),
                            milliseconds(frame_median),
-                           f"≤ {TARGET_FRAME_MS} ms: {verdict(frame_median <= TARGET_FRAME_MS)}"])
+                           f"≤ {target} ms: {verdict(frame_median <= target)}"])
             table.add_note(f"{label}: " + spread(painted))
         if len(painted) < len(frames):
             table.add_note(f"{label}: {len(frames) - len(painted)} opens showed no first frame "

@@ -51,6 +51,21 @@ TEST_F(Panel, madeOnFirstOpenAndKeptForLater)
     EXPECT_EQ(m_panel->view(), view);
 }
 
+// Made ahead, the board is only shown by the first open: it is neither on
+// screen nor counting play time before.
+TEST_F(Panel, preparedAheadWithoutOpening)
+{
+    m_panel->prepare();
+    PanelView *view = m_panel->view();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->status(), QQuickView::Ready);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(m_game->isPlayActive());
+    m_panel->open(kIcon);
+    EXPECT_EQ(m_panel->view(), view);
+    EXPECT_TRUE(m_game->isPlayActive());
+}
+
 // The board's Quit only asks; the host's quit path stops the clock (and
 // writes the game) once.
 TEST_F(Panel, theBoardsQuitGoesDownTheHostsQuitPath)
