@@ -49,7 +49,7 @@ TEST_F(TrayIcon, showsTheGlyphOfTheSettingAndFollowsItAtOnce)
     }
 }
 
-// The themed icons are made by CMake from its own list of symbols and names:
+// The themed icons are made by CMake, from the same list as the glyph table:
 // each setting's icon name must have a file made from that setting's glyph.
 TEST(TrayIconFiles, eachSettingsThemedIconIsMadeFromItsGlyph)
 {

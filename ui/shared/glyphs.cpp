@@ -18,12 +18,16 @@ struct MenuBarGlyph
     const char *iconName;
 };
 
-// Indexed by MenuBarIconOption.
+// Indexed by MenuBarIconOption; the build makes the rows from the list that
+// also names the themed icon files it installs.
 constexpr std::array<MenuBarGlyph, allMenuBarIconOptions.size()> kMenuBarGlyphs{{
-    {"circle.grid.3x3.fill", "pondrel-sudoku-dots"},
-    {"square.grid.3x3.topleft.filled", "pondrel-sudoku-corner-grid"},
-    {"number.square.fill", "pondrel-sudoku-number-square"},
+#include "menubarglyphs.inc"
 }};
+static_assert(std::ranges::none_of(kMenuBarGlyphs,
+                                   [](const MenuBarGlyph &glyph) {
+                                       return glyph.symbol == nullptr;
+                                   }),
+              "every tray icon setting has a glyph");
 
 } // namespace
 
