@@ -380,9 +380,11 @@ private:
     bool isGiven(int index) const;
     SudokuPuzzle dealPuzzle();
     void startGame(const SudokuPuzzle &puzzle, bool pasted);
+    // Undo's and redo's shared part: takes `step` of the history and puts
+    // the board it gives back.
+    void bringBack(std::optional<Snapshot> (MoveHistory::*step)(const Snapshot &));
     // After undo and redo: a digit that the board completed again cannot
     // stay armed.
-    void bringBack(const Snapshot &snapshot);
     void disarmCompleteDigit();
 
     void updateTimer();

@@ -149,11 +149,7 @@ void SudokuGame::undo()
     if (!canUndo()) {
         return;
     }
-    std::optional<Snapshot> snapshot;
-    changeHistory([&](MoveHistory &history) {
-        snapshot = history.undo(Snapshot{m_values, m_notes});
-    });
-    bringBack(*snapshot);
+    bringBack(&MoveHistory::undo);
     setUndoCount(plusOne(m_undoCount));
 }
 
@@ -162,23 +158,25 @@ void SudokuGame::redo()
     if (!canRedo()) {
         return;
     }
-    std::optional<Snapshot> snapshot;
-    changeHistory([&](MoveHistory &history) {
-        snapshot = history.redo(Snapshot{m_values, m_notes});
-    });
-    bringBack(*snapshot);
+    bringBack(&MoveHistory::redo);
     // No win check: a step redo brings back was on the board before, so a
     // solved one was already won and counted then.
 }
 
-// The board as an undo or redo step left it; what was shown of the board
-// before no longer stands.
-void SudokuGame::bringBack(const Snapshot &snapshot)
+// Puts the board as `step` of the history gives it back (the caller has
+// checked there is one); what was shown of the board before no longer
+// stands.
+void SudokuGame::bringBack(std::optional<Snapshot> (MoveHistory::*step)(const Snapshot &))
 {
+    std::optional<Snapshot> snapshot;
+    changeHistory([&](MoveHistory &history) {
+        snapshot = (history.*step)(Snapshot{m_values, m_notes});
+    });
+    const Snapshot &back = *snapshot;
     setExplainedHint(std::nullopt);
     setShownStep(std::nullopt);
-    setValues(snapshot.values);
-    setNotes(snapshot.notes);
+    setValues(back.values);
+    setNotes(back.notes);
     disarmCompleteDigit();
 }
 
