@@ -31,19 +31,6 @@ Row {
         return text.replace(/⇧?⌘./, shortcut.nativeText);
     }
 
-    function undo() {
-        if (canUndo) {
-            board.game.undo();
-        }
-    }
-
-    // Redo has no button; its keys are named in Undo's tooltip.
-    function redo() {
-        if (board.game.canRedo) {
-            board.game.redo();
-        }
-    }
-
     spacing: 8 * board.scale
 
     Shortcut {
@@ -59,22 +46,24 @@ Row {
 
         sequence: KeyboardShortcuts.undo
         enabled: root.board.takesKeys && root.canUndo
-        onActivated: root.undo()
+        onActivated: root.board.game.undo()
     }
 
+    // Redo has no button; its keys are named in Undo's tooltip. The game
+    // refuses a redo it cannot take.
     Shortcut {
         id: redoShortcut
 
         sequence: KeyboardShortcuts.redo
         enabled: root.board.takesKeys
-        onActivated: root.redo()
+        onActivated: root.board.game.redo()
     }
 
     // The other desktops' redo key.
     Shortcut {
         sequence: KeyboardShortcuts.redoAlternative
         enabled: root.board.takesKeys
-        onActivated: root.redo()
+        onActivated: root.board.game.redo()
     }
 
     Shortcut {
@@ -116,7 +105,7 @@ Row {
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
                  + root.withShortcut(Localized.text("Redo (⇧⌘Z)"), redoShortcut)
         enabled: root.canUndo
-        onClicked: root.undo()
+        onClicked: root.board.game.undo()
 
         Connections {
             target: root.board.game
