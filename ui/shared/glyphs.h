@@ -18,8 +18,8 @@ namespace pondrel {
 // The tray glyph of each icon setting: the symbol drawn (the welcome window
 // and Preferences draw the same one), and the name of the themed icon
 // installed from that symbol for StatusNotifier hosts that look the icon up
-// in the theme. app/CMakeLists.txt makes those files at configure time from
-// its own list of the same pairs, which the shell tests hold to this one.
+// in the theme. Both come from one list in ui/CMakeLists.txt, from which
+// app/CMakeLists.txt also makes those icon files.
 QString menuBarSymbolName(MenuBarIconOption option);
 QString menuBarIconName(MenuBarIconOption option);
 
