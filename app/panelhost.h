@@ -1,19 +1,20 @@
 #pragma once
 
 #include "desktopsettings.h"
+#include "panelrules.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
-#include <QTimer>
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 namespace pondrel {
 
-class ClickCatcher;
+class PanelBehaviour;
 class PanelView;
+class StandalonePanel;
 class SudokuGame;
 
 // The window that holds the board, attached to the tray icon.
@@ -24,19 +25,17 @@ class SudokuGame;
 // since a tray app spends almost all its life with the panel closed.
 //
 // Attached (the normal case): a frameless, always-on-top window placed under
-// (or over) the anchor and fully on screen. On plain X it bypasses the
-// window manager and, once shown, takes the keyboard focus and the pointer
-// and keyboard grabs, so it sees every press outside. Under a Wayland
-// compositor that manages X windows (GNOME Shell, KWin) it is a managed
-// window, activated with the host's token, which loses the focus when the
-// player clicks anywhere else; where a click on the empty desktop moves no
-// focus, a clear window under it catches that click. A press outside it,
-// Escape that nothing in the board took, toggling from the tray icon,
-// losing the focus it had, or the icon's menu opening hides it.
+// (or over) the anchor and fully on screen. What kind of window that is, and
+// how it learns that the player clicked elsewhere, depends on the window
+// system: one PanelBehaviour, chosen once when the view is made, says it
+// (panelbehaviour.h lists them). A press outside it, Escape that nothing in
+// the board took, toggling from the tray icon, losing the focus it had, or
+// the icon's menu opening hides it.
 //
 // Standalone (no system tray): an ordinary titled window, so the game stays
-// playable; closing it quits, because nothing else would bring it back,
-// unless a tray has appeared since: then the panel goes back to the tray.
+// playable; closing it quits down the one quit path (the game is saved with
+// its clock), because nothing else would bring it back, unless a tray has
+// appeared since: then the panel goes back to the tray.
 //
 // Play is active while the panel is shown and its window is active:
 // showing it and activating its window start play, hiding it, deactivating
@@ -50,29 +49,6 @@ class PanelHost : public QObject
 
 public:
     enum class Mode { attached, standalone };
-
-    // A press on the icon that hides the panel (it holds the pointer grab)
-    // and the icon's own click that may follow are one click, not a close
-    // and a reopen.
-    static constexpr int kReopenGuardMilliseconds = 300;
-    // Pointer and keyboard grabs fail until X has mapped the window; they are
-    // retried this often, this many times, after the first frame.
-    static constexpr int kGrabRetryMilliseconds = 25;
-    static constexpr int kGrabAttempts = 20;
-    // A managed panel the window manager does not hold active is asked
-    // again this often, this many times. Measured on GNOME Shell: focused
-    // as it maps, before XWayland has tied the window to its Wayland
-    // surface, the panel loses that focus a few milliseconds later about
-    // one opening in two; asked again once its first frame is up, it keeps
-    // it.
-    static constexpr int kActivationRetryMilliseconds = 100;
-    static constexpr int kActivationAttempts = 10;
-    // Under a Wayland compositor, focus that leaves the panel for no window
-    // of ours this soon after it came was taken back by the compositor, not
-    // by the user: XWayland returns the focus to the window the compositor
-    // chose when an X window takes it on its own. The panel stays open then
-    // (it closes from the tray icon, or once it has had the focus for real).
-    static constexpr int kFocusRevertMilliseconds = 250;
 
     explicit PanelHost(SudokuGame &game, QObject *parent = nullptr);
     ~PanelHost() override;
@@ -134,8 +110,6 @@ public:
     // The desktop settings the board follows; nothing until the first open
     // or followDesktopSettings().
     DesktopSettingsMonitor *desktopSettings() const { return m_desktop.get(); }
-    // Whether the pointer and keyboard grabs are held.
-    bool hasGrabs() const { return m_hasGrabs; }
 
 signals:
     void isOpenChanged();
@@ -144,42 +118,29 @@ private:
     void ensureView();
     void setMode(Mode mode);
     void applyMode();
+    PanelBehaviour &behaviour() const;
     void place();
-    void takeGrabs();
-    void releaseGrabs();
-    void retryActivation();
     void updatePlayFromWindow();
-    bool focusTakenBackByCompositor() const;
-    bool recentlyHidden() const;
+    void hideAway(std::optional<QPoint> pressPosition);
     void releaseMemory();
 
     SudokuGame &m_game;
     DesktopSettingsMonitor::Sources m_desktopSources = DesktopSettingsMonitor::systemSources();
     std::unique_ptr<DesktopSettingsMonitor> m_desktop;
     std::unique_ptr<PanelView> m_view;
-    // Only where the window manager keeps the focus on a click on the empty
-    // desktop.
-    std::unique_ptr<ClickCatcher> m_catcher;
+    // The attached panel's way on this window system, and the ordinary
+    // window's; both made with the view.
+    std::unique_ptr<PanelBehaviour> m_attached;
+    std::unique_ptr<StandalonePanel> m_standalone;
     QUrl m_source;
     Mode m_mode = Mode::attached;
     QRect m_anchor;
-    // Whether the attached panel is a window the window manager manages
-    // (and activates) rather than one that bypasses it.
-    bool m_managed = false;
     QByteArray m_activationToken;
-    bool m_hasGrabs = false;
     // The tray reported itself; Qt's own check knows only X embedding trays,
     // not a StatusNotifier host.
     bool m_trayAvailable = false;
     bool m_hasBeenActive = false;
-    int m_grabAttemptsLeft = 0;
-    QTimer m_grabRetry;
-    int m_activationAttemptsLeft = 0;
-    QTimer m_activationRetry;
-    QElapsedTimer m_sinceOutsidePress;
-    QElapsedTimer m_sinceFocusLost;
-    QElapsedTimer m_sinceActivated;
-    QPoint m_outsidePressPosition;
+    ReopenGuard m_reopenGuard;
 };
 
 } // namespace pondrel

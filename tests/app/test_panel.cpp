@@ -187,7 +187,7 @@ TEST_F(Panel, pressOnTheIconThatHidesThePanelDoesNotReopenIt)
     m_panel->toggle(kIcon);
     EXPECT_FALSE(m_panel->isOpen());
 
-    QTest::qWait(PanelHost::kReopenGuardMilliseconds + 50);
+    QTest::qWait(int(ReopenGuard::kWindow.count()) + 50);
     m_panel->toggle(kIcon);
     EXPECT_TRUE(m_panel->isOpen());
 }

@@ -2,7 +2,8 @@
 """With no system tray the game is still playable: started by hand,
 pondrel-sudoku shows the board at once in an ordinary window, centred and
 titled; a second start brings it back from minimized; and closing that
-window ends the program (nothing else could bring the board back).
+window ends the program (nothing else could bring the board back) as Quit
+does, with the game saved and its clock.
 
     test_no_tray.py <pondrel-sudoku binary> <artefact folder>
 
@@ -13,7 +14,7 @@ import os
 import sys
 import time
 
-from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
+from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, settled_record, wait_for_record
 from trayapp import check, main, run_in_session
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
@@ -63,10 +64,23 @@ def run(binary, artefacts):
         check(poll(lambda: session.is_viewable(window.id), 5),
               "a second start did not bring back the minimized window")
 
+        # Played time after the last move is saved by the close too.
+        config = session.env["XDG_CONFIG_HOME"]
+        check(poll(lambda: session.focused_window() == hex(int(window.id, 16)), 5),
+              "the window has no keyboard focus")
+        session.key("a")
+        check(wait_for_record(config, lambda record: record["hasStarted"], 5) is not None,
+              "A (fill all notes) saved no started game")
+        moved = settled_record(config, quiet=0.5, timeout=5)
+        time.sleep(2)
         session.close_window(window.id)
         check(poll(lambda: app.poll() is not None, 5) is not None,
               "closing the window did not end the program")
         check(app.returncode == 0, f"the program ended with {app.returncode}")
+        final = settled_record(config, quiet=0.2, timeout=5)
+        check(final["elapsed"] > moved["elapsed"],
+              f"the time played after the move was lost: elapsed {moved['elapsed']} before "
+              f"and after closing")
 
     return run_in_session(artefacts, body, with_tray=False)
 

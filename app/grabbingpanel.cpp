@@ -1,0 +1,62 @@
+#include "grabbingpanel.h"
+
+#include "panelview.h"
+
+namespace pondrel {
+
+GrabbingPanel::GrabbingPanel(PanelView &view) : PanelBehaviour(view)
+{
+    m_grabRetry.setSingleShot(true);
+    m_grabRetry.setInterval(kGrabRetryMilliseconds);
+    connect(&m_grabRetry, &QTimer::timeout, this, &GrabbingPanel::takeGrabs);
+    // The grabs are taken once the first frame is up, which is when X has
+    // mapped the window; a grab on an unmapped window fails.
+    connect(
+        &m_view,
+        &QQuickWindow::frameSwapped,
+        this,
+        [this] {
+            if (m_grabAttemptsLeft > 0 && !m_hasGrabs && !m_grabRetry.isActive()) {
+                takeGrabs();
+            }
+        },
+        Qt::QueuedConnection);
+    // While the grabs are held, X delivers presses on other windows to the
+    // panel, with a position outside it.
+    connect(&m_view, &PanelView::pressedOutside, this, &PanelBehaviour::pressedOutside);
+}
+
+Qt::WindowFlags GrabbingPanel::flags() const
+{
+    return Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
+           Qt::BypassWindowManagerHint;
+}
+
+void GrabbingPanel::aboutToShow(QScreen * /*screen*/, const QByteArray & /*activationToken*/)
+{
+    m_grabAttemptsLeft = kGrabAttempts;
+}
+
+void GrabbingPanel::aboutToHide()
+{
+    m_grabRetry.stop();
+    m_grabAttemptsLeft = 0;
+    m_view.setKeyboardGrabEnabled(false);
+    m_view.setMouseGrabEnabled(false);
+    m_hasGrabs = false;
+}
+
+void GrabbingPanel::takeGrabs()
+{
+    if (!m_view.isVisible() || m_grabAttemptsLeft <= 0) {
+        return;
+    }
+    const bool pointer = m_view.setMouseGrabEnabled(true);
+    const bool keyboard = m_view.setKeyboardGrabEnabled(true);
+    m_hasGrabs = pointer && keyboard;
+    if (!m_hasGrabs && --m_grabAttemptsLeft > 0) {
+        m_grabRetry.start();
+    }
+}
+
+} // namespace pondrel

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "panelbehaviour.h"
+
+#include <QTimer>
+
+#include <memory>
+
+namespace pondrel {
+
+class ClickCatcher;
+
+// The panel under a Wayland compositor that manages X windows itself
+// (GNOME Shell, KWin), through XWayland.
+//
+// Measured with each desktop's own pointer input, clicking away from the
+// open panel (GNOME Shell 43, KDE Plasma 5.27): a window that bypasses the
+// window manager stays open on a click on the desktop, the bar or a native
+// Wayland window, since no focus change ever reaches it, and KWin never
+// gives it the keyboard. A managed window, activated with the host's token,
+// has its focus taken away by the compositor on any such click.
+//
+// GNOME Shell keeps the focus where it is on a click on the empty desktop,
+// so there a clear window under the panel catches that click.
+class ManagedPanel : public PanelBehaviour
+{
+    Q_OBJECT
+
+public:
+    // A managed panel the window manager does not hold active is asked
+    // again this often, this many times. Measured on GNOME Shell: focused
+    // as it maps, before XWayland has tied the window to its Wayland
+    // surface, the panel loses that focus a few milliseconds later about
+    // one opening in two; asked again once its first frame is up, it keeps
+    // it.
+    static constexpr int kActivationRetryMilliseconds = 100;
+    static constexpr int kActivationAttempts = 10;
+
+    // Whether a click on the empty desktop of the window manager named
+    // `windowManager` leaves the focus where it is. Measured on GNOME Shell
+    // 43: a click on its background changes no focus; KWin gives the focus
+    // to Plasma's desktop window.
+    static bool catchesDesktopClicks(const QString &windowManager);
+
+    ManagedPanel(PanelView &view, bool catchDesktopClicks);
+    ~ManagedPanel() override;
+
+    Qt::WindowFlags flags() const override;
+    void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
+    void aboutToHide() override;
+
+private:
+    void retryActivation();
+
+    // Only where the window manager keeps the focus on a click on the empty
+    // desktop.
+    std::unique_ptr<ClickCatcher> m_catcher;
+    QTimer m_activationRetry;
+    int m_activationAttemptsLeft = 0;
+};
+
+} // namespace pondrel

@@ -1,0 +1,22 @@
+#include "panelbehaviour.h"
+
+#include "grabbingpanel.h"
+#include "managedpanel.h"
+#include "swaypanel.h"
+#include "xwindowmanager.h"
+
+namespace pondrel {
+
+std::unique_ptr<PanelBehaviour> choosePanelBehaviour(PanelView &view)
+{
+    if (!underXWayland()) {
+        return std::make_unique<GrabbingPanel>(view);
+    }
+    const QString windowManager = xWindowManagerName();
+    if (windowManager.startsWith(QLatin1String("wlroots"))) {
+        return std::make_unique<SwayPanel>(view);
+    }
+    return std::make_unique<ManagedPanel>(view, ManagedPanel::catchesDesktopClicks(windowManager));
+}
+
+} // namespace pondrel
