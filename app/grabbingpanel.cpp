@@ -21,8 +21,8 @@ GrabbingPanel::GrabbingPanel(PanelView &view) : PanelBehaviour(view)
             }
         },
         Qt::QueuedConnection);
-    // While the grabs are held, X delivers presses on other windows to the
-    // panel, with a position outside it.
+    // Presses elsewhere on the display, or, with the pointer grabbed, the
+    // presses X delivers to the panel with a position outside it.
     connect(&m_view, &PanelView::pressedOutside, this, &PanelBehaviour::pressedOutside);
 }
 
@@ -43,6 +43,7 @@ void GrabbingPanel::aboutToHide()
     m_grabAttemptsLeft = 0;
     m_view.setKeyboardGrabEnabled(false);
     m_view.setMouseGrabEnabled(false);
+    m_view.watchPressesOutside(false);
     m_hasGrabs = false;
 }
 
@@ -51,7 +52,13 @@ void GrabbingPanel::takeGrabs()
     if (!m_view.isVisible() || m_grabAttemptsLeft <= 0) {
         return;
     }
-    const bool pointer = m_view.setMouseGrabEnabled(true);
+    // Presses outside are watched rather than grabbed where X can tell
+    // them: a grabbed press is the panel's alone, and the window, desktop
+    // or icon it was meant for never hears of it (measured on openbox and
+    // xfce4-panel: the clicked window was neither raised nor activated, a
+    // right click on xfce4-panel's icon opened no menu). The keyboard grab
+    // stays: the keys are the board's whatever had the focus.
+    const bool pointer = m_view.watchPressesOutside(true) || m_view.setMouseGrabEnabled(true);
     const bool keyboard = m_view.setKeyboardGrabEnabled(true);
     m_hasGrabs = pointer && keyboard;
     if (!m_hasGrabs && --m_grabAttemptsLeft > 0) {

@@ -8,9 +8,13 @@ namespace pondrel {
 
 // The panel on plain X with a window manager (openbox with trayer,
 // xfce4-panel): a window that bypasses the window manager, hangs exactly
-// where it is put, and once shown holds the pointer and keyboard grabs, so
-// that it sees every press outside it whatever the window manager's focus
-// policy, and has the keys whatever had the focus before.
+// where it is put, and once shown watches every press on the display and
+// holds the keyboard grab, so that it sees every press outside it whatever
+// the window manager's focus policy, and has the keys whatever had the
+// focus before. The press outside still reaches what it was on: the clicked
+// window is raised and activated, a bar's icon opens its menu. Where X
+// cannot report presses so (no XInput 2), it holds the pointer grab
+// instead, and the press outside only hides the panel.
 //
 // Measured on openbox and xfwm4: a managed window also hides on a click on
 // another window or the empty desktop, but the window manager may place it
@@ -31,7 +35,8 @@ public:
     void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
     void aboutToHide() override;
 
-    // Whether the pointer and keyboard grabs are held.
+    // Whether presses outside are seen (watched, or the pointer grabbed)
+    // and the keyboard grab is held.
     bool hasGrabs() const { return m_hasGrabs; }
 
 private:

@@ -5,6 +5,24 @@
 
 namespace pondrel {
 
+PanelView::PanelView(QWindow *parent) : QQuickView(parent)
+{
+    connect(&m_pressWatcher, &XPressWatcher::pressed, this, [this](QPoint globalPosition) {
+        if (isVisible() && !geometry().contains(globalPosition)) {
+            emit pressedOutside(globalPosition);
+        }
+    });
+}
+
+bool PanelView::watchPressesOutside(bool watch)
+{
+    if (!watch) {
+        m_pressWatcher.stop();
+        return true;
+    }
+    return m_pressWatcher.start();
+}
+
 bool PanelView::event(QEvent *event)
 {
     const bool handled = QQuickView::event(event);

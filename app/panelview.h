@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xwindowmanager.h"
+
 #include <QQuickView>
 
 namespace pondrel {
@@ -10,14 +12,21 @@ namespace pondrel {
 // - Escape that no item took: dialogs and screens in the QML that close on
 //   Escape accept the key, so Escape only reaches the panel when nothing
 //   is open over the board.
-// - A press outside the window: while the panel holds the pointer grab, X
-//   delivers presses on other windows to it, with a position outside it.
+// - A press outside the window: seen by watching the X display's presses
+//   (watchPressesOutside), which leaves the press to the window it was on;
+//   or, where that cannot be, while the panel holds the pointer grab, which
+//   X delivers presses on other windows to, with a position outside it.
 class PanelView : public QQuickView
 {
     Q_OBJECT
 
 public:
-    using QQuickView::QQuickView;
+    explicit PanelView(QWindow *parent = nullptr);
+
+    // Reports presses outside the window without holding the pointer, until
+    // called with false; false where X cannot tell them (the caller grabs
+    // the pointer instead).
+    bool watchPressesOutside(bool watch);
 
 signals:
     void escapeUnhandled();
@@ -30,6 +39,9 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    XPressWatcher m_pressWatcher;
 };
 
 } // namespace pondrel

@@ -70,10 +70,20 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
             [this](QSystemTrayIcon::ActivationReason reason) {
                 // A click soon after the previous one at the same place (open,
                 // Escape, click again) arrives as a double click.
-                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
+                    reason == QSystemTrayIcon::MiddleClick) {
                     m_panel.toggleFromTray(anchor());
                 }
             });
+    // Qt pops the menu up on a right click on the X embedded icon, before
+    // it reports the click.
+    m_menu.addAction(
+        localizedText(QStringLiteral("Open Pondrel Sudoku")), this, &TrayItem::openFromMenu);
+    m_menu.addAction(localizedText(QStringLiteral("Quit Pondrel Sudoku")), this, [this] {
+        quitAfterSave(m_game);
+    });
+    connect(&m_menu, &QMenu::aboutToShow, &m_panel, &PanelHost::hide);
+    m_trayIcon.setContextMenu(&m_menu);
 
     // Told of StatusNotifier hosts coming and going by the bus itself, so
     // nothing here wakes up while the tray stays as it is.
@@ -174,9 +184,7 @@ void TrayItem::attachStatusNotifierItem()
 
 void TrayItem::openFromMenu()
 {
-    QTimer::singleShot(kMenuSettleTime, this, [this] {
-        m_panel.openFromTray(statusNotifierAnchor(std::nullopt));
-    });
+    QTimer::singleShot(kMenuSettleTime, this, [this] { m_panel.openFromTray(anchor()); });
 }
 
 QRect TrayItem::anchorForActivation(std::optional<QPoint> point)

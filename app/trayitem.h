@@ -4,6 +4,7 @@
 
 #include <QDBusServiceWatcher>
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
 #include <QPalette>
 #include <QRect>
@@ -28,6 +29,10 @@ class SudokuGame;
 // Qt's tray icon on an X embedding tray. A watcher that appears later (a
 // panel started after us, or restarted) gets the item at once, and the X
 // icon leaves: Qt picks its tray once and never switches.
+//
+// Both icons have the same menu, "Open Pondrel Sudoku" and "Quit Pondrel
+// Sudoku", on a right click; a middle click toggles the panel as a left
+// one does. The menu never opens under the panel: the panel hides first.
 //
 // Started by hand with no tray at all, the icon reports `trayUnavailable`
 // at once, so the game can be offered in an ordinary window; a tray that
@@ -85,6 +90,9 @@ public:
     // the front, `kMenuSettleTime` after the choice.
     void openFromMenu();
 
+    // The X embedded icon's menu.
+    QMenu &menu() { return m_menu; }
+
 signals:
     void trayUnavailable();
 
@@ -104,6 +112,7 @@ private:
     SudokuGame &m_game;
     PanelHost &m_panel;
     QSystemTrayIcon m_trayIcon;
+    QMenu m_menu;
     // The host's last click point that was a place on a screen, in the
     // display server's pixels.
     std::optional<QPoint> m_lastHostPoint;

@@ -1,11 +1,14 @@
 #include "xwindowmanager.h"
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QWindow>
 
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
+#include <xcb/xinput.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -124,6 +127,90 @@ bool underXWayland()
 {
     return QGuiApplication::platformName() == QLatin1String("xcb") &&
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+XPressWatcher::XPressWatcher(QObject *parent) : QObject(parent) {}
+
+XPressWatcher::~XPressWatcher()
+{
+    stop();
+}
+
+bool XPressWatcher::start()
+{
+    if (m_watching) {
+        return true;
+    }
+    if (!select(true)) {
+        return false;
+    }
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    m_watching = true;
+    return true;
+}
+
+void XPressWatcher::stop()
+{
+    if (!m_watching) {
+        return;
+    }
+    m_watching = false;
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+    select(false);
+}
+
+bool XPressWatcher::select(bool watch)
+{
+    xcb_connection_t *connection = xConnection();
+    if (connection == nullptr) {
+        return false;
+    }
+    // Qt's own connection has asked for XInput 2.2 or later already, which
+    // is what makes the server send raw events past other clients' grabs;
+    // asking for a version again on the same connection is an error.
+    const xcb_query_extension_reply_t *extension =
+        xcb_get_extension_data(connection, &xcb_input_id);
+    if (extension == nullptr || !extension->present) {
+        return false;
+    }
+    m_inputOpcode = extension->major_opcode;
+    struct
+    {
+        xcb_input_event_mask_t header;
+        uint32_t mask;
+    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
+           watch ? uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS) : 0u};
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
+        xcb_request_check(connection,
+                          xcb_input_xi_select_events_checked(connection, root, 1, &mask.header)),
+        &std::free);
+    return !error;
+}
+
+bool XPressWatcher::nativeEventFilter(const QByteArray &eventType,
+                                      void *message,
+                                      qintptr * /*result*/)
+{
+    if (eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto *event = static_cast<const xcb_ge_generic_event_t *>(message);
+    if ((event->response_type & 0x7f) != XCB_GE_GENERIC || event->extension != m_inputOpcode ||
+        event->event_type != XCB_INPUT_RAW_BUTTON_PRESS) {
+        return false;
+    }
+    const auto *press = static_cast<const xcb_input_raw_button_press_event_t *>(message);
+    // The wheel's buttons.
+    constexpr uint32_t kFirstScrollButton = 4;
+    constexpr uint32_t kLastScrollButton = 7;
+    if (press->detail >= kFirstScrollButton && press->detail <= kLastScrollButton) {
+        return false;
+    }
+    // A raw event tells no place: the pointer is still where it was
+    // pressed, a round trip later.
+    emit pressed(QCursor::pos());
+    return false;
 }
 
 } // namespace pondrel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QByteArray>
+#include <QObject>
+#include <QPoint>
 #include <QString>
 
 class QWindow;
@@ -34,5 +37,46 @@ void keepOffTaskbar(QWindow &window);
 // under XWayland, X's input focus can move on without a word to Qt. True
 // off X, where there is nothing to ask.
 bool isActiveForWindowManager(const QWindow &window);
+
+// Every press of a pointer button anywhere on the X display, seen without
+// holding the pointer: XInput 2 raw button events on the root window, which
+// the server sends to each client that asks whoever holds a grab (XInput
+// 2.1 and later). The press itself still goes where it would have gone, so
+// the window under it is raised and activated, a bar's icon opens its
+// menu, the window manager's desktop menu opens.
+//
+// Measured with openbox + trayer and xfce4-panel (Xvfb, xdotool): the raw
+// event of a press reaches the app before the press itself reaches an icon
+// of the app's own, so a panel hidden by it is already closed when its tray
+// icon hears the same press.
+//
+// Scrolling (buttons 4 to 7) is no press. Nothing is asked of the server
+// while stopped, so a closed panel wakes for no click.
+class XPressWatcher : public QObject, public QAbstractNativeEventFilter
+{
+    Q_OBJECT
+
+public:
+    explicit XPressWatcher(QObject *parent = nullptr);
+    ~XPressWatcher() override;
+
+    // Starts reporting presses; false where that cannot be (off X, or a
+    // server without XInput 2).
+    bool start();
+    void stop();
+    bool isWatching() const { return m_watching; }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+signals:
+    // Where the pointer is as the press arrives, in Qt's global coordinates.
+    void pressed(QPoint globalPosition);
+
+private:
+    bool select(bool watch);
+
+    bool m_watching = false;
+    quint8 m_inputOpcode = 0;
+};
 
 } // namespace pondrel

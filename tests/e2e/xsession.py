@@ -305,8 +305,8 @@ class XSession:
         focus = self.x("xdotool", "getwindowfocus").strip()
         return hex(int(focus)) if focus.isdigit() else None
 
-    def click(self, x, y):
-        self.x("xdotool", "mousemove", str(x), str(y), "click", "1")
+    def click(self, x, y, button=1):
+        self.x("xdotool", "mousemove", str(x), str(y), "click", str(button))
 
     def key(self, name):
         self.x("xdotool", "key", name)
