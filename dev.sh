@@ -24,7 +24,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 # Every Debian package the project needs, in one place.
 packages=(
     cmake ninja-build g++ make pkg-config
-    libicu-dev nlohmann-json3-dev libxcb1-dev
+    libicu-dev nlohmann-json3-dev libxcb1-dev libxcb-xinput-dev
     fonts-noto-color-emoji
     # Japanese, Korean and Chinese glyphs; the no-cut-off test measures the
     # texts in these fonts.
