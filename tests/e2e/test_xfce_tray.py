@@ -3,7 +3,9 @@
 X11: the app puts its own item there, a click on the icon (the panel calls
 Activate with the click's point) opens the panel hanging from the icon,
 below a bar at the top and above a bar at the bottom, never over the bar;
-a second click hides it. The item's menu opens the panel and quits.
+a second click hides it. A right click on the icon with the panel open
+opens the panel's menu in that one click. The item's menu opens the panel
+and quits.
 
     test_xfce_tray.py <pondrel-sudoku binary> <artefact folder>
 
@@ -13,6 +15,7 @@ Exits 77 (skipped) when xfce4-panel or the X tools are not installed.
 import os
 import shutil
 import sys
+import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import (choose_menu_entry, content_box, item_property, menu_labels,
@@ -33,6 +36,12 @@ def work_area(session):
 def shown_panel(session):
     return session.find(lambda w: is_app_window(w) and not w.ancestors and w.width >= 200
                         and session.is_viewable(w.id))
+
+
+def shown_popup_menu(session):
+    """A menu on screen (xfce4-panel's of the item, drawn by GTK)."""
+    return session.find(lambda w: not w.ancestors and session.is_viewable(w.id)
+                        and "POPUP_MENU" in session.x("xprop", "-id", w.id, "_NET_WM_WINDOW_TYPE"))
 
 
 def check_hangs_from(panel, icon_centre, bar_top, bar_bottom, edge):
@@ -93,6 +102,14 @@ def run_on_edge(binary, artefacts, edge):
 
         if edge != "top":
             return
+        time.sleep(0.4)  # a click on the icon just closed the panel: not one to reopen it
+        session.click(*centre)
+        check(poll(lambda: shown_panel(session), 5), "a third click on the icon did not open it")
+        session.click(*centre, button=3)
+        check(poll(lambda: shown_popup_menu(session), 3),
+              "a right click on the icon with the panel open opened no menu")
+        check(not session.is_viewable(panel.id), "the item's menu opened with the panel open")
+        session.key("Escape")
         # The item's menu, as GNOME's AppIndicator shows it on a plain click.
         labels = menu_labels(session.x, service)
         check(labels == ["Open Pondrel Sudoku", "Quit Pondrel Sudoku"],
