@@ -45,10 +45,16 @@ bool isActiveForWindowManager(const QWindow &window);
 // the window under it is raised and activated, a bar's icon opens its
 // menu, the window manager's desktop menu opens.
 //
-// Measured with openbox + trayer and xfce4-panel (Xvfb, xdotool): the raw
-// event of a press reaches the app before the press itself reaches an icon
-// of the app's own, so a panel hidden by it is already closed when its tray
-// icon hears the same press.
+// A press on a window of the app's own (its X embedded tray icon) comes
+// twice, as the raw event and as the press itself, in an order X does not
+// promise: whoever hides the panel on it must take both as one click.
+//
+// Not taken: replaying a grabbed press. An XTEST press made after letting
+// go of the grab comes while the real button is still down, so X counts
+// the button pressed twice and released once; a passive grab on the root
+// with XAllowEvents(ReplayPointer) freezes the pointer until the app has
+// answered each press, and X refuses it when another client holds a grab
+// of that button there.
 //
 // Scrolling (buttons 4 to 7) is no press. Nothing is asked of the server
 // while stopped, so a closed panel wakes for no click.

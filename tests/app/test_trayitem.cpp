@@ -5,6 +5,7 @@
 #include "statusnotifieritem.h"
 #include "trayitem.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -223,6 +224,23 @@ TEST_F(TrayIcon, itemMenuOpensAndQuits)
     EXPECT_TRUE(quit.isEmpty());
     menu.handleEvent(DBusMenu::quitId, QStringLiteral("clicked"));
     EXPECT_EQ(quit.size(), 1);
+
+    // The X embedded icon's menu says the same; it never opens over the
+    // board, and its Open brings the board back.
+    TrayItem tray(*m_game, *m_panel);
+    QStringList trayLabels;
+    for (const QAction *action : tray.menu().actions()) {
+        trayLabels << action->text();
+    }
+    EXPECT_EQ(trayLabels, labels);
+    m_panel->open(QRect(700, 0, 22, 22));
+    ASSERT_TRUE(m_panel->isOpen());
+    tray.menu().popup(QPoint(700, 22));
+    EXPECT_FALSE(m_panel->isOpen());
+    tray.menu().close();
+    tray.menu().actions().constFirst()->trigger();
+    QTest::qWait(int(TrayItem::kMenuSettleTime.count()) + 100);
+    EXPECT_TRUE(m_panel->isOpen());
 }
 
 // The item and its menu on a private peer-to-peer bus, called with extreme
