@@ -1,11 +1,20 @@
 #include "grabbingpanel.h"
 
 #include "panelview.h"
+#include "xwindowmanager.h"
+
+#include <QGuiApplication>
 
 namespace pondrel {
 
-GrabbingPanel::GrabbingPanel(PanelView &view) : PanelBehaviour(view)
+GrabbingPanel::GrabbingPanel(PanelView &view)
+    : PanelBehaviour(view), m_underXWayland(underXWayland())
 {
+    connect(&m_view, &QWindow::activeChanged, this, [this] {
+        if (m_view.isActive()) {
+            m_activatedAt = PanelClock::now();
+        }
+    });
     m_grabRetry.setSingleShot(true);
     m_grabRetry.setInterval(kGrabRetryMilliseconds);
     connect(&m_grabRetry, &QTimer::timeout, this, &GrabbingPanel::takeGrabs);
@@ -28,8 +37,19 @@ GrabbingPanel::GrabbingPanel(PanelView &view) : PanelBehaviour(view)
 
 Qt::WindowFlags GrabbingPanel::flags() const
 {
-    return Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
-           Qt::BypassWindowManagerHint;
+    const Qt::WindowFlags flags =
+        Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint;
+    return m_underXWayland ? flags : flags | Qt::Tool;
+}
+
+bool GrabbingPanel::focusLossDismisses()
+{
+    if (!m_underXWayland) {
+        return true;
+    }
+    const auto sinceActivated =
+        std::chrono::duration_cast<std::chrono::milliseconds>(PanelClock::now() - m_activatedAt);
+    return !FocusRevertRule::takenBack(QGuiApplication::focusWindow() != nullptr, sinceActivated);
 }
 
 void GrabbingPanel::aboutToShow(QScreen * /*screen*/, const QByteArray & /*activationToken*/)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panelbehaviour.h"
+#include "panelrules.h"
 
 #include <QTimer>
 
@@ -15,6 +16,14 @@ namespace pondrel {
 // window is raised and activated, a bar's icon opens its menu. Where X
 // cannot report presses so (no XInput 2), it holds the pointer grab
 // instead, and the press outside only hides the panel.
+//
+// It is also the way under wlroots compositors other than sway, through
+// XWayland, where it is a normal window rather than a utility one: measured
+// on sway 1.7, wlroots gives the keyboard to a window that bypasses the
+// window manager only when its type is not a utility, menu or tooltip.
+// There XWayland hands the focus back to the window the compositor chose
+// when an X window takes it on its own, a few milliseconds after the panel
+// got it: that loss is not the player's (FocusRevertRule).
 //
 // Measured on openbox and xfwm4: a managed window also hides on a click on
 // another window or the empty desktop, but the window manager may place it
@@ -34,6 +43,7 @@ public:
     Qt::WindowFlags flags() const override;
     void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
     void aboutToHide() override;
+    bool focusLossDismisses() override;
 
     // Whether presses outside are seen (watched, or the pointer grabbed)
     // and the keyboard grab is held.
@@ -45,6 +55,8 @@ private:
     QTimer m_grabRetry;
     int m_grabAttemptsLeft = 0;
     bool m_hasGrabs = false;
+    const bool m_underXWayland;
+    PanelClock::time_point m_activatedAt;
 };
 
 } // namespace pondrel

@@ -1,25 +1,156 @@
 #include "swaypanel.h"
 
 #include "panelview.h"
+#include "xwindowmanager.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <utility>
 
 namespace pondrel {
 
-SwayPanel::SwayPanel(PanelView &view) : GrabbingPanel(view)
+namespace {
+
+// What sway's rule recognises the panel by, among this process's windows
+// (the welcome window is one too).
+constexpr char kWindowRole[] = "pondrel-panel";
+
+// i3's IPC framing, which sway speaks: the magic, the payload's length and
+// the message type, both 32-bit in the machine's byte order.
+constexpr char kIpcMagic[] = {'i', '3', '-', 'i', 'p', 'c'};
+constexpr std::uint32_t kRunCommand = 0;
+// A command's reply is a few dozen bytes a part.
+constexpr std::uint32_t kReplyLimit = 64 * 1024;
+
+bool writeAll(int fd, const char *data, size_t size)
 {
-    connect(&m_view, &QWindow::activeChanged, this, [this] {
-        if (m_view.isActive()) {
-            m_activatedAt = PanelClock::now();
+    while (size > 0) {
+        const ssize_t written = ::send(fd, data, size, MSG_NOSIGNAL);
+        if (written <= 0) {
+            return false;
         }
-    });
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
 }
 
-bool SwayPanel::focusLossDismisses()
+bool readAll(int fd, char *data, size_t size)
 {
-    const auto sinceActivated =
-        std::chrono::duration_cast<std::chrono::milliseconds>(PanelClock::now() - m_activatedAt);
-    return !FocusRevertRule::takenBack(QGuiApplication::focusWindow() != nullptr, sinceActivated);
+    while (size > 0) {
+        const ssize_t got = ::recv(fd, data, size, 0);
+        if (got <= 0) {
+            return false;
+        }
+        data += got;
+        size -= size_t(got);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray SwayPanel::ipcSocket()
+{
+    return qgetenv("SWAYSOCK");
+}
+
+SwayPanel::SwayPanel(PanelView &view, QByteArray ipcSocket)
+    : PanelBehaviour(view), m_ipcSocket(std::move(ipcSocket))
+{}
+
+Qt::WindowFlags SwayPanel::flags() const
+{
+    // A dialog, which sway floats rather than tiles.
+    return Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Dialog;
+}
+
+void SwayPanel::aboutToShow(QScreen * /*screen*/, const QByteArray &activationToken)
+{
+    m_view.create();
+    setWindowRole(m_view, kWindowRole);
+    keepOffTaskbar(m_view);
+    setStartupId(m_view, activationToken);
+    const QPoint position = m_view.position();
+    const QByteArray rule =
+        // The rule's commands quoted as one: unquoted, sway would run all
+        // but the first at once, on whatever window has the focus.
+        QStringLiteral("for_window [pid=%1 window_role=\"^%2$\"] \"floating enable, border none, "
+                       "move absolute position %3 px %4 px\"")
+            .arg(QCoreApplication::applicationPid())
+            .arg(QLatin1String(kWindowRole))
+            .arg(position.x())
+            .arg(position.y())
+            .toUtf8();
+    if (!runSwayCommand(m_ipcSocket, rule, kIpcTimeoutMilliseconds)) {
+        std::fprintf(stderr, "sway did not take the panel's placement: %s\n", rule.constData());
+    }
+}
+
+bool runSwayCommand(const QByteArray &socketPath,
+                    const QByteArray &command,
+                    int timeoutMilliseconds)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.isEmpty() || size_t(socketPath.size()) >= sizeof address.sun_path) {
+        return false;
+    }
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const timeval timeout{timeoutMilliseconds / 1000, (timeoutMilliseconds % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+
+    char header[sizeof kIpcMagic + 2 * sizeof(std::uint32_t)];
+    const auto length = std::uint32_t(command.size());
+    std::memcpy(header, kIpcMagic, sizeof kIpcMagic);
+    std::memcpy(header + sizeof kIpcMagic, &length, sizeof length);
+    std::memcpy(header + sizeof kIpcMagic + sizeof length, &kRunCommand, sizeof kRunCommand);
+    QByteArray reply;
+    bool sent = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 &&
+                writeAll(fd, header, sizeof header) &&
+                writeAll(fd, command.constData(), size_t(command.size())) &&
+                readAll(fd, header, sizeof header) &&
+                std::memcmp(header, kIpcMagic, sizeof kIpcMagic) == 0;
+    if (sent) {
+        std::uint32_t replyLength = 0;
+        std::memcpy(&replyLength, header + sizeof kIpcMagic, sizeof replyLength);
+        sent = replyLength <= kReplyLimit;
+        if (sent) {
+            reply.resize(qsizetype(replyLength));
+            sent = readAll(fd, reply.data(), replyLength);
+        }
+    }
+    ::close(fd);
+    if (!sent) {
+        return false;
+    }
+    // One result per command of the list: [{"success": true}, ...].
+    const QJsonArray results = QJsonDocument::fromJson(reply).array();
+    if (results.isEmpty()) {
+        return false;
+    }
+    for (const QJsonValue &result : results) {
+        if (!result.toObject().value(QLatin1String("success")).toBool()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace pondrel

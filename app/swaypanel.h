@@ -1,29 +1,59 @@
 #pragma once
 
-#include "grabbingpanel.h"
-#include "panelrules.h"
+#include "panelbehaviour.h"
 
 namespace pondrel {
 
-// The panel under a wlroots compositor (sway) through XWayland.
+// The panel under sway, through XWayland: a window sway manages as a
+// floating window, put under the tray icon through sway's IPC.
 //
-// Measured on sway 1.7: a managed window is put in the middle of the
-// screen, far from the tray, while one that bypasses the window manager
-// gets the focus and loses it on a click elsewhere. XWayland hands the
-// focus back to the window sway chose when an X window takes it on its
-// own, a few milliseconds after the panel got it: that loss is not the
-// player's (FocusRevertRule).
-class SwayPanel : public GrabbingPanel
+// Measured on sway 1.7 (wlroots 0.15) with a native Wayland window focused,
+// which is what sway users nearly always have (a terminal, a browser):
+// - A window that bypasses the window manager never keeps the keyboard:
+//   wlroots' X window manager puts X's focus back on the window it chose
+//   (none, for a Wayland window) the moment an X client takes it, so the
+//   panel is active for a few milliseconds and the board gets no keys
+//   (pointer and keyboard grabs held or not). Nor does it learn that the
+//   player focused another window: sway moves no focus away from a window
+//   it never focused.
+// - A managed window gets the focus from sway as it maps and loses it,
+//   through X's focus, on a click on another window or `swaymsg focus`. But
+//   sway puts every floating X window in the middle of the screen, whatever
+//   position it asks for; only a rule given through sway's IPC places it.
+//   The rule (`for_window`, matched on this process and the panel's window
+//   role) is given before each showing, so the window maps where it hangs,
+//   with no frame drawn in the middle first. sway keeps one rule per
+//   distinct position (an identical rule is not added twice) until it
+//   restarts.
+// Left as sway makes it: a click on the bar (waybar) moves no focus and
+// reaches no X window, so the panel stays open until the next click on its
+// icon or elsewhere.
+class SwayPanel : public PanelBehaviour
 {
     Q_OBJECT
 
 public:
-    explicit SwayPanel(PanelView &view);
+    // How long a command to sway may take before the panel opens without it.
+    static constexpr int kIpcTimeoutMilliseconds = 250;
 
-    bool focusLossDismisses() override;
+    // sway's IPC socket ($SWAYSOCK, which sway gives the programs it
+    // starts); empty elsewhere.
+    static QByteArray ipcSocket();
+
+    SwayPanel(PanelView &view, QByteArray ipcSocket);
+
+    Qt::WindowFlags flags() const override;
+    void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
 
 private:
-    PanelClock::time_point m_activatedAt;
+    QByteArray m_ipcSocket;
 };
+
+// Runs `command` in the sway (or i3) instance listening on `socketPath`;
+// whether every part of it succeeded. Waits at most `timeoutMilliseconds`
+// for each read and write.
+bool runSwayCommand(const QByteArray &socketPath,
+                    const QByteArray &command,
+                    int timeoutMilliseconds);
 
 } // namespace pondrel

@@ -71,21 +71,35 @@ QString xWindowManagerName()
         connection, wmWindow, atom(connection, "_NET_WM_NAME"), atom(connection, "UTF8_STRING")));
 }
 
-void setStartupId(QWindow &window, const QByteArray &startupId)
+namespace {
+
+void setTextProperty(QWindow &window, const char *name, const char *type, const QByteArray &text)
 {
     xcb_connection_t *connection = xConnection();
-    if (connection == nullptr || startupId.isEmpty()) {
+    if (connection == nullptr || text.isEmpty()) {
         return;
     }
     xcb_change_property(connection,
                         XCB_PROP_MODE_REPLACE,
                         xcb_window_t(window.winId()),
-                        atom(connection, "_NET_STARTUP_ID"),
-                        atom(connection, "UTF8_STRING"),
+                        atom(connection, name),
+                        atom(connection, type),
                         8,
-                        uint32_t(startupId.size()),
-                        startupId.constData());
+                        uint32_t(text.size()),
+                        text.constData());
     xcb_flush(connection);
+}
+
+} // namespace
+
+void setStartupId(QWindow &window, const QByteArray &startupId)
+{
+    setTextProperty(window, "_NET_STARTUP_ID", "UTF8_STRING", startupId);
+}
+
+void setWindowRole(QWindow &window, const QByteArray &role)
+{
+    setTextProperty(window, "WM_WINDOW_ROLE", "STRING", role);
 }
 
 void keepOffTaskbar(QWindow &window)

@@ -27,6 +27,10 @@ bool underXWayland();
 // the token lets the window take the focus as the clicked app's own.
 void setStartupId(QWindow &window, const QByteArray &startupId);
 
+// Puts `role` on the window as its WM_WINDOW_ROLE before it is mapped, so a
+// window manager's rules can tell it from the app's other windows.
+void setWindowRole(QWindow &window, const QByteArray &role);
+
 // Asks the window manager to leave the window out of taskbars, pagers and
 // window switchers (_NET_WM_STATE_SKIP_TASKBAR and _SKIP_PAGER), before it
 // is mapped; Qt keeps these when it adds its own states at mapping.
