@@ -26,7 +26,7 @@ import time
 from savedgame import grid, wait_for_record
 from swaysession import SwaySession
 from test_keys_and_clock import CENTRE_CELL, arrows_between, candidate_mask, nearest_free_cell
-from trayapp import Skip, check, outcome
+from trayapp import check, shown_panel
 from xsession import poll
 
 SCREEN_WIDTH = 1280
@@ -36,33 +36,10 @@ HIDE_TIMEOUT = 5
 SAVE_TIMEOUT = 5
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-GNOME_TOOLS = ("gnome-shell", "gsettings", "gdbus", "dbus-daemon", "Xwayland", "xprop",
-               "xwininfo", "convert", "useradd")
-KDE_TOOLS = ("kwin_wayland", "plasmashell", "kded5", "gdbus", "dbus-daemon", "Xwayland",
-             "xprop", "xwininfo", "convert", "wayland-scanner", "cc", "useradd")
 APPINDICATOR = "ubuntu-appindicators@ubuntu.com"
 KACTIVITYMANAGERD = "/usr/lib/x86_64-linux-gnu/libexec/kactivitymanagerd"
 X11_SOCKETS = "/tmp/.X11-unix"
 FAKE_INPUT_PROTOCOL = "/usr/share/plasma-wayland-protocols/fake-input.xml"
-
-
-def missing(tools):
-    return [tool for tool in tools if shutil.which(tool) is None]
-
-
-def missing_gnome():
-    gone = missing(GNOME_TOOLS)
-    if not os.path.isdir(f"/usr/share/gnome-shell/extensions/{APPINDICATOR}"):
-        gone.append("gnome-shell-extension-appindicator")
-    return gone
-
-
-def missing_kde():
-    gone = missing(KDE_TOOLS)
-    for path in (KACTIVITYMANAGERD, FAKE_INPUT_PROTOCOL):
-        if not os.path.exists(path):
-            gone.append(path)
-    return gone
 
 
 class ShellSession(SwaySession):
@@ -123,6 +100,9 @@ class ShellSession(SwaySession):
 
 class GnomeSession(ShellSession):
     desktop = "GNOME"
+    REQUIRED_TOOLS = ("gnome-shell", "gsettings", "gdbus", "dbus-daemon", "Xwayland", "xprop",
+                      "xwininfo", "convert", "useradd")
+    REQUIRED_FILES = (f"/usr/share/gnome-shell/extensions/{APPINDICATOR}",)
 
     def start(self, extension=APPINDICATOR):
         self.prepare()
@@ -239,6 +219,9 @@ LINUX_KEYS = {"a": 30, "Up": 103, "Down": 108, "Left": 105, "Right": 106, "Escap
 
 class KdeSession(ShellSession):
     desktop = "KDE"
+    REQUIRED_TOOLS = ("kwin_wayland", "plasmashell", "kded5", "gdbus", "dbus-daemon", "Xwayland",
+                      "xprop", "xwininfo", "convert", "wayland-scanner", "cc", "useradd")
+    REQUIRED_FILES = (KACTIVITYMANAGERD, FAKE_INPUT_PROTOCOL)
 
     def start(self):
         self.prepare()
@@ -310,42 +293,11 @@ class KdeSession(ShellSession):
         return path
 
 
-def shown_panel(session):
-    """The app's panel when it is on screen: XWayland's window of the app
-    that is big enough to be the board (and smaller than the screen, which
-    a window that catches clicks away may cover)."""
-    for window in session.x_windows():
-        if window.instance == "pondrel-sudoku" and 200 <= window.width < SCREEN_WIDTH \
-                and session.is_viewable(window.id):
-            return window
-    return None
-
-
-def settled_panel(session):
-    """The shown panel once the window manager has put it in place: a window
-    just mapped may still read as at (0, 0) before its frame is placed."""
-    first = shown_panel(session)
-    time.sleep(0.1)
-    second = shown_panel(session)
-    if first and second and (first.x, first.y) == (second.x, second.y):
-        return second
-    return None
-
-
-def hidden_within(session, panel, timeout):
-    """Seconds until the panel was seen unmapped (an upper bound: each look
-    takes a few milliseconds), or None when it stayed."""
-    started = time.monotonic()
-    if poll(lambda: not session.is_viewable(panel.id), timeout, interval=0.005):
-        return time.monotonic() - started
-    return None
-
-
-def check_has_keyboard(session, config, panel, play):
-    """A digit typed straight after opening lands on the board: the first
-    time in the free cell nearest the centre, after that the same digit in
-    the same (still selected) cell, which takes it out again."""
-    check(poll(lambda: session.is_focused(panel), 3), "the open panel is not the active window")
+def check_has_keyboard(session, config, play):
+    """A digit typed straight after the panel opened with the keyboard
+    (open_panel) lands on the board: the first time in the free cell nearest
+    the centre, after that the same digit in the same (still selected) cell,
+    which takes it out again."""
     # The compositor names the active window a moment before XWayland hands
     # the keyboard to it; nobody types quicker than that.
     time.sleep(0.2)
@@ -370,16 +322,6 @@ def check_has_keyboard(session, config, panel, play):
     play["value"] = expected
 
 
-def click_away(session, panel, point, what):
-    session.click(*point)
-    took = hidden_within(session, panel, HIDE_TIMEOUT)
-    check(took is not None, f"the panel stayed open after a click on {what}")
-    print(f"a click on {what} hid the panel within {took * 1000:.0f} ms")
-    # A click on the icon right after one that hid the panel counts as the
-    # same click (it would have hidden it): the player's next is later.
-    time.sleep(0.5)
-
-
 def second_start(session, binary, item_is_back):
     """Starts the app afresh and then once more: the second start hands over
     to the first and ends. Returns the first one's panel it opened."""
@@ -388,22 +330,9 @@ def second_start(session, binary, item_is_back):
     second = session.spawn("pondrel-sudoku-second", [binary])
     check(poll(lambda: second.poll() is not None, 10) and second.returncode == 0,
           "a second start did not hand over to the first")
-    panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
+    panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
     check(panel is not None, "a second start did not open the first one's panel")
     check(first.poll() is None, "the application ended")
     print(f"second start: panel at {panel}")
     return panel
 
-
-def run_desktop(session, artefacts, body):
-    """Brings the desktop up, runs body() in it and turns the outcome into
-    an exit code, leaving a screenshot when a check fails. The desktop and
-    the throw-away user end with the call."""
-    def steps():
-        try:
-            session.start()
-        except (OSError, subprocess.SubprocessError, KeyError) as error:
-            raise Skip(f"the desktop could not be started here: {error}")
-        body()
-
-    return outcome(artefacts, steps, lambda: session)

@@ -23,15 +23,13 @@ SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
 BAR_HEIGHT = 30
 START_TIMEOUT = 20
-REQUIRED_TOOLS = ("sway", "swaymsg", "waybar", "grim", "Xwayland", "dbus-daemon", "gdbus",
-                  "xwininfo", "convert")
-
-
-def missing_tools():
-    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
 
 
 class SwaySession:
+    REQUIRED_TOOLS = ("sway", "swaymsg", "waybar", "grim", "Xwayland", "dbus-daemon", "gdbus",
+                      "xwininfo", "convert")
+    REQUIRED_FILES = ()
+
     def __init__(self, log_dir):
         self.log_dir = log_dir
         self.processes = []
@@ -44,6 +42,7 @@ class SwaySession:
     # Set-up
 
     def start(self):
+        self.make_user()
         self.home = tempfile.mkdtemp(prefix="pondrel-sway-")
         os.chmod(self.home, 0o700)
         folders = {"XDG_CONFIG_HOME": "config", "XDG_DATA_HOME": "data",
@@ -202,8 +201,10 @@ class SwaySession:
         shutil.copyfile(inside, path)
         return path
 
-    def x_windows(self):
-        """XWayland's windows (the app's), with their absolute geometry."""
+    def windows(self):
+        """XWayland's windows (the app's), with their absolute geometry, but
+        without their ancestors: the compositor frames the windows it
+        manages, and on GNOME and KDE the panel is one of them."""
         found = []
         for line in self.run("xwininfo", "-root", "-tree").splitlines():
             match = TREE_LINE.match(line)

@@ -101,7 +101,7 @@ def run(binary, artefacts):
         icon = wait_for_icon(session)
         application = poll(lambda: find_application(pyatspi), 10, interval=0.2)
         check(application is not None, "pondrel-sudoku did not appear on the accessibility bus")
-        open_panel(session, icon)
+        open_panel(session, icon.centre)
         frame = poll(lambda: showing_frame(pyatspi, application), 5, interval=0.1)
         check(frame is not None, "the open panel has no showing window in the accessible tree")
         check((frame.name or "").strip(), "the panel's window has no accessible name")

@@ -93,7 +93,7 @@ def run(binary, artefacts):
         app = session.launch("pondrel-sudoku", [binary])
         application = at.wait_for_application(pyatspi, app)
         icon = wait_for_icon(session)
-        open_panel(session, icon)
+        open_panel(session, icon.centre)
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
         check(frame is not None, "the open panel is not in the accessible tree")
         dealt = board_givens(pyatspi, frame)
@@ -144,7 +144,7 @@ def run(binary, artefacts):
 
         app = session.launch("pondrel-sudoku-2", [binary])
         application = at.wait_for_application(pyatspi, app)
-        open_panel(session, wait_for_icon(session), "the panel after the restart")
+        open_panel(session, wait_for_icon(session).centre, "the panel after the restart")
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
         check(frame is not None, "the panel after the restart is not in the accessible tree")
         check(board_givens(pyatspi, frame) == expert,

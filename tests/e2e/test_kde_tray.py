@@ -27,10 +27,9 @@ import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import (HIDE_TIMEOUT, SCREEN_HEIGHT, SCREEN_WIDTH, KdeSession,
-                          check_has_keyboard, click_away, missing_kde, run_desktop, second_start,
-                          settled_panel)
+                          check_has_keyboard, second_start)
 from statusnotifier import our_service
-from trayapp import Failure, Skip, check, main
+from trayapp import Failure, check, click_away, main, open_panel, run_in_session, shown_panel
 from xsession import XSession, poll
 
 LEFT, RIGHT = 272, 273
@@ -57,13 +56,10 @@ def changed_box(before, after, area=(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)):
 
 
 def run(binary, artefacts):
-    gone = missing_kde()
-    if gone:
-        raise Skip(f"not installed: {', '.join(gone)} (./dev.sh test installs them)")
-    session = KdeSession(artefacts)
-    shot = lambda name: session.screenshot(os.path.join(artefacts, f"{name}.png"))  # noqa: E731
+    def body(session):
+        def shot(name):
+            return session.screenshot(os.path.join(artefacts, f"{name}.png"))
 
-    def body():
         def bar_drawn():
             return XSession.mean_brightness(shot("bar"), BAR) > 0.3
 
@@ -98,14 +94,12 @@ def run(binary, artefacts):
         print(f"icon at {icon} (what changed in the bar: {icon_box})")
 
         play = {}
-        session.click(*icon)
-        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
-        check(panel is not None, "a click on the icon did not open the panel")
+        panel = open_panel(session, icon)
         print(f"panel open: {panel}")
         check(panel.x <= icon[0] <= panel.x + panel.width
               and BAR_TOP - 20 <= panel.bottom <= BAR_TOP,
               f"the panel {panel} does not stand on the bar over the icon at {icon}")
-        check_has_keyboard(session, config, panel, play)
+        check_has_keyboard(session, config, play)
         shot("panel-open")
         click_away(session, panel, (400, 300), "the empty desktop")
 
@@ -115,17 +109,13 @@ def run(binary, artefacts):
         area = (OTHER_WINDOW_POINT[0] - 20, OTHER_WINDOW_POINT[1] - 20, 40, 40)
         check(poll(lambda: XSession.mean_brightness(shot("other-window"), Box(*area)) > 0.8, 10,
                    interval=0.5), "the other window did not come up")
-        session.click(*icon)
-        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
-        check(panel is not None, "a click on the icon did not open the panel over another window")
-        check_has_keyboard(session, config, panel, play)
+        panel = open_panel(session, icon, "the panel over another window")
+        check_has_keyboard(session, config, play)
         click_away(session, panel, OTHER_WINDOW_POINT, "a window that was active")
         closed = shot("panel-closed")
 
         # The icon's menu is never drawn under the panel; Open opens it.
-        session.click(*icon)
-        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
-        check(panel is not None, "the panel did not open a third time")
+        panel = open_panel(session, icon, "the panel a third time")
         session.click(*icon, button=RIGHT)
         check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
               "the icon's menu opened under the open panel")
@@ -137,7 +127,7 @@ def run(binary, artefacts):
         mx, my, mwidth, mheight = menu
         # Two entries, Open above Quit.
         session.click(mx + mwidth // 2, my + mheight // 4)
-        panel = poll(lambda: settled_panel(session), HIDE_TIMEOUT)
+        panel = poll(lambda: shown_panel(session), HIDE_TIMEOUT)
         check(panel is not None, "the menu's Open did not open the panel")
         check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")
@@ -161,7 +151,8 @@ def run(binary, artefacts):
               f"after a second start the panel {panel} is far from the tray at the bottom right")
         session.stop_process(other)
 
-    return run_desktop(session, artefacts, body)
+    return run_in_session(artefacts, body, KdeSession)
+
 
 class Box:
     """An area of the screen, as XSession's image helpers take it."""

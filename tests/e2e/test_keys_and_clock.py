@@ -24,7 +24,7 @@ import time
 
 from savedgame import (HAS_SEEN_WELCOME_KEY, grid, saved_game, seed_settings, settled_record,
                        wait_for_record)
-from trayapp import (check, check_app_healthy, hide_panel_by_clicking_elsewhere, main, open_panel,
+from trayapp import (check, check_app_healthy, click_away, main, open_panel,
                      run_in_session, wait_for_icon)
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
@@ -95,7 +95,7 @@ def run(binary, artefacts):
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
         app = session.launch("pondrel-sudoku", [binary])
         icon = wait_for_icon(session)
-        panel = open_panel(session, icon)
+        panel = open_panel(session, icon.centre)
         check(saved_game(config) is None,
               "a game was saved before the first change (opening the panel saved it)")
 
@@ -139,7 +139,7 @@ def run(binary, artefacts):
         check(poll(drawn, 5, interval=0.2), "the panel is mapped but nothing is drawn in it")
 
         # Hiding the panel stops the clock, which saves the time reached.
-        hide_panel_by_clicking_elsewhere(session, panel, *OUTSIDE_POINT)
+        click_away(session, panel, OUTSIDE_POINT, "the desktop")
         stopped = settled_record(config, quiet=1.0, timeout=SAVE_TIMEOUT)
         check(stopped is not None, "no saved game after hiding the panel")
         stopped_elapsed = stopped["elapsed"]
@@ -152,7 +152,7 @@ def run(binary, artefacts):
         # save carries the count as it is now. Only the time open since the
         # reopening may have been added to it.
         reopened_at = time.monotonic()
-        panel = open_panel(session, icon, "the panel a second time")
+        panel = open_panel(session, icon.centre, "the panel a second time")
         session.key(str(digit))
         taken_out = wait_for_record(config, lambda record: grid(record["values"])[target] == 0,
                                     SAVE_TIMEOUT)

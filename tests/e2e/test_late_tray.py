@@ -21,7 +21,7 @@ import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import activate, our_service
-from trayapp import Skip, check, is_app_window, main, run_in_session, wait_for_icon
+from trayapp import Skip, check, is_app_window, main, run_in_session, shown_panel, wait_for_icon
 from xsession import poll
 
 LATE = 8
@@ -50,7 +50,7 @@ def at_login(binary, artefacts):
         service = poll(lambda: our_service(session.x), 10)
         check(service, "the item did not come back when the tray restarted")
         activate(session.x, service, 1270, 10)
-        check(poll(lambda: [w for w in app_windows(session) if not w.ancestors], 5),
+        check(poll(lambda: shown_panel(session), 5),
               "the item in the restarted tray does not open the panel")
 
     return run_in_session(artefacts, body, with_tray=False)
@@ -81,9 +81,9 @@ def by_hand(binary, artefacts):
         time.sleep(1)
         check(app.poll() is None, "closing the window quit the app although it has a tray item")
         activate(session.x, service, 1270, 10)
-        panel = poll(lambda: [w for w in app_windows(session) if not w.ancestors], 5)
+        panel = poll(lambda: shown_panel(session), 5)
         check(panel, "after the window closed, the item does not open the attached panel")
-        print(f"panel from the tray: {panel[0]}")
+        print(f"panel from the tray: {panel}")
 
     return run_in_session(artefacts, body, with_tray=False)
 

@@ -154,7 +154,7 @@ def run(binary, artefacts):
         before = settled_icon_crop(session, icon, artefacts, "before")
         check(before is not None, "nothing steady is drawn in the tray icon")
 
-        panel = open_panel(session, icon)
+        panel = open_panel(session, icon.centre)
         check(abs(panel.width - STANDARD_WIDTH) <= 2,
               f"the standard board's panel is {panel.width} px wide")
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
@@ -197,7 +197,7 @@ def run(binary, artefacts):
         check(poll(lambda: setting(config, "Pondrel_BoardSize") == "Large", SAVE_TIMEOUT),
               "Pondrel_BoardSize is not Large after choosing it")
         large = round(STANDARD_WIDTH * LARGE_FACTOR)
-        check(poll(lambda: (shown_panel(session, icon) or panel).width >= large - 2, 3),
+        check(poll(lambda: (shown_panel(session) or panel).width >= large - 2, 3),
               f"the panel did not grow to {large} px with the large board")
 
         # The difficulty, confirmed.
@@ -232,7 +232,7 @@ def run(binary, artefacts):
         check(restarted is not None, "nothing steady is drawn in the tray icon after the restart")
         check(XSession.difference(after, restarted) <= SAME_ICON,
               "after the restart the tray icon is not the chosen one")
-        panel = open_panel(session, icon, "the panel after the restart")
+        panel = open_panel(session, icon.centre, "the panel after the restart")
         check(panel.width >= large - 2,
               f"after the restart the panel is {panel.width} px wide, not the large board's")
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)

@@ -192,7 +192,7 @@ def audit_language(session, pyatspi, binary, artefacts, steps, language, final_d
           "Return did not close the welcome window")
 
     icon = wait_for_icon(session)
-    open_panel(session, icon)
+    open_panel(session, icon.centre)
     audit.frame = frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
     check(frame is not None, "the open panel is not in the accessible tree")
     nodes = audit.audit(frame, "board", [(roles.ROLE_PUSH_BUTTON, "New Puzzle"),

@@ -43,8 +43,8 @@ def run(binary, artefacts):
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
         app = session.launch("pondrel-sudoku", [binary])
-        icon = wait_for_icon(session)
-        check(shown_panel(session, icon) is None, "the panel is open at a plain start")
+        wait_for_icon(session)
+        check(shown_panel(session) is None, "the panel is open at a plain start")
 
         def start_again(name, *arguments):
             started = time.monotonic()
@@ -58,10 +58,10 @@ def run(binary, artefacts):
         # Launch at Login finding the game already running leaves it alone.
         start_again("autostart-start", "--autostart")
         time.sleep(1)
-        check(shown_panel(session, icon) is None, "a second start at login opened the panel")
+        check(shown_panel(session) is None, "a second start at login opened the panel")
 
         start_again("second-start")
-        panel = poll(lambda: shown_panel(session, icon), 5)
+        panel = poll(lambda: shown_panel(session), 5)
         check(panel is not None, "a second start did not open the running one's panel")
         check(len(docked_icons(session)) == 1, f"tray icons: {docked_icons(session)}")
         check(app.poll() is None, "the first instance ended")
@@ -69,7 +69,7 @@ def run(binary, artefacts):
         start_again("toggle-close", "--toggle")
         check(poll(lambda: not session.is_viewable(panel.id), 5), "--toggle left the panel open")
         start_again("toggle-open", "--toggle")
-        panel = poll(lambda: shown_panel(session, icon), 5)
+        panel = poll(lambda: shown_panel(session), 5)
         check(panel is not None, "--toggle did not open the closed panel")
         check(poll(lambda: session.focused_window() == panel.id, 3),
               "the panel opened by --toggle does not have the keyboard focus")
@@ -97,8 +97,8 @@ def run(binary, artefacts):
         # With none running, --toggle starts the game with its panel open.
         check(poll(lambda: docked_icon(session) is None, 5), "the quit app's icon stayed")
         toggled = session.launch("toggle-start", [binary, "--toggle"])
-        icon = wait_for_icon(session)
-        check(poll(lambda: shown_panel(session, icon), 5),
+        wait_for_icon(session)
+        check(poll(lambda: shown_panel(session), 5),
               "--toggle with none running did not open the panel")
         toggled.send_signal(signal.SIGHUP)
         check(poll(lambda: toggled.poll() is not None, 5) is not None, "SIGHUP did not end it")

@@ -19,27 +19,18 @@ waybar or the other tools are not installed, or no user can be made.
 
 import json
 import os
-import subprocess
 import sys
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import activate, content_box, our_service
-from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession, missing_tools
-from trayapp import Skip, check, main, outcome
+from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession
+from trayapp import check, main, run_in_session, shown_panel
 from xsession import XSession, poll
 
 # The shell's kBarClearance and kPanelGap: how far the panel keeps from a
 # click point when the X server knows no bar.
 BAR_CLEARANCE = 32
 PANEL_GAP = 4
-
-
-def shown_panel(session):
-    for window in session.x_windows():
-        if window.instance == "pondrel-sudoku" and window.width >= 200 \
-                and session.is_viewable(window.id):
-            return window
-    return None
 
 
 def tree_has_pondrel_window(tree):
@@ -116,17 +107,7 @@ def open_and_hide(session, artefacts, service, position, point, sent):
 
 
 def run(binary, artefacts):
-    missing = missing_tools()
-    if missing:
-        raise Skip(f"not installed: {', '.join(missing)} (./dev.sh test installs them)")
-    session = SwaySession(artefacts)
-
-    def steps():
-        try:
-            session.make_user()
-        except (OSError, subprocess.SubprocessError, KeyError) as error:
-            raise Skip(f"running as root and no throw-away user for sway could be made: {error}")
-        session.start()
+    def body(session):
         session.start_waybar("top")
         config = session.env["XDG_CONFIG_HOME"]
         seed_settings(config, {HAS_SEEN_WELCOME_KEY: "true"})
@@ -150,7 +131,7 @@ def run(binary, artefacts):
         open_and_hide(session, artefacts, service, "bottom", point, ICON_RELATIVE_POINT)
         check(app.poll() is None, "the application ended during the test")
 
-    return outcome(artefacts, steps, lambda: session)
+    return run_in_session(artefacts, body, SwaySession)
 
 
 if __name__ == "__main__":

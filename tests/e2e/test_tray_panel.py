@@ -16,9 +16,8 @@ import os
 import sys
 import time
 
-import trayapp
 from savedgame import HAS_SEEN_WELCOME_KEY, saved_game, seed_settings
-from trayapp import check, is_app_window, main, run_in_session, shown_panel, wait_for_icon
+from trayapp import check, is_app_window, main, open_panel, run_in_session, wait_for_icon
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 PANEL_GAP = 4  # kPanelGap of the shell
@@ -50,17 +49,12 @@ def run(binary, artefacts):
         print(f"icon docked after {time.monotonic() - started:.2f} s: {icon}")
         check(app.poll() is None, "the application ended")
 
-        def open_panel():
-            return shown_panel(session, icon)
-
         def wait_closed(panel, how):
             check(poll(lambda: not session.is_viewable(panel.id), 5),
                   f"the panel stayed open after {how}")
 
         # A click on the icon opens the panel below it, fully on screen.
-        session.click(*icon.centre)
-        panel = poll(open_panel, 5)
-        check(panel is not None, "a click on the tray icon did not open the panel")
+        panel = open_panel(session, icon.centre)
         print(f"panel open: {panel}")
         check(icon.bottom < panel.y <= icon.bottom + PANEL_GAP + 2,
               f"the panel is not right below the icon (icon bottom {icon.bottom}, panel top {panel.y})")
@@ -68,8 +62,6 @@ def run(binary, artefacts):
               "the panel is not under the icon")
         check(panel.x >= 0 and panel.y >= 0 and panel.x + panel.width <= SCREEN_WIDTH
               and panel.y + panel.height <= SCREEN_HEIGHT, "the panel is not fully on screen")
-        check(poll(lambda: session.focused_window() == panel.id, 3),
-              "the open panel does not have the keyboard focus")
         screenshot = os.path.join(artefacts, "panel-open.png")
 
         def drawn():
@@ -85,15 +77,13 @@ def run(binary, artefacts):
         session.click(SCREEN_WIDTH // 4, SCREEN_HEIGHT // 2)
         wait_closed(panel, "a click elsewhere")
 
-        # Escape hides it (nothing on the board takes Escape yet).
-        session.click(*icon.centre)
-        check(poll(open_panel, 5), "the panel did not open again")
+        # Escape hides it (nothing is open over the board).
+        open_panel(session, icon.centre, "the panel again")
         session.key("Escape")
         wait_closed(panel, "Escape")
 
         # A second click on the icon hides it.
-        session.click(*icon.centre)
-        check(poll(open_panel, 5), "the panel did not open a third time")
+        open_panel(session, icon.centre, "the panel a third time")
         session.click(*icon.centre)
         wait_closed(panel, "a second click on the icon")
 
@@ -103,7 +93,7 @@ def run(binary, artefacts):
         check(window is not None, "xmessage did not come up")
         button = poll(lambda: lowest_child(session, window), 5)
         time.sleep(0.4)  # a click on the icon just closed the panel: not one to reopen it
-        panel = trayapp.open_panel(session, icon)
+        panel = open_panel(session, icon.centre, "the panel a fourth time")
         session.click(*button.centre)
         wait_closed(panel, "a click on another window")
         check(poll(lambda: other.poll() is not None, 3),
@@ -119,8 +109,9 @@ def run(binary, artefacts):
         # Two entries of equal height: Open, then Quit.
         menu = menu_from_right_click("with the panel closed")
         session.click(menu.centre[0], menu.y + menu.height // 4)
-        check(poll(open_panel, 5), "Open Pondrel Sudoku in the icon's menu did not open the panel")
-        check(poll(lambda: session.focused_window() == panel.id, 3),
+        check(poll(lambda: session.is_viewable(panel.id), 5),
+              "Open Pondrel Sudoku in the icon's menu did not open the panel")
+        check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel does not have the keyboard focus")
         session.key("a")  # fill all notes: the game has started, to be saved
         menu = menu_from_right_click("with the panel open")

@@ -122,7 +122,7 @@ def run(binary, artefacts):
 
         # 2. The whole game, from the keyboard.
         icon = wait_for_icon(session)
-        open_panel(session, icon)
+        open_panel(session, icon.centre)
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
         check(frame is not None, "the open panel is not in the accessible tree")
         cells = at.cells_by_index(pyatspi, at.nodes_of(pyatspi, frame))
@@ -218,7 +218,7 @@ def run(binary, artefacts):
         application = at.wait_for_application(pyatspi, again)
         check(not welcome_windows(session), "the second start showed the welcome window")
         check(saved_game(config) == before, "starting again rewrote the saved game")
-        open_panel(session, icon, "the panel after the restart")
+        open_panel(session, icon.centre, "the panel after the restart")
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
         check(frame is not None, "the panel after the restart is not in the accessible tree")
         nodes = at.nodes_of(pyatspi, frame)

@@ -20,7 +20,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import (choose_menu_entry, content_box, item_property, menu_labels,
                             our_service)
-from trayapp import Skip, check, is_app_window, main, run_in_session
+from trayapp import Skip, check, is_app_window, main, open_panel, run_in_session, shown_panel
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 # The panel's gap to its anchor, and some slack for the bar's border.
@@ -31,11 +31,6 @@ def work_area(session):
     """The part of the screen the bar leaves free: x, y, width, height."""
     values = session.x("xprop", "-root", "_NET_WORKAREA").split("=")[-1].split(",")
     return tuple(int(value) for value in values[:4]) if len(values) >= 4 else None
-
-
-def shown_panel(session):
-    return session.find(lambda w: is_app_window(w) and not w.ancestors and w.width >= 200
-                        and session.is_viewable(w.id))
 
 
 def shown_popup_menu(session):
@@ -86,13 +81,9 @@ def run_on_edge(binary, artefacts, edge):
         centre = (icon[0] + icon[2] // 2, icon[1] + icon[3] // 2)
         print(f"{edge} bar {bar_top}..{bar_bottom}, icon at {icon}")
 
-        session.click(*centre)
-        panel = poll(lambda: shown_panel(session), 5)
-        check(panel is not None, "a click on the icon did not open the panel")
+        panel = open_panel(session, centre)
         print(f"panel open: {panel}")
         check_hangs_from(panel, centre, bar_top, bar_bottom, edge)
-        check(poll(lambda: session.focused_window() == panel.id, 3),
-              "the open panel does not have the keyboard focus")
         session.screenshot(os.path.join(artefacts, f"{edge}-panel-open.png"))
 
         session.click(*centre)
@@ -103,8 +94,7 @@ def run_on_edge(binary, artefacts, edge):
         if edge != "top":
             return
         time.sleep(0.4)  # a click on the icon just closed the panel: not one to reopen it
-        session.click(*centre)
-        check(poll(lambda: shown_panel(session), 5), "a third click on the icon did not open it")
+        open_panel(session, centre, "the panel a third time")
         session.click(*centre, button=3)
         check(poll(lambda: shown_popup_menu(session), 3),
               "a right click on the icon with the panel open opened no menu")

@@ -1,13 +1,18 @@
-"""Steps shared by the tests that drive pondrel-sudoku in its tray: finding
-the docked icon, opening the panel, and the command line every test takes.
+"""Steps shared by the tests that drive pondrel-sudoku in its tray: running a
+test in a throw-away desktop of a chosen kind, finding the docked icon and
+the panel, opening and hiding the panel, and the command line every test
+takes.
 
     test_<name>.py <pondrel-sudoku binary> <artefact folder>
 """
 
 import os
+import shutil
+import subprocess
 import sys
+import time
 
-from xsession import XSession, missing_tools, poll
+from xsession import SCREEN_WIDTH, XSession, poll
 
 SKIPPED = 77
 
@@ -42,21 +47,49 @@ def wait_for_icon(session, timeout=10):
     return icon
 
 
-def shown_panel(session, icon):
-    """The panel, when it is on screen: the app's big window that the window
-    manager does not frame (it bypasses it), unlike the welcome window."""
-    return session.find(lambda w: is_app_window(w) and w.id != icon.id and not w.ancestors
-                        and w.width >= 200 and session.is_viewable(w.id))
+def shown_panel(session):
+    """The panel once it is on screen and in place, else None: the app's
+    window big enough to be the board and smaller than the screen (a window
+    that catches clicks away may cover it), which the window manager does
+    not frame (on X sessions the welcome window and the board's own window
+    without a tray are framed; XWayland desktops list their windows without
+    frames). A window just mapped may still read as at (0, 0) before it is
+    placed: two looks a moment apart must agree."""
+    def look():
+        return next((w for w in session.windows() if is_app_window(w) and not w.ancestors
+                     and 200 <= w.width < SCREEN_WIDTH and session.is_viewable(w.id)), None)
+
+    first = look()
+    if first is None:
+        return None
+    time.sleep(0.1)
+    second = look()
+    return second if second and (first.x, first.y) == (second.x, second.y) else None
 
 
-def open_panel(session, icon, what="the panel"):
-    """Clicks the icon and waits until the panel is shown and has the keyboard."""
-    session.click(*icon.centre)
-    panel = poll(lambda: shown_panel(session, icon), 5)
+def open_panel(session, point, what="the panel", click=None):
+    """Clicks the icon at `point` (with `click`, the session's plain click
+    unless told) and waits until the panel is shown and has the keyboard."""
+    (click or session.click)(*point)
+    panel = poll(lambda: shown_panel(session), 5)
     check(panel is not None, f"a click on the tray icon did not open {what}")
-    check(poll(lambda: session.focused_window() == panel.id, 3),
+    check(poll(lambda: session.is_focused(panel), 3),
           f"{what} is open but does not have the keyboard focus")
     return panel
+
+
+def click_away(session, panel, point, what):
+    """Clicks at `point` (on `what`, away from the panel) and checks the
+    panel hides."""
+    session.click(*point)
+    started = time.monotonic()
+    # Each look takes a few milliseconds: the time is an upper bound.
+    check(poll(lambda: not session.is_viewable(panel.id), 5, interval=0.005),
+          f"the panel stayed open after a click on {what}")
+    print(f"a click on {what} hid the panel within {(time.monotonic() - started) * 1000:.0f} ms")
+    # A click on the icon right after one that hid the panel counts as the
+    # same click (it would have hidden it): the player's next is later.
+    time.sleep(0.5)
 
 
 def welcome_windows(session):
@@ -90,12 +123,6 @@ class Steps:
         return path
 
 
-def hide_panel_by_clicking_elsewhere(session, panel, x, y):
-    session.click(x, y)
-    check(poll(lambda: not session.is_viewable(panel.id), 5),
-          "the panel stayed open after a click elsewhere")
-
-
 def qml_errors(log_path):
     """Lines of the app's log in which QML reports a script or binding error."""
     try:
@@ -116,32 +143,21 @@ def check_app_healthy(app, artefacts, log_name="pondrel-sudoku"):
     check(not errors, "the app reported QML errors:\n  " + "\n  ".join(errors))
 
 
-def outcome(artefacts, steps, current_session):
-    """Runs steps() and turns the outcome into an exit code: 0 when every
-    check held; 1 when one failed, saying which and leaving a screenshot of
-    current_session(). That session ends with the call."""
-    try:
-        steps()
-        print("all checks passed")
-        return 0
-    except (Failure, RuntimeError, ValueError) as failure:
-        print(f"FAIL: {failure}")
-        try:
-            current_session().screenshot(os.path.join(artefacts, "failure.png"))
-        except Exception:  # the display may be gone; the message is what counts
-            pass
-        return 1
-    finally:
-        current_session().stop()
-
-
-def run_in_session(artefacts, body, **start_options):
-    """Starts a virtual desktop, runs body(session) in it and turns the
-    outcome into an exit code, leaving a screenshot when a check fails. The
+def run_in_session(artefacts, body, desktop=XSession, **start_options):
+    """Starts a throw-away desktop of the kind `desktop` (XSession: Xvfb,
+    openbox and a tray; SwaySession; shellsession's GnomeSession and
+    KdeSession) with start_options, runs body(session) in it and turns the
+    outcome into an exit code: 0 when every check held; 1 when one failed,
+    saying which and leaving a screenshot. Raises Skip when the desktop's
+    tools are missing or the desktop cannot be set up on this machine. The
     desktop and everything started in it end with the call."""
-    sessions = [XSession(artefacts)]
+    missing = [tool for tool in desktop.REQUIRED_TOOLS if shutil.which(tool) is None]
+    missing += [path for path in desktop.REQUIRED_FILES if not os.path.exists(path)]
+    if missing:
+        raise Skip(f"not installed: {', '.join(missing)} (./dev.sh test installs them)")
+    sessions = [desktop(artefacts)]
 
-    def steps():
+    def start():
         try:
             sessions[-1].start(**start_options)
         except RuntimeError as failure:
@@ -154,25 +170,36 @@ def run_in_session(artefacts, body, **start_options):
             for name in os.listdir(artefacts):
                 if name.endswith(".log"):
                     os.replace(os.path.join(artefacts, name), os.path.join(kept, name))
-            sessions.append(XSession(artefacts))
+            sessions.append(desktop(artefacts))
             sessions[-1].start(**start_options)
-        body(sessions[-1])
 
-    return outcome(artefacts, steps, lambda: sessions[-1])
+    try:
+        try:
+            start()
+        except (OSError, subprocess.SubprocessError, KeyError) as error:
+            # No user to run it as, or a program that cannot run here.
+            raise Skip(f"the desktop could not be started here: {error}")
+        body(sessions[-1])
+        print("all checks passed")
+        return 0
+    except (Failure, RuntimeError, ValueError) as failure:
+        print(f"FAIL: {failure}")
+        try:
+            sessions[-1].screenshot(os.path.join(artefacts, "failure.png"))
+        except Exception:  # the display may be gone; the message is what counts
+            pass
+        return 1
+    finally:
+        sessions[-1].stop()
 
 
 def main(run, doc):
-    """Parses the command line, skips when the X tools are missing, and runs
-    run(binary, artefacts), which returns an exit code or raises Failure or
-    Skip."""
+    """Parses the command line and runs run(binary, artefacts), which
+    returns an exit code or raises Failure or Skip."""
     if len(sys.argv) != 3:
         print(doc)
         return 2
     binary, artefacts = sys.argv[1], sys.argv[2]
-    missing = missing_tools()
-    if missing:
-        print(f"SKIP: not installed: {', '.join(missing)} (./dev.sh test installs them)")
-        return SKIPPED
     os.makedirs(artefacts, exist_ok=True)
     for name in os.listdir(artefacts):
         if name.endswith((".png", ".log")):

@@ -113,6 +113,10 @@ def poll(condition, timeout, interval=0.05):
 
 
 class XSession:
+    # What start() needs, as run_in_session asks every kind of desktop.
+    REQUIRED_TOOLS = REQUIRED_TOOLS
+    REQUIRED_FILES = ()
+
     def __init__(self, log_dir):
         self.log_dir = log_dir
         self.home = tempfile.mkdtemp(prefix="pondrel-home-")
@@ -304,6 +308,9 @@ class XSession:
     def focused_window(self):
         focus = self.x("xdotool", "getwindowfocus").strip()
         return hex(int(focus)) if focus.isdigit() else None
+
+    def is_focused(self, window):
+        return self.focused_window() == window.id
 
     def click(self, x, y, button=1):
         self.x("xdotool", "mousemove", str(x), str(y), "click", str(button))

@@ -231,6 +231,50 @@ Item {
             panel.hide();
         }
 
+        // Escape closes the topmost layer only: an open menu (the header's,
+        // or one on a screen), then the screen; none reaches the host, which
+        // would hide the panel. The board has the keys again.
+        function test_escapeClosesTheTopmostLayer_data() {
+            return ModalScreen.allCases.map(screen => ({tag: screen, screen: screen}))
+                .concat([{tag: "choice menu", screen: ModalScreen.preferences,
+                          menu: "boardSizePicker"},
+                         {tag: "board menu", screen: "", menu: "headerButtons"}]);
+        }
+
+        function test_escapeClosesTheTopmostLayer(data) {
+            view = boardComponent.createObject(stage, {game: game});
+            stage.Window.window.requestActivate();
+            view.forceActiveFocus();
+            tryVerify(() => view.boardHasFocus, 1000);
+            game.tapCell(10);
+            if (data.screen) {
+                view.openScreen(data.screen);
+                partShown(view, "modalScreen");
+            }
+            let escapesLeft = 0;
+            const handler = event => escapesLeft += event.key === Qt.Key_Escape;
+            stage.Keys.pressed.connect(handler);
+            const escape = () => TestGames.sendKey(view, Qt.Key_Escape, Qt.NoModifier, "\u001b",
+                                                   false);
+            if (data.menu) {
+                const menu = part(view, data.menu).menu;
+                menu.open();
+                tryVerify(() => menu.opened, 1000);
+                escape();
+                tryVerify(() => !menu.visible, 1000);
+                compare(game.isShowingScreen, data.screen !== "", "the menu closes first");
+            }
+            if (data.screen) {
+                escape();
+            }
+            stage.Keys.pressed.disconnect(handler);
+            compare(escapesLeft, 0, "an Escape went on to the host");
+            verify(!game.isShowingScreen, "Escape closed the screen");
+            tryVerify(() => view.boardHasFocus, 1000, "the board has the keys again");
+            TestGames.sendKey(view, Qt.Key_Down, Qt.NoModifier, "", false);
+            compare(game.selectedCell, 19, "the arrow moved the selection");
+        }
+
         function test_eachOpeningStartsFresh() {
             view = boardComponent.createObject(stage, {game: game});
             view.openScreen(ModalScreen.statistics);

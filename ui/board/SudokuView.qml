@@ -371,6 +371,16 @@ FocusScope {
         }
     }
 
+    // The header's menu, closing, leaves the keys with the window's root
+    // item; they go back to what is on top (the board, or the screen chosen).
+    Connections {
+        target: column.headerButtons.menu
+
+        function onClosed() {
+            root.focusTopmost();
+        }
+    }
+
     Connections {
         target: root.game
 

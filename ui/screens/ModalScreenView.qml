@@ -82,6 +82,10 @@ Item {
     }
 
     implicitWidth: 375 * boardScale
+    // Escape closes the screen, the topmost layer once a question or a menu
+    // open on it has taken its own Escape; accepted here, it leaves the
+    // panel open.
+    Keys.onEscapePressed: root.dismissed()
     Component.onCompleted: loginItemStatus = loginItem.status()
 
     Column {

@@ -73,6 +73,10 @@ GlassPushButton {
 
         implicitWidth: Math.max(root.width, widestEntry + leftPadding + rightPadding)
         implicitHeight: entries.implicitHeight + topPadding + bottomPadding
+        // A popup that closes leaves the keys with the window's root item,
+        // where no screen hears them (Escape would hide the panel, not close
+        // the screen): they go back to the button, as with a combo box.
+        onClosed: root.forceActiveFocus(Qt.PopupFocusReason)
 
         background: GlassCard {
             radius: 10 * root.boardScale
