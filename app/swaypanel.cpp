@@ -23,8 +23,8 @@ namespace pondrel {
 namespace {
 
 // What sway's rule recognises the panel by, among this process's windows
-// (the welcome window is one too).
-constexpr char kWindowRole[] = "pondrel-panel";
+// (the welcome window is one too), followed by where it goes.
+constexpr char kWindowRolePrefix[] = "pondrel-panel";
 
 // i3's IPC framing, which sway speaks: the magic, the payload's length and
 // the message type, both 32-bit in the machine's byte order.
@@ -68,7 +68,23 @@ QByteArray SwayPanel::ipcSocket()
 
 SwayPanel::SwayPanel(PanelView &view, QByteArray ipcSocket)
     : PanelBehaviour(view), m_ipcSocket(std::move(ipcSocket))
-{}
+{
+    // sway runs a rule once for a window, however often it maps, and
+    // centres a floating window at each mapping: each opening is a new
+    // window, named for where it goes, so that exactly one rule places it.
+    // Gone while hidden, the window also takes its next place at once,
+    // where a live one learns it only when X confirms the move.
+    connect(
+        &m_view,
+        &QWindow::visibleChanged,
+        this,
+        [this] {
+            if (!m_view.isVisible()) {
+                m_view.destroy();
+            }
+        },
+        Qt::QueuedConnection);
+}
 
 Qt::WindowFlags SwayPanel::flags() const
 {
@@ -79,17 +95,21 @@ Qt::WindowFlags SwayPanel::flags() const
 void SwayPanel::aboutToShow(QScreen * /*screen*/, const QByteArray &activationToken)
 {
     m_view.create();
-    setWindowRole(m_view, kWindowRole);
+    const QPoint position = m_view.position();
+    const QString role = QStringLiteral("%1-%2-%3")
+                             .arg(QLatin1String(kWindowRolePrefix))
+                             .arg(position.x())
+                             .arg(position.y());
+    setWindowRole(m_view, role.toLatin1());
     keepOffTaskbar(m_view);
     setStartupId(m_view, activationToken);
-    const QPoint position = m_view.position();
+    // The commands quoted as one: unquoted, sway would run all but the
+    // first at once, on whatever window has the focus.
     const QByteArray rule =
-        // The rule's commands quoted as one: unquoted, sway would run all
-        // but the first at once, on whatever window has the focus.
-        QStringLiteral("for_window [pid=%1 window_role=\"^%2$\"] \"floating enable, border none, "
-                       "move absolute position %3 px %4 px\"")
+        QStringLiteral("for_window [pid=%1 window_role=\"^%2$\"] \"floating "
+                       "enable, border none, move absolute position %3 px %4 px\"")
             .arg(QCoreApplication::applicationPid())
-            .arg(QLatin1String(kWindowRole))
+            .arg(role)
             .arg(position.x())
             .arg(position.y())
             .toUtf8();

@@ -24,7 +24,7 @@ namespace pondrel {
 //   role) is given before each showing, so the window maps where it hangs,
 //   with no frame drawn in the middle first. sway keeps one rule per
 //   distinct position (an identical rule is not added twice) until it
-//   restarts.
+//   restarts: a few, as the icon seldom moves.
 // Left as sway makes it: a click on the bar (waybar) moves no focus and
 // reaches no X window, so the panel stays open until the next click on its
 // icon or elsewhere.

@@ -26,7 +26,7 @@ START_TIMEOUT = 20
 
 
 class SwaySession:
-    REQUIRED_TOOLS = ("sway", "swaymsg", "waybar", "grim", "Xwayland", "dbus-daemon", "gdbus",
+    REQUIRED_TOOLS = ("sway", "swaymsg", "waybar", "grim", "Xwayland", "dbus-daemon", "gdbus", "wtype",
                       "xwininfo", "convert")
     REQUIRED_FILES = ()
 

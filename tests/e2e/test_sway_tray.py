@@ -6,6 +6,8 @@ waybar does on a click: waybar 0.10 and later at the icon's place on the
 screen, Debian 12's waybar (0.9.17) at the point within the icon, such as
 10, 12. Either way the panel opens near the icon, clear of the bar (which
 XWayland knows nothing of), fully on screen; a second Activate hides it.
+With a native Wayland window focused, as sway's players nearly always have,
+the open panel takes the keys, and hides when that window is focused again.
 Then waybar restarts at the bottom: the item is back in the new tray and the
 panel opens above the bar, also for a click within the icon once a click has
 told where the icon is.
@@ -20,12 +22,16 @@ waybar or the other tools are not installed, or no user can be made.
 import json
 import os
 import sys
+import time
 
-from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
+from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, wait_for_record
 from statusnotifier import activate, content_box, our_service
 from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession
 from trayapp import check, main, run_in_session, shown_panel
 from xsession import XSession, poll
+
+# A plain GTK window, a native Wayland client.
+OTHER_WINDOW = os.path.join(os.path.dirname(os.path.abspath(__file__)), "otherwin.py")
 
 # The shell's kBarClearance and kPanelGap: how far the panel keeps from a
 # click point when the X server knows no bar.
@@ -33,17 +39,16 @@ BAR_CLEARANCE = 32
 PANEL_GAP = 4
 
 
-def tree_has_pondrel_window(tree):
-    """Whether sway manages a window of the app (the panel bypasses the
-    window manager, so it should not)."""
+def pondrel_node(tree):
+    """The app's window in sway's tree, or None."""
     stack = [tree]
     while stack:
         node = stack.pop()
         properties = node.get("window_properties") or {}
-        if properties.get("class") == "pondrel-sudoku" or node.get("app_id") == "pondrel-sudoku":
-            return True
+        if properties.get("class") == "pondrel-sudoku":
+            return node
         stack.extend(node.get("nodes", []) + node.get("floating_nodes", []))
-    return False
+    return None
 
 
 # Where Debian 12's waybar says a click was: within the icon.
@@ -90,8 +95,9 @@ def open_and_hide(session, artefacts, service, position, point, sent):
     tree = session.tree()
     with open(os.path.join(artefacts, f"{position}-tree.json"), "w", encoding="utf-8") as out:
         json.dump(tree, out, indent=1)
-    check(tree and not tree_has_pondrel_window(tree),
-          "sway manages the panel as a window of its own (it would place it itself)")
+    node = pondrel_node(tree)
+    check(node is not None and node["type"] == "floating_con" and node["border"] == "none",
+          f"the panel is not a borderless floating window of sway's: {node}")
 
     opened = os.path.join(artefacts, f"{position}-{sent[0]}-panel-open.png")
 
@@ -106,6 +112,28 @@ def open_and_hide(session, artefacts, service, position, point, sent):
           "a second Activate did not hide the panel")
 
 
+def check_keys_with_a_wayland_window_focused(session, service, config):
+    """What sway's players nearly always have: a native Wayland window with
+    the focus. The panel takes the keys as it opens, and hides when that
+    window is focused again."""
+    session.spawn("other", ["env", "GDK_BACKEND=wayland", "/usr/bin/python3",
+                            session.copy_for_user(OTHER_WINDOW), "Other"])
+    focus_other = ("swaymsg", '[title="^Other$"] focus')
+    check(poll(lambda: session.run(*focus_other), 10), "the Wayland window did not come up")
+    # A new virtual keyboard takes sway's focus back to the focused window
+    # and loses its first key: made before the panel opens, it types later.
+    session.spawn("wtype", ["wtype", "-s", "2000", "a", "-s", "300", "a"])
+    activate(session.run, service, *ICON_RELATIVE_POINT)
+    panel = poll(lambda: shown_panel(session), 5)
+    check(panel is not None, "Activate on the item did not open the panel")
+    check(wait_for_record(config, lambda record: record["hasStarted"], 5) is not None,
+          "A (fill all notes) typed on the open panel did not reach the board")
+    session.run(*focus_other)
+    check(poll(lambda: not session.is_viewable(panel.id), 5),
+          "focusing the Wayland window again left the panel open")
+    time.sleep(0.5)  # the next Activate is the player's next click
+
+
 def run(binary, artefacts):
     def body(session):
         session.start_waybar("top")
@@ -118,6 +146,7 @@ def run(binary, artefacts):
         # A click within the icon before any other: the panel hangs where
         # trays sit, at the right end of the top.
         point = icon_point(session, artefacts, "top")
+        check_keys_with_a_wayland_window_focused(session, service, config)
         open_and_hide(session, artefacts, service, "top", point, ICON_RELATIVE_POINT)
         open_and_hide(session, artefacts, service, "top", point, point)
 
