@@ -87,15 +87,27 @@ bool DBusMenu::hasEntry(int id)
     return id == rootId || id == openId || id == quitId;
 }
 
+QString DBusMenu::label(ItemId id)
+{
+    switch (id) {
+    case openId:
+        return localizedText(QStringLiteral("Open Pondrel Sudoku"));
+    case quitId:
+        return localizedText(QStringLiteral("Quit Pondrel Sudoku"));
+    case rootId:
+        break;
+    }
+    return {};
+}
+
 QVariantMap DBusMenu::properties(int id) const
 {
     switch (id) {
     case rootId:
         return {{QStringLiteral("children-display"), QStringLiteral("submenu")}};
     case openId:
-        return {{QStringLiteral("label"), localizedText(QStringLiteral("Open Pondrel Sudoku"))}};
     case quitId:
-        return {{QStringLiteral("label"), localizedText(QStringLiteral("Quit Pondrel Sudoku"))}};
+        return {{QStringLiteral("label"), label(ItemId(id))}};
     default:
         return {};
     }

@@ -64,6 +64,9 @@ public:
 
     // Whether `id` is an entry of the menu.
     static bool hasEntry(int id);
+    // The label of entry `id` in the player's language; the X embedded
+    // icon's own menu shows the same.
+    static QString label(ItemId id);
     // The entry `id` with its children down to `depth` levels (any negative
     // depth: all).
     DBusMenuLayout layout(int id, int depth) const;

@@ -77,11 +77,8 @@ TrayItem::TrayItem(SudokuGame &game, PanelHost &panel, QObject *parent)
             });
     // Qt pops the menu up on a right click on the X embedded icon, before
     // it reports the click.
-    m_menu.addAction(
-        localizedText(QStringLiteral("Open Pondrel Sudoku")), this, &TrayItem::openFromMenu);
-    m_menu.addAction(localizedText(QStringLiteral("Quit Pondrel Sudoku")), this, [this] {
-        quitAfterSave(m_game);
-    });
+    m_menu.addAction(DBusMenu::label(DBusMenu::openId), this, &TrayItem::openFromMenu);
+    m_menu.addAction(DBusMenu::label(DBusMenu::quitId), this, [this] { quitAfterSave(m_game); });
     connect(&m_menu, &QMenu::aboutToShow, &m_panel, &PanelHost::hide);
     m_trayIcon.setContextMenu(&m_menu);
 
