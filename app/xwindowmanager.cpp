@@ -121,6 +121,28 @@ void keepOffTaskbar(QWindow &window)
     xcb_flush(connection);
 }
 
+void activateAsPager(QWindow &window)
+{
+    xcb_connection_t *connection = xConnection();
+    if (connection == nullptr) {
+        return;
+    }
+    constexpr uint32_t kSourcePager = 2;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window.winId());
+    event.type = atom(connection, "_NET_ACTIVE_WINDOW");
+    event.data.data32[0] = kSourcePager;
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection,
+                   0,
+                   xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
+}
+
 bool isActiveForWindowManager(const QWindow &window)
 {
     xcb_connection_t *connection = xConnection();

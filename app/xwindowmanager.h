@@ -36,6 +36,14 @@ void setWindowRole(QWindow &window, const QByteArray &role);
 // is mapped; Qt keeps these when it adds its own states at mapping.
 void keepOffTaskbar(QWindow &window);
 
+// Asks the window manager to make the window active (_NET_ACTIVE_WINDOW)
+// as a pager does, without a time. Qt's own request carries the time of the
+// last X event the app saw, which GNOME Shell refuses when the player's
+// click on its top bar came later: measured, about one opening in three.
+// GNOME Shell honours a request without a time (logging a warning), KWin
+// one from a pager.
+void activateAsPager(QWindow &window);
+
 // Whether the window manager holds `window` active (_NET_ACTIVE_WINDOW on
 // the root), which is where the keyboard goes. Qt's own idea can differ:
 // under XWayland, X's input focus can move on without a word to Qt. True

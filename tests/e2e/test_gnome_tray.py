@@ -5,6 +5,7 @@ extension, on Wayland, driven with the shell's own pointer and keyboard:
 - a double click on the icon (the extension keeps the single click for the
   menu) opens the panel under it, with the keyboard: a digit typed at once
   lands on the board;
+- the panel is no window of its own to the shell (overview, dash, Alt+Tab);
 - a click on the empty desktop, and one on another (native Wayland) window
   that was active before, hides the panel (the clock stops with it);
 - a single click on the icon opens its menu, and the panel is not left
@@ -28,8 +29,12 @@ from shellsession import HIDE_TIMEOUT, SCREEN_WIDTH, GnomeSession, check_has_key
 from trayapp import check, click_away, main, open_panel, run_in_session, shown_panel
 from xsession import poll
 
-# Where the other window goes, away from the top bar's tray.
-OTHER_WINDOW = (80, 200)
+# Our windows the shell lists as windows of their own: in Alt+Tab, or not
+# skipped by the overview, the dash and the taskbar.
+LISTED_WINDOWS = (
+    "[...global.display.get_tab_list(imports.gi.Meta.TabList.NORMAL, null), "
+    "...global.get_window_actors().map(a => a.meta_window).filter(w => !w.skip_taskbar)]"
+    ".filter(w => w.get_wm_class() === 'pondrel-sudoku').length")
 
 
 def menu_entries(session, icon_name):
@@ -76,6 +81,7 @@ def run(binary, artefacts):
         check(panel.x <= icon[0] <= panel.x + panel.width and y + height <= panel.y <= 60,
               f"the panel {panel} does not hang from the icon at {icon}")
         check_has_keyboard(session, config, play)
+        check(session.eval(LISTED_WINDOWS) == "0", "the shell lists the panel as a window")
         session.screenshot(os.path.join(artefacts, "panel-open.png"))
         click_away(session, panel, (SCREEN_WIDTH // 2, 600), "the empty desktop")
 
