@@ -1,48 +1,103 @@
 #include "clickcatcher.h"
 
+#include "xwindowmanager.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRasterWindow>
+#include <QRegion>
 #include <QScreen>
 #include <QSurfaceFormat>
 
 namespace pondrel {
 
-ClickCatcher::ClickCatcher()
+class CatchWindow : public QRasterWindow
 {
-    setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-             Qt::WindowDoesNotAcceptFocus);
-    // Clear, so nothing of it shows. It draws its clear frame nonetheless:
-    // a compositor neither shows a window that never drew nor sends input
-    // to it.
-    QSurfaceFormat format;
-    format.setAlphaBufferSize(8);
-    setFormat(format);
-    // Mapped with a user time of 0, which tells the window manager not to
-    // focus it. Measured on GNOME Shell: without it the window manager
-    // focused it (it takes no keys) now and then, and then refused the
-    // panel mapped right after it the focus, the catcher's user time being
-    // newer than the host's activation token.
-    setProperty("_q_showWithoutActivating", true);
+    Q_OBJECT
+
+public:
+    explicit CatchWindow(Qt::WindowFlags flags)
+    {
+        setFlags(flags | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+        // Clear, so nothing of it shows. It draws its clear frame
+        // nonetheless: a compositor neither shows a window that never drew
+        // nor sends input to it.
+        QSurfaceFormat format;
+        format.setAlphaBufferSize(8);
+        setFormat(format);
+        // Mapped with a user time of 0, which tells the window manager not
+        // to focus it. Measured on GNOME Shell: without it the window
+        // manager focused it (it takes no keys) now and then, and then
+        // refused the panel mapped right after it the focus, the catcher's
+        // user time being newer than the host's activation token.
+        setProperty("_q_showWithoutActivating", true);
+    }
+
+signals:
+    void pressed(QPoint globalPosition);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        emit pressed(event->globalPosition().toPoint());
+    }
+
+    void paintEvent(QPaintEvent * /*event*/) override
+    {
+        QPainter painter(this);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(QRect(QPoint(), size()), Qt::transparent);
+    }
+};
+
+ClickCatcher::ClickCatcher(bool catchDesktopClicks) : m_catchDesktopClicks(catchDesktopClicks) {}
+
+ClickCatcher::~ClickCatcher() = default;
+
+CatchWindow &ClickCatcher::window(std::size_t index)
+{
+    while (m_windows.size() <= index) {
+        const bool desktop = m_catchDesktopClicks && m_windows.empty();
+        auto window = std::make_unique<CatchWindow>(
+            desktop ? Qt::Window : Qt::Tool | Qt::BypassWindowManagerHint);
+        if (desktop) {
+            window->create();
+            // Under every other window, out of taskbars and switchers.
+            setWindowType(*window, "_NET_WM_WINDOW_TYPE_DESKTOP");
+        }
+        connect(window.get(), &CatchWindow::pressed, this, &ClickCatcher::pressed);
+        m_windows.push_back(std::move(window));
+    }
+    return *m_windows[index];
 }
 
 void ClickCatcher::cover(QScreen *screen)
 {
-    setScreen(screen);
-    setGeometry(screen->geometry());
-    show();
+    std::vector<QRect> areas;
+    if (m_catchDesktopClicks) {
+        areas.push_back(screen->geometry());
+    }
+    const QRegion bars = QRegion(screen->geometry()) - screen->availableGeometry();
+    areas.insert(areas.end(), bars.begin(), bars.end());
+    for (std::size_t index = 0; index < areas.size(); ++index) {
+        CatchWindow &catcher = window(index);
+        catcher.setScreen(screen);
+        catcher.setGeometry(areas[index]);
+        catcher.show();
+    }
+    for (std::size_t index = areas.size(); index < m_windows.size(); ++index) {
+        m_windows[index]->hide();
+    }
 }
 
-void ClickCatcher::mousePressEvent(QMouseEvent *event)
+void ClickCatcher::hide()
 {
-    event->accept();
-    emit pressed();
-}
-
-void ClickCatcher::paintEvent(QPaintEvent * /*event*/)
-{
-    QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(QPoint(), size()), Qt::transparent);
+    for (const std::unique_ptr<CatchWindow> &window : m_windows) {
+        window->hide();
+    }
 }
 
 } // namespace pondrel
+
+#include "clickcatcher.moc"

@@ -1,31 +1,56 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
-#include <QRasterWindow>
+
+#include <memory>
+#include <vector>
+
+class QScreen;
 
 namespace pondrel {
 
-// An invisible window over the whole screen, just under the open panel, that
-// notices a press anywhere else: for window managers that keep the focus
-// where it is when the player clicks the empty desktop (GNOME Shell), so
-// that losing the focus cannot tell the panel to hide. It never takes the
-// focus; a press on it is the player's click away, and it is not passed on.
-class ClickCatcher : public QRasterWindow
+class CatchWindow;
+
+// Clear windows that notice a press outside the open panel where the window
+// manager tells an X client nothing of it. Under XWayland a press on the
+// compositor's own bar (GNOME Shell's top bar with its menus and Activities,
+// Plasma's panel) reaches no X window and moves no X focus: measured with an
+// X client watching the panel, no FocusOut, no _NET_ACTIVE_WINDOW or
+// _NET_WM_STATE change arrives, while the shell's menu or overview opens.
+// A window that bypasses the window manager is stacked over the bars by
+// both compositors and gets the press instead. An X client has no way to
+// hand a press on to the compositor's own surfaces: what acts on the press
+// (GNOME Shell's menus, Plasma's task bar and tray icons, our own icon)
+// does not get it, and the player clicks again. The window is gone by the
+// release, so what acts on the release (GNOME Shell's Activities) still
+// does.
+//
+// Where a click on the empty desktop moves no focus either (GNOME Shell),
+// a desktop window, which the window manager keeps under every other
+// window, catches that click while a click on any window still goes to
+// that window.
+class ClickCatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    ClickCatcher();
+    explicit ClickCatcher(bool catchDesktopClicks);
+    ~ClickCatcher() override;
 
-    // Shows it over `screen`'s whole area, under windows shown after it.
+    // Shows the catching windows on `screen`: over its bars (the screen
+    // outside its available area) and, if asked, under every window.
     void cover(QScreen *screen);
+    void hide();
 
 signals:
-    void pressed();
+    void pressed(QPoint globalPosition);
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+private:
+    CatchWindow &window(std::size_t index);
+
+    bool m_catchDesktopClicks;
+    std::vector<std::unique_ptr<CatchWindow>> m_windows;
 };
 
 } // namespace pondrel

@@ -15,10 +15,8 @@ ManagedPanel::ManagedPanel(PanelView &view, bool catchDesktopClicks) : PanelBeha
 {
     m_activationRetry.setInterval(kActivationRetryMilliseconds);
     connect(&m_activationRetry, &QTimer::timeout, this, &ManagedPanel::retryActivation);
-    if (catchDesktopClicks) {
-        m_catcher = std::make_unique<ClickCatcher>();
-        connect(m_catcher.get(), &ClickCatcher::pressed, this, &PanelBehaviour::dismissed);
-    }
+    m_catcher = std::make_unique<ClickCatcher>(catchDesktopClicks);
+    connect(m_catcher.get(), &ClickCatcher::pressed, this, &PanelBehaviour::pressedOutside);
 }
 
 ManagedPanel::~ManagedPanel() = default;
@@ -44,17 +42,13 @@ void ManagedPanel::aboutToShow(QScreen *screen, const QByteArray &activationToke
     setStartupId(m_view, activationToken);
     m_activationAttemptsLeft = kActivationAttempts;
     m_activationRetry.start();
-    if (m_catcher) {
-        m_catcher->cover(screen);
-    }
+    m_catcher->cover(screen);
 }
 
 void ManagedPanel::aboutToHide()
 {
     m_activationRetry.stop();
-    if (m_catcher) {
-        m_catcher->hide();
-    }
+    m_catcher->hide();
 }
 
 void ManagedPanel::retryActivation()

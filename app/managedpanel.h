@@ -20,8 +20,9 @@ class ClickCatcher;
 // gives it the keyboard. A managed window, activated with the host's token,
 // has its focus taken away by the compositor on any such click.
 //
-// GNOME Shell keeps the focus where it is on a click on the empty desktop,
-// so there a clear window under the panel catches that click.
+// A click on the compositor's own bar moves no X focus on either desktop,
+// nor does a click on GNOME Shell's empty desktop: clear windows catch
+// those clicks (ClickCatcher).
 class ManagedPanel : public PanelBehaviour
 {
     Q_OBJECT
@@ -52,8 +53,6 @@ public:
 private:
     void retryActivation();
 
-    // Only where the window manager keeps the focus on a click on the empty
-    // desktop.
     std::unique_ptr<ClickCatcher> m_catcher;
     QTimer m_activationRetry;
     int m_activationAttemptsLeft = 0;

@@ -121,6 +121,24 @@ void keepOffTaskbar(QWindow &window)
     xcb_flush(connection);
 }
 
+void setWindowType(QWindow &window, const char *type)
+{
+    xcb_connection_t *connection = xConnection();
+    if (connection == nullptr) {
+        return;
+    }
+    const xcb_atom_t types[] = {atom(connection, type)};
+    xcb_change_property(connection,
+                        XCB_PROP_MODE_REPLACE,
+                        xcb_window_t(window.winId()),
+                        atom(connection, "_NET_WM_WINDOW_TYPE"),
+                        XCB_ATOM_ATOM,
+                        32,
+                        1,
+                        types);
+    xcb_flush(connection);
+}
+
 void activateAsPager(QWindow &window)
 {
     xcb_connection_t *connection = xConnection();

@@ -36,6 +36,12 @@ void setWindowRole(QWindow &window, const QByteArray &role);
 // is mapped; Qt keeps these when it adds its own states at mapping.
 void keepOffTaskbar(QWindow &window);
 
+// Sets the window's _NET_WM_WINDOW_TYPE to the one atom `type` (such as
+// "_NET_WM_WINDOW_TYPE_UTILITY"), after it is created and before it is
+// mapped: Qt writes its own type only when the window is created or its
+// flags change.
+void setWindowType(QWindow &window, const char *type);
+
 // Asks the window manager to make the window active (_NET_ACTIVE_WINDOW)
 // as a pager does, without a time. Qt's own request carries the time of the
 // last X event the app saw, which GNOME Shell refuses when the player's

@@ -6,11 +6,12 @@ extension, on Wayland, driven with the shell's own pointer and keyboard:
   menu) opens the panel under it, with the keyboard: a digit typed at once
   lands on the board;
 - the panel is no window of its own to the shell (overview, dash, Alt+Tab);
-- a click on the empty desktop, and one on another (native Wayland) window
-  that was active before, hides the panel (the clock stops with it);
-- a single click on the icon opens its menu, and the panel is not left
-  over it; the menu's Open then opens the board, and Quit with the board
-  open ends the app cleanly;
+- a click on the empty desktop, the top bar, its date menu, Activities, and
+  one on another (native Wayland) window that was active before, hides the
+  panel (the clock stops with it); the click on the window reaches it;
+- a click on the icon hides the open panel; a single click then opens its
+  menu, whose Open opens the board, and Quit right after a click on the
+  icon hid the board ends the app cleanly;
 - a second start opens the first one's panel at the tray's side of the
   screen.
 
@@ -58,6 +59,15 @@ def laid_out_entries(session, icon_name):
     return entries
 
 
+def top_bar_centre(session, area):
+    """The centre of one of the top bar's buttons (dateMenu, activities)."""
+    return tuple(int(value) for value in session.eval(
+        f"(() => {{ const a = imports.ui.main.panel.statusArea.{area}, "
+        "[x, y] = a.get_transformed_position(); "
+        "return [Math.round(x + a.width / 2), Math.round(y + a.height / 2)].join(' '); })()"
+    ).split(" "))
+
+
 def run(binary, artefacts):
     def body(session):
         config = session.env["XDG_CONFIG_HOME"]
@@ -84,6 +94,13 @@ def run(binary, artefacts):
         check(session.eval(LISTED_WINDOWS) == "0", "the shell lists the panel as a window")
         session.screenshot(os.path.join(artefacts, "panel-open.png"))
         click_away(session, panel, (SCREEN_WIDTH // 2, 600), "the empty desktop")
+        for what, point in (("the empty top bar", (SCREEN_WIDTH // 3, y + height // 2)),
+                            ("the date menu", top_bar_centre(session, "dateMenu")),
+                            ("Activities", top_bar_centre(session, "activities"))):
+            panel = open_board()
+            click_away(session, panel, point, what)
+            # Activities still gets the release and opens the overview.
+            session.eval("imports.ui.main.overview.hide(); 1")
 
         # Another app's window, active before the panel opened.
         other = session.spawn("otherwin", ["/usr/bin/python3",
@@ -98,13 +115,16 @@ def run(binary, artefacts):
         panel = open_board()
         check_has_keyboard(session, config, play)
         click_away(session, panel, (fx + fw // 4, fy + fh // 2), "a window that was active")
+        check(poll(lambda: session.eval("global.display.focus_window.title") == "Other app clicked",
+                   3), "the click on the other window did not reach it")
 
-        # The icon's menu is never drawn under the panel; Open opens it.
+        # A click on the icon hides the open panel; the next opens the
+        # icon's menu, whose Open opens the board.
         panel = open_board()
+        click_away(session, panel, icon, "the icon")
+        check(not session.menu_open(), "the icon's menu opened with the panel")
         session.click(*icon)
         check(poll(session.menu_open, 3), "a click on the icon did not open its menu")
-        check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
-              "the icon's menu opened under the open panel")
         entries = menu_entries(session, name)
         check(set(entries) == {"Open Pondrel Sudoku", "Quit Pondrel Sudoku"},
               f"the icon's menu holds {sorted(entries)}")
@@ -115,7 +135,8 @@ def run(binary, artefacts):
         check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")
 
-        # Quit from the menu with the board open.
+        # Quit from the menu, just after a click on the icon hid the board.
+        click_away(session, panel, icon, "the icon")
         session.click(*icon)
         check(poll(session.menu_open, 3), "a click on the icon did not open its menu again")
         session.click(*menu_entries(session, name)["Quit Pondrel Sudoku"])

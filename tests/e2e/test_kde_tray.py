@@ -4,11 +4,12 @@ pointer and key input through KWin's fake-input protocol:
 
 - a left click on the icon in Plasma's system tray opens the panel above
   it, active, with the keyboard: a digit typed at once lands on the board;
-- a click on the empty desktop, and one on another (native Wayland) window
-  that was active before, hides the panel (the clock stops with it);
-- a right click on the icon shows its menu and the panel makes way for it;
-  the menu's Open then opens the board, and Quit with the board open ends
-  the app cleanly;
+- a click on the empty desktop, the empty task bar, and one on another
+  (native Wayland) window that was active before, hides the panel (the
+  clock stops with it);
+- a right click on the icon hides the open panel; the next shows its menu,
+  whose Open opens the board, and Quit right after a right click hid the
+  board ends the app cleanly;
 - a second start opens the first one's panel at the tray's side of the
   screen, the bottom.
 
@@ -102,6 +103,8 @@ def run(binary, artefacts):
         check_has_keyboard(session, config, play)
         shot("panel-open")
         click_away(session, panel, (400, 300), "the empty desktop")
+        panel = open_panel(session, icon, "the panel again")
+        click_away(session, panel, (SCREEN_WIDTH // 2, BAR_TOP + 20), "the empty task bar")
 
         # Another app's window, active before the panel opened.
         other = session.spawn("otherwin", ["/usr/bin/python3", session.copy_for_user(
@@ -114,11 +117,11 @@ def run(binary, artefacts):
         click_away(session, panel, OTHER_WINDOW_POINT, "a window that was active")
         closed = shot("panel-closed")
 
-        # The icon's menu is never drawn under the panel; Open opens it.
+        # A right click on the icon hides the open panel; the next shows
+        # the icon's menu, whose Open opens the board.
         panel = open_panel(session, icon, "the panel a third time")
+        hide_with_right_click(session, panel, icon)
         session.click(*icon, button=RIGHT)
-        check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
-              "the icon's menu opened under the open panel")
         # Plasma draws it above the icon, on the bar.
         menu_area = (icon[0] - 100, BAR_TOP - 100, SCREEN_WIDTH - icon[0] + 100, 100)
         menu = poll(lambda: changed_box(closed, shot("menu"), menu_area), 5, interval=0.3)
@@ -132,11 +135,11 @@ def run(binary, artefacts):
         check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")
 
-        # Quit from the menu with the board open.
+        # Quit from the menu, just after a right click on the icon hid the
+        # board.
         time.sleep(0.5)
+        hide_with_right_click(session, panel, icon)
         session.click(*icon, button=RIGHT)
-        check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
-              "the icon's menu opened under the open panel")
         time.sleep(0.5)
         session.click(mx + mwidth // 2, my + mheight * 3 // 4)
         check(poll(lambda: app.poll() is not None, 10), "the menu's Quit did not end the app")
@@ -152,6 +155,14 @@ def run(binary, artefacts):
         session.stop_process(other)
 
     return run_in_session(artefacts, body, KdeSession)
+
+
+def hide_with_right_click(session, panel, icon):
+    session.click(*icon, button=RIGHT)
+    check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
+          "a right click on the icon left the panel open")
+    # The player's next click comes later.
+    time.sleep(0.5)
 
 
 class Box:
