@@ -4,19 +4,31 @@
 #include "panelview.h"
 #include "xwindowmanager.h"
 
+#include <QDBusConnection>
+
 namespace pondrel {
 
-bool ManagedPanel::catchesDesktopClicks(const QString &windowManager)
+bool ManagedPanel::isGnomeShell(const QString &windowManager)
 {
     return windowManager == QLatin1String("GNOME Shell");
 }
 
-ManagedPanel::ManagedPanel(PanelView &view, bool catchDesktopClicks) : PanelBehaviour(view)
+ManagedPanel::ManagedPanel(PanelView &view, bool underGnomeShell) : PanelBehaviour(view)
 {
     m_activationRetry.setInterval(kActivationRetryMilliseconds);
     connect(&m_activationRetry, &QTimer::timeout, this, &ManagedPanel::retryActivation);
-    m_catcher = std::make_unique<ClickCatcher>(catchDesktopClicks);
+    // Measured on GNOME Shell 43: a click on its background changes no
+    // focus; KWin gives the focus to Plasma's desktop window.
+    m_catcher = std::make_unique<ClickCatcher>(underGnomeShell);
     connect(m_catcher.get(), &ClickCatcher::pressed, this, &PanelBehaviour::pressedOutside);
+    if (underGnomeShell) {
+        QDBusConnection::sessionBus().connect(QStringLiteral("org.gnome.Shell"),
+                                              QStringLiteral("/org/gnome/Shell"),
+                                              QStringLiteral("org.freedesktop.DBus.Properties"),
+                                              QStringLiteral("PropertiesChanged"),
+                                              this,
+                                              SLOT(shellPropertiesChanged(QString, QVariantMap)));
+    }
 }
 
 ManagedPanel::~ManagedPanel() = default;
@@ -49,6 +61,14 @@ void ManagedPanel::aboutToHide()
 {
     m_activationRetry.stop();
     m_catcher->hide();
+}
+
+void ManagedPanel::shellPropertiesChanged(const QString &interface, const QVariantMap &changed)
+{
+    if (interface == QLatin1String("org.gnome.Shell") &&
+        changed.value(QStringLiteral("OverviewActive")).toBool() && m_view.isVisible()) {
+        emit dismissed();
+    }
 }
 
 void ManagedPanel::retryActivation()

@@ -3,6 +3,7 @@
 #include "panelbehaviour.h"
 
 #include <QTimer>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -22,7 +23,9 @@ class ClickCatcher;
 //
 // A click on the compositor's own bar moves no X focus on either desktop,
 // nor does a click on GNOME Shell's empty desktop: clear windows catch
-// those clicks (ClickCatcher).
+// those clicks (ClickCatcher). GNOME Shell's overview, however it opens
+// (Activities, the Super key, the hot corner), moves none either; the shell
+// says on the session bus when it opens.
 class ManagedPanel : public PanelBehaviour
 {
     Q_OBJECT
@@ -37,18 +40,18 @@ public:
     static constexpr int kActivationRetryMilliseconds = 100;
     static constexpr int kActivationAttempts = 10;
 
-    // Whether a click on the empty desktop of the window manager named
-    // `windowManager` leaves the focus where it is. Measured on GNOME Shell
-    // 43: a click on its background changes no focus; KWin gives the focus
-    // to Plasma's desktop window.
-    static bool catchesDesktopClicks(const QString &windowManager);
+    // Whether the window manager named `windowManager` is GNOME Shell's.
+    static bool isGnomeShell(const QString &windowManager);
 
-    ManagedPanel(PanelView &view, bool catchDesktopClicks);
+    ManagedPanel(PanelView &view, bool underGnomeShell);
     ~ManagedPanel() override;
 
     Qt::WindowFlags flags() const override;
     void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
     void aboutToHide() override;
+
+private slots:
+    void shellPropertiesChanged(const QString &interface, const QVariantMap &changed);
 
 private:
     void retryActivation();

@@ -22,7 +22,7 @@ std::unique_ptr<PanelBehaviour> choosePanelBehaviour(PanelView &view)
         }
         return std::make_unique<SwayPanel>(view, std::move(ipcSocket));
     }
-    return std::make_unique<ManagedPanel>(view, ManagedPanel::catchesDesktopClicks(windowManager));
+    return std::make_unique<ManagedPanel>(view, ManagedPanel::isGnomeShell(windowManager));
 }
 
 } // namespace pondrel

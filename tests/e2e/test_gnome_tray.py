@@ -8,7 +8,8 @@ extension, on Wayland, driven with the shell's own pointer and keyboard:
 - the panel is no window of its own to the shell (overview, dash, Alt+Tab);
 - a click on the empty desktop, the top bar, its date menu, Activities, and
   one on another (native Wayland) window that was active before, hides the
-  panel (the clock stops with it); the click on the window reaches it;
+  panel (the clock stops with it); the click on the window reaches it; the
+  overview hides it however it opens (the Super key here);
 - a click on the icon hides the open panel; a single click then opens its
   menu, whose Open opens the board, and Quit right after a click on the
   icon hid the board ends the app cleanly;
@@ -101,6 +102,12 @@ def run(binary, artefacts):
             click_away(session, panel, point, what)
             # Activities still gets the release and opens the overview.
             session.eval("imports.ui.main.overview.hide(); 1")
+        # The overview opened without a click.
+        panel = open_board()
+        session.key("Super_L")
+        check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT, interval=0.005),
+              "the panel stayed open as the overview opened")
+        session.eval("imports.ui.main.overview.hide(); 1")
 
         # Another app's window, active before the panel opened.
         other = session.spawn("otherwin", ["/usr/bin/python3",
