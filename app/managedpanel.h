@@ -10,6 +10,7 @@
 namespace pondrel {
 
 class ClickCatcher;
+class XFocusLossWatcher;
 
 // The panel under a Wayland compositor that manages X windows itself
 // (GNOME Shell, KWin), through XWayland.
@@ -57,6 +58,7 @@ private:
     void retryActivation();
 
     std::unique_ptr<ClickCatcher> m_catcher;
+    std::unique_ptr<XFocusLossWatcher> m_focusLoss;
     QTimer m_activationRetry;
     int m_activationAttemptsLeft = 0;
 };

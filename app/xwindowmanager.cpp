@@ -267,4 +267,29 @@ bool XPressWatcher::nativeEventFilter(const QByteArray &eventType,
     return false;
 }
 
+XFocusLossWatcher::XFocusLossWatcher(const QWindow &window) : m_window(window)
+{
+    if (xConnection() != nullptr) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+}
+
+XFocusLossWatcher::~XFocusLossWatcher() = default;
+
+bool XFocusLossWatcher::nativeEventFilter(const QByteArray &eventType,
+                                          void *message,
+                                          qintptr * /*result*/)
+{
+    if (eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto *event = static_cast<const xcb_focus_out_event_t *>(message);
+    if ((event->response_type & 0x7f) == XCB_FOCUS_OUT && event->mode == XCB_NOTIFY_MODE_NORMAL &&
+        event->detail != XCB_NOTIFY_DETAIL_INFERIOR && event->detail != XCB_NOTIFY_DETAIL_POINTER &&
+        m_window.handle() != nullptr && event->event == xcb_window_t(m_window.winId())) {
+        emit focusLost();
+    }
+    return false;
+}
+
 } // namespace pondrel

@@ -103,4 +103,25 @@ private:
     quint8 m_inputOpcode = 0;
 };
 
+// Tells at once when X takes the keyboard focus from `window`: Qt says so
+// only 100 ms later, in case the focus comes to another of its windows,
+// which none does while the panel is open. Temporary moves while a grab is
+// taken or let go, and the focus moving within the window, are no loss.
+class XFocusLossWatcher : public QObject, public QAbstractNativeEventFilter
+{
+    Q_OBJECT
+
+public:
+    explicit XFocusLossWatcher(const QWindow &window);
+    ~XFocusLossWatcher() override;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+signals:
+    void focusLost();
+
+private:
+    const QWindow &m_window;
+};
+
 } // namespace pondrel
