@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QTimer>
 
 #include <chrono>
@@ -30,10 +29,6 @@ public:
     // Starts or stops the clock; returns whether this stopped a running one.
     bool setRunning(bool run);
     void setInterval(std::chrono::milliseconds interval) { m_timer.setInterval(interval); }
-
-    // "m:ss" below an hour, "h:mm:ss" from an hour on; negative times show
-    // as 0:00. Safe for every 64-bit value.
-    static QString format(qint64 seconds);
 
 private:
     void tick();

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <string_view>
 
 namespace pondrel {
 
@@ -23,6 +24,22 @@ enum class PuzzleTextReading {
     noSolution,       // the givens break the rules or lead nowhere
     severalSolutions, // the givens leave more than one way
 };
+
+// The reading's name, as checkPuzzleText and pastePuzzle answer QML.
+constexpr std::string_view rawValue(PuzzleTextReading reading)
+{
+    switch (reading) {
+    case PuzzleTextReading::accepted:
+        return "accepted";
+    case PuzzleTextReading::noPuzzle:
+        return "noPuzzle";
+    case PuzzleTextReading::noSolution:
+        return "noSolution";
+    case PuzzleTextReading::severalSolutions:
+        return "severalSolutions";
+    }
+    return "noPuzzle";
+}
 
 struct ReadPuzzle
 {

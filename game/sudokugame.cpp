@@ -53,11 +53,6 @@ SudokuGame::SudokuGame(QSettings *store,
 
 SudokuGame::~SudokuGame() = default;
 
-QString SudokuGame::bestTimeKey(Difficulty difficulty)
-{
-    return GameStatistics::bestTimeKey(difficulty);
-}
-
 template <typename T> void SudokuGame::assign(T &field, T value, Notify changed)
 {
     if (field != value) {
@@ -398,99 +393,16 @@ bool SudokuGame::restoreSavedGame()
     return true;
 }
 
-// ---- The forms QML reads: records as Qt lists and maps, enumerations as
-// their raw texts ----
+// ---- The hint and the step on show, as QML reads them ----
 
-QVariantMap SudokuGame::puzzleForQml() const
+QVariantMap SudokuGame::hintExplanationForQml() const
 {
-    return {{QStringLiteral("givens"), QVariant::fromValue(toIntList(m_puzzle.givens))},
-            {QStringLiteral("solution"), QVariant::fromValue(toIntList(m_puzzle.solution))},
-            {QStringLiteral("difficulty"), toQString(rawValue(m_puzzle.difficulty))}};
-}
-
-QList<int> SudokuGame::valuesForQml() const
-{
-    return toIntList(m_values);
-}
-
-QList<int> SudokuGame::notesForQml() const
-{
-    return toIntList(m_notes);
+    return m_explainedHint ? m_explainedHint->toQml() : QVariantMap();
 }
 
 QVariantMap SudokuGame::stepLineForQml() const
 {
-    if (!m_shownStep) {
-        return {};
-    }
-    return stepLine(*m_shownStep, m_values).toQml();
-}
-
-QString SudokuGame::menuBarIconText() const
-{
-    return toQString(rawValue(menuBarIcon()));
-}
-
-QString SudokuGame::boardSizeText() const
-{
-    return toQString(rawValue(boardSize()));
-}
-
-QString SudokuGame::difficultyText() const
-{
-    return toQString(rawValue(difficulty()));
-}
-
-QVariantMap SudokuGame::bestTimesForQml() const
-{
-    QVariantMap times;
-    for (const auto &[difficulty, seconds] : bestTimes()) {
-        times.insert(toQString(rawValue(difficulty)), seconds);
-    }
-    return times;
-}
-
-QVariantMap SudokuGame::hintExplanationForQml() const
-{
-    if (!m_explainedHint) {
-        return {};
-    }
-    const HintExplanation &why = m_explainedHint->explanation;
-    QString kind;
-    int unit = 0;
-    switch (why.kind) {
-    case HintExplanation::Kind::nakedSingle:
-        kind = QStringLiteral("nakedSingle");
-        break;
-    case HintExplanation::Kind::hiddenSingleInRow:
-        kind = QStringLiteral("hiddenSingleInRow");
-        unit = why.unit.value_or(-1) + 1;
-        break;
-    case HintExplanation::Kind::hiddenSingleInColumn:
-        kind = QStringLiteral("hiddenSingleInColumn");
-        unit = why.unit.value_or(-1) + 1;
-        break;
-    case HintExplanation::Kind::hiddenSingleInBox:
-        kind = QStringLiteral("hiddenSingleInBox");
-        break;
-    case HintExplanation::Kind::elimination:
-        kind = QStringLiteral("elimination");
-        break;
-    case HintExplanation::Kind::onlyCompletion:
-        kind = QStringLiteral("onlyCompletion");
-        break;
-    }
-    QVariantList cells;
-    for (const int cell : why.cells) {
-        cells.append(cell);
-    }
-    const QString technique = why.technique ? techniqueText(*why.technique) : QString();
-    return {{QStringLiteral("kind"), kind},
-            {QStringLiteral("technique"), technique},
-            {QStringLiteral("digit"), m_explainedHint->digit},
-            {QStringLiteral("cell"), m_explainedHint->cell},
-            {QStringLiteral("unit"), unit},
-            {QStringLiteral("cells"), cells}};
+    return m_shownStep ? stepLine(*m_shownStep, m_values).toQml() : QVariantMap();
 }
 
 } // namespace pondrel

@@ -1,22 +1,24 @@
 // SudokuGame's methods: sudokugame.cpp holds its state, settings, statistics,
-// clock, saved game and QML forms; sudokugamemoves.cpp every move (undo and
-// redo too) and the board queries.
+// clock and saved game; sudokugamemoves.cpp every move (undo and redo too)
+// and the board queries.
 
 #pragma once
 
 #include "boardsize.h"
 #include "difficulty.h"
+#include "explainedhint.h"
 #include "gamesettings.h"
 #include "gamestatistics.h"
 #include "grid.h"
-#include "hintexplanation.h"
 #include "menubariconoption.h"
 #include "movehistory.h"
 #include "nextstep.h"
 #include "playclock.h"
+#include "qtforms.h"
 #include "savedgamestore.h"
 #include "snapshot.h"
 #include "sudokupuzzle.h"
+#include "timeformat.h"
 
 #include <QList>
 #include <QObject>
@@ -53,16 +55,15 @@ class RandomSource;
 // that changes several properties is written once. A won game is removed from
 // the store.
 //
-// The QML face. Grids and notes are lists of 81 ints; the selection and the
-// armed digit are -1 for none; difficulty, board size and menu-bar icon are
-// their raw value texts ("Medium", "Large", "Corner Grid"), which are also
-// their shown titles, and assigning a text that is none of the raw values is
-// ignored. C++ callers use the typed accessors and setters.
+// The QML face is the properties, each with what it returns, and the
+// invokables; C++ callers use the typed accessors and setters.
 //
 // The model is a front: the settings, the statistics, the play clock's timer,
 // the undo history and the saved-game record live in the helpers it owns
-// (GameSettings, GameStatistics, PlayClock, MoveHistory, SavedGameStore) and
-// the board's rules in boardrules.h, while every change is announced here.
+// (GameSettings, GameStatistics, PlayClock, MoveHistory, SavedGameStore), the
+// deal in PuzzleSupply::deal, the board's rules in boardrules.h, and the
+// forms QML reads in qtforms.h, explainedhint.h, puzzletext.h (a pasted
+// text's answer) and timeformat.h; every change is announced here.
 //
 // Moves never report errors: a move whose preconditions fail does nothing.
 // Cell indexes outside 0..80 and digits outside 1..9 are such failures, and
@@ -71,57 +72,85 @@ class SudokuGame : public QObject
 {
     Q_OBJECT
 
+    // Each property's comment says what it returns. Lists of 81 are in cell
+    // order, row by row.
+    // {givens, solution, difficulty}: two lists of 81 digits (0 for an open
+    // cell of the givens) and the puzzle's own difficulty as its raw value.
     Q_PROPERTY(QVariantMap puzzle READ puzzleForQml NOTIFY puzzleChanged)
+    // The board: 81 digits, 0 for an empty cell; givens included.
     Q_PROPERTY(QList<int> values READ valuesForQml NOTIFY valuesChanged)
+    // The notes: 81 candidate masks, bit d set for a noted digit d.
     Q_PROPERTY(QList<int> notes READ notesForQml NOTIFY notesChanged)
+    // Hints and applied Next Steps taken in this game.
     Q_PROPERTY(qint64 hintsUsed READ hintsUsed NOTIFY hintsUsedChanged)
+    // Whether the player has changed this game's board yet.
     Q_PROPERTY(
         bool hasStartedCurrentGame READ hasStartedCurrentGame NOTIFY hasStartedCurrentGameChanged)
+    // Whether the board equals the solution.
     Q_PROPERTY(bool hasWon READ hasWon NOTIFY hasWonChanged)
+    // Seconds of play in this game.
     Q_PROPERTY(qint64 elapsed READ elapsed NOTIFY elapsedChanged)
+    // The selected cell, 0..80, or -1 for none.
     Q_PROPERTY(int selectedCell READ selectedCellForQml NOTIFY selectedCellChanged)
+    // The armed digit, 1..9, or -1 for none; never set with a selection.
     Q_PROPERTY(int armedDigit READ armedDigitForQml NOTIFY armedDigitChanged)
+    // Whether digits entered toggle notes instead of placing.
     Q_PROPERTY(bool isNotesMode READ isNotesMode WRITE setNotesMode NOTIFY isNotesModeChanged)
+    // Whether the player has seen the welcome window (stored).
     Q_PROPERTY(bool hasSeenWelcome READ hasSeenWelcome WRITE setHasSeenWelcome NOTIFY
                    hasSeenWelcomeChanged)
+    // Whether a screen covers the board; the clock stops while one does.
     Q_PROPERTY(bool isShowingScreen READ isShowingScreen WRITE setShowingScreen NOTIFY
                    isShowingScreenChanged)
+    // Undos taken since the model was made; not stored.
     Q_PROPERTY(qint64 undoCount READ undoCount NOTIFY undoCountChanged)
     // How many steps undo can take back.
     Q_PROPERTY(int historyCount READ historyCount NOTIFY historyCountChanged)
     // How many undone steps redo can bring back.
     Q_PROPERTY(int redoCount READ redoCount NOTIFY redoCountChanged)
-    // What the views enable their controls by; the moves refuse by the same
-    // rules, so a view need not check again.
+    // The four below are what the views enable their controls by; the moves
+    // refuse by the same rules. acceptsMoves: the board takes digits, notes,
+    // hints, steps, undo and redo, until the puzzle is won (selection stays).
     Q_PROPERTY(bool acceptsMoves READ acceptsMoves NOTIFY acceptsMovesChanged)
+    // Started and not won: dealing another game, or a new difficulty, gives
+    // it up (and breaks a dealt game's streak).
     Q_PROPERTY(bool isGameInProgress READ isGameInProgress NOTIFY isGameInProgressChanged)
+    // Whether undo, and redo, would change the board now.
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY canRedoChanged)
     // Why the last hint's digit goes where it went, until the next change to
-    // the board: {kind, digit, cell, unit, cells}. kind is "nakedSingle",
-    // "hiddenSingleInRow", "hiddenSingleInColumn", "hiddenSingleInBox",
-    // "elimination" or "onlyCompletion"; unit is the row or column number
-    // counted from 1 for a hidden single in a line, else 0; cells are the
-    // cells that show the reason. Empty when there is nothing to explain or
+    // the board: {kind, technique, digit, cell, unit, cells} (see
+    // ExplainedHint::toQml). Empty when there is nothing to explain or
     // explainsHints is off.
     Q_PROPERTY(QVariantMap hintExplanation READ hintExplanationForQml NOTIFY hintExplanationChanged)
     // The line of the Next Step on show, until the next change to the board:
     // {key, technique, arguments} (see StepLine in nextstep.h); empty when
     // no step shows.
     Q_PROPERTY(QVariantMap stepLine READ stepLineForQml NOTIFY shownStepChanged)
+    // The settings, stored. Enumerations are their raw value texts ("Corner
+    // Grid", "Large", "Medium"), also their shown titles; assigning a text
+    // that is none of them is ignored. The tray icon's glyph:
     Q_PROPERTY(
         QString menuBarIcon READ menuBarIconText WRITE setMenuBarIconText NOTIFY menuBarIconChanged)
+    // How large the board is drawn.
     Q_PROPERTY(QString boardSize READ boardSizeText WRITE setBoardSizeText NOTIFY boardSizeChanged)
+    // The difficulty dealt; changing it deals a new game.
     Q_PROPERTY(
         QString difficulty READ difficultyText WRITE setDifficultyText NOTIFY difficultyChanged)
+    // Whether entries that differ from the solution are marked (isMistake).
     Q_PROPERTY(bool highlightsMistakes READ highlightsMistakes WRITE setHighlightsMistakes NOTIFY
                    highlightsMistakesChanged)
+    // Whether the selected cell's digit is marked wherever it stands.
     Q_PROPERTY(bool highlightsMatchingNumbers READ highlightsMatchingNumbers WRITE
                    setHighlightsMatchingNumbers NOTIFY highlightsMatchingNumbersChanged)
+    // Whether placing a digit takes it out of its peers' notes.
     Q_PROPERTY(bool clearsNotesAutomatically READ clearsNotesAutomatically WRITE
                    setClearsNotesAutomatically NOTIFY clearsNotesAutomaticallyChanged)
+    // Whether a hint explains itself (hintExplanation).
     Q_PROPERTY(
         bool explainsHints READ explainsHints WRITE setExplainsHints NOTIFY explainsHintsChanged)
+    // Statistics of dealt games, stored (pasted ones count in none): games
+    // started, games won, wins in a row now and at best.
     Q_PROPERTY(qint64 gamesCount READ gamesCount NOTIFY gamesCountChanged)
     Q_PROPERTY(qint64 solvedCount READ solvedCount NOTIFY solvedCountChanged)
     Q_PROPERTY(qint64 currentStreak READ currentStreak NOTIFY currentStreakChanged)
@@ -132,8 +161,6 @@ class SudokuGame : public QObject
 public:
     // Undo steps kept (see MoveHistory).
     static constexpr std::size_t kHistoryLimit = MoveHistory::kLimit;
-    // One tick of the play clock. Times are whole seconds.
-    static constexpr std::chrono::milliseconds kTickInterval = PlayClock::kTickInterval;
 
     // `store` is the preference store; it must outlive the model. Without a
     // supply the model makes the default one. With `persistsGame` false the
@@ -145,8 +172,6 @@ public:
                bool persistsGame,
                QObject *parent = nullptr);
     ~SudokuGame() override;
-
-    static QString bestTimeKey(Difficulty difficulty);
 
     // Typed state.
     const SudokuPuzzle &puzzle() const { return m_puzzle; }
@@ -169,24 +194,10 @@ public:
     int historyCount() const { return static_cast<int>(history().size()); }
     const std::vector<Snapshot> &redoSteps() const { return m_history.redoSteps(); }
     int redoCount() const { return static_cast<int>(redoSteps().size()); }
-    // The board takes digits, notes, hints, steps, undo and redo: until the
-    // puzzle is won. Selecting a cell stays open.
     bool acceptsMoves() const { return !m_hasWon; }
-    // The player has changed this board and not yet won it: dealing another
-    // game, or a new difficulty, gives it up (and breaks a dealt game's
-    // streak).
     bool isGameInProgress() const { return m_hasStartedCurrentGame && !m_hasWon; }
     bool canUndo() const { return acceptsMoves() && !history().empty(); }
     bool canRedo() const { return acceptsMoves() && !redoSteps().empty(); }
-    // The last hint's digit, cell and reason, while it is shown.
-    struct ExplainedHint
-    {
-        int digit = 0;
-        int cell = 0;
-        HintExplanation explanation;
-
-        friend bool operator==(const ExplainedHint &, const ExplainedHint &) = default;
-    };
     const std::optional<ExplainedHint> &explainedHint() const { return m_explainedHint; }
     const std::optional<ShownStep> &shownStep() const { return m_shownStep; }
     MenuBarIconOption menuBarIcon() const { return m_settings.menuBarIcon.value(); }
@@ -207,16 +218,16 @@ public:
     bool isClockRunning() const { return m_clock.isRunning(); }
     PuzzleSupply &supply() { return *m_supply; }
 
-    // The same state for QML.
-    QVariantMap puzzleForQml() const;
-    QList<int> valuesForQml() const;
-    QList<int> notesForQml() const;
+    // The same state for QML, in the forms of qtforms.h.
+    QVariantMap puzzleForQml() const { return toQml(m_puzzle); }
+    QList<int> valuesForQml() const { return toIntList(m_values); }
+    QList<int> notesForQml() const { return toIntList(m_notes); }
     int selectedCellForQml() const { return m_selectedCell.value_or(-1); }
     int armedDigitForQml() const { return m_armedDigit.value_or(-1); }
-    QString menuBarIconText() const;
-    QString boardSizeText() const;
-    QString difficultyText() const;
-    QVariantMap bestTimesForQml() const;
+    QString menuBarIconText() const { return rawValueText(menuBarIcon()); }
+    QString boardSizeText() const { return rawValueText(boardSize()); }
+    QString difficultyText() const { return rawValueText(difficulty()); }
+    QVariantMap bestTimesForQml() const { return toQml(bestTimes()); }
     QVariantMap hintExplanationForQml() const;
     QVariantMap stepLineForQml() const;
 
@@ -295,9 +306,7 @@ public:
     // The best time of the difficulty named by its raw value; undefined when
     // there is none.
     Q_INVOKABLE QVariant bestTime(const QString &difficultyRawValue) const;
-    // "m:ss" below an hour, "h:mm:ss" from an hour on; negative times show as
-    // 0:00. Safe for every 64-bit value.
-    Q_INVOKABLE static QString formatTime(qint64 seconds);
+    Q_INVOKABLE static QString formatTime(qint64 seconds) { return pondrel::formatTime(seconds); }
     // The raw values in declaration order, for the Preferences pickers.
     Q_INVOKABLE static QStringList difficultyRawValues();
     Q_INVOKABLE static QStringList boardSizeRawValues();
@@ -378,7 +387,6 @@ private:
     void recordSnapshot();
     void checkForWin();
     bool isGiven(int index) const;
-    SudokuPuzzle dealPuzzle();
     void startGame(const SudokuPuzzle &puzzle, bool pasted);
     // Undo's and redo's shared part: takes `step` of the history and puts
     // the board it gives back.

@@ -4,7 +4,6 @@
 #include "sudokugame.h"
 
 #include "boardrules.h"
-#include "generator.h"
 #include "puzzlesupply.h"
 #include "puzzletext.h"
 #include "randomsource.h"
@@ -38,47 +37,10 @@ template <typename Change> void SudokuGame::changeHistory(Change change)
 
 // ---- Dealing ----
 
-SudokuPuzzle SudokuGame::dealPuzzle()
-{
-    if (std::optional<SudokuPuzzle> puzzle = m_supply->takeReady(difficulty())) {
-        return *puzzle;
-    }
-    if (std::optional<SudokuPuzzle> puzzle = m_supply->takeBundled(difficulty())) {
-        return *puzzle;
-    }
-    // Both the prepared puzzles and the built-in list came up empty: generate
-    // here and now, blocking, because the board cannot stay without a puzzle.
-    for (;;) {
-        if (std::optional<SudokuPuzzle> puzzle =
-                generate(difficulty(), PuzzleSupply::generationAttempts)) {
-            return *puzzle;
-        }
-    }
-}
-
 void SudokuGame::startNewGame()
 {
-    startGame(dealPuzzle(), false);
+    startGame(m_supply->deal(difficulty()), false);
 }
-
-namespace {
-
-QString readingName(PuzzleTextReading reading)
-{
-    switch (reading) {
-    case PuzzleTextReading::accepted:
-        return QStringLiteral("accepted");
-    case PuzzleTextReading::noPuzzle:
-        return QStringLiteral("noPuzzle");
-    case PuzzleTextReading::noSolution:
-        return QStringLiteral("noSolution");
-    case PuzzleTextReading::severalSolutions:
-        return QStringLiteral("severalSolutions");
-    }
-    return QStringLiteral("noPuzzle");
-}
-
-} // namespace
 
 QString SudokuGame::puzzleText() const
 {
@@ -87,7 +49,7 @@ QString SudokuGame::puzzleText() const
 
 QString SudokuGame::checkPuzzleText(const QString &text) const
 {
-    return readingName(readPuzzleText(text).reading);
+    return rawValueText(readPuzzleText(text).reading);
 }
 
 QString SudokuGame::pastePuzzle(const QString &text)
@@ -96,7 +58,7 @@ QString SudokuGame::pastePuzzle(const QString &text)
     if (read.puzzle) {
         startGame(*read.puzzle, true);
     }
-    return readingName(read.reading);
+    return rawValueText(read.reading);
 }
 
 void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
@@ -446,16 +408,7 @@ bool SudokuGame::isGiven(int index) const
 
 QList<int> SudokuGame::noteDigits(int index) const
 {
-    QList<int> digits;
-    if (!isCell(index)) {
-        return digits;
-    }
-    for (int digit = 1; digit <= 9; ++digit) {
-        if ((m_notes[index] & digitBit(digit)) != 0) {
-            digits.append(digit);
-        }
-    }
-    return digits;
+    return isCell(index) ? digitsOf(m_notes[index]) : QList<int>();
 }
 
 bool SudokuGame::isMistake(int index) const
@@ -481,11 +434,6 @@ bool SudokuGame::isCellLocked(int index) const
 bool SudokuGame::isBlocked(int index, int digit) const
 {
     return pondrel::isBlocked(m_values, index, digit);
-}
-
-QString SudokuGame::formatTime(qint64 seconds)
-{
-    return PlayClock::format(seconds);
 }
 
 } // namespace pondrel

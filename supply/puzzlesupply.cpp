@@ -121,6 +121,24 @@ std::optional<SudokuPuzzle> PuzzleSupply::takeBundled(Difficulty difficulty)
     return takeFromBundled(difficulty, false);
 }
 
+SudokuPuzzle PuzzleSupply::deal(Difficulty difficulty)
+{
+    if (std::optional<SudokuPuzzle> puzzle = takeReady(difficulty)) {
+        return *puzzle;
+    }
+    if (std::optional<SudokuPuzzle> puzzle = takeBundled(difficulty)) {
+        return *puzzle;
+    }
+    // The engine's generator, not the substitutable one of the sources:
+    // that one runs on the pool and may be told to stop, while a deal must
+    // end with a puzzle.
+    for (;;) {
+        if (std::optional<SudokuPuzzle> puzzle = generate(difficulty, generationAttempts)) {
+            return *puzzle;
+        }
+    }
+}
+
 std::optional<SudokuPuzzle> PuzzleSupply::takeFromBundled(Difficulty difficulty,
                                                           bool skipPlayed) const
 {

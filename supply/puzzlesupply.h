@@ -23,7 +23,7 @@ namespace pondrel {
 // than readyTarget; the queues and the fingerprints of dealt puzzles are kept
 // in "PuzzleSupply.json" so that a restart neither loses prepared puzzles nor
 // deals a recent one again. When a queue is empty the built-in list is the
-// fallback. The caller generates on the spot only when both come up empty.
+// fallback, and deal() generates on the spot only when both come up empty.
 //
 // Everything here runs on the thread that owns the supply (the main thread)
 // except generation itself, which runs on a low-priority pool; its result
@@ -85,6 +85,12 @@ public:
 
     // A random valid built-in puzzle, dealt before or not.
     std::optional<SudokuPuzzle> takeBundled(Difficulty difficulty);
+
+    // The puzzle a new game starts with: takeReady(), else takeBundled(),
+    // else one generated here and now with the engine's generator, blocking
+    // until it succeeds, because the board cannot stay without a puzzle.
+    // Does not mark it played.
+    SudokuPuzzle deal(Difficulty difficulty);
 
     // Records the dealt puzzle's fingerprint (keeping the newest playedLimit)
     // and saves.

@@ -130,6 +130,17 @@ TEST_F(History, aHintExplainsItselfUntilTheNextChangeAndOnlyWhenAsked)
     EXPECT_EQ(stored(GameSettings::kExplainsHintsKey), false);
 }
 
+TEST(HintForm, aLineIsNumberedFromOneWhileABoxGoesUnnumbered)
+{
+    using Kind = HintExplanation::Kind;
+    const auto form = [](Kind kind) { return ExplainedHint{7, 40, {kind, 4, {}, {}}}.toQml(); };
+    EXPECT_EQ(form(Kind::hiddenSingleInRow).value(QStringLiteral("unit")).toInt(), 5);
+    EXPECT_EQ(form(Kind::hiddenSingleInColumn).value(QStringLiteral("unit")).toInt(), 5);
+    const QVariantMap box = form(Kind::hiddenSingleInBox);
+    EXPECT_EQ(box.value(QStringLiteral("unit")).toInt(), 0);
+    EXPECT_EQ(box.value(QStringLiteral("kind")).toString(), QStringLiteral("hiddenSingleInBox"));
+}
+
 using Paste = GameTest;
 
 TEST_F(Paste, theCommonTextFormsReadAsTheSamePuzzle)

@@ -157,7 +157,7 @@ class BestTimes : public GameTest, public testing::WithParamInterface<BestTimeCa
 TEST_P(BestTimes, onlyAStrictlyFasterWinWithoutHintsCounts)
 {
     const BestTimeCase c = GetParam();
-    const QString key = SudokuGame::bestTimeKey(Difficulty::hard);
+    const QString key = GameStatistics::bestTimeKey(Difficulty::hard);
     if (c.storedBest) {
         store().setValue(key, *c.storedBest);
     }
@@ -220,13 +220,13 @@ TEST_F(Statistics, aStreakSurvivesStartUpAndDealingOverAnUntouchedGame)
 TEST_F(Statistics, resetClearsEverythingButTheGameInProgress)
 {
     storeValue(GameStatistics::kSolvedCountKey, 7);
-    store().setValue(SudokuGame::bestTimeKey(Difficulty::medium), 300);
+    store().setValue(GameStatistics::bestTimeKey(Difficulty::medium), 300);
     auto game = makeGame();
     type(*game, kOpen, 4);
     QSignalSpy times(game.get(), &SudokuGame::bestTimesChanged);
     game->resetStatistics();
     EXPECT_EQ(times.count(), 1);
-    EXPECT_FALSE(store().contains(SudokuGame::bestTimeKey(Difficulty::medium)));
+    EXPECT_FALSE(store().contains(GameStatistics::bestTimeKey(Difficulty::medium)));
     EXPECT_EQ(stored(GameStatistics::kSolvedCountKey).toLongLong(), 0);
     // The started game is not counted a second time.
     solveAllBut(*game, 0);

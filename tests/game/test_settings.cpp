@@ -38,8 +38,8 @@ TEST_F(Settings, valuesOfTheWrongTypeReadAsTheDefault)
     storeValue(GameStatistics::kSolvedCountKey, 1e30);
     storeValue(GameStatistics::kCurrentStreakKey, QStringLiteral("99999999999999999999"));
     storeValue(GameStatistics::kBestStreakKey, QStringLiteral("12"));
-    store().setValue(SudokuGame::bestTimeKey(Difficulty::easy), QStringLiteral("fast"));
-    store().setValue(SudokuGame::bestTimeKey(Difficulty::hard), 42.0);
+    store().setValue(GameStatistics::bestTimeKey(Difficulty::easy), QStringLiteral("fast"));
+    store().setValue(GameStatistics::bestTimeKey(Difficulty::hard), 42.0);
     auto game = makeGame();
     EXPECT_TRUE(game->highlightsMatchingNumbers());
     EXPECT_FALSE(game->clearsNotesAutomatically());

@@ -158,8 +158,8 @@ TEST_F(UntrustedStore, numbersAreNoSettingTextAndOutOfRangeCountersReadAsZero)
     storeValue(GameStatistics::kSolvedCountKey, QStringLiteral("-9223372036854775808"));
     storeValue(GameStatistics::kCurrentStreakKey, QStringLiteral("9223372036854775808"));
     storeValue(GameStatistics::kBestStreakKey, QStringLiteral("-9223372036854775809"));
-    store().setValue(SudokuGame::bestTimeKey(Difficulty::easy), 9.3e18);
-    store().setValue(SudokuGame::bestTimeKey(Difficulty::hard), QStringLiteral(" 75 "));
+    store().setValue(GameStatistics::bestTimeKey(Difficulty::easy), 9.3e18);
+    store().setValue(GameStatistics::bestTimeKey(Difficulty::hard), QStringLiteral(" 75 "));
     reopenStore();
     auto game = makeGame();
     EXPECT_EQ(game->difficulty(), Difficulty::medium);

@@ -101,6 +101,19 @@ TEST_F(TakingPuzzles, emptyQueueFallsBackToAnUndealtValidBuiltInPuzzle)
     EXPECT_FALSE(supply->takeBundled(Difficulty::hard).has_value());
 }
 
+TEST_F(TakingPuzzles, dealTakesAPlayedBuiltInPuzzleThenGeneratesRatherThanFail)
+{
+    auto supply = makeSupply({.played = {printOf(kA)}}, "E " + kA);
+    EXPECT_EQ(supply->deal(Difficulty::easy).givens, puzzleOf(kA).givens);
+
+    // Nothing at all for Medium: made on the spot, a proper puzzle.
+    const SudokuPuzzle made = supply->deal(Difficulty::medium);
+    const SolutionCount judged = judgeGivens(made.givens);
+    EXPECT_EQ(judged.count, 1);
+    EXPECT_EQ(judged.solution, made.solution);
+    EXPECT_EQ(made.difficulty, Difficulty::medium);
+}
+
 using PlayedRecord = SupplyTest;
 
 TEST_F(PlayedRecord, fingerprintIsFnv1aOverCellValuesNotCharacters)

@@ -1,26 +1,12 @@
 #include "boardcellmodel.h"
 
 #include "grid.h"
+#include "qtforms.h"
 #include "sudokugame.h"
 
 #include <algorithm>
 
 namespace pondrel {
-
-namespace {
-
-QList<int> digitsOf(std::uint16_t mask)
-{
-    QList<int> digits;
-    for (int digit = 1; digit <= 9; ++digit) {
-        if ((mask & digitBit(digit)) != 0) {
-            digits.append(digit);
-        }
-    }
-    return digits;
-}
-
-} // namespace
 
 BoardCellModel::BoardCellModel(QObject *parent) : QAbstractListModel(parent) {}
 
