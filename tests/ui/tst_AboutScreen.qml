@@ -9,6 +9,9 @@ import Pondrel.Testing
 Item {
     id: stage
 
+    // What the board screen gives the views below it.
+    Theme.colors: BoardColors {}
+
     width: 400
     height: 600
 
@@ -40,6 +43,7 @@ Item {
         }
 
         function cleanup() {
+            stage.Theme.boardScale = 1;
             screen?.destroy();
             screen = null;
             Qt.application.version = savedVersion;
@@ -97,7 +101,8 @@ Item {
         }
 
         function test_sizedByTheContentScale(data) {
-            makeScreen({ boardScale: data.scale });
+            stage.Theme.boardScale = data.scale;
+            makeScreen();
             compare(part(screen, "appIcon").width, Math.round(64 * data.scale));
             compare(part(screen, "appName").font.pixelSize, Math.round(15 * data.scale));
             compare(part(screen, "versionLine").font.pixelSize, Math.round(13 * data.scale));

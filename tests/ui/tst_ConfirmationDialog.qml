@@ -55,6 +55,7 @@ Item {
         }
 
         function cleanup() {
+            stage.Theme.boardScale = 1;
             dialog = null;
         }
 
@@ -127,7 +128,8 @@ Item {
         }
 
         function test_cardHasFixedWidthAndGrowsWithItsTexts(data) {
-            makeDialog({ boardScale: data.scale });
+            stage.Theme.boardScale = data.scale;
+            makeDialog();
             const card = part(dialog, "testDialog");
             fuzzyCompare(card.width, 260 * data.scale, 0.01);
             // Laid out larger, never magnified.

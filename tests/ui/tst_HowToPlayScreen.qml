@@ -8,6 +8,9 @@ import Pondrel.Testing
 Item {
     id: stage
 
+    // What the board screen gives the views below it.
+    Theme.colors: BoardColors {}
+
     width: 400
     height: 1000
 
@@ -38,6 +41,7 @@ Item {
         }
 
         function cleanup() {
+            stage.Theme.boardScale = 1;
             screen?.destroy();
             screen = null;
         }
@@ -93,7 +97,8 @@ Item {
         }
 
         function test_sizedByTheContentScale(data) {
-            makeScreen({ boardScale: data.scale });
+            stage.Theme.boardScale = data.scale;
+            makeScreen();
             const topic = topics()[1];
             compare(topic.titleText.font.pixelSize, Math.round(13 * data.scale));
             compare(topic.bodyText.font.pixelSize, Math.round(13 * data.scale));

@@ -10,6 +10,9 @@ import Pondrel.Testing
 Item {
     id: stage
 
+    // What the board screen gives the views below it.
+    Theme.colors: BoardColors {}
+
     width: 560
     height: 900
 
@@ -31,9 +34,8 @@ Item {
         id: hostComponent
 
         ModalScreenView {
-            width: 375 * boardScale
+            width: 375 * Theme.boardScale
             height: 760
-            boardScale: 1
             loginItem: fakeLoginItem
         }
     }
@@ -59,8 +61,8 @@ Item {
         property Item view: null
 
         function host(screen: string, boardScale: real): Item {
-            view = hostComponent.createObject(stage, {game: game, screen: screen,
-                                                      boardScale: boardScale});
+            stage.Theme.boardScale = boardScale;
+            view = hostComponent.createObject(stage, {game: game, screen: screen});
             verify(view);
             return view;
         }
@@ -70,6 +72,7 @@ Item {
         }
 
         function cleanup() {
+            stage.Theme.boardScale = 1;
             if (view) {
                 view.destroy();
                 view = null;
@@ -109,21 +112,23 @@ Item {
             SignalSpy {}
         }
 
-        function test_largeBoardScalesContentBy118() {
-            host(ModalScreen.preferences, 1);
-            compare(view.contentScale, 1);
-            const title = part(view, "screenTitle");
-            compare(title.font.pixelSize, 13);
-            view.destroy();
-            game.boardSize = "Large";
+        // The board's scale reaches the frame, the body and the popups the
+        // window's overlay draws, and follows when it changes.
+        function test_everyPartFollowsTheBoardScale() {
             host(ModalScreen.preferences, 1.18);
-            compare(view.contentScale, 1.18);
             compare(view.implicitWidth, 375 * 1.18);
             compare(part(view, "screenTitle").font.pixelSize, Math.round(13 * 1.18));
             compare(part(view, "closeScreenButton").width, Math.round(28 * 1.18));
-            // The desktop's text size multiplies in.
-            view.systemScale = 1.5;
-            compare(view.contentScale, 1.5 * 1.18);
+            const picker = partShown(view, "boardSizePicker");
+            compare(picker.fontSize, 12 * 1.18);
+            picker.menu.open();
+            tryVerify(() => picker.menu.opened, 1000);
+            const checkmark = part(picker.menu.contentItem, "choiceMenuCheckmark");
+            compare(checkmark.width, Math.round(11 * 1.18));
+            stage.Theme.boardScale = 1;
+            compare(checkmark.width, 11);
+            compare(part(view, "screenTitle").font.pixelSize, 13);
+            picker.menu.close();
         }
 
         function test_resetAsksFirst() {
@@ -163,7 +168,7 @@ Item {
                 verify(game.isShowingScreen);
                 partShown(view, "modalScreen");
                 compare(part(view, "screenTitle").text, screen);
-                compare(part(view, "modalScreen").boardScale, view.boardScale);
+                compare(part(view, "modalScreen").Theme.boardScale, view.boardScale);
                 mouseClick(part(view, "closeScreenButton"));
                 verify(!game.isShowingScreen);
                 tryVerify(() => findItem(view, "modalScreen") === null, 1000);

@@ -11,6 +11,9 @@ import Pondrel.Testing
 Item {
     id: stage
 
+    // What the board screen gives the views below it.
+    Theme.colors: BoardColors {}
+
     width: 520
     height: 900
 
@@ -44,10 +47,9 @@ Item {
         id: hostComponent
 
         ModalScreenView {
-            width: 375 * boardScale
+            width: 375
             height: 760
             screen: ModalScreen.preferences
-            boardScale: 1
             loginItem: fakeLoginItem
         }
     }
@@ -131,6 +133,7 @@ Item {
         }
 
         function cleanup() {
+            stage.Theme.boardScale = 1;
             close();
             TestGames.discard(game);
             game = null;
@@ -173,15 +176,10 @@ Item {
         function test_gameSizeRescalesTheScreen() {
             const label = control("menuBarIcon-Dots");
             const standardWidth = label.width;
-            control("boardSizePicker").picked("Large");
-            compare(game.boardSize, "Large");
-            compare(host.contentScale, 1.18);
-            compare(host.body.boardScale, 1.18);
+            stage.Theme.boardScale = 1.18;
             compare(label.width, Math.round(28 * 1.18));
             verify(label.width > standardWidth);
-            compare(control("difficultyPicker").boardScale, 1.18);
-            control("boardSizePicker").picked("Standard");
-            compare(host.contentScale, 1);
+            compare(control("difficultyPicker").fontSize, 12 * 1.18);
         }
 
         function test_switchesWriteAndFollowTheGame_data() {

@@ -23,7 +23,7 @@ Item {
 
             board: BoardContext {
                 game: madeOverlay.game
-                scale: madeOverlay.boardScale
+                boardScale: madeOverlay.boardScale
             }
         }
     }

@@ -9,6 +9,9 @@ import Pondrel.Testing
 Item {
     id: stage
 
+    // What the board screen gives the views below it.
+    Theme.colors: BoardColors {}
+
     width: 400
     height: 700
 
@@ -46,6 +49,7 @@ Item {
         }
 
         function cleanup() {
+            stage.Theme.boardScale = 1;
             screen?.destroy();
             screen = null;
             TestGames.discard(game);
@@ -140,11 +144,11 @@ Item {
         }
 
         function test_textFollowsTheContentScale() {
-            makeScreen({ boardScale: 1.0 });
+            makeScreen();
             const standardRow = shownRows()[0];
             const standardHeight = screen.implicitHeight;
             const standardFont = standardRow.children[1].font.pixelSize;
-            screen.boardScale = 1.18;
+            stage.Theme.boardScale = 1.18;
             const largeRow = shownRows()[0];
             const largeFont = largeRow.children[1].font.pixelSize;
             compare(standardFont, 13);

@@ -18,7 +18,6 @@ ConfirmationDialog {
     required property BoardContext board
 
     visible: request.confirming
-    boardScale: board.scale
     title: Localized.text("Abandon this game?")
     message: Localized.text("Starting a new puzzle now will reset your win streak.")
     dialogID: "abandonGameDialog"

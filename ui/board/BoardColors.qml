@@ -1,4 +1,5 @@
 import QtQuick
+import Pondrel
 
 // The colours the board draws with, all taken from the system palette so the
 // board follows the desktop's light or dark appearance. Made once by the
@@ -9,11 +10,8 @@ QtObject {
     // The user asked the desktop for more contrast; outlines get stronger.
     property bool increasedContrast: false
 
-    readonly property SystemPalette palette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
-
-    readonly property bool isDark: palette.window.hslLightness < 0.5
+    readonly property SystemPalette palette: DesktopPalette.active
+    readonly property bool isDark: DesktopPalette.isDark
 
     readonly property color background: palette.window
     readonly property color controlBackground: palette.base

@@ -13,10 +13,10 @@ Item {
 
     readonly property alias grid: grid
     readonly property HeaderButtons headerButtons: header.buttons
-    readonly property real inset: 14 * board.scale
+    readonly property real inset: 14 * board.boardScale
 
     objectName: "boardColumn"
-    implicitWidth: 375 * board.scale
+    implicitWidth: 375 * board.boardScale
     implicitHeight: content.height + 2 * inset
 
     Column {
@@ -25,7 +25,7 @@ Item {
         x: root.inset
         y: root.inset
         width: root.width - 2 * root.inset
-        spacing: 12 * root.board.scale
+        spacing: 12 * root.board.boardScale
 
         BoardHeader {
             id: header

@@ -8,7 +8,7 @@ import Pondrel
 QtObject {
     required property SudokuGame game
     // Every size of the board screen is a number of points times this.
-    property real scale: 1
+    property real boardScale: 1
     property BoardColors colors: BoardColors {}
     property bool reduceMotion: false
     // No screen covers the board and no question is open: the board's keys

@@ -17,7 +17,7 @@ Item {
     readonly property real innerGap: 2
     readonly property real boxGap: 5
 
-    readonly property real side: (9 * cellSize + 6 * innerGap + 2 * boxGap) * board.scale
+    readonly property real side: (9 * cellSize + 6 * innerGap + 2 * boxGap) * board.boardScale
 
     readonly property BoardCellModel cellModel: BoardCellModel {
         game: root.board.game
@@ -27,7 +27,7 @@ Item {
     // it and the gaps between them, a box gap before lines 3 and 6.
     function offsetOf(line: int): real {
         const boxGaps = Math.floor(line / 3);
-        return (line * cellSize + boxGaps * boxGap + (line - boxGaps) * innerGap) * board.scale;
+        return (line * cellSize + boxGaps * boxGap + (line - boxGaps) * innerGap) * board.boardScale;
     }
 
     // The colour of a cell's highlight: the selection and the armed digit in
@@ -95,7 +95,7 @@ Item {
             CellView {
                 x: root.offsetOf(column)
                 y: root.offsetOf(row)
-                width: root.cellSize * root.board.scale
+                width: root.cellSize * root.board.boardScale
                 height: width
                 board: root.board
                 highlightColor: root.tint(highlight)

@@ -14,7 +14,7 @@ Item {
     // The new-puzzle, undo and menu buttons: the board screen answers
     // their requests.
     readonly property alias buttons: buttons
-    readonly property real spacing: 6 * board.scale
+    readonly property real spacing: 6 * board.boardScale
     // What is left for the title once the clock and the buttons have theirs.
     readonly property real titleRoom: width - spacing - clock.width
                                       - (buttons.width > 0 ? 2 * spacing + buttons.width : 0)
@@ -39,7 +39,7 @@ Item {
         text: Localized.text("Pondrel Sudoku")
         visible: !notice.visible
         color: root.board.colors.primary
-        font.pixelSize: Math.round(13 * root.board.scale)
+        font.pixelSize: Math.round(13 * root.board.boardScale)
         font.weight: Font.DemiBold
         maximumLineCount: 1
         elide: Text.ElideRight
@@ -68,7 +68,7 @@ Item {
         x: (notice.visible ? notice.width : title.width) + root.spacing
         text: root.board.game.formatTime(root.board.game.elapsed)
         color: root.board.colors.secondary
-        font.pixelSize: Math.round(11 * root.board.scale)
+        font.pixelSize: Math.round(11 * root.board.boardScale)
         font.weight: Font.Medium
         Accessible.name: Localized.text("Play time %@", [text])
     }

@@ -14,27 +14,22 @@ Menu {
     property string preferencesShortcut
     property string quitShortcut
 
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
-    readonly property bool isDark: systemPalette.window.hslLightness < 0.5
-
     signal screenChosen(string screen)
     signal quitChosen
     signal copyChosen
     signal pasteChosen
     signal nextStepChosen
 
-    topPadding: 5 * board.scale
-    bottomPadding: 5 * board.scale
+    topPadding: 5 * board.boardScale
+    bottomPadding: 5 * board.boardScale
 
     background: Rectangle {
         // Room for "Quit Pondrel Sudoku" beside its shortcut.
-        implicitWidth: 240 * root.board.scale
-        radius: 8 * root.board.scale
-        color: root.systemPalette.base
+        implicitWidth: 240 * root.board.boardScale
+        radius: 8 * root.board.boardScale
+        color: DesktopPalette.active.base
         border.width: 1
-        border.color: root.isDark ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(0, 0, 0, 0.16)
+        border.color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(0, 0, 0, 0.16)
     }
 
     Repeater {
@@ -44,8 +39,6 @@ Menu {
             required property string modelData
 
             objectName: "menuItem-" + modelData
-            boardScale: root.board.scale
-            systemPalette: root.systemPalette
             text: Localized.text(modelData)
             shortcutText: modelData === ModalScreen.preferences ? root.preferencesShortcut : ""
             onTriggered: root.screenChosen(modelData)
@@ -56,8 +49,6 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-NextStep"
-        boardScale: root.board.scale
-        systemPalette: root.systemPalette
         text: Localized.text("Next Step")
         shortcutText: "S"
         onTriggered: root.nextStepChosen()
@@ -65,8 +56,6 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-Copy"
-        boardScale: root.board.scale
-        systemPalette: root.systemPalette
         text: Localized.text("Copy Puzzle")
         shortcutText: copyKeys.nativeText
         onTriggered: root.copyChosen()
@@ -74,8 +63,6 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-Paste"
-        boardScale: root.board.scale
-        systemPalette: root.systemPalette
         text: Localized.text("Paste Puzzle")
         shortcutText: pasteKeys.nativeText
         onTriggered: root.pasteChosen()
@@ -85,8 +72,6 @@ Menu {
 
     BoardMenuItem {
         objectName: "menuItem-Quit"
-        boardScale: root.board.scale
-        systemPalette: root.systemPalette
         text: Localized.text("Quit Pondrel Sudoku")
         shortcutText: root.quitShortcut
         onTriggered: root.quitChosen()
@@ -111,26 +96,24 @@ Menu {
     component MenuDivider: MenuSeparator {
         contentItem: Rectangle {
             implicitHeight: 1
-            color: root.isDark ? Qt.rgba(1, 1, 1, 0.15) : Qt.rgba(0, 0, 0, 0.12)
+            color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.15) : Qt.rgba(0, 0, 0, 0.12)
         }
     }
 
     component BoardMenuItem: MenuItem {
         id: item
 
-        required property real boardScale
-        required property SystemPalette systemPalette
         property string shortcutText
 
-        implicitHeight: Math.round(24 * item.boardScale)
-        leftPadding: 12 * item.boardScale
-        rightPadding: 12 * item.boardScale
-        font.pixelSize: Math.round(13 * item.boardScale)
+        implicitHeight: Math.round(24 * Theme.boardScale)
+        leftPadding: 12 * Theme.boardScale
+        rightPadding: 12 * Theme.boardScale
+        font.pixelSize: Math.round(13 * Theme.boardScale)
         Accessible.name: text
         Accessible.onPressAction: triggered()
 
         contentItem: Item {
-            implicitWidth: label.implicitWidth + (shortcut.text ? 24 * item.boardScale
+            implicitWidth: label.implicitWidth + (shortcut.text ? 24 * Theme.boardScale
                                                                  + shortcut.implicitWidth : 0)
             implicitHeight: label.implicitHeight
 
@@ -140,8 +123,8 @@ Menu {
                 anchors.verticalCenter: parent.verticalCenter
                 text: item.text
                 font: item.font
-                color: item.highlighted ? item.systemPalette.highlightedText
-                                        : item.systemPalette.text
+                color: item.highlighted ? DesktopPalette.active.highlightedText
+                                        : DesktopPalette.active.text
             }
 
             Text {
@@ -157,10 +140,10 @@ Menu {
         }
 
         background: Rectangle {
-            x: 5 * item.boardScale
-            width: item.width - 10 * item.boardScale
-            radius: 5 * item.boardScale
-            color: item.highlighted ? item.systemPalette.highlight : "transparent"
+            x: 5 * Theme.boardScale
+            width: item.width - 10 * Theme.boardScale
+            radius: 5 * Theme.boardScale
+            color: item.highlighted ? DesktopPalette.active.highlight : "transparent"
         }
     }
 }

@@ -48,7 +48,7 @@ Text {
                              : stepText(board.game.stepLine)
                                || explanation(board.game.hintExplanation)
     visible: text.length > 0
-    font.pixelSize: Math.round(12 * board.scale)
+    font.pixelSize: Math.round(12 * board.boardScale)
     font.weight: Font.Medium
     // Two lines at most, by the height: a line count would make the fitting
     // below elide rather than shrink.
@@ -57,7 +57,7 @@ Text {
     verticalAlignment: Text.AlignVCenter
     // Rather smaller than cut off, in the languages with long sentences.
     fontSizeMode: Text.Fit
-    minimumPixelSize: Math.round(9 * board.scale)
+    minimumPixelSize: Math.round(9 * board.boardScale)
     lineHeight: 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text

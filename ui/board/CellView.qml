@@ -27,7 +27,7 @@ Item {
     property color highlightColor: "transparent"
     property bool showsFocusRing: false
 
-    readonly property real radius: 5 * board.scale
+    readonly property real radius: 5 * board.boardScale
     readonly property int row: Math.floor(index / 9)
     readonly property int column: index % 9
 
@@ -64,11 +64,11 @@ Item {
     // (the software renderer has no blur): a tight dark one and a wider,
     // fainter one that fades it out.
     Rectangle {
-        x: -0.75 * root.board.scale
+        x: -0.75 * root.board.boardScale
         y: 1
-        width: parent.width + 1.5 * root.board.scale
-        height: parent.height + 0.75 * root.board.scale
-        radius: root.radius + 0.75 * root.board.scale
+        width: parent.width + 1.5 * root.board.boardScale
+        height: parent.height + 0.75 * root.board.boardScale
+        radius: root.radius + 0.75 * root.board.boardScale
         color: Qt.rgba(0, 0, 0, 0.06)
     }
 
@@ -100,7 +100,7 @@ Item {
         text: root.value !== 0 ? String(root.value) : ""
         color: root.mistake ? root.board.colors.mistake
                             : root.given ? root.board.colors.primary : root.board.colors.accent
-        font.pixelSize: Math.round(20 * root.board.scale)
+        font.pixelSize: Math.round(20 * root.board.boardScale)
         font.weight: root.given ? Font.Black : Font.DemiBold
         Accessible.ignored: true
     }

@@ -31,7 +31,7 @@ Row {
         return text.replace(/⇧?⌘./, shortcut.nativeText);
     }
 
-    spacing: 8 * board.scale
+    spacing: 8 * board.boardScale
 
     Shortcut {
         id: newPuzzleShortcut
@@ -83,7 +83,6 @@ Row {
 
     SymbolButton {
         objectName: "newPuzzleButton"
-        boardScale: root.board.scale
         symbol: "square.grid.3x3"
         Accessible.name: Localized.text("New Puzzle")
         toolTip: root.withShortcut(Localized.text("New Puzzle (⌘N)"), newPuzzleShortcut)
@@ -99,7 +98,6 @@ Row {
         readonly property bool isBouncing: bounce.running
 
         objectName: "undoButton"
-        boardScale: root.board.scale
         symbol: "arrow.uturn.backward"
         Accessible.name: Localized.text("Undo")
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
@@ -148,7 +146,6 @@ Row {
         id: menuButton
 
         objectName: "moreMenuButton"
-        boardScale: root.board.scale
         // The menu was open when the press came: that press closed it, and
         // its click should not open it again.
         property bool menuWasOpen: false
@@ -168,7 +165,7 @@ Row {
         BoardMenu {
             id: menu
 
-            y: menuButton.height + 4 * root.board.scale
+            y: menuButton.height + 4 * root.board.boardScale
             x: menuButton.width - width
             board: root.board
             preferencesShortcut: preferencesShortcut.nativeText

@@ -13,7 +13,7 @@ Item {
     property list<int> digits: []
     property list<int> removedDigits: []
 
-    readonly property real inset: 2 * board.scale
+    readonly property real inset: 2 * board.boardScale
 
     Repeater {
         model: 9
@@ -32,7 +32,7 @@ Item {
             verticalAlignment: Text.AlignVCenter
             text: isRemoved || root.digits.includes(digit) ? String(digit) : " "
             color: isRemoved ? root.board.colors.mistake : root.board.colors.secondary
-            font.pixelSize: Math.max(1, Math.round(8.5 * root.board.scale))
+            font.pixelSize: Math.max(1, Math.round(8.5 * root.board.boardScale))
             font.weight: isRemoved ? Font.Bold : Font.Medium
             font.strikeout: isRemoved
             Accessible.ignored: true

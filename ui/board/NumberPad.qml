@@ -18,7 +18,7 @@ Row {
     // Digit `digit`'s button was clicked, after the game was told.
     signal digitPressed(int digit)
 
-    spacing: 4 * board.scale
+    spacing: 4 * board.boardScale
 
     Repeater {
         model: 9
@@ -33,7 +33,7 @@ Row {
             required property int index
 
             width: (root.width - 8 * root.spacing) / 9
-            height: 34 * root.board.scale
+            height: 34 * root.board.boardScale
 
             HoverHandler {
                 id: hover
@@ -56,7 +56,7 @@ Row {
                 verticalPadding: 0
                 capsule: false
                 text: String(digit)
-                fontSize: 15 * root.board.scale
+                fontSize: 15 * root.board.boardScale
                 fontWeight: Font.DemiBold
                 isOn: root.board.game.armedDigit === digit && root.board.game.acceptsMoves
                 enabled: root.counts.completeDigits.indexOf(digit) < 0

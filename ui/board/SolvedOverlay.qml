@@ -15,7 +15,7 @@ Item {
     required property BoardContext board
     signal playAgain
 
-    readonly property real inset: 24 * board.scale
+    readonly property real inset: 24 * board.boardScale
 
     objectName: "puzzleSolvedOverlay"
     implicitWidth: stack.implicitWidth + 2 * inset
@@ -29,9 +29,9 @@ Item {
 
         objectName: "solvedCard"
         anchors.fill: parent
-        radius: 16 * root.board.scale
-        shadowBlur: 16 * root.board.scale
-        shadowOffset: 6 * root.board.scale
+        radius: 16 * root.board.boardScale
+        shadowBlur: 16 * root.board.boardScale
+        shadowOffset: 6 * root.board.boardScale
 
         // The board below must not react to clicks on the card.
         MouseArea {
@@ -48,8 +48,8 @@ Item {
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: Localized.text("🎉")
-                font.pixelSize: Math.round(32 * root.board.scale)
-                color: card.systemPalette.windowText
+                font.pixelSize: Math.round(32 * root.board.boardScale)
+                color: DesktopPalette.active.windowText
                 Accessible.ignored: true
             }
 
@@ -63,9 +63,9 @@ Item {
                     objectName: "puzzleSolvedTitle"
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: Localized.text("Puzzle Solved")
-                    font.pixelSize: Math.round(15 * root.board.scale)
+                    font.pixelSize: Math.round(15 * root.board.boardScale)
                     font.bold: true
-                    color: card.systemPalette.windowText
+                    color: DesktopPalette.active.windowText
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
@@ -75,10 +75,10 @@ Item {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: Localized.text("Time: %@",
                                          [root.board.game.formatTime(root.board.game.elapsed)])
-                    font.pixelSize: Math.round(12 * root.board.scale)
+                    font.pixelSize: Math.round(12 * root.board.boardScale)
                     font.weight: Font.Medium
-                    color: Qt.rgba(card.systemPalette.windowText.r, card.systemPalette.windowText.g,
-                                   card.systemPalette.windowText.b, 0.6)
+                    color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
+                                   DesktopPalette.active.windowText.b, 0.6)
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                 }
@@ -87,10 +87,10 @@ Item {
             GlassPushButton {
                 objectName: "playAgainButton"
                 anchors.horizontalCenter: parent.horizontalCenter
-                width: Math.max(implicitWidth, 110 * root.board.scale)
+                width: Math.max(implicitWidth, 110 * root.board.boardScale)
                 text: Localized.text("Play Again")
                 prominent: true
-                fontSize: 12 * root.board.scale
+                fontSize: 12 * root.board.boardScale
                 fontWeight: Font.DemiBold
                 onClicked: root.playAgain()
             }

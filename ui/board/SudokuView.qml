@@ -49,7 +49,7 @@ FocusScope {
         id: board
 
         game: root.game
-        scale: root.boardScale
+        boardScale: root.boardScale
         colors: root.colors
         reduceMotion: root.desktop.reduceMotion
         takesKeys: !root.game.isShowingScreen && !root.isConfirmingNewPuzzle
@@ -244,6 +244,10 @@ FocusScope {
 
     implicitWidth: column.implicitWidth
     implicitHeight: column.implicitHeight
+    // The scale and colours that the screens and shared controls below read
+    // as their `Theme`, each where it draws, without a hand relay per level.
+    Theme.boardScale: boardScale
+    Theme.colors: colors
     focus: true
 
     Keys.onPressed: event => root.handleKey(event)
@@ -318,8 +322,6 @@ FocusScope {
             objectName: "modalScreen"
             game: root.game
             screen: root.presentedScreen
-            boardScale: root.boardScale
-            systemScale: root.systemScale
             onDismissed: root.dismissScreen()
         }
     }

@@ -12,7 +12,7 @@ Row {
 
     readonly property real buttonWidth: (width - 3 * spacing) / 4
 
-    spacing: 8 * board.scale
+    spacing: 8 * board.boardScale
     enabled: board.game.acceptsMoves
 
     ToolButton {
@@ -52,11 +52,11 @@ Row {
         property string toolTip
 
         width: parent.buttonWidth
-        height: Math.round(30 * parent.board.scale)
-        horizontalPadding: Math.round(8 * parent.board.scale)
+        height: Math.round(30 * parent.board.boardScale)
+        horizontalPadding: Math.round(8 * parent.board.boardScale)
         verticalPadding: 0
-        fontSize: 12 * parent.board.scale
-        symbolSize: 13 * parent.board.scale
+        fontSize: 12 * parent.board.boardScale
+        symbolSize: 13 * parent.board.boardScale
         minimumTextFactor: 0.8
         Accessible.description: toolTip
         ToolTip.text: toolTip

@@ -9,8 +9,6 @@ Item {
     id: root
 
     property SudokuGame game
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
     // Opens a web address in the browser; tests put a recorder here.
     property var openURL: address => Qt.openUrlExternally(address)
     property string websiteAddress: AppInfo.websiteAddress
@@ -22,8 +20,6 @@ Item {
     readonly property bool hasUsableWebsite: /^https?:\/\/[^\s\/?#]+(\/\S*)?$/i.test(websiteAddress)
     readonly property string websiteHost: websiteAddress.replace(/^[a-z][a-z0-9+.-]*:\/\//i, "")
                                                         .replace(/[\/?#].*$/, "")
-
-    readonly property BoardColors colors: BoardColors {}
 
     function openWebsite() {
         if (hasUsableWebsite) {
@@ -43,8 +39,8 @@ Item {
             objectName: "appIcon"
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 14
-            Layout.preferredWidth: Math.round(64 * root.boardScale)
-            Layout.preferredHeight: Math.round(64 * root.boardScale)
+            Layout.preferredWidth: Math.round(64 * Theme.boardScale)
+            Layout.preferredHeight: Math.round(64 * Theme.boardScale)
             fillMode: Image.PreserveAspectFit
             sourceSize: Qt.size(Layout.preferredWidth * 2, Layout.preferredHeight * 2)
             source: AppInfo.icon
@@ -57,9 +53,9 @@ Item {
             Layout.topMargin: 8
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.name)
-            font.pixelSize: Math.round(15 * root.boardScale)
+            font.pixelSize: Math.round(15 * Theme.boardScale)
             font.weight: Font.DemiBold
-            color: root.colors.primary
+            color: Theme.colors.primary
             elide: Text.ElideRight
         }
 
@@ -68,8 +64,8 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: root.width
             text: Localized.text("Version %@", [root.version])
-            font.pixelSize: Math.round(13 * root.boardScale)
-            color: root.colors.secondary
+            font.pixelSize: Math.round(13 * Theme.boardScale)
+            color: Theme.colors.secondary
             elide: Text.ElideRight
         }
 
@@ -78,9 +74,9 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.publisherLine)
-            font.pixelSize: Math.round(13 * root.boardScale)
+            font.pixelSize: Math.round(13 * Theme.boardScale)
             font.weight: Font.DemiBold
-            color: root.colors.secondary
+            color: Theme.colors.secondary
             elide: Text.ElideRight
         }
 
@@ -88,10 +84,10 @@ Item {
             objectName: "descriptionLine"
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 8
-            Layout.maximumWidth: Math.min(root.width, 300 * root.boardScale)
+            Layout.maximumWidth: Math.min(root.width, 300 * Theme.boardScale)
             text: Localized.text(AppInfo.description)
-            font.pixelSize: Math.round(13 * root.boardScale)
-            color: root.colors.primary
+            font.pixelSize: Math.round(13 * Theme.boardScale)
+            color: Theme.colors.primary
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
         }
@@ -102,7 +98,7 @@ Item {
             Layout.topMargin: 14
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.websiteButtonTitle, [root.websiteHost])
-            fontSize: 13 * root.boardScale
+            fontSize: 13 * Theme.boardScale
             fontWeight: Font.Medium
             capsule: true
             onClicked: root.openWebsite()
@@ -114,8 +110,8 @@ Item {
             Layout.topMargin: 14
             Layout.maximumWidth: root.width
             text: Localized.text(AppInfo.legalLine)
-            font.pixelSize: Math.round(10 * root.boardScale)
-            color: root.colors.secondary
+            font.pixelSize: Math.round(10 * Theme.boardScale)
+            color: Theme.colors.secondary
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
         }

@@ -8,8 +8,6 @@ Item {
     id: root
 
     property SudokuGame game
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
 
     // Titles and bodies are lookup keys.
     readonly property var topics: [
@@ -39,8 +37,6 @@ Item {
         { description: QT_TRANSLATE_NOOP("Pondrel", "New puzzle"), key: newPuzzleShortcut.nativeText },
         { description: QT_TRANSLATE_NOOP("Pondrel", "Open Preferences"), key: preferencesShortcut.nativeText }
     ]
-
-    readonly property BoardColors colors: BoardColors {}
 
     implicitHeight: content.implicitHeight
 
@@ -138,7 +134,7 @@ Item {
                         Item {
                             id: symbolFrame
 
-                            width: 29 * root.boardScale
+                            width: 29 * Theme.boardScale
                             height: titleText.implicitHeight / Math.max(1, titleText.lineCount)
 
                             GlyphImage {
@@ -147,10 +143,10 @@ Item {
                                 anchors.centerIn: parent
                                 // A symbol at a 14-point semibold font
                                 // fills about 1.15 em.
-                                width: Math.round(16 * root.boardScale)
+                                width: Math.round(16 * Theme.boardScale)
                                 height: width
                                 symbol: topic.modelData.symbol
-                                tint: root.colors.accent
+                                tint: Theme.colors.accent
                             }
                         }
 
@@ -158,7 +154,7 @@ Item {
                             id: texts
 
                             anchors.left: symbolFrame.right
-                            anchors.leftMargin: 3 * root.boardScale
+                            anchors.leftMargin: 3 * Theme.boardScale
                             anchors.right: parent.right
                             spacing: 2
 
@@ -167,9 +163,9 @@ Item {
 
                                 width: parent.width
                                 text: topicRow.title
-                                font.pixelSize: Math.round(13 * root.boardScale)
+                                font.pixelSize: Math.round(13 * Theme.boardScale)
                                 font.weight: Font.DemiBold
-                                color: root.colors.primary
+                                color: Theme.colors.primary
                                 wrapMode: Text.Wrap
                             }
 
@@ -178,8 +174,8 @@ Item {
 
                                 width: parent.width
                                 text: topicRow.body
-                                font.pixelSize: Math.round(13 * root.boardScale)
-                                color: root.colors.secondary
+                                font.pixelSize: Math.round(13 * Theme.boardScale)
+                                color: Theme.colors.secondary
                                 wrapMode: Text.Wrap
                             }
                         }
@@ -191,7 +187,6 @@ Item {
         SectionBlock {
             objectName: "keyboardSection"
             width: parent.width
-            boardScale: root.boardScale
             title: QT_TRANSLATE_NOOP("Pondrel", "KEYBOARD")
 
             Repeater {
@@ -230,8 +225,8 @@ Item {
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.min(implicitWidth, parent.width - keyText.implicitWidth - 8)
                             text: parent.description
-                            font.pixelSize: Math.round(13 * root.boardScale)
-                            color: root.colors.primary
+                            font.pixelSize: Math.round(13 * Theme.boardScale)
+                            color: Theme.colors.primary
                             elide: Text.ElideRight
                         }
 
@@ -241,9 +236,9 @@ Item {
                             anchors.right: parent.right
                             anchors.verticalCenter: parent.verticalCenter
                             text: parent.key
-                            font.pixelSize: Math.round(13 * root.boardScale)
+                            font.pixelSize: Math.round(13 * Theme.boardScale)
                             font.weight: Font.Medium
-                            color: root.colors.secondary
+                            color: Theme.colors.secondary
                         }
                     }
                 }

@@ -13,10 +13,6 @@ Item {
     required property SudokuGame game
     // One of ModalScreen's raw values.
     required property string screen
-    // The board screen's scale: it sizes the frame and the title bar.
-    required property real boardScale
-    // The desktop's text size, relative to the body text.
-    property real systemScale: 1.0
     property bool isConfirmingReset: false
     property PendingRulesChange pendingRulesChange: null
     // The launch-at-login service; tests put a stand-in here.
@@ -29,13 +25,8 @@ Item {
     // Close: the board screen hides this view.
     signal dismissed
 
-    // Every size of the bodies is a number of points times this.
-    readonly property real contentScale: BoardMetrics.boardScale(systemScale, game.boardSize)
-    readonly property real inset: 14 * boardScale
+    readonly property real inset: 14 * Theme.boardScale
     readonly property Item body: bodyLoader.item
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
 
     // The pending change is cleared first, so its dialog is gone by the
     // time the new puzzle shows.
@@ -81,7 +72,7 @@ Item {
         return null;
     }
 
-    implicitWidth: 375 * boardScale
+    implicitWidth: 375 * Theme.boardScale
     // Escape closes the screen, the topmost layer once a question or a menu
     // open on it has taken its own Escape; accepted here, it leaves the
     // panel open.
@@ -93,15 +84,15 @@ Item {
 
         x: Math.max(0, (root.width - width) / 2)
         y: root.inset
-        width: 375 * root.boardScale - 2 * root.inset
-        spacing: 12 * root.boardScale
+        width: 375 * Theme.boardScale - 2 * root.inset
+        spacing: 12 * Theme.boardScale
 
         Row {
             id: titleBar
 
             width: parent.width
             height: Math.max(title.implicitHeight, close.height)
-            spacing: 6 * root.boardScale
+            spacing: 6 * Theme.boardScale
 
             Text {
                 id: title
@@ -110,8 +101,8 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 width: parent.width - buttons.width - parent.spacing
                 text: Localized.text(root.screen)
-                color: root.systemPalette.windowText
-                font.pixelSize: Math.round(13 * root.boardScale)
+                color: DesktopPalette.active.windowText
+                font.pixelSize: Math.round(13 * Theme.boardScale)
                 font.weight: Font.DemiBold
                 elide: Text.ElideRight
                 Accessible.role: Accessible.Heading
@@ -122,7 +113,7 @@ Item {
                 id: buttons
 
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: 8 * root.boardScale
+                spacing: 8 * Theme.boardScale
 
                 GlassPushButton {
                     objectName: "resetStatsButton"
@@ -130,7 +121,7 @@ Item {
                     visible: root.screen === ModalScreen.statistics
                     text: Localized.text("Reset")
                     capsule: true
-                    fontSize: 12 * root.boardScale
+                    fontSize: 12 * Theme.boardScale
                     fontWeight: Font.Medium
                     ToolTip.text: Localized.text("Reset all statistics")
                     ToolTip.visible: hovered
@@ -143,7 +134,6 @@ Item {
 
                     objectName: "closeScreenButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    boardScale: root.boardScale
                     symbol: "xmark"
                     toolTip: Localized.text("Close")
                     Accessible.name: Localized.text("Close")
@@ -173,7 +163,7 @@ Item {
                     implicitWidth: 3
                     implicitHeight: 3
                     radius: width / 2
-                    color: root.systemPalette.windowText
+                    color: DesktopPalette.active.windowText
                     opacity: 0.3
                 }
             }
@@ -208,7 +198,6 @@ Item {
         PreferencesScreen {
             width: bodyLoader.width
             game: root.game
-            boardScale: root.contentScale
             loginItem: root.loginItem
             loginItemStatus: root.loginItemStatus
             onLoginItemStatusRead: status => root.loginItemStatus = status
@@ -222,7 +211,6 @@ Item {
         StatisticsScreen {
             width: bodyLoader.width
             game: root.game
-            boardScale: root.contentScale
         }
     }
 
@@ -232,7 +220,6 @@ Item {
         HowToPlayScreen {
             width: bodyLoader.width
             game: root.game
-            boardScale: root.contentScale
         }
     }
 
@@ -242,7 +229,6 @@ Item {
         AboutScreen {
             width: bodyLoader.width
             game: root.game
-            boardScale: root.contentScale
             openURL: root.openURL
         }
     }
@@ -253,7 +239,6 @@ Item {
         active: root.isConfirmingReset
         onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
-            boardScale: root.boardScale
             title: Localized.text("Reset all statistics?")
             message: Localized.text("This clears your games, wins, streaks and best times. It can't be undone.")
             dialogID: "resetStatsDialog"
@@ -272,7 +257,6 @@ Item {
         active: root.pendingRulesChange !== null
         onClosed: root.focusTopmost()
         sourceComponent: ConfirmationDialog {
-            boardScale: root.boardScale
             title: Localized.text("Abandon this game?")
             message: Localized.text("Changing the difficulty deals a new puzzle and resets your win streak.")
             dialogID: "rulesChangeDialog"

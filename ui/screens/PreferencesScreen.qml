@@ -12,8 +12,6 @@ Column {
     id: root
 
     required property SudokuGame game
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
     // The host keeps the launch-at-login status, so it lives exactly as
     // long as the screen; this body reads the service and reports back.
     property int loginItemStatus: 0
@@ -78,12 +76,8 @@ Column {
 
             anchors.verticalCenter: parent.verticalCenter
             text: row.title
-            color: palette.windowText
-            font.pixelSize: Math.round(13 * root.boardScale)
-
-            SystemPalette {
-                id: palette
-            }
+            color: DesktopPalette.active.windowText
+            font.pixelSize: Math.round(13 * Theme.boardScale)
         }
 
         Item {
@@ -99,7 +93,6 @@ Column {
     SectionBlock {
         width: root.width
         title: QT_TRANSLATE_NOOP("Pondrel", "APP")
-        boardScale: root.boardScale
 
         LabelledRow {
             title: Localized.text("Menu Bar Icon")
@@ -117,7 +110,6 @@ Column {
                         required property string modelData
 
                         objectName: "menuBarIcon-" + modelData
-                        boardScale: root.boardScale
                         isOn: root.game.menuBarIcon === modelData
                         // The glyph the tray will show for this choice.
                         symbol: Glyphs.menuBarSymbolName(modelData)
@@ -141,7 +133,6 @@ Column {
                 selection: root.game.boardSize
                 options: root.game.boardSizeRawValues()
                 title: value => Localized.text(value)
-                boardScale: root.boardScale
                 Accessible.name: Localized.text("Game Size")
                 onPicked: value => root.game.boardSize = value
             }
@@ -156,7 +147,6 @@ Column {
             note: root.loginItemStatus === LoginItem.RequiresApproval
                   ? Localized.text("Turned off in your desktop's autostart settings.") : ""
             toggleID: "launchAtLoginToggle"
-            boardScale: root.boardScale
             checked: root.loginItemStatus === LoginItem.Enabled
                      || root.loginItemStatus === LoginItem.RequiresApproval
             onToggled: on => root.setLaunchAtLogin(on)
@@ -185,7 +175,6 @@ Column {
     SectionBlock {
         width: root.width
         title: QT_TRANSLATE_NOOP("Pondrel", "GAMEPLAY")
-        boardScale: root.boardScale
 
         LabelledRow {
             title: Localized.text("Difficulty")
@@ -195,7 +184,6 @@ Column {
                 selection: root.game.difficulty
                 options: root.game.difficultyRawValues()
                 title: value => Localized.text(value)
-                boardScale: root.boardScale
                 Accessible.name: Localized.text("Difficulty")
                 onPicked: value => root.requestDifficulty(value)
             }
@@ -207,7 +195,6 @@ Column {
             title: Localized.text("Highlight Mistakes")
             toolTip: Localized.text("Shows a number in red as soon as it breaks the rules or doesn't belong in that square.")
             toggleID: "highlightMistakesToggle"
-            boardScale: root.boardScale
             checked: root.game.highlightsMistakes
             onToggled: on => root.game.highlightsMistakes = on
         }
@@ -218,7 +205,6 @@ Column {
             title: Localized.text("Highlight Matching Numbers")
             toolTip: Localized.text("Shades every square holding the same number as the selected one.")
             toggleID: "highlightMatchesToggle"
-            boardScale: root.boardScale
             checked: root.game.highlightsMatchingNumbers
             onToggled: on => root.game.highlightsMatchingNumbers = on
         }
@@ -229,7 +215,6 @@ Column {
             title: Localized.text("Clear Notes Automatically")
             toolTip: Localized.text("Placing a number removes it from the notes in its row, column and box.")
             toggleID: "clearNotesToggle"
-            boardScale: root.boardScale
             checked: root.game.clearsNotesAutomatically
             onToggled: on => root.game.clearsNotesAutomatically = on
         }
@@ -240,7 +225,6 @@ Column {
             title: Localized.text("Explain Hints")
             toolTip: Localized.text("After a hint, says in one line why its number goes there.")
             toggleID: "explainHintsToggle"
-            boardScale: root.boardScale
             checked: root.game.explainsHints
             onToggled: on => root.game.explainsHints = on
         }

@@ -15,14 +15,13 @@ Rectangle {
 
     // The box's own padding around its content, as a desktop group box has.
     readonly property real padding: 10
-    readonly property BoardColors colors: BoardColors {}
 
     implicitHeight: column.implicitHeight + 2 * (padding + inset)
     radius: 8
     // The same faint fill and rim as the section blocks' boxes.
-    color: colors.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
+    color: Theme.colors.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
     border.width: 1
-    border.color: colors.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
+    border.color: Theme.colors.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
 
     Column {
         id: column

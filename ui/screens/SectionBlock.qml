@@ -6,7 +6,6 @@ import Pondrel
 //
 //     SectionBlock {
 //         title: QT_TRANSLATE_NOOP("Pondrel", "GAMEPLAY")
-//         boardScale: contentScale
 //         SwitchRow { ... }
 //     }
 //
@@ -15,17 +14,11 @@ Column {
     id: root
 
     property string title
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
     default property alias rows: rowStack.data
 
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
-    readonly property bool isDark: systemPalette.window.hslLightness < 0.5
-    readonly property color secondaryText: Qt.rgba(systemPalette.windowText.r,
-                                                   systemPalette.windowText.g,
-                                                   systemPalette.windowText.b, 0.6)
+    readonly property color secondaryText: Qt.rgba(DesktopPalette.active.windowText.r,
+                                                   DesktopPalette.active.windowText.g,
+                                                   DesktopPalette.active.windowText.b, 0.6)
 
     spacing: 6
 
@@ -33,7 +26,7 @@ Column {
         leftPadding: 8
         text: Localized.text(root.title)
         color: root.secondaryText
-        font.pixelSize: Math.round(10 * root.boardScale)
+        font.pixelSize: Math.round(10 * Theme.boardScale)
         font.weight: Font.DemiBold
         Accessible.role: Accessible.Heading
         Accessible.name: text
@@ -46,9 +39,9 @@ Column {
         width: root.width
         height: rowStack.implicitHeight + 2 * inset + 4
         radius: 8
-        color: root.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
+        color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
         border.width: 1
-        border.color: root.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
+        border.color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
 
         Column {
             id: rowStack

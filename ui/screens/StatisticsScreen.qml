@@ -8,14 +8,10 @@ Item {
     id: root
 
     property SudokuGame game
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
 
     // The rows as shown, each {title, value, id}; the id is the row's
     // objectName.
     readonly property var rows: game ? statisticsRows() : []
-
-    readonly property BoardColors colors: BoardColors {}
 
     // Plain decimal digits with a leading minus, never grouped.
     function decimal(value: real): string {
@@ -102,8 +98,8 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         width: Math.min(implicitWidth, parent.width - valueText.implicitWidth - 8)
                         text: parent.title
-                        font.pixelSize: Math.round(13 * root.boardScale)
-                        color: root.colors.primary
+                        font.pixelSize: Math.round(13 * Theme.boardScale)
+                        color: Theme.colors.primary
                         elide: Text.ElideRight
                     }
 
@@ -113,9 +109,9 @@ Item {
                         anchors.right: parent.right
                         anchors.verticalCenter: parent.verticalCenter
                         text: parent.value
-                        font.pixelSize: Math.round(13 * root.boardScale)
+                        font.pixelSize: Math.round(13 * Theme.boardScale)
                         font.weight: Font.Medium
-                        color: root.colors.primary
+                        color: Theme.colors.primary
                     }
                 }
             }

@@ -19,14 +19,9 @@ Item {
     property bool checked
     // The switch's identifier.
     property string toggleID
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
 
     signal toggled(bool on)
 
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
     readonly property alias toggle: toggle
 
     width: parent ? parent.width : implicitWidth
@@ -52,8 +47,8 @@ Item {
             width: parent.width
             text: root.title
             wrapMode: Text.Wrap
-            color: root.systemPalette.windowText
-            font.pixelSize: Math.round(13 * root.boardScale)
+            color: DesktopPalette.active.windowText
+            font.pixelSize: Math.round(13 * Theme.boardScale)
         }
 
         Text {
@@ -62,9 +57,9 @@ Item {
             visible: root.note !== ""
             text: root.note
             wrapMode: Text.Wrap
-            color: Qt.rgba(root.systemPalette.windowText.r, root.systemPalette.windowText.g,
-                           root.systemPalette.windowText.b, 0.6)
-            font.pixelSize: Math.round(10 * root.boardScale)
+            color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
+                           DesktopPalette.active.windowText.b, 0.6)
+            font.pixelSize: Math.round(10 * Theme.boardScale)
         }
     }
 
@@ -89,15 +84,15 @@ Item {
         onClicked: root.toggled(!checked)
 
         indicator: Rectangle {
-            width: Math.round(30 * root.boardScale)
-            height: Math.round(17 * root.boardScale)
+            width: Math.round(30 * Theme.boardScale)
+            height: Math.round(17 * Theme.boardScale)
             radius: height / 2
-            color: toggle.checked ? root.systemPalette.highlight
-                                  : Qt.rgba(root.systemPalette.windowText.r,
-                                            root.systemPalette.windowText.g,
-                                            root.systemPalette.windowText.b, 0.18)
+            color: toggle.checked ? DesktopPalette.active.highlight
+                                  : Qt.rgba(DesktopPalette.active.windowText.r,
+                                            DesktopPalette.active.windowText.g,
+                                            DesktopPalette.active.windowText.b, 0.18)
             border.width: toggle.visualFocus ? 2 : 0
-            border.color: root.systemPalette.highlight
+            border.color: DesktopPalette.active.highlight
 
             Rectangle {
                 readonly property real inset: 2

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Pondrel
 
 // A compact pull-down that picks one value out of a list. Its face, a
 // capsule glass button, shows the current choice and the up-and-down
@@ -10,7 +11,6 @@ import QtQuick.Templates as T
 //         selection: game.difficulty
 //         options: ["Easy", "Medium", "Hard"]
 //         title: value => Localized.text(value)
-//         boardScale: contentScale
 //         onPicked: value => game.difficulty = value
 //     }
 //
@@ -25,8 +25,6 @@ GlassPushButton {
     property var selection
     property var options: []
     property var title: value => String(value)
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
 
     signal picked(var value)
 
@@ -39,10 +37,10 @@ GlassPushButton {
 
     text: title(selection)
     capsule: true
-    fontSize: 12 * root.boardScale
+    fontSize: 12 * Theme.boardScale
     fontWeight: Font.Medium
     trailingSymbol: "chevron.up.chevron.down"
-    trailingSymbolSize: 9 * root.boardScale
+    trailingSymbolSize: 9 * Theme.boardScale
     Accessible.role: Accessible.ComboBox
     // The name says what is chosen ("Game Size"); the current choice is
     // read out after it, as it is shown on the face.
@@ -53,8 +51,8 @@ GlassPushButton {
         id: popup
 
         objectName: "choiceMenuList"
-        y: root.height + 4 * root.boardScale
-        padding: 5 * root.boardScale
+        y: root.height + 4 * Theme.boardScale
+        padding: 5 * Theme.boardScale
         // Keep the list inside the panel.
         margins: 4
         focus: true
@@ -79,9 +77,9 @@ GlassPushButton {
         onClosed: root.forceActiveFocus(Qt.PopupFocusReason)
 
         background: GlassCard {
-            radius: 10 * root.boardScale
-            shadowBlur: 12 * root.boardScale
-            shadowOffset: 4 * root.boardScale
+            radius: 10 * Theme.boardScale
+            shadowBlur: 12 * Theme.boardScale
+            shadowOffset: 4 * Theme.boardScale
             shadowOpacity: 0.25
         }
 
@@ -102,11 +100,11 @@ GlassPushButton {
 
                     objectName: "choiceMenuEntry"
                     width: entries.width
-                    implicitWidth: Math.ceil(check.width + 6 * root.boardScale + label.implicitWidth
+                    implicitWidth: Math.ceil(check.width + 6 * Theme.boardScale + label.implicitWidth
                                              + leftPadding + rightPadding)
                     implicitHeight: Math.ceil(label.implicitHeight + topPadding + bottomPadding)
-                    horizontalPadding: 8 * root.boardScale
-                    verticalPadding: 4 * root.boardScale
+                    horizontalPadding: 8 * Theme.boardScale
+                    verticalPadding: 4 * Theme.boardScale
                     highlighted: hovered || activeFocus
                     focus: isCurrent
                     text: root.title(modelData)
@@ -122,7 +120,7 @@ GlassPushButton {
                     onClicked: root.pick(modelData)
 
                     background: Rectangle {
-                        radius: 5 * root.boardScale
+                        radius: 5 * Theme.boardScale
                         color: entry.highlighted ? root.systemPalette.highlight : "transparent"
                     }
 
@@ -132,7 +130,7 @@ GlassPushButton {
 
                             objectName: "choiceMenuCheckmark"
                             anchors.verticalCenter: parent.verticalCenter
-                            width: Math.round(11 * root.boardScale)
+                            width: Math.round(11 * Theme.boardScale)
                             height: width
                             // Hidden but laid out, so every title starts at
                             // the same place.
@@ -145,9 +143,9 @@ GlassPushButton {
                             id: label
 
                             anchors.verticalCenter: parent.verticalCenter
-                            x: check.width + 6 * root.boardScale
+                            x: check.width + 6 * Theme.boardScale
                             text: entry.text
-                            font.pixelSize: Math.round(12 * root.boardScale)
+                            font.pixelSize: Math.round(12 * Theme.boardScale)
                             color: entry.foreground
                         }
                     }

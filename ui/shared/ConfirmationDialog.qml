@@ -1,4 +1,5 @@
 import QtQuick
+import Pondrel
 
 // A yes-or-no question drawn inside the panel: a dimmed backdrop over all
 // the room its user gives it, and a glass card in the middle with the
@@ -6,7 +7,6 @@ import QtQuick
 //
 //     ConfirmationDialog {
 //         anchors.fill: content
-//         boardScale: boardScale
 //         title: Localized.text("Abandon this game?")
 //         ...
 //         onCancel: ...
@@ -22,8 +22,6 @@ import QtQuick
 FocusScope {
     id: root
 
-    // The board scale: every size below is a number of points times this.
-    property real boardScale: 1
     property string title
     property string message
     property string dialogID
@@ -76,15 +74,15 @@ FocusScope {
     GlassCard {
         id: card
 
-        readonly property real inset: 18 * root.boardScale
+        readonly property real inset: 18 * Theme.boardScale
 
         objectName: root.dialogID
         anchors.centerIn: parent
-        width: 260 * root.boardScale
+        width: 260 * Theme.boardScale
         height: stack.implicitHeight + 2 * inset
-        radius: 16 * root.boardScale
-        shadowBlur: 16 * root.boardScale
-        shadowOffset: 6 * root.boardScale
+        radius: 16 * Theme.boardScale
+        shadowBlur: 16 * Theme.boardScale
+        shadowOffset: 6 * Theme.boardScale
         Accessible.role: Accessible.Dialog
         Accessible.name: root.title
         Accessible.description: root.message
@@ -102,7 +100,7 @@ FocusScope {
             x: card.inset
             y: card.inset
             width: card.width - 2 * card.inset
-            spacing: 10 * root.boardScale
+            spacing: 10 * Theme.boardScale
 
             Text {
                 objectName: "confirmationTitle"
@@ -110,9 +108,9 @@ FocusScope {
                 text: root.title
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: Math.round(14 * root.boardScale)
+                font.pixelSize: Math.round(14 * Theme.boardScale)
                 font.bold: true
-                color: card.systemPalette.windowText
+                color: DesktopPalette.active.windowText
                 Accessible.role: Accessible.Heading
                 Accessible.name: text
             }
@@ -123,18 +121,18 @@ FocusScope {
                 text: root.message
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: Math.round(11 * root.boardScale)
+                font.pixelSize: Math.round(11 * Theme.boardScale)
                 // Secondary text: the primary colour at reduced opacity
                 // reads as secondary on every palette.
-                color: Qt.rgba(card.systemPalette.windowText.r, card.systemPalette.windowText.g,
-                               card.systemPalette.windowText.b, 0.65)
+                color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
+                               DesktopPalette.active.windowText.b, 0.65)
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
             }
 
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
-                spacing: 10 * root.boardScale
+                spacing: 10 * Theme.boardScale
 
                 GlassPushButton {
                     id: cancelButton
@@ -145,7 +143,7 @@ FocusScope {
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.cancelTitle
                     prominent: true
-                    fontSize: 12 * root.boardScale
+                    fontSize: 12 * Theme.boardScale
                     onClicked: root.cancel()
                 }
 
@@ -158,7 +156,7 @@ FocusScope {
                     anchors.verticalCenter: parent.verticalCenter
                     text: root.confirmTitle
                     destructive: true
-                    fontSize: 12 * root.boardScale
+                    fontSize: 12 * Theme.boardScale
                     onClicked: root.confirm()
                 }
             }

@@ -1,4 +1,5 @@
 import QtQuick
+import Pondrel
 
 // A floating glass card: a translucent rounded surface with a hairline rim
 // and a soft shadow below it. The software scene graph has no shaders, so
@@ -20,10 +21,6 @@ Item {
     // each ring is one more rectangle for the renderer to draw.
     readonly property int shadowRings: 10
 
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
-    readonly property bool isDark: systemPalette.window.hslLightness < 0.5
 
     Repeater {
         model: root.shadowRings
@@ -50,10 +47,11 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: root.radius
-        color: Qt.rgba(root.systemPalette.window.r, root.systemPalette.window.g, root.systemPalette.window.b,
-                       root.isDark ? 0.96 : 0.95)
+        color: Qt.rgba(DesktopPalette.active.window.r, DesktopPalette.active.window.g,
+                       DesktopPalette.active.window.b,
+                       DesktopPalette.isDark ? 0.96 : 0.95)
         border.width: 1
-        border.color: root.isDark ? Qt.rgba(1, 1, 1, 0.16) : Qt.rgba(0, 0, 0, 0.12)
+        border.color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.16) : Qt.rgba(0, 0, 0, 0.12)
     }
 
     // A faint sheen along the upper half, the part of glass that catches the
@@ -65,7 +63,7 @@ Item {
         height: parent.height / 2
         radius: Math.max(0, root.radius - 1)
         gradient: Gradient {
-            GradientStop { position: 0; color: Qt.rgba(1, 1, 1, root.isDark ? 0.07 : 0.35) }
+            GradientStop { position: 0; color: Qt.rgba(1, 1, 1, DesktopPalette.isDark ? 0.07 : 0.35) }
             GradientStop { position: 1; color: Qt.rgba(1, 1, 1, 0) }
         }
     }

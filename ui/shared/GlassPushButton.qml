@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Pondrel
 
 // A push button in one of the two glass looks: "prominent" is filled with
 // the accent colour, "regular" is a light translucent fill with a hairline
@@ -18,9 +19,8 @@ T.Button {
     property string trailingSymbol
     property real trailingSymbolSize: fontSize * 0.75
 
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: root.enabled ? SystemPalette.Active : SystemPalette.Disabled
-    }
+    readonly property SystemPalette systemPalette: enabled ? DesktopPalette.active
+                                                           : DesktopPalette.disabled
     readonly property bool isDark: systemPalette.window.hslLightness < 0.5
     // The same reds the board uses for mistakes: the light appearance needs
     // a deeper one to stay legible on a pale fill.

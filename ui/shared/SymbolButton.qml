@@ -9,7 +9,6 @@ import Pondrel
 // name.
 //
 //     SymbolButton {
-//         boardScale: root.boardScale
 //         symbol: "xmark"
 //         toolTip: Localized.text("Close")
 //         Accessible.name: Localized.text("Close")
@@ -17,14 +16,13 @@ import Pondrel
 GlassToggleStyle {
     id: root
 
-    property real boardScale: 1
     property string toolTip
 
-    width: Math.round(28 * boardScale)
+    width: Math.round(28 * Theme.boardScale)
     height: width
     padding: 0
-    symbolSize: 14 * boardScale
-    fontSize: 12 * boardScale
+    symbolSize: 14 * Theme.boardScale
+    fontSize: 12 * Theme.boardScale
     // A tooltip that only repeats the name is not read out twice.
     Accessible.description: toolTip !== Accessible.name ? toolTip : ""
     ToolTip.text: toolTip

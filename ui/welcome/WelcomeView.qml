@@ -13,10 +13,7 @@ Rectangle {
     // this window, unlike the board, has room to grow with the text.
     property real systemScale: Qt.application.font.pointSize > 0 ? Qt.application.font.pointSize / 10 : 1
 
-    readonly property SystemPalette systemPalette: SystemPalette {
-        colorGroup: SystemPalette.Active
-    }
-    readonly property color primaryColor: systemPalette.windowText
+    readonly property color primaryColor: DesktopPalette.active.windowText
     readonly property color secondaryColor: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b, 0.68)
     // The faintest fill, as behind the tray drawing.
     readonly property color quaternaryFill: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b, 0.1)
@@ -28,7 +25,7 @@ Rectangle {
     implicitHeight: Math.ceil(content.implicitHeight + 2 * 28 * systemScale)
     width: implicitWidth
     height: implicitHeight
-    color: systemPalette.window
+    color: DesktopPalette.active.window
     focus: true
 
     // The window's default button.
@@ -133,7 +130,7 @@ Rectangle {
                         width: trayRow.symbolSize
                         height: width
                         symbol: root.iconName
-                        tint: root.systemPalette.window
+                        tint: DesktopPalette.active.window
                     }
                 }
 
