@@ -197,7 +197,28 @@ CellSet cellsAt(int unit, std::uint16_t positions);
 // 0 for filled cells:
 
 // The lowest digit with exactly one place in the unit, and that place.
-std::optional<Placement> hiddenSingleIn(const Masks &candidates, int unit);
+// Inline: the forcing chain asks it of every unit after every round.
+inline std::optional<Placement> hiddenSingleIn(const Masks &candidates, int unit)
+{
+    // Digits seen once or more, and twice or more.
+    std::uint16_t once = 0;
+    std::uint16_t twice = 0;
+    for (const std::uint8_t cell : units[unit]) {
+        twice |= once & candidates[cell];
+        once |= candidates[cell];
+    }
+    const auto singles = static_cast<std::uint16_t>(once & ~twice & kAllDigits);
+    if (singles == 0) {
+        return std::nullopt;
+    }
+    const int digit = lowestDigit(singles);
+    for (const std::uint8_t cell : units[unit]) {
+        if ((candidates[cell] & digitBit(digit)) != 0) {
+            return Placement{cell, digit};
+        }
+    }
+    return std::nullopt;
+}
 
 // Locked candidates from unit `from`: the digit has two or more places there,
 // and they all lie in `into`, a unit of the other kind (a row or column for a

@@ -43,28 +43,6 @@ std::optional<Step> findNakedSingle(const Board &board)
     return std::nullopt;
 }
 
-std::optional<Placement> hiddenSingleIn(const Masks &candidates, int unit)
-{
-    // Digits seen once or more, and twice or more.
-    std::uint16_t once = 0;
-    std::uint16_t twice = 0;
-    for (const std::uint8_t cell : units[unit]) {
-        twice |= once & candidates[cell];
-        once |= candidates[cell];
-    }
-    const auto singles = static_cast<std::uint16_t>(once & ~twice & kAllDigits);
-    if (singles == 0) {
-        return std::nullopt;
-    }
-    const int digit = lowestDigit(singles);
-    for (const std::uint8_t cell : units[unit]) {
-        if ((candidates[cell] & digitBit(digit)) != 0) {
-            return Placement{cell, digit};
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<Step> findHiddenSingle(const Board &board)
 {
     // Boxes first: that is where a person scans for a hidden single.
