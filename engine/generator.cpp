@@ -18,7 +18,7 @@ bool fillGrid(Grid &grid, Masks &masks, RandomSource &random)
         if (masks[cell] == 0) {
             return false;
         }
-        const int count = digitCount(masks[cell]);
+        const int count = bitCount(masks[cell]);
         if (count < bestCount) {
             chosen = cell;
             bestCount = count;

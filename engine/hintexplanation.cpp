@@ -2,8 +2,8 @@
 
 #include "rating.h"
 
+#include <algorithm>
 #include <array>
-#include <bit>
 
 namespace pondrel {
 
@@ -13,17 +13,17 @@ using Kind = HintExplanation::Kind;
 
 // The first unit of the cell, in the engine's unit order, whose empty cells
 // leave the digit only this one; nothing when none does.
-std::optional<HintExplanation>
-hiddenSingleAt(const Grid &grid, const Masks &masks, int cell, int digit)
+std::optional<HintExplanation> hiddenSingleAt(const Masks &masks, int cell, int digit)
 {
+    const std::array<int, 3> cellUnits = unitsOf(cell);
     const std::array<int, 3> unitNumbers{row(cell), column(cell), box(cell)};
     constexpr std::array<Kind, 3> kinds{
         Kind::hiddenSingleInRow, Kind::hiddenSingleInColumn, Kind::hiddenSingleInBox};
     for (std::size_t family = 0; family < kinds.size(); ++family) {
-        const Unit &unit = units[family * 9 + static_cast<std::size_t>(unitNumbers[family])];
-        if (std::popcount(positionsOf(grid, masks, unit, digitBit(digit))) == 1) {
+        if (bitCount(placesOf(masks, cellUnits[family], digit)) == 1) {
             HintExplanation explanation{kinds[family], unitNumbers[family], {}, std::nullopt};
             // Every unit lists its cells in ascending order.
+            const Unit &unit = units[cellUnits[family]];
             explanation.cells.assign(unit.begin(), unit.end());
             return explanation;
         }
@@ -43,26 +43,6 @@ bool isConsistent(const Grid &grid, const Masks &masks, int cell, int digit)
     return (masks[cell] & digitBit(digit)) != 0;
 }
 
-// One step of the rating's ladder: the lowest naked single, else the first
-// hidden single, else one pass of eliminations. Returns false when the
-// ladder is stuck. A step that fills the hinted cell (with another digit,
-// since its own single is looked for first) clears its mask, which the next
-// consistency check reports.
-bool advanceLadder(Grid &grid, Masks &masks)
-{
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (grid[cell] == 0 && digitCount(masks[cell]) == 1) {
-            place(grid, masks, cell, lowestDigit(masks[cell]));
-            return true;
-        }
-    }
-    if (const std::optional<Placement> single = findHiddenSingle(grid, masks)) {
-        place(grid, masks, single->cell, single->digit);
-        return true;
-    }
-    return applyEliminations(grid, masks);
-}
-
 // Whether the digit is the cell's only candidate or has no other place in
 // one of the cell's units.
 bool isSingle(const Masks &masks, int cell, int digit)
@@ -73,16 +53,10 @@ bool isSingle(const Masks &masks, int cell, int digit)
     if ((masks[cell] & digitBit(digit)) == 0) {
         return false;
     }
-    for (const int u : {row(cell), 9 + column(cell), 18 + box(cell)}) {
-        int places = 0;
-        for (const int other : units[u]) {
-            places += (masks[other] & digitBit(digit)) != 0 ? 1 : 0;
-        }
-        if (places == 1) {
-            return true;
-        }
-    }
-    return false;
+    const std::array<int, 3> cellUnits = unitsOf(cell);
+    return std::any_of(cellUnits.begin(), cellUnits.end(), [&](int u) {
+        return bitCount(placesOf(masks, u, digit)) == 1;
+    });
 }
 
 // The technique of the step finder's step after which the digit is a single
@@ -139,7 +113,7 @@ HintExplanation explainPlacement(const Grid &values, int cell, int digit)
                 }
             }
         } else {
-            single = hiddenSingleAt(grid, masks, cell, digit);
+            single = hiddenSingleAt(masks, cell, digit);
         }
         if (single && onBoardAsItStands) {
             return *single;
@@ -150,7 +124,11 @@ HintExplanation explainPlacement(const Grid &values, int cell, int digit)
                                    {},
                                    techniqueLeavingSingle(emptied, *start, cell, digit)};
         }
-        if (!advanceLadder(grid, masks)) {
+        // A rung that fills the hinted cell (with another digit, since its
+        // own single is looked for first) clears its mask, which the next
+        // consistency check reports.
+        const Rung rung = climbLadder(grid, masks);
+        if (rung == Rung::solved || rung == Rung::stuck) {
             // Past the rating's ladder the step finder's longer one may
             // still get there.
             const std::optional<Technique> technique =

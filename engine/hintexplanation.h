@@ -47,7 +47,7 @@ struct HintExplanation
 // before the hint (0 = empty; the player's entries as they are, right or
 // wrong). Whatever `cell` holds is ignored: a hint may replace a wrong entry.
 // The reason is judged on the board's candidate masks with the rating's own
-// techniques (candidateMasks, findHiddenSingle, applyEliminations), so a
+// techniques (candidateMasks, climbLadder), so a
 // hint explains itself exactly as the puzzle was rated; only where those
 // get stuck does the step finder's ladder take over. For `elimination` the
 // step finder climbs from the board as it stands to name `technique`.

@@ -24,18 +24,18 @@ struct Placement
     friend bool operator==(const Placement &, const Placement &) = default;
 };
 
-// The first unit (rows, columns, boxes) and within it the lowest digit that
-// has exactly one empty cell left in the unit.
-std::optional<Placement> findHiddenSingle(const Grid &grid, const Masks &masks);
+// The rungs of the ladder, easiest first, and where a climb ends.
+enum class Rung { nakedSingle, hiddenSingle, elimination, solved, stuck };
 
-// The positions (0..8 within `unit`) of its empty cells that still have the
-// candidate `bit`, as a 9-bit mask.
-std::uint16_t
-positionsOf(const Grid &grid, const Masks &masks, const Unit &unit, std::uint16_t bit);
-
-// One pass of locked candidates (pointing, then claiming); only when that
-// removes nothing, one pass of naked and hidden pairs. Returns whether any
-// candidate was removed from `masks`.
-bool applyEliminations(const Grid &grid, Masks &masks);
+// Climbs one rung: places the lowest naked single; else the first hidden
+// single, units in the order of `units` (rows, columns, boxes), then the
+// lowest digit; else makes one pass of locked candidates (digit by digit:
+// pointing from each box, then claiming from each row and column, each
+// removal seen by the next) and, only when that removes nothing, one pass of
+// naked and hidden pairs. `solved` when no cell is empty; `stuck` when an
+// empty cell has no candidate left or nothing applies.
+// Precondition: the masks of filled cells are 0, as candidateMasks and
+// place leave them.
+Rung climbLadder(Grid &grid, Masks &masks);
 
 } // namespace pondrel

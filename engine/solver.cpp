@@ -23,7 +23,7 @@ void search(const Grid &grid, const Masks &masks, std::vector<Grid> &found, std:
         if (masks[cell] == 0) {
             return;
         }
-        const int count = digitCount(masks[cell]);
+        const int count = bitCount(masks[cell]);
         if (count < bestCount) {
             chosen = cell;
             bestCount = count;

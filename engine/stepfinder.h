@@ -12,8 +12,9 @@ namespace pondrel {
 
 // The techniques a person uses, easiest first: the step finder tries them in
 // this order and returns the first that changes the board, so the order is
-// the ladder a teaching hint climbs. The rating (rating.h) keeps its own
-// shorter ladder; the two are independent.
+// the ladder a teaching hint climbs. The rating (rating.h) climbs its own
+// shorter ladder and order of search, with the same code for the
+// techniques both use.
 enum class Technique : std::uint8_t {
     fullHouse,
     nakedSingle,

@@ -15,30 +15,6 @@
 
 namespace pondrel::steps {
 
-// The number of bits set in a mask under 1024 (a digit or position mask).
-// A table, since the build targets plain x86-64, where std::popcount is a
-// library call that took a fifth of the search's time.
-inline constexpr std::array<std::uint8_t, 1024> kBitCounts = [] {
-    std::array<std::uint8_t, 1024> table{};
-    for (std::size_t mask = 1; mask < table.size(); ++mask) {
-        table[mask] = static_cast<std::uint8_t>(table[mask >> 1] + (mask & 1));
-    }
-    return table;
-}();
-
-constexpr int bitCount(std::uint16_t mask)
-{
-    return kBitCounts[mask & 1023U];
-}
-
-constexpr int bitCount64(std::uint64_t word)
-{
-    word = word - ((word >> 1) & 0x5555555555555555ULL);
-    word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
-    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-    return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
-}
-
 // The 9-bit masks with `size` bits set (size 1..4), ascending: the
 // combinations of positions, lines or digits a subset or fish search tries.
 struct MasksOfSize
@@ -50,7 +26,7 @@ struct MasksOfSize
 inline constexpr std::array<MasksOfSize, 5> kMasksOfSize = [] {
     std::array<MasksOfSize, 5> table{};
     for (std::uint16_t mask = 1; mask < 512; ++mask) {
-        const int size = kBitCounts[mask];
+        const int size = bitCount(mask);
         if (size <= 4) {
             MasksOfSize &entry = table[static_cast<std::size_t>(size)];
             entry.masks[static_cast<std::size_t>(entry.count++)] = mask;
@@ -81,6 +57,16 @@ struct CellSet
 {
     std::uint64_t low = 0;
     std::uint64_t high = 0;
+
+    // Set bits of a word, by summing bit fields: the digit table (bitCount)
+    // would take seven looks for a word.
+    static constexpr int bitCount64(std::uint64_t word)
+    {
+        word = word - ((word >> 1) & 0x5555555555555555ULL);
+        word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
+        word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
+    }
 
     constexpr void insert(int cell)
     {
@@ -183,16 +169,7 @@ struct Board
     Board(const Grid &values, const Masks &candidates);
 
     // The positions (bit j for the unit's j-th cell) that still have the digit.
-    std::uint16_t places(int unit, int digit) const
-    {
-        std::uint16_t result = 0;
-        for (int j = 0; j < 9; ++j) {
-            if ((candidates[units[unit][j]] & digitBit(digit)) != 0) {
-                result |= static_cast<std::uint16_t>(1U << j);
-            }
-        }
-        return result;
-    }
+    std::uint16_t places(int unit, int digit) const { return placesOf(candidates, unit, digit); }
 };
 
 // A step that removes `digit` from each of `targets`.
@@ -214,6 +191,46 @@ constexpr CellSet setOf(std::initializer_list<int> cells)
 
 // The cells of a set of positions within a unit.
 CellSet cellsAt(int unit, std::uint16_t positions);
+
+// The techniques the rating climbs as well (rating.cpp) and the forcing
+// chain applies while it follows an assumption, on candidate masks that hold
+// 0 for filled cells:
+
+// The lowest digit with exactly one place in the unit, and that place.
+// Inline: the forcing chain asks it of every unit after every round.
+inline std::optional<Placement> hiddenSingleIn(const Masks &candidates, int unit)
+{
+    // Digits seen once or more, and twice or more.
+    std::uint16_t once = 0;
+    std::uint16_t twice = 0;
+    for (const std::uint8_t cell : units[unit]) {
+        twice |= once & candidates[cell];
+        once |= candidates[cell];
+    }
+    const auto singles = static_cast<std::uint16_t>(once & ~twice & kAllDigits);
+    if (singles == 0) {
+        return std::nullopt;
+    }
+    const int digit = lowestDigit(singles);
+    for (const std::uint8_t cell : units[unit]) {
+        if ((candidates[cell] & digitBit(digit)) != 0) {
+            return Placement{cell, digit};
+        }
+    }
+    return std::nullopt;
+}
+
+// Locked candidates from unit `from`: the digit has two or more places there,
+// and they all lie in `into`, a unit of the other kind (a row or column for a
+// box, a box for a row or column); `targets` are its places in `into`
+// outside `from`, which lose it (maybe none).
+struct LockedCandidates
+{
+    int into;
+    CellSet places;
+    CellSet targets;
+};
+std::optional<LockedCandidates> lockedCandidates(const Masks &candidates, int from, int digit);
 
 // Each finder returns the first step of its technique (or family) in its own
 // search order, or nothing.

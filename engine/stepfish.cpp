@@ -17,7 +17,10 @@ namespace {
 
 struct Fish
 {
-    int baseKind; // 0 rows, 9 columns: the first unit number of the base
+    // The first unit number of the base lines and of the cover lines:
+    // rowUnit(0) and columnUnit(0), or the other way round.
+    int firstBase;
+    int firstCover;
     int digit;
     std::uint16_t base; // base line numbers 0..8
     std::array<std::uint16_t, 9> line;
@@ -38,13 +41,12 @@ Step fishStep(Technique technique,
               const CellSet &cells,
               const CellSet &targets)
 {
-    const int coverKind = 9 - fish.baseKind;
     Step step = eliminationStep(technique, digitBit(fish.digit), {}, cells, targets, fish.digit);
     for (std::uint16_t bits = fish.base; bits != 0; bits &= bits - 1) {
-        step.units.push_back(fish.baseKind + std::countr_zero(bits));
+        step.units.push_back(fish.firstBase + std::countr_zero(bits));
     }
     for (std::uint16_t bits = cover; bits != 0; bits &= bits - 1) {
-        step.units.push_back(coverKind + std::countr_zero(bits));
+        step.units.push_back(fish.firstCover + std::countr_zero(bits));
     }
     return step;
 }
@@ -54,11 +56,15 @@ Step fishStep(Technique technique,
 template <typename Search> std::optional<Step> eachBase(const Board &board, int size, Search search)
 {
     for (int digit = 1; digit <= 9; ++digit) {
-        for (const int baseKind : {0, 9}) {
-            Fish fish{baseKind, digit, 0, {}};
+        for (const bool rowsFirst : {true, false}) {
+            Fish fish{rowsFirst ? rowUnit(0) : columnUnit(0),
+                      rowsFirst ? columnUnit(0) : rowUnit(0),
+                      digit,
+                      0,
+                      {}};
             std::uint16_t holding = 0;
             for (int k = 0; k < 9; ++k) {
-                fish.line[k] = board.places(baseKind + k, digit);
+                fish.line[k] = board.places(fish.firstBase + k, digit);
                 if (fish.line[k] != 0) {
                     holding |= static_cast<std::uint16_t>(1U << k);
                 }
@@ -90,9 +96,9 @@ std::optional<Step> findFish(const Board &board, int size)
         if (bitCount(cover) != size) {
             return std::nullopt;
         }
-        const CellSet baseCells = linesOf(fish.baseKind, fish.base);
+        const CellSet baseCells = linesOf(fish.firstBase, fish.base);
         const CellSet withDigit = board.cellsWith[fish.digit];
-        const CellSet targets = (withDigit & linesOf(9 - fish.baseKind, cover)).without(baseCells);
+        const CellSet targets = (withDigit & linesOf(fish.firstCover, cover)).without(baseCells);
         if (targets.empty()) {
             return std::nullopt;
         }
@@ -112,7 +118,7 @@ std::optional<Step> findFinnedFish(const Board &board, int size)
         if (bitCount(all) <= size || bitCount(all) > size + 3) {
             return std::nullopt;
         }
-        const CellSet baseCells = linesOf(fish.baseKind, fish.base);
+        const CellSet baseCells = linesOf(fish.firstBase, fish.base);
         const CellSet withDigit = board.cellsWith[fish.digit];
         return eachMaskOfSize(size, all, [&](std::uint16_t cover) -> std::optional<Step> {
             // The fins' lines must lie in one band or stack of three.
@@ -121,9 +127,9 @@ std::optional<Step> findFinnedFish(const Board &board, int size)
                 (finLines & 0x1C0) != finLines) {
                 return std::nullopt;
             }
-            const CellSet coverCells = linesOf(9 - fish.baseKind, cover);
+            const CellSet coverCells = linesOf(fish.firstCover, cover);
             const CellSet fins = (withDigit & baseCells).without(coverCells);
-            const int finBox = 18 + box(fins.first());
+            const int finBox = boxUnit(box(fins.first()));
             if (!fins.without(unitSets[finBox]).empty()) {
                 return std::nullopt;
             }

@@ -27,45 +27,18 @@ struct Position
     Masks candidates;
 };
 
-// Removes the digit from the cells of `into` outside `from` when its places
-// in `from` all lie in `into`. Returns whether it removed any.
-bool lockIn(Position &p, int from, int into, int digit)
-{
-    const CellSet &fromCells = unitSets[from];
-    const CellSet &intoCells = unitSets[into];
-    bool inside = false;
-    for (const int c : units[from]) {
-        if ((p.candidates[c] & digitBit(digit)) != 0) {
-            if (!intoCells.contains(c)) {
-                return false;
-            }
-            inside = true;
-        }
-    }
-    bool removed = false;
-    for (const int c : units[into]) {
-        if (inside && !fromCells.contains(c) && (p.candidates[c] & digitBit(digit)) != 0) {
-            p.candidates[c] &= static_cast<std::uint16_t>(~digitBit(digit));
-            removed = true;
-        }
-    }
-    return removed;
-}
-
 // One pass of locked candidates (pointing and claiming). Returns whether it
 // removed any candidate.
 bool lockCandidates(Position &p)
 {
     bool removed = false;
-    for (int b = 0; b < 9; ++b) {
-        for (int k = 0; k < 3; ++k) {
-            const int r = (b / 3) * 3 + k;
-            const int c = (b % 3) * 3 + k;
-            for (int digit = 1; digit <= 9; ++digit) {
-                removed = lockIn(p, 18 + b, r, digit) || removed;
-                removed = lockIn(p, 18 + b, 9 + c, digit) || removed;
-                removed = lockIn(p, r, 18 + b, digit) || removed;
-                removed = lockIn(p, 9 + c, 18 + b, digit) || removed;
+    for (int from = 0; from < 27; ++from) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (const auto locked = lockedCandidates(p.candidates, from, digit)) {
+                locked->targets.forEach([&](int cell) {
+                    p.candidates[cell] &= static_cast<std::uint16_t>(~digitBit(digit));
+                    removed = true;
+                });
             }
         }
     }
@@ -95,28 +68,16 @@ bool propagate(Position &p, int cell, int digit, bool deep)
             }
         }
         for (int u = 0; u < 27; ++u) {
-            std::uint16_t once = 0;
-            std::uint16_t twice = 0;
-            std::uint16_t filled = 0;
+            std::uint16_t present = 0;
             for (const int c : units[u]) {
-                twice |= once & p.candidates[c];
-                once |= p.candidates[c];
-                filled |= digitBit(p.values[c]);
+                present |= p.candidates[c] | digitBit(p.values[c]);
             }
-            filled &= kAllDigits;
-            if ((once | filled) != kAllDigits) {
+            if ((present & kAllDigits) != kAllDigits) {
                 return false;
             }
-            for (std::uint16_t hidden = once & ~twice & ~filled; hidden != 0;
-                 hidden &= hidden - 1) {
-                const int d = std::countr_zero(hidden);
-                for (const int c : units[u]) {
-                    if ((p.candidates[c] & digitBit(d)) != 0) {
-                        place(p.values, p.candidates, c, d);
-                        placed = true;
-                        break;
-                    }
-                }
+            while (const std::optional<Placement> single = hiddenSingleIn(p.candidates, u)) {
+                place(p.values, p.candidates, single->cell, single->digit);
+                placed = true;
             }
         }
     }

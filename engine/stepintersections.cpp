@@ -9,39 +9,49 @@ namespace pondrel::steps {
 
 namespace {
 
-// The step when the digit's places in `from` all lie in `into` and `into`
-// has the digit elsewhere; units are {from, into}.
-std::optional<Step> lockedIn(const Board &board, Technique technique, int from, int digit)
+// The step when the digit is locked from `from` into another unit and
+// something goes; units are {from, into}.
+std::optional<Step> lockedStep(const Board &board, Technique technique, int from, int digit)
 {
-    const CellSet places = board.cellsWith[digit] & unitSets[from];
-    if (places.size() < 2) {
+    const std::optional<LockedCandidates> locked = lockedCandidates(board.candidates, from, digit);
+    if (!locked || locked->targets.empty()) {
         return std::nullopt;
     }
-    const int first = places.first();
-    // The other kind of unit that holds the first place: rows and columns
-    // for a box, the box for a line.
-    const std::array<int, 2> candidatesInto =
-        from >= 18 ? std::array<int, 2>{row(first), 9 + column(first)}
-                   : std::array<int, 2>{18 + box(first), 18 + box(first)};
-    for (const int into : candidatesInto) {
-        if (places.without(unitSets[into]).empty()) {
-            const CellSet targets = (board.cellsWith[digit] & unitSets[into]).without(places);
-            if (!targets.empty()) {
-                return eliminationStep(
-                    technique, digitBit(digit), {from, into}, places, targets, digit);
-            }
-        }
-    }
-    return std::nullopt;
+    return eliminationStep(
+        technique, digitBit(digit), {from, locked->into}, locked->places, locked->targets, digit);
 }
 
 } // namespace
 
+std::optional<LockedCandidates> lockedCandidates(const Masks &candidates, int from, int digit)
+{
+    const std::uint16_t positions = placesOf(candidates, from, digit);
+    if (bitCount(positions) < 2) {
+        return std::nullopt;
+    }
+    const CellSet places = cellsAt(from, positions);
+    // Only a unit of the other kind that holds the first place can hold
+    // them all: its row or column for a box, its box for a line.
+    for (const int into : unitsOf(places.first())) {
+        if (isBoxUnit(into) == isBoxUnit(from) || !places.without(unitSets[into]).empty()) {
+            continue;
+        }
+        LockedCandidates locked{into, places, {}};
+        for (const std::uint8_t cell : units[into]) {
+            if ((candidates[cell] & digitBit(digit)) != 0 && !unitSets[from].contains(cell)) {
+                locked.targets.insert(cell);
+            }
+        }
+        return locked;
+    }
+    return std::nullopt;
+}
+
 std::optional<Step> findPointing(const Board &board)
 {
-    for (int u = 18; u < 27; ++u) {
+    for (int b = 0; b < 9; ++b) {
         for (int digit = 1; digit <= 9; ++digit) {
-            if (auto step = lockedIn(board, Technique::pointing, u, digit)) {
+            if (auto step = lockedStep(board, Technique::pointing, boxUnit(b), digit)) {
                 return step;
             }
         }
@@ -51,9 +61,10 @@ std::optional<Step> findPointing(const Board &board)
 
 std::optional<Step> findClaiming(const Board &board)
 {
-    for (int u = 0; u < 18; ++u) {
+    // Rows, then columns.
+    for (int line = rowUnit(0); line < boxUnit(0); ++line) {
         for (int digit = 1; digit <= 9; ++digit) {
-            if (auto step = lockedIn(board, Technique::claiming, u, digit)) {
+            if (auto step = lockedStep(board, Technique::claiming, line, digit)) {
                 return step;
             }
         }

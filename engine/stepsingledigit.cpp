@@ -24,7 +24,7 @@ namespace {
 CellSet conjugates(const Board &board, int cell, int digit)
 {
     CellSet result;
-    for (const int u : {row(cell), 9 + column(cell), 18 + box(cell)}) {
+    for (const int u : unitsOf(cell)) {
         const CellSet places = board.cellsWith[digit] & unitSets[u];
         if (places.size() == 2) {
             result = result | places;
@@ -47,27 +47,28 @@ CellSet bothSee(const Board &board, int digit, int a, int b)
 std::optional<Step> findSkyscraper(const Board &board)
 {
     for (int digit = 1; digit <= 9; ++digit) {
-        for (const int kind : {0, 9}) {
+        for (const int firstLine : {rowUnit(0), columnUnit(0)}) {
             for (int k1 = 0; k1 < 9; ++k1) {
-                const std::uint16_t p1 = board.places(kind + k1, digit);
+                const std::uint16_t p1 = board.places(firstLine + k1, digit);
                 if (bitCount(p1) != 2) {
                     continue;
                 }
                 for (int k2 = k1 + 1; k2 < 9; ++k2) {
-                    const std::uint16_t p2 = board.places(kind + k2, digit);
+                    const std::uint16_t p2 = board.places(firstLine + k2, digit);
                     if (bitCount(p2) != 2 || bitCount(p1 & p2) != 1) {
                         continue;
                     }
-                    const int e1 =
-                        units[kind + k1][std::countr_zero(static_cast<std::uint16_t>(p1 & ~p2))];
-                    const int e2 =
-                        units[kind + k2][std::countr_zero(static_cast<std::uint16_t>(p2 & ~p1))];
+                    const int e1 = units[firstLine + k1]
+                                        [std::countr_zero(static_cast<std::uint16_t>(p1 & ~p2))];
+                    const int e2 = units[firstLine + k2]
+                                        [std::countr_zero(static_cast<std::uint16_t>(p2 & ~p1))];
                     const CellSet targets = bothSee(board, digit, e1, e2);
                     if (!targets.empty()) {
-                        const CellSet cells = cellsAt(kind + k1, p1) | cellsAt(kind + k2, p2);
+                        const CellSet cells =
+                            cellsAt(firstLine + k1, p1) | cellsAt(firstLine + k2, p2);
                         return eliminationStep(Technique::skyscraper,
                                                digitBit(digit),
-                                               {kind + k1, kind + k2},
+                                               {firstLine + k1, firstLine + k2},
                                                cells,
                                                targets,
                                                digit);
@@ -83,19 +84,19 @@ std::optional<Step> findTwoStringKite(const Board &board)
 {
     for (int digit = 1; digit <= 9; ++digit) {
         for (int r = 0; r < 9; ++r) {
-            const std::uint16_t rowPlaces = board.places(r, digit);
+            const std::uint16_t rowPlaces = board.places(rowUnit(r), digit);
             if (bitCount(rowPlaces) != 2) {
                 continue;
             }
-            const int ra = units[r][std::countr_zero(rowPlaces)];
-            const int rb = units[r][15 - std::countl_zero(rowPlaces)];
+            const int ra = units[rowUnit(r)][std::countr_zero(rowPlaces)];
+            const int rb = units[rowUnit(r)][15 - std::countl_zero(rowPlaces)];
             for (int c = 0; c < 9; ++c) {
-                const std::uint16_t columnPlaces = board.places(9 + c, digit);
+                const std::uint16_t columnPlaces = board.places(columnUnit(c), digit);
                 if (bitCount(columnPlaces) != 2) {
                     continue;
                 }
-                const int ca = units[9 + c][std::countr_zero(columnPlaces)];
-                const int cb = units[9 + c][15 - std::countl_zero(columnPlaces)];
+                const int ca = units[columnUnit(c)][std::countr_zero(columnPlaces)];
+                const int cb = units[columnUnit(c)][15 - std::countl_zero(columnPlaces)];
                 for (const auto &[x, xFar] : {std::pair{ra, rb}, std::pair{rb, ra}}) {
                     for (const auto &[y, yFar] : {std::pair{ca, cb}, std::pair{cb, ca}}) {
                         const CellSet cells = setOf({ra, rb, ca, cb});
@@ -106,7 +107,7 @@ std::optional<Step> findTwoStringKite(const Board &board)
                         if (!targets.empty()) {
                             return eliminationStep(Technique::twoStringKite,
                                                    digitBit(digit),
-                                                   {r, 9 + c},
+                                                   {rowUnit(r), columnUnit(c)},
                                                    cells,
                                                    targets,
                                                    digit);

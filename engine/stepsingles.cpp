@@ -31,9 +31,10 @@ std::optional<Step> findNakedSingle(const Board &board)
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (bitCount(board.candidates[cell]) == 1) {
             const int digit = lowestDigit(board.candidates[cell]);
+            const std::array<int, 3> cellUnits = unitsOf(cell);
             return Step{Technique::nakedSingle,
                         digitBit(digit),
-                        {row(cell), 9 + column(cell), 18 + box(cell)},
+                        {cellUnits.begin(), cellUnits.end()},
                         {cell},
                         {{cell, digit}},
                         {}};
@@ -45,16 +46,15 @@ std::optional<Step> findNakedSingle(const Board &board)
 std::optional<Step> findHiddenSingle(const Board &board)
 {
     // Boxes first: that is where a person scans for a hidden single.
-    for (const int kind : {2, 0, 1}) {
-        for (int k = 0; k < 9; ++k) {
-            const int u = kind * 9 + k;
-            for (int digit = 1; digit <= 9; ++digit) {
-                const std::uint16_t places = board.places(u, digit);
-                if (bitCount(places) == 1) {
-                    const int cell = units[u][std::countr_zero(places)];
-                    return Step{
-                        Technique::hiddenSingle, digitBit(digit), {u}, {cell}, {{cell, digit}}, {}};
-                }
+    for (const int firstUnit : {boxUnit(0), rowUnit(0), columnUnit(0)}) {
+        for (int u = firstUnit; u < firstUnit + 9; ++u) {
+            if (const std::optional<Placement> single = hiddenSingleIn(board.candidates, u)) {
+                return Step{Technique::hiddenSingle,
+                            digitBit(single->digit),
+                            {u},
+                            {single->cell},
+                            {*single},
+                            {}};
             }
         }
     }

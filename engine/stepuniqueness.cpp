@@ -68,7 +68,7 @@ std::optional<Step> rectangleAt(const Board &board, const std::array<int, 4> &co
                     return step;
                 }
             }
-            const int line = row(r1) == row(r2) ? row(r1) : 9 + column(r1);
+            const int line = row(r1) == row(r2) ? rowUnit(row(r1)) : columnUnit(column(r1));
             if (row(r1) != row(r2) && column(r1) != column(r2)) {
                 continue;
             }
@@ -100,7 +100,7 @@ std::optional<Step> findUniqueRectangle(const Board &board)
                         continue;
                     }
                     const std::array<int, 4> corners{
-                        r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2};
+                        cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1), cellAt(r2, c2)};
                     bool open = true;
                     for (const int cell : corners) {
                         open = open && bitCount(board.candidates[cell]) >= 2;

@@ -80,7 +80,7 @@ std::string gridLine(const Grid &grid, int line)
     const int gridRow = line - line / 4 - 1;
     std::string text = "|";
     for (int c = 0; c < 9; ++c) {
-        const int value = grid[gridRow * 9 + c];
+        const int value = grid[pondrel::cellAt(gridRow, c)];
         text += ' ';
         text += value == 0 ? '.' : static_cast<char>('0' + value);
         if (c % 3 == 2) {

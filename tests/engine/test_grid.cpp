@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <set>
 #include <vector>
@@ -59,6 +60,17 @@ TEST(Tables, boxesAndUnitOrder)
         EXPECT_EQ(rows[row(cell)][column(cell)], cell);
         EXPECT_NE(std::find(boxes[box(cell)].begin(), boxes[box(cell)].end(), cell),
                   boxes[box(cell)].end());
+        EXPECT_EQ(cellAt(row(cell), column(cell)), cell);
+        for (const int u : unitsOf(cell)) {
+            EXPECT_NE(std::find(units[u].begin(), units[u].end(), cell), units[u].end());
+        }
+    }
+}
+
+TEST(Masks, bitCountCountsEveryMaskAndPositionSet)
+{
+    for (unsigned mask = 0; mask < 1024; ++mask) {
+        ASSERT_EQ(bitCount(static_cast<std::uint16_t>(mask)), std::popcount(mask)) << mask;
     }
 }
 

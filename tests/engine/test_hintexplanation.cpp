@@ -73,7 +73,7 @@ class HiddenSingles : public testing::TestWithParam<HiddenSingleCase>
 TEST_P(HiddenSingles, nameTheFirstUnitThatLeavesTheDigitOnePlace)
 {
     const HiddenSingleCase &c = GetParam();
-    ASSERT_GT(digitCount((*candidateMasks(c.board))[kTarget]), 1);
+    ASSERT_GT(bitCount((*candidateMasks(c.board))[kTarget]), 1);
     const HintExplanation explanation = explainPlacement(c.board, kTarget, 1);
     EXPECT_EQ(explanation.kind, c.kind);
     EXPECT_EQ(explanation.unit, c.kind == Kind::hiddenSingleInBox ? 4 : 3);
@@ -104,7 +104,7 @@ TEST(HintExplanation, aDigitThatNeedsEliminationsFirstIsFoundByElimination)
     // only the 5. On the step finder's ladder a pointing 9 does it.
     const Grid board = gridFromText(
         "203080714100007906006104020021070400805000001000001000402098107000410092319700648");
-    ASSERT_GT(digitCount((*candidateMasks(board))[1]), 1);
+    ASSERT_GT(bitCount((*candidateMasks(board))[1]), 1);
     const HintExplanation explanation = explainPlacement(board, 1, 5);
     EXPECT_EQ(explanation,
               (HintExplanation{Kind::elimination, std::nullopt, {}, Technique::pointing}));

