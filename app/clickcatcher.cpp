@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QSurfaceFormat>
 
+#include <algorithm>
+
 namespace pondrel {
 
 class CatchWindow : public QRasterWindow
@@ -51,8 +53,6 @@ protected:
     }
 };
 
-ClickCatcher::ClickCatcher(bool catchDesktopClicks) : m_catchDesktopClicks(catchDesktopClicks) {}
-
 ClickCatcher::~ClickCatcher() = default;
 
 CatchWindow &ClickCatcher::window(std::size_t index)
@@ -72,13 +72,51 @@ CatchWindow &ClickCatcher::window(std::size_t index)
     return *m_windows[index];
 }
 
-void ClickCatcher::cover(QScreen *screen)
+QRegion barsToCatch(const QRect &screen, const QRect &available, const QRect &icon)
 {
+    QRegion bars = QRegion(screen) - available;
+    const QPoint iconCentre = icon.center();
+    for (const QRect &bar : QRegion(bars)) {
+        if (icon.isNull() || !bar.contains(iconCentre)) {
+            continue;
+        }
+        // A tray icon is about as large as its bar is thick.
+        const int thickness = std::min(bar.width(), bar.height());
+        bars -= bar.width() >= bar.height()
+                    ? QRect(iconCentre.x() - thickness / 2, bar.top(), thickness, bar.height())
+                    : QRect(bar.left(), iconCentre.y() - thickness / 2, bar.width(), thickness);
+    }
+    return bars;
+}
+
+ClickCatcher::ClickCatcher(bool catchDesktopClicks) : m_catchDesktopClicks(catchDesktopClicks)
+{
+    m_uncoverIcon.setSingleShot(true);
+    m_uncoverIcon.setInterval(kIconUncoverDelayMilliseconds);
+    connect(&m_uncoverIcon, &QTimer::timeout, this, [this] { lay(m_icon); });
+}
+
+void ClickCatcher::cover(QScreen *screen, const QRect &icon)
+{
+    m_screen = screen;
+    m_icon = icon;
+    lay(QRect());
+    if (!icon.isNull()) {
+        m_uncoverIcon.start();
+    }
+}
+
+void ClickCatcher::lay(const QRect &icon)
+{
+    QScreen *screen = m_screen;
+    if (screen == nullptr) {
+        return;
+    }
     std::vector<QRect> areas;
     if (m_catchDesktopClicks) {
         areas.push_back(screen->geometry());
     }
-    const QRegion bars = QRegion(screen->geometry()) - screen->availableGeometry();
+    const QRegion bars = barsToCatch(screen->geometry(), screen->availableGeometry(), icon);
     areas.insert(areas.end(), bars.begin(), bars.end());
     for (std::size_t index = 0; index < areas.size(); ++index) {
         CatchWindow &catcher = window(index);
@@ -93,6 +131,7 @@ void ClickCatcher::cover(QScreen *screen)
 
 void ClickCatcher::hide()
 {
+    m_uncoverIcon.stop();
     for (const std::unique_ptr<CatchWindow> &window : m_windows) {
         window->hide();
     }

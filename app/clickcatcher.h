@@ -2,11 +2,14 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QRegion>
+#include <QScreen>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
-
-class QScreen;
 
 namespace pondrel {
 
@@ -30,17 +33,29 @@ class CatchWindow;
 // a desktop window, which the window manager keeps under every other
 // window, catches that click while a click on any window still goes to
 // that window.
+// The bars of `screen` (its area outside `available`) less a square the
+// bar's thickness around the tray icon at `icon`, if any: a click on our
+// own icon goes to the tray host, which hides the panel as it toggles it or
+// opens the icon's menu, so the menu takes one click, the panel open or not.
+QRegion barsToCatch(const QRect &screen, const QRect &available, const QRect &icon);
+
 class ClickCatcher : public QObject
 {
     Q_OBJECT
 
 public:
+    // The icon stays covered this long after the panel opens: measured on
+    // GNOME Shell and KWin, a panel opened with the icon left uncovered did
+    // not get the keyboard. By then the click that opened it is over.
+    static constexpr int kIconUncoverDelayMilliseconds = 400;
+
     explicit ClickCatcher(bool catchDesktopClicks);
     ~ClickCatcher() override;
 
     // Shows the catching windows on `screen`: over its bars (the screen
-    // outside its available area) and, if asked, under every window.
-    void cover(QScreen *screen);
+    // outside its available area) and, if asked, under every window. Our
+    // tray icon at `icon` (none: null) is uncovered a moment later.
+    void cover(QScreen *screen, const QRect &icon);
     void hide();
 
 signals:
@@ -48,7 +63,11 @@ signals:
 
 private:
     CatchWindow &window(std::size_t index);
+    void lay(const QRect &icon);
 
+    QPointer<QScreen> m_screen;
+    QRect m_icon;
+    QTimer m_uncoverIcon;
     bool m_catchDesktopClicks;
     std::vector<std::unique_ptr<CatchWindow>> m_windows;
 };

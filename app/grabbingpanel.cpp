@@ -52,7 +52,9 @@ bool GrabbingPanel::focusLossDismisses()
     return !FocusRevertRule::takenBack(QGuiApplication::focusWindow() != nullptr, sinceActivated);
 }
 
-void GrabbingPanel::aboutToShow(QScreen * /*screen*/, const QByteArray & /*activationToken*/)
+void GrabbingPanel::aboutToShow(QScreen * /*screen*/,
+                                const QRect & /*anchor*/,
+                                const QByteArray & /*activationToken*/)
 {
     m_grabAttemptsLeft = kGrabAttempts;
 }

@@ -41,7 +41,8 @@ public:
     explicit GrabbingPanel(PanelView &view);
 
     Qt::WindowFlags flags() const override;
-    void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
+    void
+    aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken) override;
     void aboutToHide() override;
     bool focusLossDismisses() override;
 

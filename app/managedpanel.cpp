@@ -63,14 +63,16 @@ Qt::WindowFlags ManagedPanel::flags() const
     return Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool;
 }
 
-void ManagedPanel::aboutToShow(QScreen *screen, const QByteArray &activationToken)
+void ManagedPanel::aboutToShow(QScreen *screen,
+                               const QRect &anchor,
+                               const QByteArray &activationToken)
 {
     m_view.create();
     keepOffTaskbar(m_view);
     setStartupId(m_view, activationToken);
     m_activationAttemptsLeft = kActivationAttempts;
     m_activationRetry.start();
-    m_catcher->cover(screen);
+    m_catcher->cover(screen, anchor);
 }
 
 void ManagedPanel::aboutToHide()

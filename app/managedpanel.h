@@ -48,7 +48,8 @@ public:
     ~ManagedPanel() override;
 
     Qt::WindowFlags flags() const override;
-    void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
+    void
+    aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken) override;
     void aboutToHide() override;
 
 private slots:

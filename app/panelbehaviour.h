@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 #include <memory>
 
@@ -34,11 +35,14 @@ public:
     virtual Qt::WindowFlags flags() const = 0;
     // Just after the flags are set; the standalone window fixes its size.
     virtual void applied() {}
-    // Before the window is shown, on `screen`. `activationToken` is what the
-    // tray host handed over with the click, if anything.
-    virtual void aboutToShow(QScreen *screen, const QByteArray &activationToken)
+    // Before the window is shown, on `screen`, hanging from the tray icon at
+    // `anchor`. `activationToken` is what the tray host handed over with the
+    // click, if anything.
+    virtual void
+    aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken)
     {
         Q_UNUSED(screen);
+        Q_UNUSED(anchor);
         Q_UNUSED(activationToken);
     }
     // Each frame the shown window draws (queued after it).

@@ -143,7 +143,7 @@ void PanelHost::open(const QRect &anchor)
         place();
     }
     m_hasBeenActive = false;
-    behaviour().aboutToShow(m_view->screen(), m_activationToken);
+    behaviour().aboutToShow(m_view->screen(), m_anchor, m_activationToken);
     m_activationToken.clear();
     m_view->show();
     m_view->raise();

@@ -92,7 +92,9 @@ Qt::WindowFlags SwayPanel::flags() const
     return Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Dialog;
 }
 
-void SwayPanel::aboutToShow(QScreen * /*screen*/, const QByteArray &activationToken)
+void SwayPanel::aboutToShow(QScreen * /*screen*/,
+                            const QRect & /*anchor*/,
+                            const QByteArray &activationToken)
 {
     m_view.create();
     const QPoint position = m_view.position();

@@ -43,7 +43,8 @@ public:
     SwayPanel(PanelView &view, QByteArray ipcSocket);
 
     Qt::WindowFlags flags() const override;
-    void aboutToShow(QScreen *screen, const QByteArray &activationToken) override;
+    void
+    aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken) override;
 
 private:
     QByteArray m_ipcSocket;

@@ -1,3 +1,4 @@
+#include "clickcatcher.h"
 #include "panelrules.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,23 @@ TEST(FocusRevert, onlyAnEarlyLossToNoWindowOfOursIsTheCompositors)
     EXPECT_TRUE(FocusRevertRule::takenBack(false, 20ms));
     EXPECT_FALSE(FocusRevertRule::takenBack(true, 20ms));
     EXPECT_FALSE(FocusRevertRule::takenBack(false, FocusRevertRule::kWindow));
+}
+
+// The bar's clicks are caught, but for our own icon's, which the tray host
+// must get to toggle the panel or open the icon's menu.
+TEST(CaughtBars, allButTheIcon)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QRect belowTopBar(0, 32, 1280, 768);
+    const QRegion caught = barsToCatch(screen, belowTopBar, QRect(1200, 10, 1, 1));
+    EXPECT_FALSE(caught.contains(QPoint(1200, 0)));
+    EXPECT_FALSE(caught.contains(QPoint(1214, 31)));
+    EXPECT_TRUE(caught.contains(QPoint(1180, 16)));
+    EXPECT_TRUE(caught.contains(QPoint(100, 16)));
+    EXPECT_FALSE(caught.contains(QPoint(100, 40)));
+    // Hung from nowhere in a bar (a second start), the whole bar is caught.
+    EXPECT_EQ(barsToCatch(screen, belowTopBar, QRect(600, 400, 1, 1)), QRegion(0, 0, 1280, 32));
+    EXPECT_EQ(barsToCatch(screen, belowTopBar, QRect()), QRegion(0, 0, 1280, 32));
 }
 
 } // namespace

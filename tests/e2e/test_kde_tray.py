@@ -7,9 +7,9 @@ pointer and key input through KWin's fake-input protocol:
 - a click on the empty desktop, the empty task bar, and one on another
   (native Wayland) window that was active before, hides the panel (the
   clock stops with it);
-- a right click on the icon hides the open panel; the next shows its menu,
-  whose Open opens the board, and Quit right after a right click hid the
-  board ends the app cleanly;
+- a right click on the icon of the open panel shows the icon's menu and
+  hides the panel; the menu's Open opens the board, and its Quit ends the
+  app cleanly;
 - a second start opens the first one's panel at the tray's side of the
   screen, the bottom.
 
@@ -117,11 +117,10 @@ def run(binary, artefacts):
         click_away(session, panel, OTHER_WINDOW_POINT, "a window that was active")
         closed = shot("panel-closed")
 
-        # A right click on the icon hides the open panel; the next shows
-        # the icon's menu, whose Open opens the board.
+        # A right click on the icon of the open panel shows the icon's menu;
+        # its Open opens the board.
         panel = open_panel(session, icon, "the panel a third time")
-        hide_with_right_click(session, panel, icon)
-        session.click(*icon, button=RIGHT)
+        menu_with_right_click(session, panel, icon)
         # Plasma draws it above the icon, on the bar.
         menu_area = (icon[0] - 100, BAR_TOP - 100, SCREEN_WIDTH - icon[0] + 100, 100)
         menu = poll(lambda: changed_box(closed, shot("menu"), menu_area), 5, interval=0.3)
@@ -135,11 +134,9 @@ def run(binary, artefacts):
         check(poll(lambda: session.is_focused(panel), 3),
               "opened from the menu, the panel is not the active window")
 
-        # Quit from the menu, just after a right click on the icon hid the
-        # board.
+        # Quit from the menu opened over the board.
         time.sleep(0.5)
-        hide_with_right_click(session, panel, icon)
-        session.click(*icon, button=RIGHT)
+        menu_with_right_click(session, panel, icon)
         time.sleep(0.5)
         session.click(mx + mwidth // 2, my + mheight * 3 // 4)
         check(poll(lambda: app.poll() is not None, 10), "the menu's Quit did not end the app")
@@ -157,12 +154,13 @@ def run(binary, artefacts):
     return run_in_session(artefacts, body, KdeSession)
 
 
-def hide_with_right_click(session, panel, icon):
+def menu_with_right_click(session, panel, icon):
+    """One right click on the icon of the open panel: the panel hides and
+    the menu opens (the caller finds the menu)."""
+    time.sleep(0.5)  # the player's right click comes a moment after opening
     session.click(*icon, button=RIGHT)
     check(poll(lambda: not session.is_viewable(panel.id), HIDE_TIMEOUT),
           "a right click on the icon left the panel open")
-    # The player's next click comes later.
-    time.sleep(0.5)
 
 
 class Box:
