@@ -30,12 +30,12 @@ bool isUnitTechnique(Technique technique)
 
 bool isRow(int unit)
 {
-    return unit < 9;
+    return unit < columnUnit(0);
 }
 
 bool isColumn(int unit)
 {
-    return unit >= 9 && unit < 18;
+    return !isRow(unit) && !isBoxUnit(unit);
 }
 
 // The text of the unit's kind.
@@ -315,8 +315,8 @@ StepMarks stepMarks(const ShownStep &shown)
     const Step &step = shown.step;
     if (shown.stage == ShownStep::Stage::nudge) {
         if (step.technique == Technique::nakedSingle && !step.cells.empty()) {
-            markUnit(marks.area, row(step.cells.front()));
-            markUnit(marks.area, 9 + column(step.cells.front()));
+            markUnit(marks.area, rowUnit(row(step.cells.front())));
+            markUnit(marks.area, columnUnit(column(step.cells.front())));
         } else if (const std::optional<int> unit = nudgeUnit(step)) {
             markUnit(marks.area, *unit);
         } else {

@@ -25,8 +25,9 @@ enum class PuzzleTextReading {
     severalSolutions, // the givens leave more than one way
 };
 
-// The reading's name, as checkPuzzleText and pastePuzzle answer QML.
-constexpr std::string_view rawValue(PuzzleTextReading reading)
+// The reading's name, as checkPuzzleText and pastePuzzle answer QML: an
+// identifier the view maps to its own words, never shown as it is.
+constexpr std::string_view readingName(PuzzleTextReading reading)
 {
     switch (reading) {
     case PuzzleTextReading::accepted:

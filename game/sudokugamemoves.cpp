@@ -49,7 +49,7 @@ QString SudokuGame::puzzleText() const
 
 QString SudokuGame::checkPuzzleText(const QString &text) const
 {
-    return rawValueText(readPuzzleText(text).reading);
+    return toQString(readingName(readPuzzleText(text).reading));
 }
 
 QString SudokuGame::pastePuzzle(const QString &text)
@@ -58,7 +58,7 @@ QString SudokuGame::pastePuzzle(const QString &text)
     if (read.puzzle) {
         startGame(*read.puzzle, true);
     }
-    return rawValueText(read.reading);
+    return toQString(readingName(read.reading));
 }
 
 void SudokuGame::startGame(const SudokuPuzzle &puzzle, bool pasted)
