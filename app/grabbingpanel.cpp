@@ -63,7 +63,9 @@ void GrabbingPanel::aboutToHide()
 {
     m_grabRetry.stop();
     m_grabAttemptsLeft = 0;
-    m_view.setKeyboardGrabEnabled(false);
+    if (m_underXWayland) {
+        m_view.setKeyboardGrabEnabled(false);
+    }
     m_view.setMouseGrabEnabled(false);
     m_view.watchPressesOutside(false);
     m_hasGrabs = false;
@@ -78,10 +80,15 @@ void GrabbingPanel::takeGrabs()
     // them: a grabbed press is the panel's alone, and the window, desktop
     // or icon it was meant for never hears of it (measured on openbox and
     // xfce4-panel: the clicked window was neither raised nor activated, a
-    // right click on xfce4-panel's icon opened no menu). The keyboard grab
-    // stays: the keys are the board's whatever had the focus.
+    // right click on xfce4-panel's icon opened no menu). The keys come with
+    // X's focus rather than a keyboard grab: while the panel held the
+    // keyboard, the menu a press on xfce4-panel's icon opens could not take
+    // it, and did not open unless the panel hid first (about one right
+    // click in three on a busy machine). Under XWayland the window manager
+    // takes X's focus back, and the keyboard grab stays.
     const bool pointer = m_view.watchPressesOutside(true) || m_view.setMouseGrabEnabled(true);
-    const bool keyboard = m_view.setKeyboardGrabEnabled(true);
+    const bool keyboard =
+        m_underXWayland ? m_view.setKeyboardGrabEnabled(true) : takeInputFocus(m_view);
     m_hasGrabs = pointer && keyboard;
     if (!m_hasGrabs && --m_grabAttemptsLeft > 0) {
         m_grabRetry.start();

@@ -10,7 +10,7 @@ namespace pondrel {
 // The panel on plain X with a window manager (openbox with trayer,
 // xfce4-panel): a window that bypasses the window manager, hangs exactly
 // where it is put, and once shown watches every press on the display and
-// holds the keyboard grab, so that it sees every press outside it whatever
+// takes X's keyboard focus, so that it sees every press outside it whatever
 // the window manager's focus policy, and has the keys whatever had the
 // focus before. The press outside still reaches what it was on: the clicked
 // window is raised and activated, a bar's icon opens its menu. Where X
@@ -47,7 +47,7 @@ public:
     bool focusLossDismisses() override;
 
     // Whether presses outside are seen (watched, or the pointer grabbed)
-    // and the keyboard grab is held.
+    // and the keys come to the panel.
     bool hasGrabs() const { return m_hasGrabs; }
 
 private:

@@ -161,6 +161,25 @@ void activateAsPager(QWindow &window)
     xcb_flush(connection);
 }
 
+bool takeInputFocus(QWindow &window)
+{
+    xcb_connection_t *connection = xConnection();
+    if (connection == nullptr) {
+        return false;
+    }
+    // At the current time, not at the time of the last event Qt saw, which
+    // is older than the last focus change after a start from outside
+    // (--toggle from a keyboard shortcut), and X ignores such a request.
+    const std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
+        xcb_request_check(connection,
+                          xcb_set_input_focus_checked(connection,
+                                                      XCB_INPUT_FOCUS_POINTER_ROOT,
+                                                      xcb_window_t(window.winId()),
+                                                      XCB_CURRENT_TIME)),
+        &std::free);
+    return !error;
+}
+
 bool isActiveForWindowManager(const QWindow &window)
 {
     xcb_connection_t *connection = xConnection();

@@ -50,6 +50,11 @@ void setWindowType(QWindow &window, const char *type);
 // one from a pager.
 void activateAsPager(QWindow &window);
 
+// Gives `window`, which bypasses the window manager, X's keyboard focus;
+// false while it is not mapped yet. When it unmaps, the focus goes back to
+// the window under the pointer until the window manager picks one.
+bool takeInputFocus(QWindow &window);
+
 // Whether the window manager holds `window` active (_NET_ACTIVE_WINDOW on
 // the root), which is where the keyboard goes. Qt's own idea can differ:
 // under XWayland, X's input focus can move on without a word to Qt. True
