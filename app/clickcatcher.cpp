@@ -72,9 +72,8 @@ CatchWindow &ClickCatcher::window(std::size_t index)
     return *m_windows[index];
 }
 
-QRegion barsToCatch(const QRect &screen, const QRect &available, const QRect &icon)
+QRegion barsToCatch(QRegion bars, const QRect &icon)
 {
-    QRegion bars = QRegion(screen) - available;
     const QPoint iconCentre = icon.center();
     for (const QRect &bar : QRegion(bars)) {
         if (icon.isNull() || !bar.contains(iconCentre)) {
@@ -96,9 +95,10 @@ ClickCatcher::ClickCatcher(bool catchDesktopClicks) : m_catchDesktopClicks(catch
     connect(&m_uncoverIcon, &QTimer::timeout, this, [this] { lay(m_icon); });
 }
 
-void ClickCatcher::cover(QScreen *screen, const QRect &icon)
+void ClickCatcher::cover(QScreen *screen, const QRegion &bars, const QRect &icon)
 {
     m_screen = screen;
+    m_bars = bars;
     m_icon = icon;
     lay(QRect());
     if (!icon.isNull()) {
@@ -116,7 +116,7 @@ void ClickCatcher::lay(const QRect &icon)
     if (m_catchDesktopClicks) {
         areas.push_back(screen->geometry());
     }
-    const QRegion bars = barsToCatch(screen->geometry(), screen->availableGeometry(), icon);
+    const QRegion bars = barsToCatch(m_bars, icon);
     areas.insert(areas.end(), bars.begin(), bars.end());
     for (std::size_t index = 0; index < areas.size(); ++index) {
         CatchWindow &catcher = window(index);

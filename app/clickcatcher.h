@@ -33,11 +33,11 @@ class CatchWindow;
 // a desktop window, which the window manager keeps under every other
 // window, catches that click while a click on any window still goes to
 // that window.
-// The bars of `screen` (its area outside `available`) less a square the
-// bar's thickness around the tray icon at `icon`, if any: a click on our
+// `bars` less a square the bar's thickness around the tray icon at `icon`,
+// if any: a click on our
 // own icon goes to the tray host, which hides the panel as it toggles it or
 // opens the icon's menu, so the menu takes one click, the panel open or not.
-QRegion barsToCatch(const QRect &screen, const QRect &available, const QRect &icon);
+QRegion barsToCatch(QRegion bars, const QRect &icon);
 
 class ClickCatcher : public QObject
 {
@@ -52,10 +52,10 @@ public:
     explicit ClickCatcher(bool catchDesktopClicks);
     ~ClickCatcher() override;
 
-    // Shows the catching windows on `screen`: over its bars (the screen
-    // outside its available area) and, if asked, under every window. Our
-    // tray icon at `icon` (none: null) is uncovered a moment later.
-    void cover(QScreen *screen, const QRect &icon);
+    // Shows the catching windows on `screen`: over `bars` and, if asked,
+    // under every window. Our tray icon at `icon` (none: null) is
+    // uncovered a moment later.
+    void cover(QScreen *screen, const QRegion &bars, const QRect &icon);
     void hide();
 
 signals:
@@ -66,6 +66,7 @@ private:
     void lay(const QRect &icon);
 
     QPointer<QScreen> m_screen;
+    QRegion m_bars;
     QRect m_icon;
     QTimer m_uncoverIcon;
     bool m_catchDesktopClicks;

@@ -72,7 +72,7 @@ void ManagedPanel::aboutToShow(QScreen *screen,
     setStartupId(m_view, activationToken);
     m_activationAttemptsLeft = kActivationAttempts;
     m_activationRetry.start();
-    m_catcher->cover(screen, anchor);
+    m_catcher->cover(screen, QRegion(screen->geometry()) - screen->availableGeometry(), anchor);
 }
 
 void ManagedPanel::aboutToHide()

@@ -1,5 +1,6 @@
 #include "swaypanel.h"
 
+#include "clickcatcher.h"
 #include "panelview.h"
 #include "xwindowmanager.h"
 
@@ -7,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScreen>
 
 #include <sys/socket.h>
 #include <sys/time.h>
@@ -84,6 +86,15 @@ SwayPanel::SwayPanel(PanelView &view, QByteArray ipcSocket)
             }
         },
         Qt::QueuedConnection);
+    m_catcher = std::make_unique<ClickCatcher>(false);
+    connect(m_catcher.get(), &ClickCatcher::pressed, this, &PanelBehaviour::pressedOutside);
+}
+
+SwayPanel::~SwayPanel() = default;
+
+void SwayPanel::aboutToHide()
+{
+    m_catcher->hide();
 }
 
 Qt::WindowFlags SwayPanel::flags() const
@@ -92,10 +103,19 @@ Qt::WindowFlags SwayPanel::flags() const
     return Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Dialog;
 }
 
-void SwayPanel::aboutToShow(QScreen * /*screen*/,
-                            const QRect & /*anchor*/,
-                            const QByteArray &activationToken)
+void SwayPanel::aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken)
 {
+    // The bar is between the screen's edge and the panel, on the anchor's
+    // side.
+    const QRect area = screen->geometry();
+    const QRect panel = m_view.geometry();
+    QRegion bar;
+    if (anchor.center().y() < panel.top()) {
+        bar = QRect(area.left(), area.top(), area.width(), panel.top() - area.top());
+    } else if (anchor.center().y() > panel.bottom()) {
+        bar = QRect(area.left(), panel.bottom() + 1, area.width(), area.bottom() - panel.bottom());
+    }
+    m_catcher->cover(screen, bar, anchor);
     m_view.create();
     const QPoint position = m_view.position();
     const QString role = QStringLiteral("%1-%2-%3")

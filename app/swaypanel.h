@@ -2,7 +2,11 @@
 
 #include "panelbehaviour.h"
 
+#include <memory>
+
 namespace pondrel {
+
+class ClickCatcher;
 
 // The panel under sway, through XWayland: a window sway manages as a
 // floating window, put under the tray icon through sway's IPC.
@@ -25,9 +29,11 @@ namespace pondrel {
 //   with no frame drawn in the middle first. sway keeps one rule per
 //   distinct position (an identical rule is not added twice) until it
 //   restarts: a few, as the icon seldom moves.
-// Left as sway makes it: a click on the bar (waybar) moves no focus and
-// reaches no X window, so the panel stays open until the next click on its
-// icon or elsewhere.
+// - A click on the bar (waybar) moves no focus and reaches no X window:
+//   the strip between the screen's edge and the panel, where the bar is
+//   (X knows nothing of it), is covered by a clear window that catches it
+//   (ClickCatcher), as on GNOME Shell and KWin. sway's virtual pointer
+//   crashed sway with any X client connected, so this is not tried here.
 class SwayPanel : public PanelBehaviour
 {
     Q_OBJECT
@@ -41,13 +47,16 @@ public:
     static QByteArray ipcSocket();
 
     SwayPanel(PanelView &view, QByteArray ipcSocket);
+    ~SwayPanel() override;
 
     Qt::WindowFlags flags() const override;
     void
     aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken) override;
+    void aboutToHide() override;
 
 private:
     QByteArray m_ipcSocket;
+    std::unique_ptr<ClickCatcher> m_catcher;
 };
 
 // Runs `command` in the sway (or i3) instance listening on `socketPath`;
