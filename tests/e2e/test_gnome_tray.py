@@ -26,7 +26,7 @@ import sys
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import HIDE_TIMEOUT, SCREEN_WIDTH, GnomeSession, check_has_keyboard, second_start
 from trayapp import check, click_away, main, open_panel, run_in_session, shown_panel
-from xsession import poll
+from harness.xsession import poll
 
 # Where the other window goes, away from the top bar's tray.
 OTHER_WINDOW = (80, 200)
