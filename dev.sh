@@ -320,7 +320,7 @@ case "$command" in
         ;;
     bench)
         install_packages "${packages[@]}" "${headless_packages[@]}" "${bench_packages[@]}"
-        build release
+        build release release --target pondrel-bench pondrel-sudoku pondrel-engine-demo
         ./build/release/bench/pondrel-bench "$@"
         # Then the program itself, timed from outside on a virtual desktop of
         # its own; it shares --quick, and has nothing to add to --help.
