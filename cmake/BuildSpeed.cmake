@@ -20,7 +20,9 @@ set(pondrel_quick_headers ${pondrel_core_headers} <QGuiApplication> <QtQml/qqml.
 set(pondrel_test_headers <gtest/gtest.h>)
 
 # pondrel_precompile(<target> <layer>...): precompiles the headers of the
-# given layers (std, core, quick, test) for the target's own files.
+# given layers (std, core, quick, test) for the target's own files. Only for
+# a target of several compiles: a unity build of one batch (with its moc
+# file) reads the headers as often as the precompiling would.
 function(pondrel_precompile target)
     set(headers)
     foreach(layer IN LISTS ARGN)
