@@ -2,17 +2,20 @@
 # One entry point for building, running, testing and benchmarking on a
 # Debian 12 / Ubuntu machine. Installs the Debian packages it needs first.
 #
-#   ./dev.sh deps          install the Debian packages that building, running
-#                          and the unit tests need, and nothing else
-#   ./dev.sh run           build and start the program (with no display: on a
-#                          virtual one, saving a screenshot of the open panel)
+#   ./dev.sh deps          install the Debian packages that building and
+#                          running need, and nothing else
+#   ./dev.sh run           build the program alone and start it (with no
+#                          display: on a virtual one, saving a screenshot of
+#                          the open panel)
 #   ./dev.sh test [--quick] [ctest args]
 #                          build and run every test suite: the normal build,
 #                          then under AddressSanitizer + UBSan, the supply's
 #                          threads under ThreadSanitizer, and each fuzz
 #                          target for PONDREL_FUZZ_SECONDS (default 60).
 #                          --quick (or PONDREL_TEST_QUICK=1) runs only the
-#                          normal build's tests. ctest args go to every suite.
+#                          normal build's tests, on the X desktops alone (the
+#                          Wayland desktops' tests skip). ctest args go to
+#                          every suite.
 #   ./dev.sh bench [args]  build optimised and print the benchmark tables (the
 #                          engine's, then the program's on a virtual display)
 #   ./dev.sh demo [args]   build and run the engine's demo
@@ -21,9 +24,13 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-# Every Debian package the project needs, in one place.
+# Every Debian package the project needs, in one place; each command
+# installs only the groups it uses.
+#
+# Building and running. GoogleTest and Python are here because configuring
+# the "dev" tree asks for them, even when only the program is built.
 packages=(
-    cmake ninja-build g++ make pkg-config
+    cmake ninja-build g++ make pkg-config python3
     libicu-dev nlohmann-json3-dev libxcb1-dev libxcb-xinput-dev
     fonts-noto-color-emoji
     # Japanese, Korean and Chinese glyphs; the no-cut-off test measures the
@@ -32,20 +39,26 @@ packages=(
     qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
     qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript
-    libgtest-dev qml6-module-qttest
+    libgtest-dev
 )
-# The run without a display: a virtual X desktop with a tray, and the tools
-# that open the panel and take its picture.
+# The run without a display, and the program's benchmark: a virtual X
+# desktop with a tray, and the tools that click the icon and take pictures.
 headless_packages=(xvfb xdotool x11-utils imagemagick trayer openbox dbus dbus-x11)
-# The end-to-end tests: the above, accessibility, and the desktops the app
-# is tried on (xfce4-panel, sway with waybar, GNOME Shell with the
-# AppIndicator extension, KDE Plasma), driven from outside.
+# The normal build's tests (./dev.sh test --quick): the above, the QML
+# tests' module, accessibility, the clipboard, and xfce4-panel (the X tray
+# with a StatusNotifier host) for the end-to-end tests driven from outside.
 e2e_packages=(
     "${headless_packages[@]}"
-    python3 xclip at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
-    libglib2.0-bin xfce4-panel sway waybar grim xwayland wtype
+    qml6-module-qttest xclip at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
+    libglib2.0-bin xfce4-panel python3-gi
+)
+# The Wayland desktops the app is tried on in the full test run: sway with
+# waybar, GNOME Shell with the AppIndicator extension, KDE Plasma. Their
+# tests skip where these are missing.
+desktop_packages=(
+    sway waybar grim xwayland wtype
     gnome-shell gnome-shell-extension-appindicator dconf-cli dconf-service fonts-cantarell
-    adwaita-icon-theme python3-gi gir1.2-gtk-4.0
+    adwaita-icon-theme gir1.2-gtk-4.0
     kwin-wayland plasma-workspace plasma-desktop kded5 breeze plasma-wayland-protocols
     libwayland-dev libwayland-bin python3-dbus qtwayland5 kwayland-integration
     plasma-workspace-wayland
@@ -87,11 +100,13 @@ install_packages() {
 }
 
 # Configures and builds a preset. A build preset may build in another's
-# folder ("fuzz" in "asan"): the configure preset then comes second.
+# folder ("fuzz" in "asan"): the configure preset then comes second. The
+# rest goes to the build (--target <name> builds that alone).
 build() {
     local preset=$1 configure=${2:-$1}
+    shift $(($# < 2 ? $# : 2))
     cmake --preset "$configure" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" "$@"
 }
 
 # A whole, positive number of seconds, or exit with a usage message.
@@ -267,17 +282,22 @@ case "$command" in
         install_packages "${packages[@]}"
         ;;
     run)
-        install_packages "${packages[@]}"
-        build dev
+        # The program and what it loads (its QML module and translations are
+        # built into it), not the tests and benchmarks of the tree.
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            install_packages "${headless_packages[@]}"
+            install_packages "${packages[@]}" "${headless_packages[@]}"
+        else
+            install_packages "${packages[@]}"
+        fi
+        build dev dev --target pondrel-sudoku
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
             exec scripts/headless-run.sh ./build/dev/app/pondrel-sudoku build/pondrel-screenshot.png
         fi
         exec ./build/dev/app/pondrel-sudoku
         ;;
     demo)
         install_packages "${packages[@]}"
-        build dev
+        build dev dev --target pondrel-engine-demo
         exec ./build/dev/tools/pondrel-engine-demo "$@"
         ;;
     test)
@@ -293,13 +313,14 @@ case "$command" in
             build dev
             exec ctest --preset dev "$@"
         fi
-        install_packages "${packages[@]}" "${e2e_packages[@]}" "${install_check_packages[@]}" "${fuzz_packages[@]}"
+        install_packages "${packages[@]}" "${e2e_packages[@]}" "${desktop_packages[@]}" \
+            "${install_check_packages[@]}" "${fuzz_packages[@]}"
         run_all_tests "$fuzz_seconds" "$@"
         exit "$failed"
         ;;
     bench)
-        install_packages "${packages[@]}" "${bench_packages[@]}" "${e2e_packages[@]}"
-        build release
+        install_packages "${packages[@]}" "${headless_packages[@]}" "${bench_packages[@]}"
+        build release release --target pondrel-bench pondrel-sudoku pondrel-engine-demo
         ./build/release/bench/pondrel-bench "$@"
         # Then the program itself, timed from outside on a virtual desktop of
         # its own; it shares --quick, and has nothing to add to --help.

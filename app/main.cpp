@@ -16,15 +16,18 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmapCache>
+#include <QQuickView>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSettings>
 #include <QThreadPool>
 #include <QTimer>
+#include <QWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(PondrelPlugin)
@@ -36,9 +39,12 @@ constexpr char kDisplayName[] = "Pondrel Sudoku";
 // Qt waits five seconds for a clipboard owner; a paste that has not come in
 // a second is not coming.
 constexpr std::chrono::milliseconds kClipboardTimeout{1000};
-// The board is made this long after start, once the tray icon and the
-// welcome window are up, so that it delays neither.
+// The board is made this long after the tray icon is shown, once the icon
+// and the welcome window are up, so that it delays neither.
 constexpr std::chrono::milliseconds kPrepareBoardDelay{300};
+// How long the tray icon waits for the welcome window to take the focus; a
+// window manager that keeps the focus from it does so at once.
+constexpr std::chrono::milliseconds kWelcomeFocusWait{1000};
 
 const char *version()
 {
@@ -91,6 +97,39 @@ void preferXWayland()
     if (qgetenv("XDG_SESSION_TYPE") == "wayland" && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+}
+
+// Calls `then` once `welcome` (the welcome window of a first start, or
+// null) is active, has closed or has had kWelcomeFocusWait to become active.
+// The window asks for the focus as soon as it is mapped, and an open panel
+// that loses the focus closes: a first click that came before, on an icon
+// already in the tray, would open a panel the welcome window then closed.
+// Measured on Xvfb with openbox and trayer, a first start with cold caches
+// docked the icon about half a second before the welcome window was mapped
+// and focused.
+void whenWelcomeIsUp(QWindow *welcome, QObject *context, const std::function<void()> &then)
+{
+    if (welcome == nullptr || welcome->isActive()) {
+        then();
+        return;
+    }
+    auto once = [done = std::make_shared<bool>(false), then] {
+        if (!*done) {
+            *done = true;
+            then();
+        }
+    };
+    QObject::connect(welcome, &QWindow::activeChanged, context, [welcome, once] {
+        if (welcome->isActive()) {
+            once();
+        }
+    });
+    QObject::connect(welcome, &QWindow::visibleChanged, context, [once](bool visible) {
+        if (!visible) {
+            once();
+        }
+    });
+    QTimer::singleShot(kWelcomeFocusWait, context, once);
 }
 
 } // namespace
@@ -169,21 +208,6 @@ int main(int argc, char *argv[])
     panel.followDesktopSettings();
     pondrel::TrayItem tray(game, panel);
 
-    // Runs once the event loop turns, after the tray item below is live.
-    // --toggle opens the panel at start, unless the welcome window comes
-    // up: it would take the focus, which closes the panel.
-    QTimer::singleShot(0, &game, [&game, &panel, &tray, open = commandLine.toggle] {
-        const bool welcomes = !game.hasSeenWelcome();
-        pondrel::showWelcomeIfNeeded(game);
-        if (open && !welcomes) {
-            panel.open(tray.anchor());
-        }
-    });
-
-    // Ahead of the player's first click, which then only shows it; an
-    // opening that comes first makes it itself.
-    QTimer::singleShot(kPrepareBoardDelay, &panel, &pondrel::PanelHost::prepare);
-
     QObject::connect(&tray, &pondrel::TrayItem::trayUnavailable, &panel, [&panel] {
         panel.setTrayAvailable(false);
     });
@@ -197,7 +221,26 @@ int main(int argc, char *argv[])
     if (commandLine.autostart) {
         tray.setStartedAtLogin(true);
     }
-    tray.show();
+
+    // The welcome window first, then the icon: nothing can be clicked
+    // before the welcome window has had the focus it asks for.
+    const bool welcomes = !game.hasSeenWelcome();
+    pondrel::showWelcomeIfNeeded(game);
+    whenWelcomeIsUp(welcomes ? pondrel::WelcomeWindowController::shared().window() : nullptr,
+                    &tray,
+                    [&panel, &tray, open = commandLine.toggle && !welcomes] {
+                        tray.show();
+                        // --toggle opens the panel at start, unless the
+                        // welcome window came up: it has the focus.
+                        if (open) {
+                            panel.open(tray.anchor());
+                        }
+                        // Ahead of the player's first click, which then
+                        // only shows it; an opening that comes first makes
+                        // it itself.
+                        QTimer::singleShot(
+                            kPrepareBoardDelay, &panel, &pondrel::PanelHost::prepare);
+                    });
 
     return QApplication::exec();
 }

@@ -37,11 +37,14 @@ import sys
 import tempfile
 import time
 
+# The desktop and the X client come from the harness the end-to-end tests
+# drive the program with (tests/harness).
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+sys.path.insert(0, os.path.join(HERE, "..", "tests"))
 
-from xprobe import XProbe  # noqa: E402
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession, missing_tools, poll  # noqa: E402
+from harness.xprobe import XProbe  # noqa: E402
+from harness.xsession import (SCREEN_HEIGHT, SCREEN_WIDTH, XSession, missing_tools,  # noqa: E402
+                              poll)
 
 APP_INSTANCE = "pondrel-sudoku"
 POLL_SECONDS = 0.002

@@ -101,15 +101,20 @@ icon_geometry() {
     done
     return 1
 }
-# shellcheck disable=SC2034
-panel_is_open() {
-    local id WINDOW X Y WIDTH HEIGHT SCREEN
-    for id in $(xdotool search --onlyvisible --classname pondrel-sudoku 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        if ((WIDTH >= 200)); then
+# The panel: the app's window titled "Pondrel Sudoku", board-sized and
+# viewable, straight under the root window. The window manager does not
+# frame it, while it frames the welcome window and the tray's dock holds the
+# icon, so neither is taken for it. Prints its id.
+panel_window() {
+    local id
+    while read -r id; do
+        if xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+            echo "$id"
             return 0
         fi
-    done
+    done < <(xwininfo -root -children |
+        sed -n 's/^ *\(0x[0-9a-f]*\) "Pondrel Sudoku": ("pondrel-sudoku" "pondrel-sudoku")  \([0-9]*\)x\([0-9]*\)+.*/\1 \2 \3/p' |
+        awk '$2 >= 200 && $3 >= 200 && $2 < 1280 { print $1 }')
     return 1
 }
 
@@ -118,13 +123,29 @@ if ! wait_for 10 icon_geometry >/dev/null; then
     cat "$work/app.log" >&2
     exit 1
 fi
-read -r icon_x icon_y < <(icon_geometry)
-xdotool mousemove "$icon_x" "$icon_y" click 1
-if ! wait_for 5 panel_is_open; then
-    echo "headless-run: the panel did not open; the app said:" >&2
-    cat "$work/app.log" >&2
-    exit 1
-fi
+# Open means open for good: the welcome window of a first start, say,
+# takes the focus, which closes a panel opened before it.
+panel_stays_open() {
+    panel_window >/dev/null && sleep 0.5 && panel_window >/dev/null
+}
+# A click that opened nothing, or a panel that closed again at once, is
+# tried again; a click is never sent while the panel is open, since it
+# would close it.
+clicks=0
+until panel_stays_open; do
+    if ((clicks == 3)); then
+        echo "headless-run: $clicks clicks on the tray icon did not open the panel; no screenshot. The app said:" >&2
+        cat "$work/app.log" >&2
+        exit 1
+    fi
+    if ((clicks > 0)); then
+        echo "headless-run: click $clicks on the tray icon did not open the panel (or it closed at once); clicking again" >&2
+    fi
+    read -r icon_x icon_y < <(icon_geometry)
+    xdotool mousemove "$icon_x" "$icon_y" click 1
+    clicks=$((clicks + 1))
+    wait_for 5 panel_window >/dev/null || true
+done
 # One frame more, so the screenshot shows the panel's content drawn.
 sleep 0.2
 import -window root "$screenshot"

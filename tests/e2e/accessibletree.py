@@ -13,7 +13,7 @@ import shutil
 import subprocess
 
 from trayapp import Skip, check
-from xsession import poll
+from harness.xsession import poll
 
 BUS_LAUNCHER_PATHS = ("/usr/libexec/at-spi-bus-launcher",
                       "/usr/lib/at-spi2-core/at-spi-bus-launcher")

@@ -27,7 +27,7 @@ from savedgame import grid, wait_for_record
 from swaysession import SwaySession
 from test_keys_and_clock import CENTRE_CELL, arrows_between, candidate_mask, nearest_free_cell
 from trayapp import check, shown_panel
-from xsession import poll
+from harness.xsession import poll
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800

@@ -17,7 +17,7 @@ import subprocess
 import tempfile
 import time
 
-from xsession import TREE_LINE, Window, _end_with_parent, poll
+from harness.xsession import TREE_LINE, Window, _end_with_parent, poll
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800

@@ -29,7 +29,7 @@ from accessibletree import (CELL_NAME, audit_names, find_application, import_pya
                             walk)
 from savedgame import HAS_SEEN_WELCOME_KEY, grid, seed_settings, wait_for_record
 from trayapp import check, check_app_healthy, main, open_panel, run_in_session, wait_for_icon
-from xsession import poll
+from harness.xsession import poll
 
 SAVE_TIMEOUT = 5
 

@@ -30,7 +30,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from shellsession import HIDE_TIMEOUT, SCREEN_WIDTH, GnomeSession, check_has_keyboard, second_start
 from trayapp import check, click_away, main, open_panel, run_in_session, shown_panel
-from xsession import poll
+from harness.xsession import poll
 
 # Our windows the shell lists as windows of their own: in Alt+Tab, or not
 # skipped by the overview, the dash and the taskbar.

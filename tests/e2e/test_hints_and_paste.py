@@ -28,7 +28,7 @@ import accessibletree as at
 from savedgame import HAS_SEEN_WELCOME_KEY, grid, saved_game, seed_settings, wait_for_record
 from trayapp import (Skip, Steps, check, check_app_healthy, main, open_panel, quit_app,
                      run_in_session, wait_for_icon)
-from xsession import poll
+from harness.xsession import poll
 
 SAVE_TIMEOUT = 5
 REASON = re.compile(r"^(Only \d fits here|\d has only this place in (row \d|column \d|this box)"

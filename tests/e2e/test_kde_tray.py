@@ -31,7 +31,7 @@ from shellsession import (HIDE_TIMEOUT, SCREEN_HEIGHT, SCREEN_WIDTH, KdeSession,
                           check_has_keyboard, second_start)
 from statusnotifier import our_service
 from trayapp import Failure, check, click_away, main, open_panel, run_in_session, shown_panel
-from xsession import XSession, poll
+from harness.xsession import XSession, poll
 
 LEFT, RIGHT = 272, 273
 # The bar along the bottom: the screen below the work area.

@@ -26,7 +26,7 @@ from savedgame import (HAS_SEEN_WELCOME_KEY, grid, saved_game, seed_settings, se
                        wait_for_record)
 from trayapp import (check, check_app_healthy, click_away, main, open_panel,
                      run_in_session, wait_for_icon)
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
+from harness.xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 CENTRE_CELL = 40
 # Long enough that a clock left running would add more than the allowance

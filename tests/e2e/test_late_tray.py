@@ -22,7 +22,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import activate, our_service
 from trayapp import Skip, check, is_app_window, main, run_in_session, shown_panel, wait_for_icon
-from xsession import poll
+from harness.xsession import poll
 
 LATE = 8
 

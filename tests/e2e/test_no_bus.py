@@ -15,7 +15,7 @@ import sys
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, settings_path
 from trayapp import check, docked_icon, main, run_in_session, wait_for_icon
-from xsession import poll
+from harness.xsession import poll
 
 
 def run(binary, artefacts):

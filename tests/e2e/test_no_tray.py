@@ -16,7 +16,7 @@ import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, settled_record, wait_for_record
 from trayapp import check, main, run_in_session
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
+from harness.xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 # Generous for a start that should take well under a second; a start that
 # waited for a tray (five seconds, as the program once did) fails.

@@ -27,7 +27,7 @@ import accessibletree as at
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, setting, wait_for_record
 from trayapp import (Steps, check, check_app_healthy, main, open_panel, quit_app, run_in_session,
                      shown_panel, wait_for_icon)
-from xsession import XSession, poll
+from harness.xsession import XSession, poll
 
 ICONS = {"Dots": "circle.grid.3x3.fill",
          "Corner Grid": "square.grid.3x3.topleft.filled",

@@ -37,7 +37,7 @@ from savedgame import SAVED_GAME_KEY, saved_game_value, seed_settings, setting
 from sudokusolver import solve
 from trayapp import Steps, check, check_app_healthy, main, open_panel, quit_app, run_in_session
 from trayapp import wait_for_icon
-from xsession import poll
+from harness.xsession import poll
 
 SOURCE_ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 PUZZLE_LIST = os.path.join(SOURCE_ROOT, "resources", "Puzzles.txt")

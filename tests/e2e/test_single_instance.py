@@ -24,7 +24,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, settled_record, wait_for_record
 from trayapp import (check, docked_icon, is_app_window, main, qml_errors, run_in_session,
                      shown_panel, wait_for_icon)
-from xsession import poll
+from harness.xsession import poll
 
 SAVE_TIMEOUT = 5
 # Seconds the clock runs between the last move and the signal: at least one

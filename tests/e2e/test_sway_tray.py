@@ -28,7 +28,7 @@ from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings, wait_for_record
 from statusnotifier import activate, content_box, our_service
 from swaysession import BAR_HEIGHT, SCREEN_HEIGHT, SCREEN_WIDTH, SwaySession
 from trayapp import check, main, run_in_session, shown_panel
-from xsession import XSession, poll
+from harness.xsession import XSession, poll
 
 # A plain GTK window, a native Wayland client.
 OTHER_WINDOW = os.path.join(os.path.dirname(os.path.abspath(__file__)), "otherwin.py")

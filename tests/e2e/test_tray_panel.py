@@ -18,7 +18,7 @@ import time
 
 from savedgame import HAS_SEEN_WELCOME_KEY, saved_game, seed_settings
 from trayapp import check, is_app_window, main, open_panel, run_in_session, wait_for_icon
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
+from harness.xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 PANEL_GAP = 4  # kPanelGap of the shell
 

@@ -16,7 +16,7 @@ import time
 from savedgame import HAS_SEEN_WELCOME_KEY, read_ini_value, settings_path
 from trayapp import (check, check_app_healthy, main, run_in_session, wait_for_icon,
                      welcome_windows)
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
+from harness.xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 # How long a second start is watched for a welcome window after its tray
 # icon docked; the first start shows it well within this.

@@ -30,7 +30,7 @@ from savedgame import grid, saved_game, setting, wait_for_record
 from sudokusolver import solve
 from trayapp import (Steps, check, check_app_healthy, main, open_panel, quit_app, run_in_session,
                      wait_for_icon, welcome_windows)
-from xsession import poll
+from harness.xsession import poll
 
 SAVE_TIMEOUT = 5
 # Seconds of play the second game collects before the quit; the clock ticks

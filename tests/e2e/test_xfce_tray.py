@@ -21,7 +21,7 @@ from savedgame import HAS_SEEN_WELCOME_KEY, seed_settings
 from statusnotifier import (choose_menu_entry, content_box, item_property, menu_labels,
                             our_service)
 from trayapp import Skip, check, is_app_window, main, open_panel, run_in_session, shown_panel
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
+from harness.xsession import SCREEN_HEIGHT, SCREEN_WIDTH, poll
 
 # The panel's gap to its anchor, and some slack for the bar's border.
 NEAR = 12

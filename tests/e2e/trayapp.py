@@ -12,7 +12,7 @@ import subprocess
 import sys
 import time
 
-from xsession import SCREEN_WIDTH, XSession, poll
+from harness.xsession import SCREEN_WIDTH, XSession, poll
 
 SKIPPED = 77
 
