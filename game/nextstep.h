@@ -74,8 +74,8 @@ StepLine stepLine(const ShownStep &shown, const Grid &values);
 // The technique's English name as text: the key its translation is found by.
 QString techniqueText(Technique technique);
 
-// What a shown step tints on the board: the cells to look at (`area`), the
-// pattern's cells, and the candidates it removes, by cell.
+// What a shown step on `values` tints on the board: the cells to look at
+// (`area`), the pattern's cells, and the candidates it removes, by cell.
 struct StepMarks
 {
     std::array<bool, kCellCount> area{};
@@ -83,6 +83,6 @@ struct StepMarks
     Masks removed{};
 };
 
-StepMarks stepMarks(const ShownStep &shown);
+StepMarks stepMarks(const ShownStep &shown, const Grid &values);
 
 } // namespace pondrel

@@ -624,6 +624,10 @@
         <translation>Mireu la fila %lld i la columna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Mireu la fila %lld, la columna %lld i el bloc %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Mireu les caselles ressaltades</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>Podívejte se na řádek %lld a sloupec %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Podívejte se na řádek %lld, sloupec %lld a blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Podívejte se na zvýrazněná políčka</translation>
     </message>

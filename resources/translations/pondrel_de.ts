@@ -620,6 +620,10 @@
         <translation>Sieh dir Zeile %lld und Spalte %lld an</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Sieh dir Zeile %lld, Spalte %lld und Block %lld an</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Sieh dir die markierten Felder an</translation>
     </message>

@@ -620,6 +620,10 @@
         <translation>Δείτε τη γραμμή %lld και τη στήλη %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Δείτε τη γραμμή %lld, τη στήλη %lld και το κουτί %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Δείτε τα επισημασμένα κελιά</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>Mira la fila %lld y la columna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Mira la fila %lld, la columna %lld y el bloque %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Mira las casillas resaltadas</translation>
     </message>

@@ -620,6 +620,10 @@
         <translation>Katso riviä %lld ja saraketta %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Katso riviä %lld, saraketta %lld ja laatikkoa %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Katso korostettuja ruutuja</translation>
     </message>

@@ -620,6 +620,10 @@
         <translation>Regardez la ligne %lld et la colonne %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Regardez la ligne %lld, la colonne %lld et le bloc %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Regardez les cases en surbrillance</translation>
     </message>

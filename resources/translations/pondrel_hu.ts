@@ -620,6 +620,10 @@
         <translation>Nézd meg a(z) %lld. sort és a(z) %lld. oszlopot</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Nézd meg a(z) %lld. sort, a(z) %lld. oszlopot és a(z) %lld. blokkot</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Nézd meg a kiemelt mezőket</translation>
     </message>

@@ -616,6 +616,10 @@
         <translation>Lihat baris %lld dan kolom %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Lihat baris %lld, kolom %lld, dan blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Lihat kotak yang disorot</translation>
     </message>

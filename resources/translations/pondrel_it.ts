@@ -624,6 +624,10 @@
         <translation>Guarda la riga %lld e la colonna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Guarda la riga %lld, la colonna %lld e il riquadro %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Guarda le caselle evidenziate</translation>
     </message>

@@ -616,6 +616,10 @@
         <translation>%lld 行目と %lld 列目を見てください</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>%lld 行目、%lld 列目とブロック %lld を見てください</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>強調表示されたマスを見てください</translation>
     </message>

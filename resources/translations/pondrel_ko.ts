@@ -616,6 +616,10 @@
         <translation>%lld행과 %lld열을 보세요</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>%lld행, %lld열과 %lld번 박스를 보세요</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>강조된 칸을 보세요</translation>
     </message>

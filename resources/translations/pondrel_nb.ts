@@ -620,6 +620,10 @@
         <translation>Se på rad %lld og kolonne %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Se på rad %lld, kolonne %lld og boks %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Se på de markerte rutene</translation>
     </message>

@@ -620,6 +620,10 @@
         <translation>Bekijk rij %lld en kolom %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Bekijk rij %lld, kolom %lld en blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Bekijk de gemarkeerde vakjes</translation>
     </message>

@@ -628,6 +628,10 @@
         <translation>Spójrz na wiersz %lld i kolumnę %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Spójrz na wiersz %lld, kolumnę %lld i blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Spójrz na zaznaczone pola</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>Veja a linha %lld e a coluna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Veja a linha %lld, a coluna %lld e o bloco %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Veja as casas realçadas</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>Uită-te la rândul %lld și coloana %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Uită-te la rândul %lld, coloana %lld și blocul %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Uită-te la căsuțele evidențiate</translation>
     </message>

@@ -628,6 +628,10 @@
         <translation>Посмотрите на строку %lld и столбец %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Посмотрите на строку %lld, столбец %lld и блок %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Посмотрите на выделенные клетки</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>Pozrite sa na riadok %lld a stĺpec %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Pozrite sa na riadok %lld, stĺpec %lld a blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Pozrite sa na zvýraznené políčka</translation>
     </message>

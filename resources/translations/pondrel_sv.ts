@@ -620,6 +620,10 @@
         <translation>Titta på rad %lld och kolumn %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Titta på rad %lld, kolumn %lld och block %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Titta på de markerade rutorna</translation>
     </message>

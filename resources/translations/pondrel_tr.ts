@@ -620,6 +620,10 @@
         <translation>%lld. satıra ve %lld. sütuna bak</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>%lld. satıra, %lld. sütuna ve %lld. bloğa bak</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Vurgulanan karelere bak</translation>
     </message>

@@ -628,6 +628,10 @@
         <translation>Подивіться на рядок %lld і стовпчик %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Подивіться на рядок %lld, стовпчик %lld і блок %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Подивіться на виділені клітинки</translation>
     </message>

@@ -616,6 +616,10 @@
         <translation>Hãy xem hàng %lld và cột %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Hãy xem hàng %lld, cột %lld và khối %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Hãy xem các ô được tô sáng</translation>
     </message>

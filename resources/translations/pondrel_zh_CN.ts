@@ -616,6 +616,10 @@
         <translation>请看第 %lld 行和第 %lld 列</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>请看第 %lld 行、第 %lld 列和第 %lld 宫</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>请看高亮的格子</translation>
     </message>

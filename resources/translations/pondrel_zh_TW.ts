@@ -616,6 +616,10 @@
         <translation>請看第 %lld 列和第 %lld 欄</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>請看第 %lld 列、第 %lld 欄和第 %lld 宮</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>請看醒目標示的格子</translation>
     </message>

@@ -102,7 +102,7 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
         }
     }
 
-    const StepMarks step = game.shownStep() ? stepMarks(*game.shownStep()) : StepMarks{};
+    const StepMarks step = game.shownStep() ? stepMarks(*game.shownStep(), values) : StepMarks{};
 
     std::array<bool, kCellCount> isPeerOfSelection{};
     if (selected) {
