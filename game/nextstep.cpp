@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace pondrel {
 
 namespace {
@@ -292,7 +294,12 @@ findShownStep(const SudokuPuzzle &puzzle, const Grid &values, const Masks &notes
     }
     std::optional<Step> step = findNextStep(values, stepCandidates(puzzle, values, notes));
     if (!step) {
-        return std::nullopt;
+        if (std::find(values.begin(), values.end(), 0) == values.end()) {
+            return std::nullopt;
+        }
+        ShownStep stuck;
+        stuck.isStuck = true;
+        return stuck;
     }
     return ShownStep{ShownStep::Stage::nudge, std::nullopt, std::move(*step)};
 }
@@ -325,6 +332,9 @@ StepLine stepLine(const ShownStep &shown, const Grid &values)
         return line(QT_TRANSLATE_NOOP("Pondrel", "This %lld does not belong here"),
                     {int(values[*shown.wrongCell])});
     }
+    if (shown.isStuck) {
+        return line(QT_TRANSLATE_NOOP("Pondrel", "No step found. Hint (H) fills in a cell"));
+    }
     return shown.stage == ShownStep::Stage::nudge ? nudgeLine(shown.step, values)
                                                   : reasonLine(shown.step);
 }
@@ -338,6 +348,9 @@ QString techniqueText(Technique technique)
 StepMarks stepMarks(const ShownStep &shown, const Grid &values)
 {
     StepMarks marks;
+    if (shown.isStuck) {
+        return marks;
+    }
     if (shown.wrongCell) {
         marks.pattern[*shown.wrongCell] = true;
         return marks;

@@ -636,6 +636,10 @@
         <translation>Aquest %lld no va aquí</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>No s&apos;ha trobat cap pas. Pista (H) omple una casella</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: només falta el %lld a la fila %lld</translation>
     </message>

@@ -636,6 +636,10 @@
         <translation>Tato %lld sem nepatří</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Žádný krok se nenašel. Rada (H) vyplní jedno políčko</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: už jen %lld chybí v řádku %lld</translation>
     </message>

@@ -632,6 +632,10 @@
         <translation>Dette %lld hører ikke til her</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Intet trin fundet. Tip (H) udfylder et felt</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: kun %lld mangler i række %lld</translation>
     </message>

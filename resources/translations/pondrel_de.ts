@@ -632,6 +632,10 @@
         <translation>Diese %lld gehört nicht hierher</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Kein Schritt gefunden. Tipp (H) füllt ein Feld aus</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: Nur die %lld fehlt noch in Zeile %lld</translation>
     </message>

@@ -632,6 +632,10 @@
         <translation>Αυτό το %lld δεν ανήκει εδώ</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Δεν βρέθηκε βήμα. Η Υπόδειξη (H) συμπληρώνει ένα κελί</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: μόνο το %lld λείπει από τη γραμμή %lld</translation>
     </message>

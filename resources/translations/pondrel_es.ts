@@ -636,6 +636,10 @@
         <translation>Este %lld no va aquí</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>No se encontró ningún paso. Pista (H) rellena una casilla</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: solo falta el %lld en la fila %lld</translation>
     </message>

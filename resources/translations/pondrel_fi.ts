@@ -632,6 +632,10 @@
         <translation>Tämä %lld ei kuulu tähän</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Vaihetta ei löytynyt. Vihje (H) täyttää yhden ruudun</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: vain %lld puuttuu riviltä %lld</translation>
     </message>

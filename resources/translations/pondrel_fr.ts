@@ -632,6 +632,10 @@
         <translation>Ce %lld n&apos;a pas sa place ici</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Aucune étape trouvée. Indice (H) remplit une case</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@ : seul le %lld manque dans la ligne %lld</translation>
     </message>

@@ -632,6 +632,10 @@
         <translation>Ez a(z) %lld nem ide való</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nem található lépés. A Tipp (H) kitölt egy mezőt</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@: a(z) %3$lld. sorból már csak a(z) %2$lld hiányzik</translation>
     </message>

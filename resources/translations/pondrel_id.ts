@@ -628,6 +628,10 @@
         <translation>Angka %lld ini salah tempat</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Tidak ada langkah yang ditemukan. Petunjuk (H) mengisi satu kotak</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: hanya %lld yang belum ada di baris %lld</translation>
     </message>

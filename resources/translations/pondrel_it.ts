@@ -636,6 +636,10 @@
         <translation>Questo %lld non va qui</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nessun passo trovato. Aiuto (H) riempie una casella</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: manca solo il %lld nella riga %lld</translation>
     </message>

@@ -628,6 +628,10 @@
         <translation>この %lld はここには入りません</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>次の一手が見つかりません。ヒント (H) で1マス埋まります</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@：%3$lld 行目に足りないのは %2$lld だけです</translation>
     </message>

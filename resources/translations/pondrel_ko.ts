@@ -628,6 +628,10 @@
         <translation>이 %lld은(는) 여기에 맞지 않습니다</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>단계를 찾지 못했습니다. 힌트 (H)로 한 칸을 채우세요</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@: %3$lld행에 빠진 숫자는 %2$lld뿐입니다</translation>
     </message>

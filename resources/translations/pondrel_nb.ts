@@ -632,6 +632,10 @@
         <translation>Denne %lld hører ikke hjemme her</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Fant ikke noe steg. Tips (H) fyller ut en rute</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: bare %lld mangler i rad %lld</translation>
     </message>

@@ -632,6 +632,10 @@
         <translation>Deze %lld hoort hier niet</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Geen stap gevonden. Tip (H) vult een vakje in</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: alleen de %lld ontbreekt nog in rij %lld</translation>
     </message>

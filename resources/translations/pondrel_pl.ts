@@ -640,6 +640,10 @@
         <translation>Ta %lld tu nie pasuje</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nie znaleziono kroku. Podpowiedź (H) wypełni jedno pole</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: tylko %lld brakuje w wierszu %lld</translation>
     </message>

@@ -636,6 +636,10 @@
         <translation>Este %lld não pertence aqui</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nenhum passo encontrado. Dica (H) preenche uma casa</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: só falta o %lld na linha %lld</translation>
     </message>

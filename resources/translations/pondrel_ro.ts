@@ -636,6 +636,10 @@
         <translation>Acest %lld nu își are locul aici</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nu s-a găsit niciun pas. Indiciul (H) completează o căsuță</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: doar %lld lipsește de pe rândul %lld</translation>
     </message>

@@ -640,6 +640,10 @@
         <translation>Этой %lld здесь не место</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Шаг не найден. Подсказка (H) заполнит одну клетку</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@: в строке %3$lld не хватает только %2$lld</translation>
     </message>

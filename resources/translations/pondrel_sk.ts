@@ -636,6 +636,10 @@
         <translation>Táto %lld sem nepatrí</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nenašiel sa žiadny krok. Rada (H) vyplní jedno políčko</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: už len %lld chýba v riadku %lld</translation>
     </message>

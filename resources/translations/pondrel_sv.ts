@@ -632,6 +632,10 @@
         <translation>Den här %lld hör inte hit</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Inget steg hittades. Tips (H) fyller i en ruta</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%@: bara %lld saknas i rad %lld</translation>
     </message>

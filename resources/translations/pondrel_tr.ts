@@ -632,6 +632,10 @@
         <translation>Bu %lld buraya ait değil</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Adım bulunamadı. İpucu (H) bir kareyi doldurur</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@: %3$lld. satırda yalnızca %2$lld eksik</translation>
     </message>

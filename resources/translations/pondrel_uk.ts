@@ -640,6 +640,10 @@
         <translation>Цій %lld тут не місце</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Крок не знайдено. Підказка (H) заповнить одну клітинку</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@: у рядку %3$lld бракує лише %2$lld</translation>
     </message>

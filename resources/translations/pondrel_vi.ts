@@ -628,6 +628,10 @@
         <translation>Số %lld này không đúng chỗ</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Không tìm thấy bước nào. Gợi ý (H) sẽ điền một ô</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@: hàng %3$lld chỉ còn thiếu số %2$lld</translation>
     </message>

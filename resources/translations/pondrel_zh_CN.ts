@@ -628,6 +628,10 @@
         <translation>这个 %lld 不该在这里</translation>
     </message>
     <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>找不到下一步。提示 (H) 会填好一格</translation>
+    </message>
+    <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
         <translation>%1$@：第 %3$lld 行只缺 %2$lld</translation>
     </message>

@@ -151,3 +151,17 @@ TEST_F(NextStep, aNakedSinglesNudgeNamesItsBoxOnlyWhenTheBoxIsNeeded)
         values[eightAt] = 0;
     }
 }
+
+TEST_F(NextStep, withNoTechniqueLeftSaysSoAndLeavesTheMoveToTheHint)
+{
+    auto game = makeGame();
+    // Easter Monster: no technique of the ladder finds its first step.
+    ASSERT_EQ(game->pastePuzzle(QStringLiteral("1.......2.9.4...5...6...7...5.9.3......."
+                                               "7.......85..4.7.....6...3...9.8...2.....1")),
+              QLatin1String("accepted"));
+    for (int press = 0; press < 3; ++press) {
+        game->nextStep();
+        EXPECT_EQ(lineKey(*game), QStringLiteral("No step found. Hint (H) fills in a cell"));
+    }
+    EXPECT_EQ(game->hintsUsed(), 0);
+}

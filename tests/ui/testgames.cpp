@@ -102,6 +102,9 @@ QVariantList TestGames::stepLineSamples()
         }
     };
     add(ShownStep{ShownStep::Stage::nudge, 80, {}});
+    ShownStep stuck;
+    stuck.isStuck = true;
+    add(stuck);
     for (int technique = 0; technique <= int(Technique::forcingChain); ++technique) {
         for (const auto &[first, second] : unitPairs) {
             ShownStep shown;
