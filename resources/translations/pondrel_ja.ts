@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>No step found. Hint (H) fills in a cell</source>
-        <translation>次の一手が見つかりません。ヒント (H) で1マス埋まります</translation>
+        <translation>手詰まりです。ヒント (H) で1マス埋まります</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>No step found. Hint (H) fills in a cell</source>
-        <translation>단계를 찾지 못했습니다. 힌트 (H)로 한 칸을 채우세요</translation>
+        <translation>단계를 못 찾았어요. 힌트 (H)로 한 칸을 채우세요</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>
