@@ -41,8 +41,8 @@ enum class Technique : std::uint8_t {
     finnedSwordfish,
     xChain,
     xyChain,
-    // Last resort: an alternating inference chain or forcing chain, so that
-    // every puzzle with one solution gets a next step without guessing.
+    // Last resort: an alternating inference chain or forcing chain. Even
+    // so, the hardest puzzles with one solution can leave no step here.
     forcingChain,
 };
 

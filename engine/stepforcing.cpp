@@ -1,5 +1,5 @@
-// The last resort, so that every puzzle with one solution gets a step
-// without guessing. Each candidate in turn is assumed and followed with
+// The last resort; the hardest puzzles with one solution can still get no
+// step from it. Each candidate in turn is assumed and followed with
 // naked and hidden singles only:
 // - contradiction: when the assumption leaves a cell without candidates or a
 //   digit without a place in a unit, the candidate goes (a true assumption

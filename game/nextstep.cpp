@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace pondrel {
 
 namespace {
@@ -86,15 +88,44 @@ std::optional<int> nudgeUnit(const Step &step)
     return step.units.front();
 }
 
+// The digits filled in a unit.
+std::uint16_t unitDigits(int unit, const Grid &values)
+{
+    std::uint16_t digits = 0;
+    for (const int cell : units[unit]) {
+        if (values[cell] != 0) {
+            digits |= digitBit(values[cell]);
+        }
+    }
+    return digits;
+}
+
+// The units a naked single's nudge sends a person to: its row and column,
+// and its box too when the box holds a digit that neither of them holds,
+// without which the cell would not be a single.
+std::vector<int> singleUnits(int cell, const Grid &values)
+{
+    const auto [rowOf, columnOf, boxOf] = unitsOf(cell);
+    const std::uint16_t lines = unitDigits(rowOf, values) | unitDigits(columnOf, values);
+    if ((unitDigits(boxOf, values) & ~lines) != 0) {
+        return {rowOf, columnOf, boxOf};
+    }
+    return {rowOf, columnOf};
+}
+
 StepLine line(const char *key, QVariantList arguments = {})
 {
     return {QString::fromUtf8(key), QString(), std::move(arguments)};
 }
 
-StepLine nudgeLine(const Step &step)
+StepLine nudgeLine(const Step &step, const Grid &values)
 {
     if (step.technique == Technique::nakedSingle && !step.cells.empty()) {
         const int cell = step.cells.front();
+        if (singleUnits(cell, values).size() == 3) {
+            return line(QT_TRANSLATE_NOOP("Pondrel", "Look at row %lld, column %lld and box %lld"),
+                        {row(cell) + 1, column(cell) + 1, box(cell) + 1});
+        }
         return line(QT_TRANSLATE_NOOP("Pondrel", "Look at row %lld and column %lld"),
                     {row(cell) + 1, column(cell) + 1});
     }
@@ -263,7 +294,12 @@ findShownStep(const SudokuPuzzle &puzzle, const Grid &values, const Masks &notes
     }
     std::optional<Step> step = findNextStep(values, stepCandidates(puzzle, values, notes));
     if (!step) {
-        return std::nullopt;
+        if (std::find(values.begin(), values.end(), 0) == values.end()) {
+            return std::nullopt;
+        }
+        ShownStep stuck;
+        stuck.isStuck = true;
+        return stuck;
     }
     return ShownStep{ShownStep::Stage::nudge, std::nullopt, std::move(*step)};
 }
@@ -296,7 +332,11 @@ StepLine stepLine(const ShownStep &shown, const Grid &values)
         return line(QT_TRANSLATE_NOOP("Pondrel", "This %lld does not belong here"),
                     {int(values[*shown.wrongCell])});
     }
-    return shown.stage == ShownStep::Stage::nudge ? nudgeLine(shown.step) : reasonLine(shown.step);
+    if (shown.isStuck) {
+        return line(QT_TRANSLATE_NOOP("Pondrel", "No step found. Hint (H) fills in a cell"));
+    }
+    return shown.stage == ShownStep::Stage::nudge ? nudgeLine(shown.step, values)
+                                                  : reasonLine(shown.step);
 }
 
 QString techniqueText(Technique technique)
@@ -305,9 +345,12 @@ QString techniqueText(Technique technique)
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-StepMarks stepMarks(const ShownStep &shown)
+StepMarks stepMarks(const ShownStep &shown, const Grid &values)
 {
     StepMarks marks;
+    if (shown.isStuck) {
+        return marks;
+    }
     if (shown.wrongCell) {
         marks.pattern[*shown.wrongCell] = true;
         return marks;
@@ -315,8 +358,9 @@ StepMarks stepMarks(const ShownStep &shown)
     const Step &step = shown.step;
     if (shown.stage == ShownStep::Stage::nudge) {
         if (step.technique == Technique::nakedSingle && !step.cells.empty()) {
-            markUnit(marks.area, rowUnit(row(step.cells.front())));
-            markUnit(marks.area, columnUnit(column(step.cells.front())));
+            for (const int unit : singleUnits(step.cells.front(), values)) {
+                markUnit(marks.area, unit);
+            }
         } else if (const std::optional<int> unit = nudgeUnit(step)) {
             markUnit(marks.area, *unit);
         } else {

@@ -35,6 +35,10 @@ struct ShownStep
     std::optional<int> wrongCell;
     // The step, when there is no wrong cell.
     Step step;
+    // No technique of the step finder applies: its ladder ends before the
+    // hardest puzzles do. The board says so and sends the player to the
+    // Hint, which fills a cell from the solution.
+    bool isStuck = false;
 
     friend bool operator==(const ShownStep &, const ShownStep &) = default;
 };
@@ -47,7 +51,8 @@ struct ShownStep
 Masks stepCandidates(const SudokuPuzzle &puzzle, const Grid &values, const Masks &notes);
 
 // The first wrong digit of the player's, else the step finder's easiest
-// step, at the nudge; nothing on a full board or when no technique applies.
+// step, at the nudge, else a stuck step when no technique applies; nothing
+// on a full board.
 std::optional<ShownStep>
 findShownStep(const SudokuPuzzle &puzzle, const Grid &values, const Masks &notes);
 
@@ -74,8 +79,8 @@ StepLine stepLine(const ShownStep &shown, const Grid &values);
 // The technique's English name as text: the key its translation is found by.
 QString techniqueText(Technique technique);
 
-// What a shown step tints on the board: the cells to look at (`area`), the
-// pattern's cells, and the candidates it removes, by cell.
+// What a shown step on `values` tints on the board: the cells to look at
+// (`area`), the pattern's cells, and the candidates it removes, by cell.
 struct StepMarks
 {
     std::array<bool, kCellCount> area{};
@@ -83,6 +88,6 @@ struct StepMarks
     Masks removed{};
 };
 
-StepMarks stepMarks(const ShownStep &shown);
+StepMarks stepMarks(const ShownStep &shown, const Grid &values);
 
 } // namespace pondrel

@@ -262,8 +262,9 @@ public:
     // from the notes, or a wrong digit of the player's taken out), which
     // counts as help the way a hint does. A wrong digit is pointed out
     // before any step and taken out by the next press. Any change to the
-    // board, undo and redo drop the step on show. Nothing after a win or
-    // when no step is found.
+    // board, undo and redo drop the step on show. When no technique
+    // applies, a line says so and sends the player to the Hint; further
+    // presses leave it as it is. Nothing after a win.
     Q_INVOKABLE void nextStep();
     // Takes the step on show away (Escape).
     Q_INVOKABLE void dismissStep();

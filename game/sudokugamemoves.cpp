@@ -336,6 +336,11 @@ void SudokuGame::nextStep()
         setShownStep(std::move(found));
         return;
     }
+    // Pressed again, the search would find nothing again: the Hint is the
+    // way on, as the line says.
+    if (m_shownStep->isStuck) {
+        return;
+    }
     if (m_shownStep->stage == ShownStep::Stage::nudge && !m_shownStep->wrongCell) {
         ShownStep reason = *m_shownStep;
         reason.stage = ShownStep::Stage::reason;

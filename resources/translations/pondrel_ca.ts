@@ -624,12 +624,20 @@
         <translation>Mireu la fila %lld i la columna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Mireu la fila %lld, la columna %lld i el bloc %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Mireu les caselles ressaltades</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Aquest %lld no va aquí</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>No s&apos;ha trobat cap pas. Pista (H) omple una casella</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -624,12 +624,20 @@
         <translation>Podívejte se na řádek %lld a sloupec %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Podívejte se na řádek %lld, sloupec %lld a blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Podívejte se na zvýrazněná políčka</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Tato %lld sem nepatří</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Žádný krok se nenašel. Rada (H) vyplní jedno políčko</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

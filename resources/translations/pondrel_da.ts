@@ -620,12 +620,20 @@
         <translation>Se på række %lld og kolonne %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Se på række %lld, kolonne %lld og boks %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Se på de fremhævede felter</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Dette %lld hører ikke til her</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Intet trin fundet. Tip (H) udfylder et felt</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -620,12 +620,20 @@
         <translation>Sieh dir Zeile %lld und Spalte %lld an</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Sieh dir Zeile %lld, Spalte %lld und Block %lld an</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Sieh dir die markierten Felder an</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Diese %lld gehört nicht hierher</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Kein Schritt gefunden. Tipp (H) füllt ein Feld aus</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

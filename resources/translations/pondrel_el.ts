@@ -620,12 +620,20 @@
         <translation>Δείτε τη γραμμή %lld και τη στήλη %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Δείτε τη γραμμή %lld, τη στήλη %lld και το κουτί %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Δείτε τα επισημασμένα κελιά</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Αυτό το %lld δεν ανήκει εδώ</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Δεν βρέθηκε βήμα. Η Υπόδειξη (H) συμπληρώνει ένα κελί</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -624,12 +624,20 @@
         <translation>Mira la fila %lld y la columna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Mira la fila %lld, la columna %lld y el bloque %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Mira las casillas resaltadas</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Este %lld no va aquí</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>No se encontró ningún paso. Pista (H) rellena una casilla</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -620,12 +620,20 @@
         <translation>Katso riviä %lld ja saraketta %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Katso riviä %lld, saraketta %lld ja laatikkoa %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Katso korostettuja ruutuja</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Tämä %lld ei kuulu tähän</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Vaihetta ei löytynyt. Vihje (H) täyttää yhden ruudun</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

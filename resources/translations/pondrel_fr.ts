@@ -620,12 +620,20 @@
         <translation>Regardez la ligne %lld et la colonne %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Regardez la ligne %lld, la colonne %lld et le bloc %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Regardez les cases en surbrillance</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Ce %lld n&apos;a pas sa place ici</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Aucune étape trouvée. Indice (H) remplit une case</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

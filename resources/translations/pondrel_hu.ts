@@ -620,12 +620,20 @@
         <translation>Nézd meg a(z) %lld. sort és a(z) %lld. oszlopot</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Nézd meg a(z) %lld. sort, a(z) %lld. oszlopot és a(z) %lld. blokkot</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Nézd meg a kiemelt mezőket</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Ez a(z) %lld nem ide való</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nem található lépés. A Tipp (H) kitölt egy mezőt</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

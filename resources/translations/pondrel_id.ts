@@ -616,12 +616,20 @@
         <translation>Lihat baris %lld dan kolom %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Lihat baris %lld, kolom %lld, dan blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Lihat kotak yang disorot</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Angka %lld ini salah tempat</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Tidak ada langkah yang ditemukan. Petunjuk (H) mengisi satu kotak</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

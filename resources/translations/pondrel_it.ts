@@ -624,12 +624,20 @@
         <translation>Guarda la riga %lld e la colonna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Guarda la riga %lld, la colonna %lld e il riquadro %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Guarda le caselle evidenziate</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Questo %lld non va qui</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nessun passo trovato. Aiuto (H) riempie una casella</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -616,12 +616,20 @@
         <translation>%lld 行目と %lld 列目を見てください</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>%lld 行目、%lld 列目とブロック %lld を見てください</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>強調表示されたマスを見てください</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>この %lld はここには入りません</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>手詰まりです。ヒント (H) で1マス埋まります</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -616,12 +616,20 @@
         <translation>%lld행과 %lld열을 보세요</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>%lld행, %lld열과 %lld번 박스를 보세요</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>강조된 칸을 보세요</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>이 %lld은(는) 여기에 맞지 않습니다</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>단계를 못 찾았어요. 힌트 (H)로 한 칸을 채우세요</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -620,12 +620,20 @@
         <translation>Se på rad %lld og kolonne %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Se på rad %lld, kolonne %lld og boks %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Se på de markerte rutene</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Denne %lld hører ikke hjemme her</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Fant ikke noe steg. Tips (H) fyller ut en rute</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -620,12 +620,20 @@
         <translation>Bekijk rij %lld en kolom %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Bekijk rij %lld, kolom %lld en blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Bekijk de gemarkeerde vakjes</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Deze %lld hoort hier niet</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Geen stap gevonden. Tip (H) vult een vakje in</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

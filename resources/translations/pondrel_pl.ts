@@ -628,12 +628,20 @@
         <translation>Spójrz na wiersz %lld i kolumnę %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Spójrz na wiersz %lld, kolumnę %lld i blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Spójrz na zaznaczone pola</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Ta %lld tu nie pasuje</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nie znaleziono kroku. Podpowiedź (H) wypełni jedno pole</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -624,12 +624,20 @@
         <translation>Veja a linha %lld e a coluna %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Veja a linha %lld, a coluna %lld e o bloco %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Veja as casas realçadas</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Este %lld não pertence aqui</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nenhum passo encontrado. Dica (H) preenche uma casa</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -624,12 +624,20 @@
         <translation>Uită-te la rândul %lld și coloana %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Uită-te la rândul %lld, coloana %lld și blocul %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Uită-te la căsuțele evidențiate</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Acest %lld nu își are locul aici</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nu s-a găsit niciun pas. Indiciul (H) completează o căsuță</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

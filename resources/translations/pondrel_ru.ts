@@ -628,12 +628,20 @@
         <translation>Посмотрите на строку %lld и столбец %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Посмотрите на строку %lld, столбец %lld и блок %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Посмотрите на выделенные клетки</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Этой %lld здесь не место</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Шаг не найден. Подсказка (H) заполнит одну клетку</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

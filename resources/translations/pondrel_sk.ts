@@ -624,12 +624,20 @@
         <translation>Pozrite sa na riadok %lld a stĺpec %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Pozrite sa na riadok %lld, stĺpec %lld a blok %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Pozrite sa na zvýraznené políčka</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Táto %lld sem nepatrí</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Nenašiel sa žiadny krok. Rada (H) vyplní jedno políčko</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -620,12 +620,20 @@
         <translation>Titta på rad %lld och kolumn %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Titta på rad %lld, kolumn %lld och block %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Titta på de markerade rutorna</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Den här %lld hör inte hit</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Inget steg hittades. Tips (H) fyller i en ruta</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

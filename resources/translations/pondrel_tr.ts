@@ -620,12 +620,20 @@
         <translation>%lld. satıra ve %lld. sütuna bak</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>%lld. satıra, %lld. sütuna ve %lld. bloğa bak</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Vurgulanan karelere bak</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Bu %lld buraya ait değil</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Adım bulunamadı. İpucu (H) bir kareyi doldurur</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -628,12 +628,20 @@
         <translation>Подивіться на рядок %lld і стовпчик %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Подивіться на рядок %lld, стовпчик %lld і блок %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Подивіться на виділені клітинки</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Цій %lld тут не місце</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Крок не знайдено. Підказка (H) заповнить одну клітинку</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

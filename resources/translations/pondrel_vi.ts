@@ -616,12 +616,20 @@
         <translation>Hãy xem hàng %lld và cột %lld</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>Hãy xem hàng %lld, cột %lld và khối %lld</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>Hãy xem các ô được tô sáng</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>Số %lld này không đúng chỗ</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>Không tìm thấy bước nào. Gợi ý (H) sẽ điền một ô</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -616,12 +616,20 @@
         <translation>请看第 %lld 行和第 %lld 列</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>请看第 %lld 行、第 %lld 列和第 %lld 宫</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>请看高亮的格子</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>这个 %lld 不该在这里</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>找不到下一步。提示 (H) 会填好一格</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -616,12 +616,20 @@
         <translation>請看第 %lld 列和第 %lld 欄</translation>
     </message>
     <message>
+        <source>Look at row %lld, column %lld and box %lld</source>
+        <translation>請看第 %lld 列、第 %lld 欄和第 %lld 宮</translation>
+    </message>
+    <message>
         <source>Look at the highlighted cells</source>
         <translation>請看醒目標示的格子</translation>
     </message>
     <message>
         <source>This %lld does not belong here</source>
         <translation>這個 %lld 不該在這裡</translation>
+    </message>
+    <message>
+        <source>No step found. Hint (H) fills in a cell</source>
+        <translation>找不到下一步。提示 (H) 會填好一格</translation>
     </message>
     <message>
         <source>%@: %lld is the only digit missing from row %lld</source>

@@ -94,7 +94,7 @@ TEST_F(NextStep, stepsReasonOnTheNotesThatHoldTheSolution)
     game->nextStep();
     EXPECT_EQ(game->shownStep()->step.technique, Technique::nakedSingle);
     EXPECT_EQ(game->shownStep()->step.cells, std::vector<int>{cell});
-    EXPECT_EQ(lineKey(*game), QStringLiteral("Look at row %lld and column %lld"));
+    EXPECT_EQ(lineKey(*game), QStringLiteral("Look at row %lld, column %lld and box %lld"));
 
     // An elimination leaves a cell without notes with the candidates the
     // step reasoned on, less the removed one.
@@ -129,4 +129,39 @@ TEST_F(NextStep, reasonLinesNameTheirUnitsInOrder)
     line = stepLine(shown, Grid{});
     EXPECT_EQ(line.key, QStringLiteral("%@: %@ can only go in these cells of column %lld"));
     EXPECT_EQ(line.arguments, (QVariantList{QStringLiteral("3/7"), 2}));
+}
+
+TEST_F(NextStep, aNakedSinglesNudgeNamesItsBoxOnlyWhenTheBoxIsNeeded)
+{
+    // Cell 40 (row, column and box 5) is a single for 9: its row holds 1-4,
+    // its column 5-7, and the 8 stands in its column (cell 76) or only in
+    // its box (cell 30).
+    Grid values{};
+    std::uint8_t digit = 0;
+    for (const int cell : {36, 37, 38, 39, 4, 13, 22}) {
+        values[cell] = ++digit;
+    }
+    ShownStep shown;
+    shown.step = {Technique::nakedSingle, digitBit(9), {}, {40}, {}, {}};
+    for (const auto &[eightAt, unitCount, tinted] : {std::tuple{76, 2, 17}, {30, 3, 21}}) {
+        values[eightAt] = 8;
+        EXPECT_EQ(stepLine(shown, values).arguments, QVariantList(unitCount, 5));
+        const auto area = stepMarks(shown, values).area;
+        EXPECT_EQ(std::count(area.begin(), area.end(), true), tinted);
+        values[eightAt] = 0;
+    }
+}
+
+TEST_F(NextStep, withNoTechniqueLeftSaysSoAndLeavesTheMoveToTheHint)
+{
+    auto game = makeGame();
+    // Easter Monster: no technique of the ladder finds its first step.
+    ASSERT_EQ(game->pastePuzzle(QStringLiteral("1.......2.9.4...5...6...7...5.9.3......."
+                                               "7.......85..4.7.....6...3...9.8...2.....1")),
+              QLatin1String("accepted"));
+    for (int press = 0; press < 3; ++press) {
+        game->nextStep();
+        EXPECT_EQ(lineKey(*game), QStringLiteral("No step found. Hint (H) fills in a cell"));
+    }
+    EXPECT_EQ(game->hintsUsed(), 0);
 }

@@ -117,6 +117,23 @@ TEST_F(BoardModelTest, showsMistakesOnlyWhileTheSettingIsOn)
     EXPECT_TRUE(mistake());
 }
 
+TEST_F(BoardModelTest, aPointedOutMistakeShowsOverTheSelectionAndTheArmedDigit)
+{
+    // A wrong 1 (the solution is 4) typed into the selected cell, then
+    // placed with 1 armed.
+    game->tapCell(kOpenCell);
+    game->pressDigit(1);
+    game->nextStep();
+    EXPECT_EQ(highlight(kOpenCell), BoardCellModel::StepPattern);
+    game->undo();
+    game->tapCell(kOpenCell);
+    game->pressDigit(1);
+    game->tapCell(kOpenCell);
+    ASSERT_EQ(game->armedDigit(), 1);
+    game->nextStep();
+    EXPECT_EQ(highlight(kOpenCell), BoardCellModel::StepPattern);
+}
+
 TEST(DigitCountsTest, followsEntriesAndSignalsOnlyRealChanges)
 {
     pondrel::test::TestGames games;

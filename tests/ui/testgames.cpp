@@ -88,15 +88,23 @@ QVariantList TestGames::stepLineSamples()
         {kRow, kBox}, {kColumn, kBox}, {kBox, kRow}, {kBox, kColumn}};
     Grid values{};
     values[80] = 9;
+    // A 1 in cell 80's box alone: a naked single's nudge names the box too.
+    Grid boxed = values;
+    boxed[60] = 1;
     QVariantList samples;
     std::set<std::pair<QString, QString>> seen;
     const auto add = [&](const ShownStep &shown) {
-        const StepLine line = stepLine(shown, values);
-        if (seen.insert({line.key, line.technique}).second) {
-            samples.append(line.toQml());
+        for (const Grid *board : {&values, &boxed}) {
+            const StepLine line = stepLine(shown, *board);
+            if (seen.insert({line.key, line.technique}).second) {
+                samples.append(line.toQml());
+            }
         }
     };
     add(ShownStep{ShownStep::Stage::nudge, 80, {}});
+    ShownStep stuck;
+    stuck.isStuck = true;
+    add(stuck);
     for (int technique = 0; technique <= int(Technique::forcingChain); ++technique) {
         for (const auto &[first, second] : unitPairs) {
             ShownStep shown;

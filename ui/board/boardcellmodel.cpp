@@ -102,7 +102,7 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
         }
     }
 
-    const StepMarks step = game.shownStep() ? stepMarks(*game.shownStep()) : StepMarks{};
+    const StepMarks step = game.shownStep() ? stepMarks(*game.shownStep(), values) : StepMarks{};
 
     std::array<bool, kCellCount> isPeerOfSelection{};
     if (selected) {
@@ -121,12 +121,12 @@ std::array<BoardCellModel::Cell, 81> BoardCellModel::currentCells() const
         cell.selected = selected == index;
         cell.notes = cell.value == 0 ? game.notes()[i] : 0;
         cell.removedNotes = cell.value == 0 ? step.removed[i] : 0;
-        if (armed && cell.value == *armed) {
+        if (step.pattern[i]) {
+            cell.highlight = StepPattern;
+        } else if (armed && cell.value == *armed) {
             cell.highlight = ArmedDigit;
         } else if (cell.selected) {
             cell.highlight = Selected;
-        } else if (step.pattern[i]) {
-            cell.highlight = StepPattern;
         } else if (step.area[i]) {
             cell.highlight = StepArea;
         } else if (armed) {

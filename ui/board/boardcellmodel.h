@@ -24,12 +24,13 @@ namespace pondrel {
 // highlight each cell takes. The
 // highlight rules, first match wins:
 //
+//   a Next Step shows (stepMarks) and the
+//   cell is in its pattern                   -> StepPattern
 //   a digit is armed, the game is not won
 //   and the cell holds it                    -> ArmedDigit
 //   the cell is selected                     -> Selected
-//   while a Next Step shows (stepMarks):
-//       the cell is in its pattern           -> StepPattern
-//       the cell is where it says to look    -> StepArea
+//   a Next Step shows and the cell is where
+//   it says to look                          -> StepArea
 //   a digit is armed and the game is not won:
 //       the digit cannot go there            -> Blocked  (SudokuGame::isBlocked)
 //       anything else                        -> None
@@ -40,6 +41,9 @@ namespace pondrel {
 //       the cell holds p's (non-zero) digit  -> SameDigit
 //       the cell is one of p's 20 peers      -> Peer     (the engine's table)
 //   anything else                            -> None
+//
+// What a step points at comes first: a mistake it points out is usually the
+// cell just typed into, still selected and holding the armed digit.
 //
 // The roles are recomputed for all cells on every change of the game state
 // they depend on (81 cells, well under a microsecond each), and dataChanged
