@@ -17,7 +17,7 @@ import subprocess
 import tempfile
 import time
 
-from harness.xsession import TREE_LINE, Window, _end_with_parent, poll
+from harness.xsession import TREE_LINE, Window, _end_with_parent, poll, start_session_bus
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
@@ -111,15 +111,7 @@ class SwaySession:
         self.uid, self.gid = entry.pw_uid, entry.pw_gid
 
     def _start_session_bus(self):
-        read_end, write_end = os.pipe()
-        self.spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                            f"--print-address={write_end}"], pass_fds=(write_end,))
-        os.close(write_end)
-        with os.fdopen(read_end) as reader:
-            address = reader.readline().strip()
-        if not address:
-            raise RuntimeError("dbus-daemon did not report its address")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(self.spawn)
 
     def give_to_user(self, path):
         """Hands files written here (as root) under `path` to the session's

@@ -112,6 +112,20 @@ def poll(condition, timeout, interval=0.05):
         time.sleep(interval)
 
 
+def start_session_bus(spawn):
+    """Starts a session bus with `spawn(name, command, pass_fds=...)` and
+    returns its address."""
+    read_end, write_end = os.pipe()
+    spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                   f"--print-address={write_end}"], pass_fds=(write_end,))
+    os.close(write_end)
+    with os.fdopen(read_end) as reader:
+        address = reader.readline().strip()
+    if not address:
+        raise RuntimeError("dbus-daemon did not report its address")
+    return address
+
+
 class XSession:
     # What start() needs, as run_in_session asks every kind of desktop.
     REQUIRED_TOOLS = REQUIRED_TOOLS
@@ -210,15 +224,7 @@ class XSession:
     def _start_session_bus(self):
         # Without one, D-Bus clients would start a bus of their own that
         # outlives the test by a few seconds.
-        read_end, write_end = os.pipe()
-        self._spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                             f"--print-address={write_end}"], pass_fds=(write_end,))
-        os.close(write_end)
-        with os.fdopen(read_end) as reader:
-            address = reader.readline().strip()
-        if not address:
-            raise RuntimeError("dbus-daemon did not report its address")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(self._spawn)
 
     def _clean_environment(self):
         env = {key: value for key, value in os.environ.items()
