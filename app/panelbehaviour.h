@@ -45,6 +45,9 @@ public:
         Q_UNUSED(anchor);
         Q_UNUSED(activationToken);
     }
+    // The host put the window at `position` (it follows the board's size
+    // while shown).
+    virtual void placed(QPoint position) { Q_UNUSED(position); }
     // Each frame the shown window draws (queued after it).
     virtual void frameSwapped() {}
     // The window was asked to be active again (a second start, the menu's

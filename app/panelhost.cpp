@@ -288,7 +288,9 @@ void PanelHost::place()
         return;
     }
     m_view->setScreen(screen);
-    m_view->setPosition(panelPosition(m_anchor, m_view->size(), screen->availableGeometry()));
+    const QPoint position = panelPosition(m_anchor, m_view->size(), screen->availableGeometry());
+    m_view->setPosition(position);
+    behaviour().placed(position);
 }
 
 void PanelHost::updatePlayFromWindow()

@@ -53,9 +53,18 @@ public:
     void
     aboutToShow(QScreen *screen, const QRect &anchor, const QByteArray &activationToken) override;
     void aboutToHide() override;
+    void placed(QPoint position) override;
 
 private:
+    // What sway's commands select the panel by.
+    QString criteria() const;
+    // sway centres a floating X window again whenever it asks to be moved
+    // or resized: the window is moved back where it hangs.
+    void keepPlace();
+
     QByteArray m_ipcSocket;
+    QString m_role;
+    QPoint m_place;
     std::unique_ptr<ClickCatcher> m_catcher;
 };
 
