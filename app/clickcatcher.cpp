@@ -74,9 +74,12 @@ CatchWindow &ClickCatcher::window(std::size_t index)
 
 QRegion barsToCatch(QRegion bars, const QRect &icon)
 {
+    if (icon.isNull()) {
+        return bars;
+    }
     const QPoint iconCentre = icon.center();
     for (const QRect &bar : QRegion(bars)) {
-        if (icon.isNull() || !bar.contains(iconCentre)) {
+        if (!bar.contains(iconCentre)) {
             continue;
         }
         // A tray icon is about as large as its bar is thick.
