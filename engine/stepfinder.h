@@ -57,6 +57,44 @@ struct Elimination
     friend bool operator==(const Elimination &, const Elimination &) = default;
 };
 
+// A digit as a candidate of one cell: the nodes a chain links.
+struct Candidate
+{
+    int cell = 0;
+    int digit = 0;
+    friend bool operator==(const Candidate &, const Candidate &) = default;
+};
+
+// One link of a chain, read from `from` to `to`. Strong: if `from` is not
+// the cell's digit, `to` is (the only two places of a digit in a unit, or
+// the only two candidates of a cell). Weak: if `from` is the cell's digit,
+// `to` is not.
+struct ChainLink
+{
+    Candidate from;
+    Candidate to;
+    bool isStrong = false;
+    friend bool operator==(const ChainLink &, const ChainLink &) = default;
+};
+
+// What a forcing chain's assumption runs into.
+struct Contradiction
+{
+    enum class Kind : std::uint8_t {
+        // `cell` is left without a candidate.
+        noCandidate,
+        // `digit` is left without a place in `unit`.
+        noPlace,
+        // `digit` would stand twice in `unit`.
+        twice,
+    };
+    Kind kind = Kind::noCandidate;
+    int cell = -1;
+    int unit = -1;
+    int digit = 0;
+    friend bool operator==(const Contradiction &, const Contradiction &) = default;
+};
+
 // One step of a person's solve. Units are numbered as `units` in grid.h:
 // 0..8 rows, 9..17 columns, 18..26 boxes.
 //
@@ -93,6 +131,14 @@ struct Step
     // at least one of either.
     std::vector<Placement> placements;
     std::vector<Elimination> eliminations;
+    // Chains and forcing chains: the links in order from the chain's start
+    // (a forcing chain's: from its assumption to what it runs into, branch
+    // after branch when several assumptions are followed). Empty otherwise.
+    std::vector<ChainLink> links;
+    // A forcing chain that removes the digit it assumed: the assumption and
+    // what it runs into.
+    std::optional<Candidate> assumption;
+    std::optional<Contradiction> contradiction;
 
     friend bool operator==(const Step &, const Step &) = default;
 };
