@@ -3,6 +3,7 @@
 #include "puzzlesupply.h"
 #include "qtforms.h"
 #include "solver.h"
+#include "steplinks.h"
 
 #include <QSettings>
 
@@ -403,6 +404,11 @@ QVariantMap SudokuGame::hintExplanationForQml() const
 QVariantMap SudokuGame::stepLineForQml() const
 {
     return m_shownStep ? stepLine(*m_shownStep, m_values).toQml() : QVariantMap();
+}
+
+QVariantList SudokuGame::shownLinksForQml() const
+{
+    return shownLinks(m_shownStep);
 }
 
 } // namespace pondrel

@@ -127,6 +127,9 @@ class SudokuGame : public QObject
     // {key, technique, arguments} (see StepLine in nextstep.h); empty when
     // no step shows.
     Q_PROPERTY(QVariantMap stepLine READ stepLineForQml NOTIFY shownStepChanged)
+    // The chain the Next Step on show draws at its reason stage (see
+    // steplinks.h); empty otherwise.
+    Q_PROPERTY(QVariantList shownLinks READ shownLinksForQml NOTIFY shownStepChanged)
     // The settings, stored. Enumerations are their raw value texts ("Corner
     // Grid", "Large", "Medium"), also their shown titles; assigning a text
     // that is none of them is ignored. The tray icon's glyph:
@@ -230,6 +233,7 @@ public:
     QVariantMap bestTimesForQml() const { return toQml(bestTimes()); }
     QVariantMap hintExplanationForQml() const;
     QVariantMap stepLineForQml() const;
+    QVariantList shownLinksForQml() const;
 
     // Settable properties. Each setting is written to the store on every
     // assignment, except the difficulty, which is written only when it

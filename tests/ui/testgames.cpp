@@ -2,6 +2,7 @@
 
 #include "nextstep.h"
 #include "puzzlesupply.h"
+#include "steplinks.h"
 #include "sudokugame.h"
 
 #include <QCoreApplication>
@@ -123,6 +124,22 @@ QVariantList TestGames::stepLineSamples()
         }
     }
     return samples;
+}
+
+QVariantList TestGames::chainLinksSample()
+{
+    ShownStep shown;
+    shown.stage = ShownStep::Stage::reason;
+    shown.step.technique = Technique::xyChain;
+    // r1c3: 1 = 4; 4 of row 1 past r1c4's 4 to r1c6; down to r3c6; along
+    // row 3 to r3c4; up to r1c4.
+    shown.step.links = {{{2, 1}, {2, 4}, true},
+                        {{2, 4}, {5, 4}, false},
+                        {{5, 4}, {23, 4}, true},
+                        {{23, 4}, {21, 4}, false},
+                        {{21, 4}, {3, 4}, true}};
+    shown.step.eliminations = {{22, 4}};
+    return shownLinks(shown);
 }
 
 void TestGames::discard(SudokuGame *game)

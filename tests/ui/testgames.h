@@ -55,6 +55,12 @@ public:
     // arguments}): the longest digits and numbers in every place.
     Q_INVOKABLE static QVariantList stepLineSamples();
 
+    // The links a chain step by hand draws at its reason stage
+    // (SudokuGame.shownLinks), on the known puzzle's first rows: three
+    // strong links and two weak ones over six candidates, one link within a
+    // cell and one that passes another candidate's place.
+    Q_INVOKABLE static QVariantList chainLinksSample();
+
     // A key press (and its release, unless `autoRepeat`) as the window
     // system would send it to `item`'s window, with any text: Qt Quick
     // Test's own key functions accept only Latin-1 characters and never

@@ -45,11 +45,10 @@ Item {
         }
     }
 
-    TestCase {
+    ViewTestCase {
         id: testCase
 
         name: "BoardGrid"
-        when: windowShown
 
         property SudokuGame game: null
         property BoardGrid grid: null
@@ -59,19 +58,6 @@ Item {
         readonly property color accentMatch: boardColors.withOpacity(boardColors.accent, 0.18)
         readonly property color primaryBlocked: boardColors.withOpacity(boardColors.primary, 0.1)
         readonly property color primaryPeer: boardColors.withOpacity(boardColors.primary, 0.07)
-
-        function findItem(item: Item, name: string): Item {
-            if (item.objectName === name) {
-                return item;
-            }
-            for (let i = 0; i < item.children.length; ++i) {
-                const found = findItem(item.children[i], name);
-                if (found) {
-                    return found;
-                }
-            }
-            return null;
-        }
 
         function cell(index: int): Item {
             const found = findItem(grid, "cell-" + index);
@@ -349,6 +335,23 @@ Item {
             compare(findItem(cell(24), "noteSlot-1").text, " ");
             verify(game.noteDigits(24).length > 0, "the cell has its other candidates as notes");
             verify(!game.noteDigits(26).includes(1));
+        }
+
+        // The chain shows at the reason stage only, a line for each link in
+        // its style and a ring for each candidate, and reads as the reason.
+        function test_nextStepDrawsItsChainAtTheReason() {
+            const overlay = findItem(grid, "chainOverlay");
+            game.nextStep();
+            verify(!overlay.visible, "the nudge draws no chain");
+            overlay.links = TestGames.chainLinksSample();
+            game.nextStep();
+            verify(overlay.visible);
+            const lines = shown(overlay, item => item.objectName === "chainLink");
+            compare(lines.filter(line => line.isStrong).length, 3);
+            compare(lines.filter(line => !line.isStrong).length, 2);
+            compare(shown(overlay, item => item.objectName === "chainNode").length, 6);
+            verify(overlay.Accessible.name.includes(game.stepLine.technique),
+                   overlay.Accessible.name);
         }
 
         // ---- Accessibility ----

@@ -6,7 +6,8 @@ import Pondrel
 // takes the keyboard focus of the board.
 //
 // What each cell shows, its highlight included, comes from the cell model
-// over the game; the grid only chooses the colour of each highlight.
+// over the game; the grid only chooses the colour of each highlight. Over
+// the cells, a Next Step's chain (ChainOverlay).
 Item {
     id: root
 
@@ -108,6 +109,12 @@ Item {
                     root.forceActiveFocus();
                 }
             }
+        }
+
+        ChainOverlay {
+            anchors.fill: parent
+            board: root.board
+            grid: root
         }
     }
 }
