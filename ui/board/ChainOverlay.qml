@@ -59,6 +59,23 @@ Item {
                         + (Math.floor((digit - 1) / 3) + 0.5) * slot);
     }
 
+    // What a link's line must not run through: the rings, and the places of
+    // its digits in the other empty cells, where the same digit may stand
+    // as a note and would read as struck out or ringed.
+    function obstacles(link: var): var {
+        const found = nodes.slice();
+        const values = board.game.values;
+        for (let cell = 0; cell < 81; ++cell) {
+            if (values[cell] === 0 && cell !== link.fromCell && cell !== link.toCell) {
+                found.push(centre(cell, link.fromDigit));
+                if (link.toDigit !== link.fromDigit) {
+                    found.push(centre(cell, link.toDigit));
+                }
+            }
+        }
+        return found;
+    }
+
     // The curve of a link: {start, control, end}, a quadratic curve from the
     // edge of one ring to the edge of the other, straight when the control
     // point lies halfway.
@@ -71,34 +88,34 @@ Item {
         // How far the middle of the curve stands off the straight line; the
         // control point stands off twice as far.
         let bow = 0;
-        if (link.fromCell === link.toCell && length < 2 * slot) {
-            // Neighbouring places of one cell: out toward the cell's edge,
-            // where no note sits in the way.
+        if (link.fromCell === link.toCell && length < 1.2 * slot) {
+            // Places side by side in one cell leave no room between the
+            // rings: the line loops out toward the cell's edge, where no
+            // note sits in the way.
             const cellCentre = centre(link.fromCell, 5);
             const outward = ((from.x + to.x) / 2 - cellCentre.x) * normal.x
                     + ((from.y + to.y) / 2 - cellCentre.y) * normal.y;
-            bow = (outward < 0 ? -1 : 1) * 0.4 * slot;
+            bow = (outward < 0 ? -1 : 1) * (0.5 * slot + inset - lineWidth);
         } else {
             const clearance = 1.6 * radius;
             let nearest = clearance;
-            for (const node of nodes) {
-                const t = (node.x - from.x) * along.x + (node.y - from.y) * along.y;
-                const off = (node.x - from.x) * normal.x + (node.y - from.y) * normal.y;
+            for (const point of obstacles(link)) {
+                const t = (point.x - from.x) * along.x + (point.y - from.y) * along.y;
+                const off = (point.x - from.x) * normal.x + (point.y - from.y) * normal.y;
                 if (t <= radius || t >= length - radius || Math.abs(off) >= clearance) {
                     continue;
                 }
-                // The curve stands off 4s(1-s) times its middle's distance at
-                // the fraction s of the way; far enough there to clear the ring,
-                // but never more than a gentle bend.
+                // At the fraction s of the way the curve stands off 4s(1-s)
+                // times as far as at its middle: far enough there to clear
+                // the place, but never more than a gentle bend. It bends
+                // away from the place nearest the straight line.
                 const s = t / length;
-                const needed = Math.min((clearance - Math.abs(off)) / (4 * s * (1 - s)), 0.3 * length);
+                const needed = Math.min((clearance - Math.abs(off)) / (4 * s * (1 - s)),
+                                        0.3 * length);
                 const away = off > 0 ? -1 : 1;
-                if (Math.abs(off) < nearest) {
-                    nearest = Math.abs(off);
-                    bow = away * Math.max(Math.abs(bow), needed);
-                } else {
-                    bow = Math.sign(bow || away) * Math.max(Math.abs(bow), needed);
-                }
+                const side = Math.abs(off) < nearest ? away : Math.sign(bow || away);
+                nearest = Math.min(nearest, Math.abs(off));
+                bow = side * Math.max(Math.abs(bow), needed);
             }
         }
         const control = Qt.point((from.x + to.x) / 2 + 2 * bow * normal.x,
@@ -139,6 +156,11 @@ Item {
             // Room for the arrowhead and the line's width around the curve.
             readonly property real margin: 4 * root.lineWidth
             readonly property real arrowLength: 3.5 * root.lineWidth
+            // A link between places side by side in one cell is too short
+            // for a head; the links before and after it show the way.
+            readonly property bool hasArrow: Math.hypot(path.end.x - path.start.x,
+                                                        path.end.y - path.start.y)
+                                             > 3 * arrowLength
 
             objectName: "chainLink"
             x: Math.min(path.start.x, path.control.x, path.end.x) - margin
@@ -166,11 +188,15 @@ Item {
                 const d = Math.hypot(dx, dy);
                 const ux = dx / d;
                 const uy = dy / d;
-                const base = Qt.point(path.end.x - ux * arrowLength, path.end.y - uy * arrowLength);
+                const head = hasArrow ? arrowLength : 0;
+                const base = Qt.point(path.end.x - ux * head, path.end.y - uy * head);
                 context.beginPath();
                 context.moveTo(path.start.x, path.start.y);
                 context.quadraticCurveTo(path.control.x, path.control.y, base.x, base.y);
                 context.stroke();
+                if (!hasArrow) {
+                    return;
+                }
                 const half = 0.55 * arrowLength;
                 context.beginPath();
                 context.moveTo(path.end.x, path.end.y);
