@@ -139,6 +139,7 @@ Item {
     BoardNotice {
         id: wording
 
+        objectName: "chainWording"
         board: root.board
         visible: false
         Accessible.ignored: true
