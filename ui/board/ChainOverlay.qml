@@ -97,7 +97,7 @@ Item {
                     + ((from.y + to.y) / 2 - cellCentre.y) * normal.y;
             bow = (outward < 0 ? -1 : 1) * (0.5 * slot + inset - lineWidth);
         } else {
-            const clearance = 1.6 * radius;
+            const clearance = 2 * radius + lineWidth;
             let nearest = clearance;
             for (const point of obstacles(link)) {
                 const t = (point.x - from.x) * along.x + (point.y - from.y) * along.y;
