@@ -5,7 +5,7 @@ import Pondrel
 // solvers draw one: each candidate of the chain ringed where its note sits
 // (NotesGrid's 3×3 places), and a line from ring to ring for every link,
 // solid for a strong link, dashed for a weak one, with an arrowhead where
-// the link leads. A line that would cross another ring bends around it, and
+// the link leads (the chain's order: a forcing chain's from its assumption). A line that would cross another ring bends around it, and
 // a link between neighbouring candidates of one cell bows out so it shows
 // at all.
 //
@@ -15,8 +15,8 @@ import Pondrel
 // here decides what a chain is.
 //
 // Canvas rather than QtQuick.Shapes: both draw on the software scene graph,
-// but Shapes is a QML module of its own that the desktops we package for
-// do not install with Qt Quick.
+// but Shapes is a QML module of its own (qml6-module-qtquick-shapes on
+// Debian) that the package would have to depend on for this one view.
 Item {
     id: root
 
