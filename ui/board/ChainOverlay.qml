@@ -120,10 +120,10 @@ Item {
         }
         const control = Qt.point((from.x + to.x) / 2 + 2 * bow * normal.x,
                                  (from.y + to.y) / 2 + 2 * bow * normal.y);
-        const edge = (centre, toward) => {
-            const d = Math.hypot(toward.x - centre.x, toward.y - centre.y);
-            return Qt.point(centre.x + (toward.x - centre.x) / d * radius,
-                            centre.y + (toward.y - centre.y) / d * radius);
+        const edge = (ring, toward) => {
+            const d = Math.hypot(toward.x - ring.x, toward.y - ring.y);
+            return Qt.point(ring.x + (toward.x - ring.x) / d * radius,
+                            ring.y + (toward.y - ring.y) / d * radius);
         };
         return {start: edge(from, control), control: control, end: edge(to, control)};
     }
