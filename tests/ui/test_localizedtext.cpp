@@ -112,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"uk", kLargest - 6, "one"},
                                          PluralCase{"hi", 0, "one"},
                                          PluralCase{"bn", 0, "one"},
+                                         PluralCase{"th", 1, "other"},
                                          PluralCase{"cy", 2, "other"}));
 
 QString
