@@ -110,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"ja", 1, "other"},
                                          PluralCase{"uk", kLargest, "many"}, // ends in 07
                                          PluralCase{"uk", kLargest - 6, "one"},
+                                         PluralCase{"hr", 22, "few"},
                                          PluralCase{"hi", 0, "one"},
                                          PluralCase{"bn", 0, "one"},
                                          PluralCase{"th", 1, "other"},
