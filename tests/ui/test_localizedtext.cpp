@@ -111,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"uk", kLargest, "many"}, // ends in 07
                                          PluralCase{"uk", kLargest - 6, "one"},
                                          PluralCase{"hr", 22, "few"},
+                                         PluralCase{"sr", 11, "other"},
                                          PluralCase{"hi", 0, "one"},
                                          PluralCase{"bn", 0, "one"},
                                          PluralCase{"th", 1, "other"},
