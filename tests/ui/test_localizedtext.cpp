@@ -110,6 +110,12 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"ja", 1, "other"},
                                          PluralCase{"uk", kLargest, "many"}, // ends in 07
                                          PluralCase{"uk", kLargest - 6, "one"},
+                                         // Slovenian's dual, from the last two digits.
+                                         PluralCase{"sl", 2, "two"},
+                                         PluralCase{"sl", 102, "two"},
+                                         PluralCase{"sl", 12, "other"},
+                                         PluralCase{"sl", 101, "one"},
+                                         PluralCase{"sl", 3, "few"},
                                          PluralCase{"hr", 22, "few"},
                                          PluralCase{"sr", 11, "other"},
                                          PluralCase{"hi", 0, "one"},
