@@ -116,6 +116,12 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"sl", 12, "other"},
                                          PluralCase{"sl", 101, "one"},
                                          PluralCase{"sl", 3, "few"},
+                                         // Latvian's zero takes tens and the teens.
+                                         PluralCase{"lv", 0, "zero"},
+                                         PluralCase{"lv", 30, "zero"},
+                                         PluralCase{"lv", 11, "zero"},
+                                         PluralCase{"lv", 21, "one"},
+                                         PluralCase{"lv", 2, "other"},
                                          // Lithuanian whole numbers never reach "many".
                                          PluralCase{"lt", 21, "one"},
                                          PluralCase{"lt", 9, "few"},
