@@ -131,6 +131,9 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"hi", 0, "one"},
                                          PluralCase{"bn", 0, "one"},
                                          PluralCase{"th", 1, "other"},
+                                         // Filipino's forms follow the last digit.
+                                         PluralCase{"fil", 5, "one"},
+                                         PluralCase{"fil", 6, "other"},
                                          PluralCase{"cy", 2, "other"}));
 
 QString
@@ -254,6 +257,7 @@ TEST(DisplayLanguage, regionalTableBeforeTheLanguagesTable)
 TEST(DisplayLanguage, closeTablesForScriptsAndRegions)
 {
     const QStringList shipped{QStringLiteral("es"),
+                              QStringLiteral("fil"),
                               QStringLiteral("nb"),
                               QStringLiteral("zh_CN"),
                               QStringLiteral("zh_TW")};
@@ -263,6 +267,7 @@ TEST(DisplayLanguage, closeTablesForScriptsAndRegions)
     EXPECT_EQ(chosen("es-MX"), QStringLiteral("es"));
     EXPECT_EQ(chosen("nb-NO"), QStringLiteral("nb"));
     EXPECT_EQ(chosen("no"), QStringLiteral("nb"));
+    EXPECT_EQ(chosen("tl-PH"), QStringLiteral("fil"));
     EXPECT_EQ(chosen("zh-HK"), QStringLiteral("zh_TW"));
     EXPECT_EQ(chosen("zh-Hant-HK"), QStringLiteral("zh_TW"));
     EXPECT_EQ(chosen("zh-Hans-SG"), QStringLiteral("zh_CN"));

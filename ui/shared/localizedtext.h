@@ -36,8 +36,8 @@ QString pluralCategory(qint64 count, const QString &language);
 // first, as QLocale::uiLanguages() gives them) for which a table is in
 // `availableLanguages`, else "en". "de-AT" takes a "de_AT" table before a
 // "de" table; a Chinese script or region takes the table in its script
-// ("zh-HK" → "zh_TW") and "no"/"nn" take "nb". The table's own identifier
-// is returned.
+// ("zh-HK" → "zh_TW"), "no"/"nn" take "nb" and "tl" takes "fil". The
+// table's own identifier is returned.
 QString chooseDisplayLanguage(const QStringList &preferredLanguages,
                               const QStringList &availableLanguages);
 
