@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Abandon this game?</source>
-        <translation>Да се откажете ли от тази игра?</translation>
+        <translation>Отказвате ли се от тази игра?</translation>
     </message>
     <message>
         <source>Starting a new puzzle now will reset your win streak.</source>

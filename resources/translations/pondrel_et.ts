@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Win Rate</source>
-        <translation>Võidumäär</translation>
+        <translation>Võiduprotsent</translation>
     </message>
     <message>
         <source>Current Streak</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Visit %@</source>
-        <translation>Külasta: %@</translation>
+        <translation>Ava %@</translation>
     </message>
     <message>
         <source>© 2026 The Pondrel team. All rights reserved.</source>

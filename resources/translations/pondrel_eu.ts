@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Turn on Notes to jot small possible numbers in a square. Auto fills in every note for you, and Undo takes it back.</source>
-        <translation>Aktibatu «Oharrak» gelaxka batean zenbaki posibleak txiki idazteko. «Auto»-k ohar guztiak betetzen ditu zuretzat, eta «Desegin»-ek kendu egiten ditu.</translation>
+        <translation>Aktibatu «Oharrak» gelaxka batean zenbaki posibleak txiki idazteko. «Auto» botoiak ohar guztiak betetzen ditu zuretzat, eta «Desegin» botoiak kendu egiten ditu.</translation>
     </message>
     <message>
         <source>Need a hand?</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Hint fills in one square for you. A game that used a hint doesn't set a best time.</source>
-        <translation>«Pista»-k gelaxka bat betetzen du zuretzat. Pista erabili den partida batek ez du denbora onenik ezartzen.</translation>
+        <translation>«Pista» botoiak gelaxka bat betetzen du zuretzat. Pista erabili den partida batek ez du denbora onenik ezartzen.</translation>
     </message>
     <message>
         <source>Finished numbers lock</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Undo takes back your last move. Pick Easy, Medium, Hard or Expert in Preferences.</source>
-        <translation>«Desegin»-ek zure azken mugimendua desegiten du. Aukeratu Erraza, Ertaina, Zaila edo Aditua hobespenetan.</translation>
+        <translation>«Desegin» botoiak zure azken mugimendua desegiten du. Aukeratu Erraza, Ertaina, Zaila edo Aditua hobespenetan.</translation>
     </message>
     <message>
         <source>Move between squares</source>

@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Poništi</translation>
+        <translation>Izbriši</translation>
     </message>
     <message>
         <source>Reset all statistics</source>
-        <translation>Poništi svu statistiku</translation>
+        <translation>Izbriši svu statistiku</translation>
     </message>
     <message>
         <source>Close</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation>Poništiti svu statistiku?</translation>
+        <translation>Izbrisati svu statistiku?</translation>
     </message>
     <message>
         <source>This clears your games, wins, streaks and best times. It can't be undone.</source>

@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>Abandon this game?</source>
-        <translation>Palikti šį žaidimą?</translation>
+        <translation>Nutraukti šį žaidimą?</translation>
     </message>
     <message>
         <source>Starting a new puzzle now will reset your win streak.</source>
-        <translation>Jei dabar pradėsite naują galvosūkį, jūsų pergalių serija bus atstatyta.</translation>
+        <translation>Jei dabar pradėsite naują galvosūkį, jūsų pergalių serija nutrūks.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Atstatyti</translation>
+        <translation>Išvalyti</translation>
     </message>
     <message>
         <source>Reset all statistics</source>
-        <translation>Atstatyti visą statistiką</translation>
+        <translation>Išvalyti visą statistiką</translation>
     </message>
     <message>
         <source>Close</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation>Atstatyti visą statistiką?</translation>
+        <translation>Išvalyti visą statistiką?</translation>
     </message>
     <message>
         <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Changing the difficulty deals a new puzzle and resets your win streak.</source>
-        <translation>Pakeitus sunkumą pateikiamas naujas galvosūkis, o pergalių serija atstatoma.</translation>
+        <translation>Pakeitus sunkumą pateikiamas naujas galvosūkis, o jūsų pergalių serija nutrūksta.</translation>
     </message>
     <message>
         <source>Menu Bar Icon</source>
