@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Abandon this game?</source>
-        <translation>Uache mchezo huu?</translation>
+        <translation>Je, ungependa kuacha mchezo huu?</translation>
     </message>
     <message>
         <source>Starting a new puzzle now will reset your win streak.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation>Uweke upya takwimu zote?</translation>
+        <translation>Je, ungependa kuweka upya takwimu zote?</translation>
     </message>
     <message>
         <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
