@@ -110,6 +110,30 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          PluralCase{"ja", 1, "other"},
                                          PluralCase{"uk", kLargest, "many"}, // ends in 07
                                          PluralCase{"uk", kLargest - 6, "one"},
+                                         // Slovenian's dual, from the last two digits.
+                                         PluralCase{"sl", 2, "two"},
+                                         PluralCase{"sl", 102, "two"},
+                                         PluralCase{"sl", 12, "other"},
+                                         PluralCase{"sl", 101, "one"},
+                                         PluralCase{"sl", 3, "few"},
+                                         // Latvian's zero takes tens and the teens.
+                                         PluralCase{"lv", 0, "zero"},
+                                         PluralCase{"lv", 30, "zero"},
+                                         PluralCase{"lv", 11, "zero"},
+                                         PluralCase{"lv", 21, "one"},
+                                         PluralCase{"lv", 2, "other"},
+                                         // Lithuanian whole numbers never reach "many".
+                                         PluralCase{"lt", 21, "one"},
+                                         PluralCase{"lt", 9, "few"},
+                                         PluralCase{"lt", 12, "other"},
+                                         PluralCase{"hr", 22, "few"},
+                                         PluralCase{"sr", 11, "other"},
+                                         PluralCase{"hi", 0, "one"},
+                                         PluralCase{"bn", 0, "one"},
+                                         PluralCase{"th", 1, "other"},
+                                         // Filipino's forms follow the last digit.
+                                         PluralCase{"fil", 5, "one"},
+                                         PluralCase{"fil", 6, "other"},
                                          PluralCase{"cy", 2, "other"}));
 
 QString
@@ -233,6 +257,7 @@ TEST(DisplayLanguage, regionalTableBeforeTheLanguagesTable)
 TEST(DisplayLanguage, closeTablesForScriptsAndRegions)
 {
     const QStringList shipped{QStringLiteral("es"),
+                              QStringLiteral("fil"),
                               QStringLiteral("nb"),
                               QStringLiteral("zh_CN"),
                               QStringLiteral("zh_TW")};
@@ -242,6 +267,7 @@ TEST(DisplayLanguage, closeTablesForScriptsAndRegions)
     EXPECT_EQ(chosen("es-MX"), QStringLiteral("es"));
     EXPECT_EQ(chosen("nb-NO"), QStringLiteral("nb"));
     EXPECT_EQ(chosen("no"), QStringLiteral("nb"));
+    EXPECT_EQ(chosen("tl-PH"), QStringLiteral("fil"));
     EXPECT_EQ(chosen("zh-HK"), QStringLiteral("zh_TW"));
     EXPECT_EQ(chosen("zh-Hant-HK"), QStringLiteral("zh_TW"));
     EXPECT_EQ(chosen("zh-Hans-SG"), QStringLiteral("zh_CN"));

@@ -514,11 +514,19 @@ Item {
             if (requested !== "") {
                 compare(Localized.language, requested, "the display language");
             }
-            // Without a CJK font the texts would be measured as missing-glyph
-            // boxes; dev.sh installs fonts-noto-cjk.
-            if (/^(ja|ko|zh)/.test(Localized.language)) {
-                verify(Qt.fontFamilies().some(family => family.startsWith("Noto Sans CJK")),
-                       "no Noto Sans CJK font: install fonts-noto-cjk");
+            // Without a font for the script the texts would be measured as
+            // missing-glyph boxes; dev.sh installs these.
+            const scriptFonts = [
+                { languages: /^(ja|ko|zh)/, families: /^Noto Sans CJK/, debian: "fonts-noto-cjk" },
+                { languages: /^hi/, families: /^(Lohit|Noto Sans) Devanagari/, debian: "fonts-lohit-deva" },
+                { languages: /^bn/, families: /^(Lohit|Noto Sans) Bengali/, debian: "fonts-lohit-beng-bengali" },
+                { languages: /^th/, families: /^(Loma|Noto Sans Thai)/, debian: "fonts-thai-tlwg" },
+            ];
+            for (const script of scriptFonts) {
+                if (script.languages.test(Localized.language)) {
+                    verify(Qt.fontFamilies().some(family => script.families.test(family)),
+                           "no font for " + Localized.language + ": install " + script.debian);
+                }
             }
             loadKeys();
             verify(Object.keys(keys).length > 0, "the string table of " + Localized.language

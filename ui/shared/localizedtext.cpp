@@ -26,8 +26,9 @@ QString normalizedLanguage(QString language)
 }
 
 // Where a language has no table of its own but a close one ships: scripts
-// and regions of Chinese go to the table written in their script, and
-// Norwegian without a written standard, or Nynorsk, reads Bokmål best.
+// and regions of Chinese go to the table written in their script,
+// Norwegian without a written standard, or Nynorsk, reads Bokmål best, and
+// Tagalog (the locale some systems name) reads Filipino, its standard form.
 // Checked after the exact tag and before the tag is shortened, so
 // "zh-Hant-HK" finds Traditional Chinese before plain "zh" (Simplified).
 QString closeLanguage(const QString &normalized)
@@ -41,6 +42,7 @@ QString closeLanguage(const QString &normalized)
         {QStringLiteral("zh"), QStringLiteral("zh-cn")},
         {QStringLiteral("no"), QStringLiteral("nb")},
         {QStringLiteral("nn"), QStringLiteral("nb")},
+        {QStringLiteral("tl"), QStringLiteral("fil")},
     };
     const auto close = kCloseLanguages.find(normalized);
     return close == kCloseLanguages.end() ? QString() : close->second;

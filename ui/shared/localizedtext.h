@@ -12,8 +12,9 @@ namespace pondrel {
 // Every text the player reads is looked up in the string table with its
 // English text as the key, so a missing entry (or no table at all) shows the
 // English text. The table is a Qt Linguist translation with one context;
-// count-dependent texts are ordinary entries "<key>|one", "<key>|few",
-// "<key>|many" and "<key>|other".
+// count-dependent texts are ordinary entries "<key>|<category>", one for
+// each CLDR category the language uses ("zero", "one", "two", "few", "many",
+// "other").
 //
 // All of this runs on the main thread only.
 
@@ -24,19 +25,19 @@ inline constexpr char kStringTableDirectory[] = ":/i18n";
 // The language shown when none of the user's languages has a table.
 inline constexpr char kFallbackLanguage[] = "en";
 
-// The plural category of `count` in `language`: "one", "few", "many" or
-// "other". The language is compared as a whole identifier ("fr" but not
-// "fr-CA"): Polish and French have their own written rules, the other
-// languages whose tables ship follow ICU's (CLDR's) rules, and any other
-// language uses the English one.
+// The plural category of `count` in `language`: "zero", "one", "two",
+// "few", "many" or "other". The language is compared as a whole identifier
+// ("fr" but not "fr-CA"): Polish and French have their own written rules,
+// the other languages whose tables ship follow ICU's (CLDR's) rules, and any
+// other language uses the English one.
 QString pluralCategory(qint64 count, const QString &language);
 
 // The display language: the first of `preferredLanguages` (most preferred
 // first, as QLocale::uiLanguages() gives them) for which a table is in
 // `availableLanguages`, else "en". "de-AT" takes a "de_AT" table before a
 // "de" table; a Chinese script or region takes the table in its script
-// ("zh-HK" → "zh_TW") and "no"/"nn" take "nb". The table's own identifier
-// is returned.
+// ("zh-HK" → "zh_TW"), "no"/"nn" take "nb" and "tl" takes "fil". The
+// table's own identifier is returned.
 QString chooseDisplayLanguage(const QStringList &preferredLanguages,
                               const QStringList &availableLanguages);
 
