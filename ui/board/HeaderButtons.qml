@@ -166,7 +166,8 @@ Row {
             id: menu
 
             y: menuButton.height + 4 * root.board.boardScale
-            x: menuButton.width - width
+            // Under the button, opening towards the panel's middle.
+            x: root.LayoutMirroring.enabled ? 0 : menuButton.width - width
             board: root.board
             preferencesShortcut: preferencesShortcut.nativeText
             quitShortcut: quitShortcut.nativeText

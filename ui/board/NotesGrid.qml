@@ -30,7 +30,7 @@ Item {
             height: (root.height - 2 * root.inset) / 3
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            text: isRemoved || root.digits.includes(digit) ? String(digit) : " "
+            text: isRemoved || root.digits.includes(digit) ? Localized.digits(String(digit)) : " "
             color: isRemoved ? root.board.colors.mistake : root.board.colors.secondary
             font.pixelSize: Math.max(1, Math.round(8.5 * root.board.boardScale))
             font.weight: isRemoved ? Font.Bold : Font.Medium
