@@ -36,6 +36,8 @@ packages=(
     # Japanese, Korean and Chinese glyphs; the no-cut-off test measures the
     # texts in these fonts.
     fonts-noto-cjk
+    # Arabic, Persian and Hebrew glyphs, measured by the same test.
+    fonts-noto-core
     qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
     qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript

@@ -16,6 +16,9 @@ import Pondrel.Testing
 // - lie inside every container that frames it: a control's padded content
 //   area, a filled or outlined box, a card, a clipping item and the window,
 // - not overlap another text of the same layer,
+// - break its lines only between words, in the languages that space their
+//   words (Chinese, Japanese and Korean break between characters as their
+//   rules allow),
 // - not be an English text that the table translates (a missed lookup);
 // the panel is no wider than 375 points times the board scale, and a card
 // that grows with its texts stays inside the panel.
@@ -57,6 +60,11 @@ Item {
             iconName: "circle.grid.3x3.fill"
             systemScale: 1
         }
+    }
+
+    // A word's width in a text's font as drawn.
+    TextMetrics {
+        id: wordMetrics
     }
 
     ViewTestCase {
@@ -230,6 +238,21 @@ Item {
                 report(text, "needs " + text.contentWidth.toFixed(1) + " × "
                        + text.contentHeight.toFixed(1) + " px in a box of "
                        + innerWidth.toFixed(1) + " × " + innerHeight.toFixed(1));
+            }
+            // A word wider than the line would be cut in two by a wrapping
+            // layout: Text.Wrap does so without a sign. Measured in the size
+            // the text is drawn at, after any fitting.
+            if (text.wrapMode !== Text.NoWrap && !/^(ja|ko|zh)/.test(Localized.language)) {
+                wordMetrics.font = text.font;
+                wordMetrics.font.pixelSize = text.fontInfo.pixelSize;
+                for (const word of text.text.split(/\s+/)) {
+                    wordMetrics.text = word;
+                    if (wordMetrics.advanceWidth > innerWidth + tolerance) {
+                        report(text, "breaks the word \"" + word + "\" ("
+                               + wordMetrics.advanceWidth.toFixed(1) + " px) on a line of "
+                               + innerWidth.toFixed(1));
+                    }
+                }
             }
             // An English text the table translates was shown without its
             // lookup.
@@ -519,6 +542,11 @@ Item {
             if (/^(ja|ko|zh)/.test(Localized.language)) {
                 verify(Qt.fontFamilies().some(family => family.startsWith("Noto Sans CJK")),
                        "no Noto Sans CJK font: install fonts-noto-cjk");
+            }
+            const script = { ar: "Arabic", fa: "Arabic", he: "Hebrew" }[Localized.language];
+            if (script) {
+                verify(Qt.fontFamilies().includes("Noto Sans " + script),
+                       "no Noto Sans " + script + " font: install fonts-noto-core");
             }
             loadKeys();
             verify(Object.keys(keys).length > 0, "the string table of " + Localized.language

@@ -51,13 +51,16 @@ Text {
     font.pixelSize: Math.round(12 * board.boardScale)
     font.weight: Font.Medium
     // Two lines at most, by the height: a line count would make the fitting
-    // below elide rather than shrink.
-    wrapMode: Text.Wrap
+    // below elide rather than shrink. Lines break between words only (and,
+    // in Chinese, Japanese and Korean, between the characters their rules
+    // let part): Text.Wrap would cut a word that does not fit in two.
+    wrapMode: Text.WordWrap
     elide: Text.ElideRight
     verticalAlignment: Text.AlignVCenter
-    // Rather smaller than cut off, in the languages with long sentences.
+    // Rather a little smaller than cut off, in the languages with long
+    // sentences, but never below a size that still reads at a glance.
     fontSizeMode: Text.Fit
-    minimumPixelSize: Math.round(9 * board.boardScale)
+    minimumPixelSize: Math.round(10 * board.boardScale)
     lineHeight: 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
