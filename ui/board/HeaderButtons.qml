@@ -99,6 +99,7 @@ Row {
 
         objectName: "undoButton"
         symbol: "arrow.uturn.backward"
+        symbolPointsAlongLine: true
         Accessible.name: Localized.text("Undo")
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
                  + root.withShortcut(Localized.text("Redo (⇧⌘Z)"), redoShortcut)
