@@ -1,4 +1,5 @@
 import QtQuick
+import Pondrel
 
 // The pencil notes of an empty cell: a 3×3 grid of slots in which every
 // digit has its own place (1 2 3 on top, 4 5 6 in the middle, 7 8 9 at the
