@@ -62,9 +62,14 @@ Item {
         }
     }
 
-    // A word's width in a text's font as drawn.
-    TextMetrics {
-        id: wordMetrics
+    // Lays a text out again as it is drawn, to ask where its lines start
+    // (a Text cannot tell).
+    TextEdit {
+        id: lineProbe
+
+        visible: false
+        readOnly: true
+        textFormat: TextEdit.PlainText
     }
 
     ViewTestCase {
@@ -226,6 +231,43 @@ Item {
             }
         }
 
+        // Each line after the first starts after a space, a hyphen, a slash
+        // or a dash, never between two letters or digits of one word (which
+        // Text.Wrap does to a word too long for the line, and WrapAnywhere
+        // to any). Where a line starts is asked of the layout along the
+        // line's middle, in the same text laid out again at the size it is
+        // drawn: the smallest character index there, whichever way the line
+        // runs. Chinese, Japanese and Korean break between characters as
+        // their rules allow, and are not checked.
+        function checkLineBreaks(text: Item) {
+            if (text.lineCount < 2 || /^(ja|ko|zh)/.test(Localized.language)) {
+                return;
+            }
+            lineProbe.font = text.font;
+            lineProbe.font.pixelSize = text.fontInfo.pixelSize;
+            lineProbe.width = text.width - text.leftPadding - text.rightPadding;
+            lineProbe.wrapMode = text.wrapMode;
+            lineProbe.text = text.text;
+            const lineHeight = lineProbe.contentHeight / lineProbe.lineCount;
+            // Spaces, dashes and punctuation (the maqaf, the Arabic comma
+            // and question mark too); QML's regular expressions know no
+            // Unicode classes to name the letters instead.
+            const separator = /[\s\-\u2010-\u2015\/·,.;:!?()\[\]«»„“”"'…×%\u05be\u060c\u061b\u061f]/;
+            const inWord = character => character !== undefined && !separator.test(character);
+            for (let line = 1; line < lineProbe.lineCount; ++line) {
+                const y = (line + 0.5) * lineHeight;
+                let start = text.text.length;
+                for (let x = 0; x <= lineProbe.width; x += 2) {
+                    start = Math.min(start, lineProbe.positionAt(x, y));
+                }
+                if (inWord(text.text[start - 1]) && inWord(text.text[start])) {
+                    report(text, "breaks a word before line " + (line + 1) + ": \""
+                           + text.text.slice(Math.max(0, start - 12), start) + "|"
+                           + text.text.slice(start, start + 12) + "\"");
+                }
+            }
+        }
+
         function checkText(text: Item) {
             const innerWidth = text.width - text.leftPadding - text.rightPadding;
             const innerHeight = text.height - text.topPadding - text.bottomPadding;
@@ -239,21 +281,7 @@ Item {
                        + text.contentHeight.toFixed(1) + " px in a box of "
                        + innerWidth.toFixed(1) + " × " + innerHeight.toFixed(1));
             }
-            // A word wider than the line would be cut in two by a wrapping
-            // layout: Text.Wrap does so without a sign. Measured in the size
-            // the text is drawn at, after any fitting.
-            if (text.wrapMode !== Text.NoWrap && !/^(ja|ko|zh)/.test(Localized.language)) {
-                wordMetrics.font = text.font;
-                wordMetrics.font.pixelSize = text.fontInfo.pixelSize;
-                for (const word of text.text.split(/\s+/)) {
-                    wordMetrics.text = word;
-                    if (wordMetrics.advanceWidth > innerWidth + tolerance) {
-                        report(text, "breaks the word \"" + word + "\" ("
-                               + wordMetrics.advanceWidth.toFixed(1) + " px) on a line of "
-                               + innerWidth.toFixed(1));
-                    }
-                }
-            }
+            checkLineBreaks(text);
             // An English text the table translates was shown without its
             // lookup.
             if (keys[text.text] === undefined && translations[text.text] !== undefined

@@ -57,10 +57,10 @@ Text {
     wrapMode: Text.WordWrap
     elide: Text.ElideRight
     verticalAlignment: Text.AlignVCenter
-    // Rather a little smaller than cut off, in the languages with long
-    // sentences, but never below a size that still reads at a glance.
+    // Rather smaller than cut off, in the languages with long sentences,
+    // down to three quarters of the size.
     fontSizeMode: Text.Fit
-    minimumPixelSize: Math.round(10 * board.boardScale)
+    minimumPixelSize: Math.round(9 * board.boardScale)
     // Lines 1.3 em apart in every script: the CJK fonts' line spacing
     // (1.45 em against 1.36 em for the Latin ones) would otherwise leave no
     // room for a second line at the smallest size, and a Chinese, Japanese
