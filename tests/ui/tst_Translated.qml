@@ -203,6 +203,8 @@ Item {
             compare(part(screen, "stat-gamesPlayed").value, "۳");
             compare(part(screen, "stat-winRate").value, "۶۶٫۷٪");
             checkMirroredBoard();
+            const given = shown(part(board, "sudokuGrid"), item => item.given === true)[0];
+            verify(/^[۱-۹]$/.test(part(given, "digit").text), "a Persian digit on the board");
         }
     }
 }
