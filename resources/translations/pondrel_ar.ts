@@ -601,11 +601,11 @@
     </message>
     <message>
         <source>Finned X-Wing</source>
-        <translation>X-Wing بزعنفة</translation>
+        <translation>‏X-Wing بزعنفة</translation>
     </message>
     <message>
         <source>Finned Swordfish</source>
-        <translation>Swordfish بزعنفة</translation>
+        <translation>‏Swordfish بزعنفة</translation>
     </message>
     <message>
         <source>X-Chain</source>

@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
-        <translation>Pondrel Sudoku در سینی سیستم جا دارد. برای بازی روی نمادش در پنل کلیک کنید. نمادش این شکلی است:</translation>
+        <translation>‏Pondrel Sudoku در سینی سیستم جا دارد. برای بازی روی نمادش در پنل کلیک کنید. نمادش این شکلی است:</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the menu bar</source>
@@ -585,11 +585,11 @@
     </message>
     <message>
         <source>Finned X-Wing</source>
-        <translation>X-Wing باله‌دار</translation>
+        <translation>‏X-Wing باله‌دار</translation>
     </message>
     <message>
         <source>Finned Swordfish</source>
-        <translation>Swordfish باله‌دار</translation>
+        <translation>‏Swordfish باله‌دار</translation>
     </message>
     <message>
         <source>X-Chain</source>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Pondrel Sudoku lives in your system tray. Click its icon in your panel to play. It looks like this:</source>
-        <translation>Pondrel Sudoku גר במגש המערכת. כדי לשחק, לוחצים על הסמל שלו בלוח. כך הוא נראה:</translation>
+        <translation>‏Pondrel Sudoku גר במגש המערכת. כדי לשחק, לוחצים על הסמל שלו בלוח. כך הוא נראה:</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the menu bar</source>
@@ -589,11 +589,11 @@
     </message>
     <message>
         <source>Finned X-Wing</source>
-        <translation>X-Wing עם סנפיר</translation>
+        <translation>‏X-Wing עם סנפיר</translation>
     </message>
     <message>
         <source>Finned Swordfish</source>
-        <translation>Swordfish עם סנפיר</translation>
+        <translation>‏Swordfish עם סנפיר</translation>
     </message>
     <message>
         <source>X-Chain</source>
