@@ -44,9 +44,11 @@ Text {
     }
 
     objectName: "boardNotice"
-    text: message.length > 0 ? message
-                             : stepText(board.game.stepLine)
-                               || explanation(board.game.hintExplanation)
+    // The digit lists a step line carries ("3/7") in the language's digits
+    // too, as its counts are.
+    text: Localized.digits(message.length > 0 ? message
+                                              : stepText(board.game.stepLine)
+                                                || explanation(board.game.hintExplanation))
     visible: text.length > 0
     font.pixelSize: Math.round(12 * board.boardScale)
     font.weight: Font.Medium

@@ -47,7 +47,7 @@ Item {
         }
         if (noteDigits.length > 0) {
             return Localized.text("Row %lld, column %lld, empty, notes %@",
-                                  place.concat(noteDigits.join(" ")));
+                                  place.concat(Localized.digits(noteDigits.join(" "))));
         }
         return Localized.text("Row %lld, column %lld, empty", place);
     }
