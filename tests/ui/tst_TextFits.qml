@@ -234,11 +234,11 @@ Item {
         // Each line after the first starts after a space, a hyphen, a slash
         // or a dash, never between two letters or digits of one word (which
         // Text.Wrap does to a word too long for the line, and WrapAnywhere
-        // to any). Where a line starts is asked of the layout along the
-        // line's middle, in the same text laid out again at the size it is
-        // drawn: the smallest character index there, whichever way the line
-        // runs. Chinese, Japanese and Korean break between characters as
-        // their rules allow, and are not checked.
+        // to any). Where a line starts is asked of the same text laid out
+        // again at the size it is drawn: the first position whose cursor is
+        // on the next line, whichever way the line runs. Chinese, Japanese
+        // and Korean break between characters as their rules allow, and are
+        // not checked.
         function checkLineBreaks(text: Item) {
             if (text.lineCount < 2 || /^(ja|ko|zh)/.test(Localized.language)) {
                 return;
@@ -248,23 +248,20 @@ Item {
             lineProbe.width = text.width - text.leftPadding - text.rightPadding;
             lineProbe.wrapMode = text.wrapMode;
             lineProbe.text = text.text;
-            const lineHeight = lineProbe.contentHeight / lineProbe.lineCount;
+
             // Spaces, dashes and punctuation (the maqaf, the Arabic comma
             // and question mark too); QML's regular expressions know no
             // Unicode classes to name the letters instead.
             const separator = /[\s\-\u2010-\u2015\/·,.;:!?()\[\]«»„“”"'…×%\u05be\u060c\u061b\u061f]/;
             const inWord = character => character !== undefined && !separator.test(character);
-            for (let line = 1; line < lineProbe.lineCount; ++line) {
-                const y = (line + 0.5) * lineHeight;
-                let start = text.text.length;
-                for (let x = 0; x <= lineProbe.width; x += 2) {
-                    start = Math.min(start, lineProbe.positionAt(x, y));
+            let lineTop = 0;
+            for (let start = 1; start < text.text.length; ++start) {
+                const top = lineProbe.positionToRectangle(start).y;
+                if (top > lineTop && inWord(text.text[start - 1]) && inWord(text.text[start])) {
+                    report(text, "breaks a word: \"" + text.text.slice(Math.max(0, start - 12), start)
+                           + "|" + text.text.slice(start, start + 12) + "\"");
                 }
-                if (inWord(text.text[start - 1]) && inWord(text.text[start])) {
-                    report(text, "breaks a word before line " + (line + 1) + ": \""
-                           + text.text.slice(Math.max(0, start - 12), start) + "|"
-                           + text.text.slice(start, start + 12) + "\"");
-                }
+                lineTop = top;
             }
         }
 
