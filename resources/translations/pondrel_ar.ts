@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Abandon this game?</source>
-        <translation>هل تترك هذه اللعبة؟</translation>
+        <translation>هل تريد ترك هذه اللعبة؟</translation>
     </message>
     <message>
         <source>Starting a new puzzle now will reset your win streak.</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Open Pondrel Sudoku</source>
-        <translation>افتح Pondrel Sudoku</translation>
+        <translation>فتح Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Quit Pondrel Sudoku</source>
-        <translation>أغلق Pondrel Sudoku</translation>
+        <translation>إنهاء Pondrel Sudoku</translation>
     </message>
     <message>
         <source>Sudoku board</source>
@@ -193,15 +193,15 @@
     </message>
     <message>
         <source>Games Played</source>
-        <translation>الألعاب الملعوبة</translation>
+        <translation>عدد الألعاب</translation>
     </message>
     <message>
         <source>Games Won</source>
-        <translation>الألعاب الرابحة</translation>
+        <translation>مرات الفوز</translation>
     </message>
     <message>
         <source>Games Lost</source>
-        <translation>الألعاب الخاسرة</translation>
+        <translation>مرات الخسارة</translation>
     </message>
     <message>
         <source>Win Rate</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation>هل تعيد تعيين كل الإحصاءات؟</translation>
+        <translation>هل تريد إعادة تعيين كل الإحصاءات؟</translation>
     </message>
     <message>
         <source>This clears your games, wins, streaks and best times. It can't be undone.</source>
