@@ -36,9 +36,9 @@ packages=(
     # Japanese, Korean and Chinese glyphs; the no-cut-off test measures the
     # texts in these fonts.
     fonts-noto-cjk
-    # Devanagari (Hindi), Bengali and Thai glyphs: the fonts Debian's desktops
-    # for those languages bring, which leave DejaVu Sans the Latin font.
-    fonts-lohit-deva fonts-lohit-beng-bengali fonts-thai-tlwg
+    # Devanagari (Hindi), Bengali and Thai glyphs, and Arabic, Persian and
+    # Hebrew ones (Noto), measured by the same test.
+    fonts-lohit-deva fonts-lohit-beng-bengali fonts-thai-tlwg fonts-noto-core
     qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
     qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript

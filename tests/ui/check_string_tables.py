@@ -22,7 +22,11 @@ For every table except English the check fails when
 - an entry is unfinished, obsolete or empty;
 - an entry's key is no longer used;
 - a translation's printf conversions, or its "⌘x" shortcut marks, differ
-  from its key's.
+  from its key's;
+- in a table written right to left (Arabic, Hebrew, Persian), a translation
+  in that script opens with a Latin word or a conversion without a
+  right-to-left mark (U+200F) before it: the line would be laid out left to
+  right, its words in the wrong order.
 
 The English table's keys are its texts, so it holds entries only where a
 key's text is adapted for this platform (for instance the tray's name); each
@@ -35,6 +39,7 @@ import pathlib
 import re
 import subprocess
 import sys
+import unicodedata
 import xml.etree.ElementTree as ElementTree
 
 CONTEXT = "Pondrel"
@@ -86,6 +91,26 @@ TECHNIQUE_NAMES_FILE = "engine/stepfinder.cpp"
 # A conversion as the formatter reads it: %[n$][flags][width][.precision][length]type
 CONVERSION = re.compile(r"%(?:(\d+)\$)?([-+ 0#']*)(\d*)(?:\.(\d*))?([hlqLjzt]*)([@sdiufFeEgGxX])")
 SHORTCUT_MARK = re.compile(r"⌘.")
+RIGHT_TO_LEFT_LANGUAGES = ("ar", "fa", "he")
+
+
+def opens_left_to_right(text):
+    """Whether a text with right-to-left letters would be laid out left to
+    right: its first letter, or a text conversion before any, is not
+    right-to-left. A text conversion counts as left to right, as a
+    technique's Latin name may fill it; a number decides nothing."""
+    # Each conversion as one character: "L" for text, a neutral space for a number.
+    text = CONVERSION.sub(lambda match: "L" if match.group(6) in "@s" else " ",
+                          text.replace("%%", "  "))
+    kinds = [unicodedata.bidirectional(char) for char in text]
+    if not any(kind in ("R", "AL") for kind in kinds):
+        return False
+    for kind in kinds:
+        if kind in ("R", "AL"):
+            return False
+        if kind == "L":
+            return True
+    return False
 
 
 def strip_comments(text):
@@ -355,6 +380,9 @@ def check_table(path, text_keys, plural_keys, categories_by_language):
             problems.append(f"{path.name}: {source!r}: {text!r} has a lone %; write %% for a percent sign")
         if sorted(SHORTCUT_MARK.findall(key)) != sorted(SHORTCUT_MARK.findall(text)):
             problems.append(f"{path.name}: {source!r}: {text!r} must keep the shortcut marks of its key")
+        if language in RIGHT_TO_LEFT_LANGUAGES and opens_left_to_right(text):
+            problems.append(f"{path.name}: {source!r}: {text!r} opens left to right; "
+                            "begin it with a right-to-left mark (U+200F)")
     return problems
 
 

@@ -134,6 +134,23 @@ INSTANTIATE_TEST_SUITE_P(ShippedLanguagesByCldr,
                                          // Filipino's forms follow the last digit.
                                          PluralCase{"fil", 5, "one"},
                                          PluralCase{"fil", 6, "other"},
+                                         // Arabic's six forms: by the last two digits
+                                         // from 100 on.
+                                         PluralCase{"ar", 0, "zero"},
+                                         PluralCase{"ar", 1, "one"},
+                                         PluralCase{"ar", 2, "two"},
+                                         PluralCase{"ar", 3, "few"},
+                                         PluralCase{"ar", 10, "few"},
+                                         PluralCase{"ar", 103, "few"},
+                                         PluralCase{"ar", 11, "many"},
+                                         PluralCase{"ar", 99, "many"},
+                                         PluralCase{"ar", 100, "other"},
+                                         PluralCase{"ar", 102, "other"},
+                                         PluralCase{"he", 1, "one"},
+                                         PluralCase{"he", 2, "two"},
+                                         PluralCase{"he", 20, "other"},
+                                         PluralCase{"fa", 0, "one"},
+                                         PluralCase{"fa", 2, "other"},
                                          PluralCase{"cy", 2, "other"}));
 
 QString

@@ -251,11 +251,20 @@ Item {
             compare(game.armedDigit, -1, "the same key disarms it");
         }
 
-        function test_everyDigitKey() {
+        // The Persian layout types ۱-۹, Arabic layouts can type ١-٩.
+        function test_everyDigitKey_data() {
+            return [
+                {tag: "0-9", digits: "0123456789"},
+                {tag: "Persian", digits: "۰۱۲۳۴۵۶۷۸۹"},
+                {tag: "Eastern Arabic", digits: "٠١٢٣٤٥٦٧٨٩"},
+            ];
+        }
+
+        function test_everyDigitKey(data) {
             game.tapCell(stage.openCell);
             for (let digit = 1; digit <= 9; ++digit) {
-                key(Qt.Key_0 + digit, String(digit));
-                compare(game.values[stage.openCell], digit, "key " + digit);
+                key(data.digits.charCodeAt(digit), data.digits[digit]);
+                compare(game.values[stage.openCell], digit, "key " + data.digits[digit]);
                 game.eraseSelectedCell();
             }
         }

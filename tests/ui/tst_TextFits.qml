@@ -16,6 +16,9 @@ import Pondrel.Testing
 // - lie inside every container that frames it: a control's padded content
 //   area, a filled or outlined box, a card, a clipping item and the window,
 // - not overlap another text of the same layer,
+// - break its lines only between words, in the languages that space their
+//   words (Chinese, Japanese and Korean break between characters as their
+//   rules allow),
 // - not be an English text that the table translates (a missed lookup);
 // the panel is no wider than 375 points times the board scale, and a card
 // that grows with its texts stays inside the panel.
@@ -57,6 +60,16 @@ Item {
             iconName: "circle.grid.3x3.fill"
             systemScale: 1
         }
+    }
+
+    // Lays a text out again as it is drawn, to ask where its lines start
+    // (a Text cannot tell).
+    TextEdit {
+        id: lineProbe
+
+        visible: false
+        readOnly: true
+        textFormat: TextEdit.PlainText
     }
 
     ViewTestCase {
@@ -218,6 +231,40 @@ Item {
             }
         }
 
+        // Each line after the first starts after a space, a hyphen, a slash
+        // or a dash, never between two letters or digits of one word (which
+        // Text.Wrap does to a word too long for the line, and WrapAnywhere
+        // to any). Where a line starts is asked of the same text laid out
+        // again at the size it is drawn: the first position whose cursor is
+        // on the next line, whichever way the line runs. Chinese, Japanese
+        // and Korean break between characters as their rules allow, and are
+        // not checked.
+        function checkLineBreaks(text: Item) {
+            if (text.lineCount < 2 || /^(ja|ko|zh)/.test(Localized.language)) {
+                return;
+            }
+            lineProbe.font = text.font;
+            lineProbe.font.pixelSize = text.fontInfo.pixelSize;
+            lineProbe.width = text.width - text.leftPadding - text.rightPadding;
+            lineProbe.wrapMode = text.wrapMode;
+            lineProbe.text = text.text;
+
+            // Spaces, dashes and punctuation (the maqaf, the Arabic comma
+            // and question mark too); QML's regular expressions know no
+            // Unicode classes to name the letters instead.
+            const separator = /[\s\-\u2010-\u2015\/·,.;:!?()\[\]«»„“”"'…×%\u05be\u060c\u061b\u061f]/;
+            const inWord = character => character !== undefined && !separator.test(character);
+            let lineTop = 0;
+            for (let start = 1; start < text.text.length; ++start) {
+                const top = lineProbe.positionToRectangle(start).y;
+                if (top > lineTop && inWord(text.text[start - 1]) && inWord(text.text[start])) {
+                    report(text, "breaks a word: \"" + text.text.slice(Math.max(0, start - 12), start)
+                           + "|" + text.text.slice(start, start + 12) + "\"");
+                }
+                lineTop = top;
+            }
+        }
+
         function checkText(text: Item) {
             const innerWidth = text.width - text.leftPadding - text.rightPadding;
             const innerHeight = text.height - text.topPadding - text.bottomPadding;
@@ -231,6 +278,7 @@ Item {
                        + text.contentHeight.toFixed(1) + " px in a box of "
                        + innerWidth.toFixed(1) + " × " + innerHeight.toFixed(1));
             }
+            checkLineBreaks(text);
             // An English text the table translates was shown without its
             // lookup.
             if (keys[text.text] === undefined && translations[text.text] !== undefined
@@ -527,6 +575,11 @@ Item {
                     verify(Qt.fontFamilies().some(family => script.families.test(family)),
                            "no font for " + Localized.language + ": install " + script.debian);
                 }
+            }
+            const script = { ar: "Arabic", fa: "Arabic", he: "Hebrew" }[Localized.language];
+            if (script) {
+                verify(Qt.fontFamilies().includes("Noto Sans " + script),
+                       "no Noto Sans " + script + " font: install fonts-noto-core");
             }
             loadKeys();
             verify(Object.keys(keys).length > 0, "the string table of " + Localized.language

@@ -18,6 +18,12 @@ Item {
     height: 700
 
     Component {
+        id: boardComponent
+
+        SudokuView {}
+    }
+
+    Component {
         id: screenComponent
 
         StatisticsScreen {
@@ -30,6 +36,7 @@ Item {
 
         property SudokuGame game: null
         property StatisticsScreen screen: null
+        property SudokuView board: null
 
         // Three games, two of them won: a win rate of 66.666…%.
         function showTwoWinsInThreeGames() {
@@ -39,10 +46,39 @@ Item {
             winWithHints(game);
             abandonStartedGame(game);
             winWithHints(game);
-            compare(part(screen, "stat-gamesPlayed").value, "3");
+            compare(part(screen, "stat-gamesPlayed").value, Localized.digits("3"));
+        }
+
+        // Where `item` is drawn, in the stage's coordinates.
+        function xOf(item: Item): real {
+            return item.mapToItem(stage, 0, 0).x;
+        }
+
+        // The board of a mirrored panel: the title at the right, the header
+        // buttons at the left, the pad's 1 at the right; the grid as in
+        // every language, with Left moving to the cell drawn on the left.
+        function checkMirroredBoard() {
+            compare(Qt.application.layoutDirection, Qt.RightToLeft);
+            game = TestGames.makeGame(10);
+            board = createTemporaryObject(boardComponent, stage, { game: game });
+            verify(board);
+            verify(xOf(part(board, "headerButtons")) < xOf(part(board, "boardTitle")),
+                   "the buttons are left of the title");
+            verify(xOf(part(board, "pad-1")) > xOf(part(board, "pad-9")), "the pad runs from the right");
+            verify(xOf(part(board, "notesButton")) > xOf(part(board, "hintButton")),
+                   "the tools run from the right");
+            const firstRow = shown(part(board, "sudokuGrid"), item => item.row === 0);
+            verify(xOf(firstRow.find(cell => cell.column === 0))
+                   < xOf(firstRow.find(cell => cell.column === 8)), "column 1 is on the left");
+            game.tapCell(40);
+            board.focusBoard();
+            keyClick(Qt.Key_Left);
+            compare(game.selectedCell, 39, "Left moves to the cell on the left");
         }
 
         function cleanup() {
+            board?.destroy();
+            board = null;
             screen?.destroy();
             screen = null;
             if (game) {
@@ -131,6 +167,44 @@ Item {
         }
         function test_norwegianReadsBokmal() {
             compare(Localized.language, "nb");
+        }
+
+        // LANG=ar_MA.UTF-8: all six of Arabic's forms, with 0-9 as on the
+        // board, and the panel mirrored.
+        function test_arabicMirroredWithWesternDigits() {
+            compare(Localized.language, "ar");
+            compare(Localized.plural("%lld left", 0), "لم تتبقَّ أي خانة (0)");
+            compare(Localized.plural("%lld left", 1), "تبقّت خانة واحدة (1)");
+            compare(Localized.plural("%lld left", 2), "تبقّت خانتان (2)");
+            compare(Localized.plural("%lld left", 3), "تبقّت 3 خانات");
+            compare(Localized.plural("%lld left", 11), "تبقّت 11 خانة");
+            compare(Localized.plural("%lld left", 100), "تبقّت 100 خانة");
+            compare(Localized.digits("12:05"), "12:05");
+            showTwoWinsInThreeGames();
+            compare(part(screen, "stat-winRate").value, "66.7%");
+            checkMirroredBoard();
+        }
+
+        // LANGUAGE=he: one, two and other.
+        function test_hebrewPluralFormsMirrored() {
+            compare(Localized.language, "he");
+            compare(Localized.plural("%lld left", 1), "נותר 1");
+            compare(Localized.plural("%lld left", 2), "נותרו 2");
+            compare(Localized.plural("%lld left", 20), "נותרו 20");
+            checkMirroredBoard();
+        }
+
+        // LANG=fa_IR.UTF-8: Persian digits everywhere, the board's included.
+        function test_persianDigits() {
+            compare(Localized.language, "fa");
+            compare(Localized.plural("%lld left", 3), "۳ خانه مانده");
+            compare(Localized.digits("12:05"), "۱۲:۰۵");
+            showTwoWinsInThreeGames();
+            compare(part(screen, "stat-gamesPlayed").value, "۳");
+            compare(part(screen, "stat-winRate").value, "۶۶٫۷٪");
+            checkMirroredBoard();
+            const given = shown(part(board, "sudokuGrid"), item => item.given === true)[0];
+            verify(/^[۱-۹]$/.test(part(given, "digit").text), "a Persian digit on the board");
         }
     }
 }

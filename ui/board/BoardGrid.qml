@@ -62,6 +62,11 @@ Item {
     }
 
     objectName: "sudokuGrid"
+    // Never mirrored: column 1 stays on the left in every language, so that
+    // "row 1, column 1" in a text is the cell drawn there, and the arrow
+    // keys move the way the player sees the board.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
     implicitWidth: side
     implicitHeight: side
     activeFocusOnTab: !board.game.isShowingScreen

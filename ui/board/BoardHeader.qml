@@ -34,6 +34,7 @@ Item {
         id: title
 
         objectName: "boardTitle"
+        anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         width: Math.max(0, Math.min(Math.ceil(fullTitle.advanceWidth), root.titleRoom))
         text: Localized.text("Pondrel Sudoku")
@@ -53,6 +54,7 @@ Item {
     BoardNotice {
         id: notice
 
+        anchors.left: parent.left
         width: Math.max(0, root.titleRoom)
         height: root.height
         board: root.board
@@ -65,8 +67,10 @@ Item {
 
         objectName: "timerLable"
         anchors.verticalCenter: parent.verticalCenter
-        x: (notice.visible ? notice.width : title.width) + root.spacing
-        text: root.board.game.formatTime(root.board.game.elapsed)
+        // Anchored, so it follows the title on the right in a mirrored panel.
+        anchors.left: notice.visible ? notice.right : title.right
+        anchors.leftMargin: root.spacing
+        text: Localized.digits(root.board.game.formatTime(root.board.game.elapsed))
         color: root.board.colors.secondary
         font.pixelSize: Math.round(11 * root.board.boardScale)
         font.weight: Font.Medium

@@ -106,6 +106,9 @@ Menu {
         property string shortcutText
 
         implicitHeight: Math.round(24 * Theme.boardScale)
+        // A menu lies outside the mirrored view: its items mirror on their own.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         leftPadding: 12 * Theme.boardScale
         rightPadding: 12 * Theme.boardScale
         font.pixelSize: Math.round(13 * Theme.boardScale)
@@ -120,6 +123,7 @@ Menu {
             Text {
                 id: label
 
+                anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
                 text: item.text
                 font: item.font

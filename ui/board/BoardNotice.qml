@@ -44,21 +44,30 @@ Text {
     }
 
     objectName: "boardNotice"
-    text: message.length > 0 ? message
-                             : stepText(board.game.stepLine)
-                               || explanation(board.game.hintExplanation)
+    // The digit lists a step line carries ("3/7") in the language's digits
+    // too, as its counts are.
+    text: Localized.digits(message.length > 0 ? message
+                                              : stepText(board.game.stepLine)
+                                                || explanation(board.game.hintExplanation))
     visible: text.length > 0
     font.pixelSize: Math.round(12 * board.boardScale)
     font.weight: Font.Medium
     // Two lines at most, by the height: a line count would make the fitting
-    // below elide rather than shrink.
-    wrapMode: Text.Wrap
+    // below elide rather than shrink. Lines break between words only (and,
+    // in Chinese, Japanese and Korean, between the characters their rules
+    // let part): Text.Wrap would cut a word that does not fit in two.
+    wrapMode: Text.WordWrap
     elide: Text.ElideRight
     verticalAlignment: Text.AlignVCenter
-    // Rather smaller than cut off, in the languages with long sentences.
+    // Rather smaller than cut off, in the languages with long sentences,
+    // down to three quarters of the size.
     fontSizeMode: Text.Fit
     minimumPixelSize: Math.round(9 * board.boardScale)
-    lineHeight: 0.95
+    // Lines 1.3 em apart in every script: the CJK fonts' line spacing
+    // (1.45 em against 1.36 em for the Latin ones) would otherwise leave no
+    // room for a second line at the smallest size, and a Chinese, Japanese
+    // or Korean line would be shrunk below it instead.
+    lineHeight: /^(ja|ko|zh)/.test(Localized.language) ? 0.9 : 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
 }

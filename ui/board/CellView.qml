@@ -47,7 +47,7 @@ Item {
         }
         if (noteDigits.length > 0) {
             return Localized.text("Row %lld, column %lld, empty, notes %@",
-                                  place.concat(noteDigits.join(" ")));
+                                  place.concat(Localized.digits(noteDigits.join(" "))));
         }
         return Localized.text("Row %lld, column %lld, empty", place);
     }
@@ -97,7 +97,7 @@ Item {
         visible: root.value !== 0
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        text: root.value !== 0 ? String(root.value) : ""
+        text: root.value !== 0 ? Localized.digits(String(root.value)) : ""
         color: root.mistake ? root.board.colors.mistake
                             : root.given ? root.board.colors.primary : root.board.colors.accent
         font.pixelSize: Math.round(20 * root.board.boardScale)

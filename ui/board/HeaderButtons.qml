@@ -99,6 +99,7 @@ Row {
 
         objectName: "undoButton"
         symbol: "arrow.uturn.backward"
+        symbolPointsAlongLine: true
         Accessible.name: Localized.text("Undo")
         toolTip: root.withShortcut(Localized.text("Undo (⌘Z)"), undoShortcut) + " · "
                  + root.withShortcut(Localized.text("Redo (⇧⌘Z)"), redoShortcut)
@@ -166,7 +167,8 @@ Row {
             id: menu
 
             y: menuButton.height + 4 * root.board.boardScale
-            x: menuButton.width - width
+            // Under the button, opening towards the panel's middle.
+            x: root.LayoutMirroring.enabled ? 0 : menuButton.width - width
             board: root.board
             preferencesShortcut: preferencesShortcut.nativeText
             quitShortcut: quitShortcut.nativeText

@@ -1,4 +1,5 @@
 import QtQuick
+import Pondrel
 
 // The pencil notes of an empty cell: a 3×3 grid of slots in which every
 // digit has its own place (1 2 3 on top, 4 5 6 in the middle, 7 8 9 at the
@@ -30,7 +31,7 @@ Item {
             height: (root.height - 2 * root.inset) / 3
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            text: isRemoved || root.digits.includes(digit) ? String(digit) : " "
+            text: isRemoved || root.digits.includes(digit) ? Localized.digits(String(digit)) : " "
             color: isRemoved ? root.board.colors.mistake : root.board.colors.secondary
             font.pixelSize: Math.max(1, Math.round(8.5 * root.board.boardScale))
             font.weight: isRemoved ? Font.Bold : Font.Medium

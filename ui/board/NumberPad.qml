@@ -55,7 +55,7 @@ Row {
                 horizontalPadding: 0
                 verticalPadding: 0
                 capsule: false
-                text: String(digit)
+                text: Localized.digits(String(digit))
                 fontSize: 15 * root.board.boardScale
                 fontWeight: Font.DemiBold
                 isOn: root.board.game.armedDigit === digit && root.board.game.acceptsMoves

@@ -74,7 +74,7 @@ Item {
                     objectName: "solvedTime"
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: Localized.text("Time: %@",
-                                         [root.board.game.formatTime(root.board.game.elapsed)])
+                                         [Localized.digits(root.board.game.formatTime(root.board.game.elapsed))])
                     font.pixelSize: Math.round(12 * root.board.boardScale)
                     font.weight: Font.Medium
                     color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,

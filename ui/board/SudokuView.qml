@@ -164,12 +164,24 @@ FocusScope {
         return heldModifiers(event) === Qt.NoModifier;
     }
 
+    // The digit 1-9 a key types, or 0: the Persian layout types ۱-۹ and
+    // Arabic layouts can type ١-٩, which are the same digits.
+    function typedDigit(text: string): int {
+        for (const digits of ["0123456789", "٠١٢٣٤٥٦٧٨٩", "۰۱۲۳۴۵۶۷۸۹"]) {
+            const digit = text.length === 1 ? digits.indexOf(text) : -1;
+            if (digit > 0) {
+                return digit;
+            }
+        }
+        return 0;
+    }
+
     // French and Belgian layouts put the digits of the top row on Shift, so
     // a digit typed with Shift alone is still that digit; Ctrl, Alt and Meta
     // make it some other command.
     function isDigitKey(event: KeyEvent): bool {
         const held = heldModifiers(event);
-        return event.text.length === 1 && "123456789".includes(event.text)
+        return typedDigit(event.text) > 0
                 && (held === Qt.NoModifier || held === Qt.ShiftModifier);
     }
 
@@ -203,7 +215,7 @@ FocusScope {
         const plain = isPlain(event);
         if (isDigitKey(event)) {
             showKeyboardFocus = true;
-            game.pressDigit(Number(text));
+            game.pressDigit(typedDigit(text));
             event.accepted = true;
         } else if (plain && (event.key === Qt.Key_Backspace || event.key === Qt.Key_Delete
                              || /[\u007f\u0008\uf728]/.test(text))) {
@@ -249,6 +261,11 @@ FocusScope {
     Theme.boardScale: boardScale
     Theme.colors: colors
     focus: true
+    // Arabic, Hebrew and Persian read the panel from the right: the title
+    // at the right, the buttons at the left, the pad and the tools running
+    // from the right. The grid keeps its geometry (BoardGrid.qml).
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
 
     Keys.onPressed: event => root.handleKey(event)
     // A view made while its window is already up (the tests) has appeared.

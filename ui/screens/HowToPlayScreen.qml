@@ -134,6 +134,7 @@ Item {
                         Item {
                             id: symbolFrame
 
+                            anchors.left: parent.left
                             width: 29 * Theme.boardScale
                             height: titleText.implicitHeight / Math.max(1, titleText.lineCount)
 

@@ -74,6 +74,7 @@ Column {
         Text {
             id: label
 
+            anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
             text: row.title
             color: DesktopPalette.active.windowText

@@ -23,7 +23,9 @@ Column {
     spacing: 6
 
     Text {
-        leftPadding: 8
+        // A margin rather than a padding: it follows a mirrored layout.
+        anchors.left: parent.left
+        anchors.leftMargin: 8
         text: Localized.text(root.title)
         color: root.secondaryText
         font.pixelSize: Math.round(10 * Theme.boardScale)

@@ -13,9 +13,10 @@ Item {
     // objectName.
     readonly property var rows: game ? statisticsRows() : []
 
-    // Plain decimal digits with a leading minus, never grouped.
+    // Plain decimal digits with a leading minus, never grouped, in the
+    // digits of the display language.
     function decimal(value: real): string {
-        return String(value);
+        return Localized.digits(String(value));
     }
 
     function winRate(): string {
@@ -30,7 +31,7 @@ Item {
         const seconds = game.bestTimes[difficulty];
         return {
             title: Localized.text("Best Time: %@", [Localized.text(difficulty)]),
-            value: seconds === undefined ? "\u2013" : game.formatTime(seconds),
+            value: seconds === undefined ? "\u2013" : Localized.digits(game.formatTime(seconds)),
             id: "stat-bestTime-" + difficulty
         };
     }

@@ -97,7 +97,8 @@ Item {
             Rectangle {
                 readonly property real inset: 2
 
-                x: toggle.checked ? parent.width - width - inset : inset
+                // On is towards the line's end: the left in a mirrored panel.
+                x: toggle.checked !== toggle.mirrored ? parent.width - width - inset : inset
                 y: inset
                 width: parent.height - 2 * inset
                 height: width

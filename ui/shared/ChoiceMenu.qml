@@ -51,6 +51,8 @@ GlassPushButton {
         id: popup
 
         objectName: "choiceMenuList"
+        // Under the button, lined up with its leading edge.
+        x: contentItem.LayoutMirroring.enabled ? root.width - width : 0
         y: root.height + 4 * Theme.boardScale
         padding: 5 * Theme.boardScale
         // Keep the list inside the panel.
@@ -85,6 +87,10 @@ GlassPushButton {
 
         contentItem: Column {
             id: entries
+
+            // A popup lies outside the mirrored view: mirrored on its own.
+            LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+            LayoutMirroring.childrenInherit: true
 
             Repeater {
                 model: root.options
@@ -129,6 +135,7 @@ GlassPushButton {
                             id: check
 
                             objectName: "choiceMenuCheckmark"
+                            anchors.left: parent.left
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.round(11 * Theme.boardScale)
                             height: width
@@ -143,7 +150,8 @@ GlassPushButton {
                             id: label
 
                             anchors.verticalCenter: parent.verticalCenter
-                            x: check.width + 6 * Theme.boardScale
+                            anchors.left: check.right
+                            anchors.leftMargin: 6 * Theme.boardScale
                             text: entry.text
                             font.pixelSize: Math.round(12 * Theme.boardScale)
                             color: entry.foreground

@@ -26,6 +26,9 @@ GlassPushButton {
     property real minimumTextFactor: 1
     // Room between the symbol and the text.
     property real labelSpacing: Math.round(fontSize * 0.35)
+    // A symbol that points back or forth (Undo's arrow) is flipped when the
+    // panel is mirrored.
+    property bool symbolPointsAlongLine: false
 
     readonly property color labelColor: prominent ? systemPalette.highlightedText
                                                   : systemPalette.buttonText
@@ -67,6 +70,7 @@ GlassPushButton {
                 height: width
                 symbol: root.symbol
                 tint: root.labelColor
+                mirror: root.symbolPointsAlongLine && root.mirrored
             }
 
             Text {

@@ -21,4 +21,9 @@ QString Localized::plural(const QString &key, qint64 count, const QVariantList &
     return localizedPlural(key, count, arguments);
 }
 
+QString Localized::digits(const QString &text) const
+{
+    return localizedDigits(text);
+}
+
 } // namespace pondrel

@@ -40,6 +40,9 @@ public:
     Q_INVOKABLE QString plural(const QString &key,
                                qint64 count,
                                const QVariantList &arguments = {}) const;
+    // `text` with the digits of the display language (localizedDigits), for
+    // a number shown on its own: Localized.digits(String(value)).
+    Q_INVOKABLE QString digits(const QString &text) const;
 };
 
 } // namespace pondrel

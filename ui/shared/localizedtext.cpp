@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTranslator>
 
 #include <unicode/locid.h>
@@ -153,7 +154,32 @@ QString displayLanguage()
 
 QLocale formattingLocale()
 {
-    return QLocale(displayLanguage());
+    // Plain "ar" is Egypt's Arabic, with Eastern Arabic digits; the Emirates'
+    // Arabic writes 0-9 with a decimal point, as the board does.
+    static const QLocale locale = displayLanguage() == u"ar"
+                                      ? QLocale(QLocale::Arabic, QLocale::UnitedArabEmirates)
+                                      : QLocale(displayLanguage());
+    return locale;
+}
+
+QString localizedDigits(const QString &text)
+{
+    const QString zero = formattingLocale().zeroDigit();
+    if (zero == u"0" || zero.size() != 1) {
+        return text;
+    }
+    QString digits = text;
+    for (QChar &character : digits) {
+        if (character >= u'0' && character <= u'9') {
+            character = QChar(zero.at(0).unicode() + (character.unicode() - u'0'));
+        }
+    }
+    return digits;
+}
+
+bool isRightToLeft()
+{
+    return QLocale(displayLanguage()).textDirection() == Qt::RightToLeft;
 }
 
 bool installStringTable()
@@ -172,6 +198,11 @@ bool installStringTable()
     // Installing reports false for a table without entries (the English
     // one may be empty); it is installed all the same.
     QCoreApplication::installTranslator(table);
+    // Qt would take the direction from a "QT_LAYOUT_DIRECTION" entry of its
+    // own context, which our one-context tables do not have.
+    if (qobject_cast<QGuiApplication *>(application) != nullptr) {
+        QGuiApplication::setLayoutDirection(isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    }
     return true;
 }
 

@@ -26,10 +26,11 @@ inline constexpr char kStringTableDirectory[] = ":/i18n";
 inline constexpr char kFallbackLanguage[] = "en";
 
 // The plural category of `count` in `language`: "zero", "one", "two",
-// "few", "many" or "other". The language is compared as a whole identifier
-// ("fr" but not "fr-CA"): Polish and French have their own written rules,
-// the other languages whose tables ship follow ICU's (CLDR's) rules, and any
-// other language uses the English one.
+// "few", "many" or "other" (Arabic uses all six, Hebrew "one", "two" and
+// "other"). The language is compared as a whole identifier ("fr" but not
+// "fr-CA"): Polish and French have their own written rules, the other
+// languages whose tables ship follow ICU's (CLDR's) rules, and any other
+// language uses the English one.
 QString pluralCategory(qint64 count, const QString &language);
 
 // The display language: the first of `preferredLanguages` (most preferred
@@ -48,11 +49,29 @@ QStringList shippedLanguages();
 // QLocale::uiLanguages() and kept for the rest of the run.
 QString displayLanguage();
 
-// The locale every formatted text uses: the display language's.
+// The locale every formatted text uses: the display language's, written
+// with the digits the board shows (see localizedDigits).
 QLocale formattingLocale();
 
-// Loads the display language's table and installs it into the application.
-// Returns false when there is no application or the table could not be
+// `text` with its ASCII digits written in the formatting locale's digits,
+// for the numbers shown outside a formatted text: the board's digits, the
+// clock, the counts of the Statistics screen. Persian is written with
+// Persian digits (۱۲۳), which Iranian print, puzzle pages included, uses
+// and the Persian keyboard types; Arabic is shown with the digits 0-9
+// that Sudoku grids in Arabic use, that the Maghreb writes and the Arabic
+// keyboard types, rather than the Eastern Arabic digits (١٢٣) of Egypt,
+// which a reader in Morocco would not expect; Hebrew and every other
+// language write 0-9. Counts and times in texts follow the same choice,
+// so "row 3" in a text is the 3 the player reads on the board.
+QString localizedDigits(const QString &text);
+
+// Whether the display language is written right to left (Arabic, Hebrew,
+// Persian): the interface is mirrored then, the grid apart.
+bool isRightToLeft();
+
+// Loads the display language's table and installs it into the application,
+// and sets the application's layout direction to the language's. Returns
+// false when there is no application or the table could not be
 // loaded; the English keys are shown then.
 bool installStringTable();
 

@@ -27,6 +27,10 @@ Rectangle {
     height: implicitHeight
     color: DesktopPalette.active.window
     focus: true
+    // Mirrored for the languages written right to left, the tray drawing
+    // with it, as their desktops mirror the panel.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
 
     // The window's default button.
     Keys.onReturnPressed: root.dismissed()
