@@ -251,12 +251,14 @@ Item {
             compare(game.armedDigit, -1, "the same key disarms it");
         }
 
-        // The Persian layout types ۱-۹, Arabic layouts can type ١-٩.
+        // The Persian layout types ۱-۹, Arabic layouts ١-٩, Bengali ১-৯, Hindi १-९.
         function test_everyDigitKey_data() {
             return [
                 {tag: "0-9", digits: "0123456789"},
                 {tag: "Persian", digits: "۰۱۲۳۴۵۶۷۸۹"},
                 {tag: "Eastern Arabic", digits: "٠١٢٣٤٥٦٧٨٩"},
+                {tag: "Bengali", digits: "০১২৩৪৫৬৭৮৯"},
+                {tag: "Devanagari", digits: "०१२३४५६७८९"},
             ];
         }
 

@@ -164,10 +164,12 @@ FocusScope {
         return heldModifiers(event) === Qt.NoModifier;
     }
 
-    // The digit 1-9 a key types, or 0: the Persian layout types ۱-۹ and
-    // Arabic layouts can type ١-٩, which are the same digits.
+    // The digit 1-9 a key types, or 0: the Persian layout types ۱-۹,
+    // Arabic layouts can type ١-٩ and the Bengali and Hindi ones ১-৯ and
+    // १-९, which are the same digits.
     function typedDigit(text: string): int {
-        for (const digits of ["0123456789", "٠١٢٣٤٥٦٧٨٩", "۰۱۲۳۴۵۶۷۸۹"]) {
+        for (const digits of ["0123456789", "٠١٢٣٤٥٦٧٨٩", "۰۱۲۳۴۵۶۷۸۹", "০১২৩৪৫৬৭৮৯",
+                              "०१२३४५६७८९"]) {
             const digit = text.length === 1 ? digits.indexOf(text) : -1;
             if (digit > 0) {
                 return digit;
