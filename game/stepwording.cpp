@@ -38,16 +38,6 @@ QString cellList(const std::vector<int> &cells)
     for (const int cell : cells) {
         list.append(cellText(cell));
     }
-    return list.join(QStringLiteral(", "));
-}
-
-// The line numbers 1..9 of some units: "2/6".
-QString lineNumbers(const std::vector<int> &lines)
-{
-    QStringList list;
-    for (const int line : lines) {
-        list.append(QString::number(unitNumber(line)));
-    }
     return list.join(u'/');
 }
 
@@ -61,6 +51,24 @@ QString candidateText(const Candidate &candidate, bool holds)
 QString strongLinkText(const ChainLink &link)
 {
     return cellText(link.from.cell) + u'=' + cellText(link.to.cell);
+}
+
+// Cells in the compact notation when they fill some rows times some
+// columns ("r89c27" for rows 8 and 9, columns 2 and 7), else listed.
+QString compactCells(const std::vector<int> &cells)
+{
+    std::uint16_t rows = 0;
+    std::uint16_t columns = 0;
+    for (const int cell : cells) {
+        rows |= digitBit(row(cell) + 1);
+        columns |= digitBit(column(cell) + 1);
+    }
+    if (cells.size() < 2 || std::size_t(bitCount(rows) * bitCount(columns)) != cells.size()) {
+        // Two at most, so the line fits the notice: the rest are tinted.
+        return cells.size() <= 2 ? cellList(cells)
+                                 : cellList({cells[0], cells[1]}) + QStringLiteral("/…");
+    }
+    return u'r' + digitList(rows).remove(u'/') + u'c' + digitList(columns).remove(u'/');
 }
 
 // The digit a step is about: the one it places, else the one it removes.
@@ -85,10 +93,10 @@ QVariantMap contradictionLine(const Contradiction &contradiction)
 {
     switch (contradiction.kind) {
     case Contradiction::Kind::noCandidate:
-        return nested(QT_TRANSLATE_NOOP("Pondrel", "%@ has no candidate left"),
+        return nested(QT_TRANSLATE_NOOP("Pondrel", "%@ has no candidate"),
                       {cellText(contradiction.cell)});
     case Contradiction::Kind::noPlace:
-        return nested(QT_TRANSLATE_NOOP("Pondrel", "%lld has no place left in %@"),
+        return nested(QT_TRANSLATE_NOOP("Pondrel", "%lld has no place in %@"),
                       {contradiction.digit, unitText(contradiction.unit)});
     case Contradiction::Kind::twice:
         return nested(QT_TRANSLATE_NOOP("Pondrel", "%lld twice in %@"),
@@ -97,22 +105,16 @@ QVariantMap contradictionLine(const Contradiction &contradiction)
     return {};
 }
 
-// The path from an assumption: the first two links' conclusions and the
-// last one's, with "…" for what lies between, so the line fits the notice.
+// The path from an assumption: its first link's conclusion, with "…" for
+// the rest, so the line fits the notice; the assumption itself when the
+// contradiction is immediate.
 QString pathText(const Candidate &assumption, const std::vector<ChainLink> &links)
 {
-    QStringList parts;
     if (links.empty()) {
-        parts.append(candidateText(assumption, true));
+        return candidateText(assumption, true);
     }
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        if (i < 2 || i + 1 == links.size()) {
-            parts.append(candidateText(links[i].to, links[i].isStrong));
-        } else if (i == 2) {
-            parts.append(QStringLiteral("…"));
-        }
-    }
-    return parts.join(QStringLiteral(" → "));
+    const QString first = candidateText(links.front().to, links.front().isStrong);
+    return links.size() == 1 ? first : first + QStringLiteral(" → …");
 }
 
 // What a verity concludes: "r4c5=7" or "r4c5≠3/7".
@@ -142,9 +144,7 @@ StepLine forcingLine(const Step &step, const StepLine &named)
     };
     if (step.assumption && step.contradiction) {
         const Candidate &assumed = *step.assumption;
-        return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@: if %@ were %lld, then %@ → %@: impossible, so it is "
-                                      "not %lld"),
+        return line(QT_TRANSLATE_NOOP("Pondrel", "%@: if %@ were %lld: %@ → %@, so it is not %lld"),
                     {cellText(assumed.cell),
                      assumed.digit,
                      pathText(assumed, step.links),
@@ -169,16 +169,6 @@ StepLine forcingLine(const Step &step, const StepLine &named)
     }
     return line(QT_TRANSLATE_NOOP("Pondrel", "%@: every candidate of %@ leads to %@, so it holds"),
                 {step.cells.empty() ? QString() : cellText(step.cells.front()), outcomeText(step)});
-}
-
-// An XY-Wing's pivot digits, from its chain: pincer, pivot, pincer.
-std::uint16_t pivotDigits(const Step &step)
-{
-    if (step.links.size() != 5) {
-        return 0;
-    }
-    return static_cast<std::uint16_t>(digitBit(step.links[2].from.digit) |
-                                      digitBit(step.links[2].to.digit));
 }
 
 // The ends of a chain's links: the first's start and the last's end.
@@ -314,36 +304,25 @@ StepLine reasonLine(const Step &step)
                                             "%@: %lld in these columns can only go in these rows"),
                     {digit});
     case Technique::finnedXWing:
-    case Technique::finnedSwordfish: {
-        // The base lines are the first half of the units, the cover lines
-        // the second.
-        const auto half = static_cast<std::ptrdiff_t>(step.units.size() / 2);
-        const std::vector<int> base(step.units.begin(), step.units.begin() + half);
-        const std::vector<int> cover(step.units.begin() + half, step.units.end());
-        return line(isRow(first) ? QT_TRANSLATE_NOOP("Pondrel",
-                                                     "%@: in rows %@, %lld lies in columns %@ or "
-                                                     "in the fin %@; cells seeing the fin lose it")
-                                 : QT_TRANSLATE_NOOP("Pondrel",
-                                                     "%@: in columns %@, %lld lies in rows %@ or "
-                                                     "in the fin %@; cells seeing the fin lose it"),
-                    {lineNumbers(base), digit, lineNumbers(cover), cellList(step.fins)});
-    }
+    case Technique::finnedSwordfish:
+        // The targets lie in the cover lines, which the fish would clear,
+        // and see the fin.
+        return line(QT_TRANSLATE_NOOP("Pondrel",
+                                      "%@ on %lld: the fish or fin %@ holds it; cells ruled out by "
+                                      "both lose it"),
+                    {digit, compactCells(step.fins)});
     case Technique::skyscraper:
-    case Technique::twoStringKite: {
-        // Two conjugate pairs joined at one end: their other ends.
-        const QString links = step.links.size() == 3
-                                  ? strongLinkText(step.links[0]) + QStringLiteral(", ") +
-                                        strongLinkText(step.links[2])
-                                  : QString();
-        return line(step.technique == Technique::skyscraper
-                        ? QT_TRANSLATE_NOOP("Pondrel",
-                                            "%@: strong links %@ on %lld share a line, so %@ or "
-                                            "%@ holds it; cells seeing both lose it")
-                        : QT_TRANSLATE_NOOP("Pondrel",
-                                            "%@: strong links %@ on %lld meet in a box, so %@ or "
-                                            "%@ holds it; cells seeing both lose it"),
-                    {links, digit, start, end});
-    }
+    case Technique::twoStringKite:
+        return line(QT_TRANSLATE_NOOP("Pondrel",
+                                      "%@: the strong links put %lld at %@ or %@; cells seeing "
+                                      "both lose it"),
+                    {digit, start, end});
+    case Technique::xChain:
+    case Technique::xyChain:
+        return line(QT_TRANSLATE_NOOP("Pondrel",
+                                      "%@: the chain puts %lld at %@ or %@; cells seeing both "
+                                      "lose it"),
+                    {digit, start, end});
     case Technique::xyWing:
     case Technique::xyzWing: {
         const QString pivot = step.pivot ? cellText(*step.pivot) : QString();
@@ -356,22 +335,19 @@ StepLine reasonLine(const Step &step)
                         {pivot, a, b, digit});
         }
         return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@: pivot %@ is %@, so pincer %@ or %@ is %lld; cells "
-                                      "seeing both pincers lose it"),
-                    {pivot, digitList(pivotDigits(step)), a, b, digit});
+                                      "%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing "
+                                      "both lose it"),
+                    {pivot, a, b, digit});
     }
     case Technique::wWing: {
-        // Links: a's y, a's x, the pair's two ends on x, b's x, b's y.
+        // Links: a's digit, a's other, the pair's ends, b's other, b's digit.
         const bool whole = step.links.size() == 5 && step.pincers.size() == 2;
-        const int x = whole ? step.links[2].from.digit : 0;
         return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@: %@ and %@ hold %@; strong link %@ on %lld makes one "
-                                      "of them %lld; cells seeing both lose it"),
-                    {whole ? cellText(step.pincers[0]) : QString(),
+                                      "%@: strong link %@ makes %@ or %@ a %lld; cells seeing "
+                                      "both lose it"),
+                    {whole ? strongLinkText(step.links[2]) : QString(),
+                     whole ? cellText(step.pincers[0]) : QString(),
                      whole ? cellText(step.pincers[1]) : QString(),
-                     digitList(static_cast<std::uint16_t>(digitBit(x) | digitBit(digit))),
-                     whole ? strongLinkText(step.links[2]) : QString(),
-                     x,
                      digit});
     }
     case Technique::simpleColouring: {
@@ -385,33 +361,22 @@ StepLine reasonLine(const Step &step)
                 for (const int b : falseColour) {
                     if (a < b && std::ranges::find(peers[a], b) != peers[a].end()) {
                         return line(QT_TRANSLATE_NOOP("Pondrel",
-                                                      "%@ on %lld: %@ and %@ share a colour and "
-                                                      "see each other, so that colour is false"),
+                                                      "%@ on %lld: %@ and %@ see each other, so "
+                                                      "their colour is false"),
                                     {digit, cellText(a), cellText(b)});
                     }
                 }
             }
         }
         return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@ on %lld: its strong links split into two colours, one "
-                                      "true; cells seeing both colours lose it"),
+                                      "%@ on %lld: one colour is true; cells seeing both colours "
+                                      "lose it"),
                     {digit});
     }
     case Technique::uniqueRectangle:
-        return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@: corners %@ must not end as only %@ (two solutions), "
-                                      "so %@ goes"),
-                    {cellList(step.cells), digitList(step.pairDigits), digitList(step.digits)});
-    case Technique::xChain:
-        return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@ on %lld: an alternating chain from %@ to %@ puts it at "
-                                      "one end; cells seeing both ends lose it"),
-                    {digit, start, end});
-    case Technique::xyChain:
-        return line(QT_TRANSLATE_NOOP("Pondrel",
-                                      "%@: a chain of two-digit cells from %@ to %@ makes one end "
-                                      "%lld; cells seeing both ends lose it"),
-                    {start, end, digit});
+        return line(
+            QT_TRANSLATE_NOOP("Pondrel", "%@: %@ as only %@ would give two solutions, so %@ goes"),
+            {compactCells(step.cells), digitList(step.pairDigits), digitList(step.digits)});
     default:
         // The forcing chains and nets.
         return forcingLine(step, named);
