@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ amb %lld: el peix o l&apos;aleta %@ el té; el que tots dos exclouen el perd</translation>
+        <translation>%@ (%lld): peix o aleta %@ el té; el que tots dos exclouen el perd</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
-        <translation>%@: %@ només amb %@ tindria dues solucions, així que es treu %@</translation>
+        <translation>%@: %@ només amb %@ donaria dues solucions; es treu %@</translation>
     </message>
     <message>
         <source>Forcing Net</source>

@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): ryba nebo ploutev %@ ho má; pole vyloučená oběma ho ztrácejí</translation>
+        <translation>%@ (%lld): ryba či ploutev %@ ho má; co oba vylučují, ho ztrácí</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>

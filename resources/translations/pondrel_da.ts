@@ -729,11 +729,11 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ på %lld: fisken eller finnen %@ har det; det, begge udelukker, mister det</translation>
+        <translation>%@ (%lld): fisk eller finne %@ har det; udelukket af begge mister det</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: de stærke links sætter %lld i %@ eller %@; felter, der ser begge, mister det</translation>
+        <translation>%@: stærke links giver %lld i %@ eller %@; det, der ser begge, mister det</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>

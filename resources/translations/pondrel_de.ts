@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>%@ hat keinen Kandidaten mehr</translation>
+        <translation>%@ ohne Kandidat</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: Wäre %@ eine %lld: %@ → %@, also ist es keine %lld</translation>
+        <translation>%@: Wäre %@ eine %lld: %@ → %@, also keine %lld</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -729,11 +729,11 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ mit %lld: Fisch oder Flosse %@ hat sie; was beide ausschließen, verliert sie</translation>
+        <translation>%@ (%lld): Fisch oder Flosse %@ hat sie; was beide ausschließen, entfällt</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: Starke Links setzen die %lld nach %@ oder %@; wer beide sieht, verliert sie</translation>
+        <translation>%1$@: Starke Links: %3$@ oder %4$@ ist %2$lld; wer beide sieht, verliert sie</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
@@ -741,11 +741,11 @@
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: Drehpunkt %@ macht Zange %@ oder %@ zur %lld; wer beide sieht, verliert sie</translation>
+        <translation>%@: Pivot %@ macht %@ oder %@ zur %lld; wer beide sieht, verliert sie</translation>
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
-        <translation>%@: Drehpunkt %@ oder Zange %@ oder %@ ist %lld; wer alle drei sieht, verliert sie</translation>
+        <translation>%@: Pivot %@ oder Zange %@/%@ ist %lld; wer alle sieht, verliert sie</translation>
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>

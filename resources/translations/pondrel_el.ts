@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>το %@ δεν έχει υποψήφιο</translation>
+        <translation>%@ χωρίς υποψήφιο</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: αν το %@ ήταν %lld: %@ → %@, άρα δεν είναι %lld</translation>
+        <translation>%@: αν %@ = %lld: %@ → %@, άρα όχι %lld</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -729,15 +729,15 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): το ψάρι ή το πτερύγιο %@ το έχει· όσα αποκλείουν και τα δύο το χάνουν</translation>
+        <translation>%@ (%lld): ψάρι ή πτερύγιο %@· φεύγει όπου αποκλείουν και τα δύο</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: οι ισχυροί δεσμοί βάζουν το %lld στο %@ ή στο %@· όσα βλέπουν και τα δύο το χάνουν</translation>
+        <translation>%1$@: το %2$lld είναι στο %3$@ ή %4$@· όσα βλέπουν και τα δύο το χάνουν</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: η αλυσίδα βάζει το %lld στο %@ ή στο %@· όσα βλέπουν και τα δύο το χάνουν</translation>
+        <translation>%1$@: το %2$lld είναι στο %3$@ ή %4$@· όσα βλέπουν και τα δύο το χάνουν</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
-        <translation>%@: ο άξονας %@ ή η λαβίδα %@ ή %@ είναι %lld· όσα βλέπουν και τα τρία το χάνουν</translation>
+        <translation>%@: %@, %@ ή %@ είναι %lld· όσα βλέπουν και τα τρία το χάνουν</translation>
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
@@ -753,15 +753,15 @@
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ (%lld): ένα χρώμα είναι αληθές· όσα βλέπουν και τα δύο χρώματα το χάνουν</translation>
+        <translation>%@ (%lld): ένα χρώμα αληθεύει· όσα βλέπουν και τα δύο το χάνουν</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
-        <translation>%@ (%lld): τα %@ και %@ βλέπονται, άρα το χρώμα τους είναι ψευδές</translation>
+        <translation>%@ (%lld): %@ και %@ βλέπονται· το χρώμα τους είναι ψευδές</translation>
     </message>
     <message>
         <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
-        <translation>%@: τα %@ μόνο με %@ θα έδιναν δύο λύσεις, άρα το %@ φεύγει</translation>
+        <translation>%@: %@ μόνο με %@ = δύο λύσεις, άρα φεύγει το %@</translation>
     </message>
     <message>
         <source>Forcing Net</source>

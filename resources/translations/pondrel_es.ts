@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>%@ no tiene candidatos</translation>
+        <translation>%@ sin candidatos</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: si %@ fuera %lld: %@ → %@, así que no es %lld</translation>
+        <translation>%@: si %@ fuera %lld: %@ → %@; no es %lld</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ en %lld: el pez o la aleta %@ lo tiene; lo que ambos excluyen lo pierde</translation>
+        <translation>%@ (%lld): pez o aleta %@ lo tiene; lo que ambos excluyen lo pierde</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ en %lld: un color es verdadero; lo que ve ambos colores lo pierde</translation>
+        <translation>%@ en %lld: un color es cierto; lo que ve ambos lo pierde</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>

@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>ruudulla %@ ei ole ehdokasta</translation>
+        <translation>%@ ilman ehdokasta</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: jos %@ olisi %lld: %@ → %@, joten se ei ole %lld</translation>
+        <translation>%@: jos %@ olisi %lld: %@ → %@, joten ei %lld</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -721,27 +721,27 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: numeron jokainen paikka kohteessa %@ johtaa tulokseen %@, joten se pätee</translation>
+        <translation>%@: numeron kaikki paikat (%@) johtavat: %@, joten se pätee</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>
-        <translation>%@: ruudun %@ jokainen ehdokas johtaa tulokseen %@, joten se pätee</translation>
+        <translation>%@: ruudun %@ kaikki ehdokkaat johtavat: %@, joten se pätee</translation>
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): kala tai evä %@ sisältää sen; molempien sulkemat ruudut menettävät sen</translation>
+        <translation>%@ (%lld): kala tai evä %@ saa sen; molempien sulkemat menettävät sen</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: vahvat linkit vievät numeron %lld ruutuun %@ tai %@; molemmat näkevät menettävät sen</translation>
+        <translation>%1$@: vahvat linkit: %3$@ tai %4$@ on %2$lld; molemmat näkevät menettävät sen</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: ketju vie numeron %lld ruutuun %@ tai %@; molemmat näkevät menettävät sen</translation>
+        <translation>%1$@: ketju: %3$@ tai %4$@ on %2$lld; molemmat näkevät menettävät sen</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: nivel %@ tekee ruudusta %@ tai %@ numeron %lld; molemmat näkevät menettävät sen</translation>
+        <translation>%@: nivel %@: %@ tai %@ on %lld; molemmat näkevät menettävät sen</translation>
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: vahva linkki %@ tekee ruudusta %@ tai %@ numeron %lld; molemmat näkevät menettävät sen</translation>
+        <translation>%@: vahva linkki %@: %@ tai %@ on %lld; molemmat näkevät menettävät sen</translation>
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>

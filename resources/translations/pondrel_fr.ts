@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ sur %lld : le poisson ou l&apos;aileron %@ le contient ; ce que les deux excluent le perd</translation>
+        <translation>%@ (%lld) : poisson ou aileron %@ l&apos;a ; exclu par les deux, il part</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
-        <translation>%@ : %@ avec seulement %@ aurait deux solutions, donc %@ part</translation>
+        <translation>%@ : %@ en %@ seuls donnerait deux solutions ; %@ part</translation>
     </message>
     <message>
         <source>Forcing Net</source>

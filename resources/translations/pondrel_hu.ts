@@ -729,15 +729,15 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): a hal vagy a(z) %@ uszony tartalmazza; amit mindkettő kizár, elveszíti</translation>
+        <translation>%@ (%lld): hal vagy %@ uszony tartalmazza; amit mindkettő kizár, elveszti</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: az erős kapcsolatok a(z) %lld-t ide teszik: %@ vagy %@; ami mindkettőt látja, elveszíti</translation>
+        <translation>%1$@: erős kapcsolatok: %3$@ vagy %4$@ = %2$lld; ami mindkettőt látja, elveszti</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: a lánc a(z) %lld-t ide teszi: %@ vagy %@; ami mindkettőt látja, elveszíti</translation>
+        <translation>%1$@: lánc: %3$@ vagy %4$@ = %2$lld; ami mindkettőt látja, elveszti</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>

@@ -725,31 +725,31 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ pada %lld: ikan atau sirip %@ memuatnya; sel yang dikecualikan keduanya kehilangannya</translation>
+        <translation>%@ (%lld): ikan atau sirip %@ memuatnya; hapus dari yang dikecualikan keduanya</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: tautan kuat menaruh %lld di %@ atau %@; sel yang melihat keduanya kehilangannya</translation>
+        <translation>%1$@: tautan kuat: %3$@ atau %4$@ = %2$lld; hapus dari sel yang melihat keduanya</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: rantai menaruh %lld di %@ atau %@; sel yang melihat keduanya kehilangannya</translation>
+        <translation>%1$@: rantai: %3$@ atau %4$@ = %2$lld; hapus dari sel yang melihat keduanya</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: poros %@ membuat %@ atau %@ bernilai %lld; sel yang melihat keduanya kehilangannya</translation>
+        <translation>%@: poros %@ membuat %@ atau %@ = %lld; hapus dari sel yang melihat keduanya</translation>
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
-        <translation>%@: poros %@ atau capit %@ atau %@ bernilai %lld; sel yang melihat ketiganya kehilangannya</translation>
+        <translation>%@: poros %@ atau capit %@ atau %@ = %lld; hapus dari sel yang melihat ketiganya</translation>
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: tautan kuat %@ membuat %@ atau %@ bernilai %lld; sel yang melihat keduanya kehilangannya</translation>
+        <translation>%@: tautan kuat %@ membuat %@ atau %@ = %lld; hapus dari sel yang melihat keduanya</translation>
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ pada %lld: satu warna benar; sel yang melihat kedua warna kehilangannya</translation>
+        <translation>%@ pada %lld: satu warna benar; hapus dari sel yang melihat kedua warna</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>

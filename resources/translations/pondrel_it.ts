@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ sul %lld: il pesce o la pinna %@ lo contiene; ciò che entrambi escludono lo perde</translation>
+        <translation>%@ (%lld): pesce o pinna %@ lo ha; ciò che entrambi escludono lo perde</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>

@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>%@ に候補がありません</translation>
+        <translation>%@ に候補なし</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@：%@ が %lld なら %@ → %@。よって %lld ではありません</translation>
+        <translation>%@：%@=%lld なら %@ → %@。よって %lld でない</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@（%lld）：フィッシュかフィン %@ に入るので、両方が除外するマスから消えます</translation>
+        <translation>%@（%lld）：本体かフィン %@ にある。両方の除外マスから消す</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>

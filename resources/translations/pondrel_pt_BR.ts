@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ no %lld: o peixe ou a barbatana %@ tem o número; o que ambos excluem o perde</translation>
+        <translation>%@ (%lld): peixe ou barbatana %@ o tem; o que ambos excluem o perde</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>

@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>у %@ нет кандидатов</translation>
+        <translation>%@ без кандидатов</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: если бы %@ было %lld: %@ → %@, значит, это не %lld</translation>
+        <translation>%@: если %@ = %lld: %@ → %@, значит, не %lld</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -729,39 +729,39 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: каждое место одной цифры в %@ ведёт к %@, значит, это верно</translation>
+        <translation>%@: все места цифры в %@ ведут к %@, значит, это верно</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>
-        <translation>%@: каждый кандидат %@ ведёт к %@, значит, это верно</translation>
+        <translation>%@: все кандидаты %@ ведут к %@, значит, это верно</translation>
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): цифра в рыбе или в плавнике %@; клетки, исключённые обоими, её теряют</translation>
+        <translation>%@ (%lld): цифра в рыбе или плавнике %@; исключённые обоими её теряют</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: сильные связи ставят %lld в %@ или %@; клетки, видящие обе, её теряют</translation>
+        <translation>%@: сильные связи ставят %lld в %@ или %@; видящие обе её теряют</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: цепь ставит %lld в %@ или %@; клетки, видящие обе, её теряют</translation>
+        <translation>%@: цепь ставит %lld в %@ или %@; видящие обе её теряют</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: из-за оси %@ в %@ или %@ стоит %lld; клетки, видящие обе, её теряют</translation>
+        <translation>%@: из-за оси %@ в %@ или %@ стоит %lld; видящие обе её теряют</translation>
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
-        <translation>%@: ось %@ или клешня %@ или %@ — это %lld; клетки, видящие все три, её теряют</translation>
+        <translation>%@: ось %@ или клешня %@ или %@ — это %lld; видящие все три её теряют</translation>
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: из-за сильной связи %@ в %@ или %@ стоит %lld; клетки, видящие обе, её теряют</translation>
+        <translation>%@: из-за сильной связи %@ в %@ или %@ стоит %lld; видящие обе её теряют</translation>
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ (%lld): один цвет истинен; клетки, видящие оба цвета, её теряют</translation>
+        <translation>%@ (%lld): один цвет истинен; видящие оба цвета её теряют</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
-        <translation>%@: %@ только с %@ дало бы два решения, значит, %@ уходит</translation>
+        <translation>%@: %@ лишь с %@ дало бы два решения; %@ уходит</translation>
     </message>
     <message>
         <source>Forcing Net</source>

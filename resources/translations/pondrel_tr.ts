@@ -729,31 +729,31 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): balık ya da %@ yüzgeci onu içerir; ikisinin dışladığı hücreler onu kaybeder</translation>
+        <translation>%@ (%lld): balık ya da %@ yüzgecinde; ikisinin dışladıkları onu kaybeder</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%1$@: güçlü bağlar %3$@ ya da %4$@ hücresini %2$lld yapar; ikisini gören hücreler onu kaybeder</translation>
+        <translation>%1$@: güçlü bağlarla %3$@ ya da %4$@ = %2$lld; ikisini görenler onu kaybeder</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%1$@: zincir %3$@ ya da %4$@ hücresini %2$lld yapar; ikisini gören hücreler onu kaybeder</translation>
+        <translation>%1$@: zincirle %3$@ ya da %4$@ = %2$lld; ikisini görenler onu kaybeder</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: pivot %@, %@ ya da %@ hücresini %lld yapar; ikisini gören hücreler onu kaybeder</translation>
+        <translation>%@: pivot %@ ile %@ ya da %@ = %lld; ikisini görenler onu kaybeder</translation>
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
-        <translation>%@: pivot %@ ya da kıskaç %@ veya %@ %lld olur; üçünü gören hücreler onu kaybeder</translation>
+        <translation>%@: pivot %@ ya da kıskaç %@ veya %@ = %lld; üçünü görenler onu kaybeder</translation>
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: güçlü bağ %@, %@ ya da %@ hücresini %lld yapar; ikisini gören hücreler onu kaybeder</translation>
+        <translation>%@: güçlü bağ %@ ile %@ ya da %@ = %lld; ikisini görenler onu kaybeder</translation>
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ (%lld): bir renk doğru; iki rengi de gören hücreler onu kaybeder</translation>
+        <translation>%@ (%lld): bir renk doğru; iki rengi görenler onu kaybeder</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>

@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>у %@ немає кандидатів</translation>
+        <translation>%@ без кандидатів</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: якби %@ було %lld: %@ → %@, отже, це не %lld</translation>
+        <translation>%@: якщо %@ = %lld: %@ → %@, отже, не %lld</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
@@ -729,31 +729,31 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: кожне місце однієї цифри в %@ веде до %@, отже, це так</translation>
+        <translation>%@: усі місця цифри в %@ ведуть до %@, отже, це так</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>
-        <translation>%@: кожен кандидат %@ веде до %@, отже, це так</translation>
+        <translation>%@: усі кандидати %@ ведуть до %@, отже, це так</translation>
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): цифра в рибі або в плавці %@; клітинки, виключені обома, її втрачають</translation>
+        <translation>%@ (%lld): цифра в рибі або плавці %@; виключені обома її втрачають</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: сильні зв&apos;язки ставлять %lld у %@ або %@; клітинки, що бачать обидві, її втрачають</translation>
+        <translation>%@: сильні зв&apos;язки дають %lld у %@ або %@; що бачить обидві, її втрачає</translation>
     </message>
     <message>
         <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
-        <translation>%@: ланцюжок ставить %lld у %@ або %@; клітинки, що бачать обидві, її втрачають</translation>
+        <translation>%@: ланцюжок дає %lld у %@ або %@; що бачить обидві, її втрачає</translation>
     </message>
     <message>
         <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>%@: через вісь %@ у %@ або %@ стоїть %lld; клітинки, що бачать обидві, її втрачають</translation>
+        <translation>%@: через вісь %@ у %@ або %@ стоїть %lld; що бачить обидві, її втрачає</translation>
     </message>
     <message>
         <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
-        <translation>%@: вісь %@ або клішня %@ чи %@ — це %lld; клітинки, що бачать усі три, її втрачають</translation>
+        <translation>%@: вісь %@ або клішня %@ чи %@ — це %lld; що бачить усі три, її втрачає</translation>
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ (%lld): один колір істинний; клітинки, що бачать обидва кольори, її втрачають</translation>
+        <translation>%@ (%lld): один колір істинний; що бачить обидва кольори, її втрачає</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
-        <translation>%@: %@ лише з %@ дало б два розв&apos;язки, отже, %@ відпадає</translation>
+        <translation>%@: %@ лише з %@ дало б два розв&apos;язки; %@ відпадає</translation>
     </message>
     <message>
         <source>Forcing Net</source>

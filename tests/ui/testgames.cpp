@@ -126,7 +126,7 @@ QVariantList TestGames::stepLineSamples()
                               ? digitBit(8) | digitBit(9)
                               : digitBit(6) | digitBit(7) | digitBit(8) | digitBit(9);
             step.units = {first, second};
-            step.cells = {62, 70, 78, 80};
+            step.cells = {60, 62, 78, 80};
             step.eliminations = {{80, 9}, {80, 8}};
             step.pivot = 70;
             step.pincers = {62, 78};
