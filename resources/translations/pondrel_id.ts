@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): ikan atau sirip %@ memuatnya; hapus dari yang dikecualikan keduanya</translation>
+        <translation>%@ (%lld): ada di ikan atau sirip %@; hapus dari sel yang ditolak keduanya</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>

@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
-        <translation>%@ (%lld): цифра в рыбе или плавнике %@; исключённые обоими её теряют</translation>
+        <translation>%@ (%lld): рыба или плавник %@; исключённое обоими уходит</translation>
     </message>
     <message>
         <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>

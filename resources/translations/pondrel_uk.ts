@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
-        <translation>%@ (%lld): один колір істинний; що бачить обидва кольори, її втрачає</translation>
+        <translation>%@ (%lld): один колір істинний; що бачить обидва, її втрачає</translation>
     </message>
     <message>
         <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>

@@ -210,7 +210,7 @@ TEST_P(StepWording, namesThePartsOfTheStepsPattern)
     const WordingCase &c = GetParam();
     const std::optional<Step> step = firstStepOf(c.puzzle, c.technique);
     ASSERT_TRUE(step);
-    EXPECT_EQ(reasonLine(*step).englishText(), QString::fromUtf8(c.line));
+    EXPECT_EQ(reasonLine(*step).englishText().toStdString(), c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -308,9 +308,9 @@ TEST(StepWordingForcing, namesTheAssumptionAndTheContradiction)
     };
     for (const auto &[contradiction, said] : contradictions) {
         step.contradiction = contradiction;
-        EXPECT_EQ(reasonLine(step).englishText(),
-                  QStringLiteral("Forcing Chain: if r1c3 were 9: r1c6≠9 → …, ") +
-                      QString::fromUtf8(said) + QStringLiteral(", so it is not 9"));
+        EXPECT_EQ(reasonLine(step).englishText().toStdString(),
+                  std::string("Forcing Chain: if r1c3 were 9: r1c6≠9 → … → ") + said +
+                      ", so it is not 9");
     }
     // The real step, before the chain's path is recorded.
     const std::optional<Step> real = firstStepOf(
@@ -318,23 +318,19 @@ TEST(StepWordingForcing, namesTheAssumptionAndTheContradiction)
         Technique::forcingChain);
     ASSERT_TRUE(real);
     if (!real->contradiction) {
-        EXPECT_EQ(reasonLine(*real).englishText(),
-                  QStringLiteral("Forcing Chain: if r1c3 were 2, a contradiction would follow, "
-                                 "so it is not 2"));
+        EXPECT_EQ(reasonLine(*real).englishText().toStdString(),
+                  "Forcing Chain: if r1c3 were 2, a contradiction would follow, so it is not 2");
     }
     Step verity;
     verity.technique = Technique::forcingChain;
     verity.cells = {10};
     verity.placements = {{40, 3}};
-    EXPECT_EQ(
-        reasonLine(verity).englishText(),
-        QStringLiteral("Forcing Chain: every candidate of r2c2 leads to r5c5=3, so it holds"));
+    EXPECT_EQ(reasonLine(verity).englishText().toStdString(),
+              "Forcing Chain: every candidate of r2c2 leads to r5c5=3, so it holds");
     verity.units = {9 + 1};
     verity.cells = {10, 19};
     verity.placements = {};
     verity.eliminations = {{40, 3}, {40, 5}};
-    EXPECT_EQ(
-        reasonLine(verity).englishText(),
-        QStringLiteral("Forcing Chain: each place of one digit in c2 leads to r5c5≠3/5, so it "
-                       "holds"));
+    EXPECT_EQ(reasonLine(verity).englishText().toStdString(),
+              "Forcing Chain: each place of one digit in c2 leads to r5c5≠3/5, so it holds");
 }
