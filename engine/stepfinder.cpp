@@ -1,4 +1,4 @@
-// The ladder: each technique's finder in the order of `Technique`, the first
+// The ladder: each technique's finder in the order of its table, the first
 // step found wins. The finders live one family per file (step*.cpp).
 
 #include "stepfinder.h"
@@ -13,47 +13,75 @@ namespace {
 
 using namespace steps;
 
-constexpr std::array<std::string_view, 26> kTechniqueNames = {
-    "Full House",       "Naked Single",  "Hidden Single",    "Pointing",      "Claiming",
-    "Naked Pair",       "Hidden Pair",   "Naked Triple",     "Hidden Triple", "Naked Quad",
-    "Hidden Quad",      "X-Wing",        "Swordfish",        "Jellyfish",     "Skyscraper",
-    "2-String Kite",    "XY-Wing",       "XYZ-Wing",         "W-Wing",        "Unique Rectangle",
-    "Simple Colouring", "Finned X-Wing", "Finned Swordfish", "X-Chain",       "XY-Chain",
-    "Forcing Chain",
-};
-
 using Finder = std::optional<Step> (*)(const Board &);
 
+struct TechniqueRow
+{
+    Technique technique;
+    // The English name: the demo prints it and the string tables use it as
+    // the key.
+    std::string_view name;
+    Finder finder;
+};
+
+// The ladder, one row per technique, easiest first: a technique added
+// later is added here once.
 // clang-format off
-constexpr std::array<Finder, 26> kLadder = {
-    findFullHouse,
-    findNakedSingle,
-    findHiddenSingle,
-    findPointing,
-    findClaiming,
-    [](const Board &b) { return findNakedSubset(b, 2); },
-    [](const Board &b) { return findHiddenSubset(b, 2); },
-    [](const Board &b) { return findNakedSubset(b, 3); },
-    [](const Board &b) { return findHiddenSubset(b, 3); },
-    [](const Board &b) { return findNakedSubset(b, 4); },
-    [](const Board &b) { return findHiddenSubset(b, 4); },
-    [](const Board &b) { return findFish(b, 2); },
-    [](const Board &b) { return findFish(b, 3); },
-    [](const Board &b) { return findFish(b, 4); },
-    findSkyscraper,
-    findTwoStringKite,
-    findXyWing,
-    findXyzWing,
-    findWWing,
-    findUniqueRectangle,
-    findSimpleColouring,
-    [](const Board &b) { return findFinnedFish(b, 2); },
-    [](const Board &b) { return findFinnedFish(b, 3); },
-    findXChain,
-    findXyChain,
-    findForcingChain,
+constexpr std::array kTechniques = {
+    TechniqueRow{Technique::fullHouse, "Full House", findFullHouse},
+    TechniqueRow{Technique::nakedSingle, "Naked Single", findNakedSingle},
+    TechniqueRow{Technique::hiddenSingle, "Hidden Single", findHiddenSingle},
+    TechniqueRow{Technique::pointing, "Pointing", findPointing},
+    TechniqueRow{Technique::claiming, "Claiming", findClaiming},
+    TechniqueRow{Technique::nakedPair, "Naked Pair", [](const Board &b) { return findNakedSubset(b, 2); }},
+    TechniqueRow{Technique::hiddenPair, "Hidden Pair", [](const Board &b) { return findHiddenSubset(b, 2); }},
+    TechniqueRow{Technique::nakedTriple, "Naked Triple", [](const Board &b) { return findNakedSubset(b, 3); }},
+    TechniqueRow{Technique::hiddenTriple, "Hidden Triple", [](const Board &b) { return findHiddenSubset(b, 3); }},
+    TechniqueRow{Technique::nakedQuad, "Naked Quad", [](const Board &b) { return findNakedSubset(b, 4); }},
+    TechniqueRow{Technique::hiddenQuad, "Hidden Quad", [](const Board &b) { return findHiddenSubset(b, 4); }},
+    TechniqueRow{Technique::xWing, "X-Wing", [](const Board &b) { return findFish(b, 2); }},
+    TechniqueRow{Technique::swordfish, "Swordfish", [](const Board &b) { return findFish(b, 3); }},
+    TechniqueRow{Technique::jellyfish, "Jellyfish", [](const Board &b) { return findFish(b, 4); }},
+    TechniqueRow{Technique::skyscraper, "Skyscraper", findSkyscraper},
+    TechniqueRow{Technique::twoStringKite, "2-String Kite", findTwoStringKite},
+    TechniqueRow{Technique::xyWing, "XY-Wing", findXyWing},
+    TechniqueRow{Technique::xyzWing, "XYZ-Wing", findXyzWing},
+    TechniqueRow{Technique::wWing, "W-Wing", findWWing},
+    TechniqueRow{Technique::uniqueRectangle, "Unique Rectangle", findUniqueRectangle},
+    TechniqueRow{Technique::simpleColouring, "Simple Colouring", findSimpleColouring},
+    TechniqueRow{Technique::finnedXWing, "Finned X-Wing", [](const Board &b) { return findFinnedFish(b, 2); }},
+    TechniqueRow{Technique::finnedSwordfish, "Finned Swordfish", [](const Board &b) { return findFinnedFish(b, 3); }},
+    TechniqueRow{Technique::xChain, "X-Chain", findXChain},
+    TechniqueRow{Technique::xyChain, "XY-Chain", findXyChain},
+    TechniqueRow{Technique::forcingChain, "Forcing Chain", findForcingChain},
 };
 // clang-format on
+
+// Each technique has exactly one row.
+constexpr bool hasOneRowPerTechnique()
+{
+    std::array<int, kTechniqueCount> rows{};
+    for (const TechniqueRow &row : kTechniques) {
+        ++rows[static_cast<std::size_t>(row.technique)];
+    }
+    for (const int count : rows) {
+        if (count != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(kTechniques.size() == kTechniqueCount && hasOneRowPerTechnique(),
+              "one row of kTechniques per Technique");
+
+// The rows by technique, for the names.
+constexpr std::array<std::string_view, kTechniqueCount> kNames = [] {
+    std::array<std::string_view, kTechniqueCount> names{};
+    for (const TechniqueRow &row : kTechniques) {
+        names[static_cast<std::size_t>(row.technique)] = row.name;
+    }
+    return names;
+}();
 
 } // namespace
 
@@ -105,14 +133,15 @@ CellSet cellsAt(int unit, std::uint16_t positions)
 
 std::string_view techniqueName(Technique technique)
 {
-    return kTechniqueNames[static_cast<std::size_t>(technique)];
+    const auto index = static_cast<std::size_t>(technique);
+    return index < kNames.size() ? kNames[index] : std::string_view();
 }
 
 std::optional<Step> findNextStep(const Grid &values, const Masks &candidates)
 {
     const Board board(values, candidates);
-    for (const Finder finder : kLadder) {
-        if (auto step = finder(board)) {
+    for (const TechniqueRow &row : kTechniques) {
+        if (auto step = row.finder(board)) {
             return step;
         }
     }

@@ -3,6 +3,8 @@
 #include "grid.h"
 #include "rating.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -11,10 +13,9 @@
 namespace pondrel {
 
 // The techniques a person uses, easiest first: the step finder tries them in
-// this order and returns the first that changes the board, so the order is
-// the ladder a teaching hint climbs. The rating (rating.h) climbs its own
-// shorter ladder and order of search, with the same code for the
-// techniques both use.
+// the order of its table (stepfinder.cpp) and returns the first that changes
+// the board, so the order is the ladder a teaching hint climbs. The rating (rating.h) climbs its
+// own shorter ladder and order of search, with the same code for the techniques both use.
 enum class Technique : std::uint8_t {
     fullHouse,
     nakedSingle,
@@ -44,7 +45,11 @@ enum class Technique : std::uint8_t {
     // Last resort: an alternating inference chain or forcing chain. Even
     // so, the hardest puzzles with one solution can leave no step here.
     forcingChain,
+    // Not a technique: how many there are. Keep it last.
+    count,
 };
+
+inline constexpr std::size_t kTechniqueCount = static_cast<std::size_t>(Technique::count);
 
 // The English name ("Hidden Single", "2-String Kite", ...): the demo prints it
 // and the game's string tables use it as the key.
@@ -112,7 +117,20 @@ struct Contradiction
 // - Skyscraper: units = its two parallel lines; 2-String Kite: {row,
 //   column}; W-Wing: {the unit of its conjugate pair}; the other wings,
 //   Simple Colouring and the chains: no units. digits = the digit removed.
-// - Unique Rectangle: digits = the digits removed; cells = the four corners.
+// - Unique Rectangle: digits = the digits removed; cells = the four corners;
+//   pairDigits = the two digits all four corners share.
+// - Finned X-Wing, Finned Swordfish: fins = the base lines' places outside
+//   the cover lines (all in one box).
+// - XY-Wing, XYZ-Wing: pivot and pincers; an XY-Wing's links run pincer,
+//   pivot, pincer as a chain (its middle link is the pivot's two digits).
+// - W-Wing: pincers = its two bivalue cells; links run from one's removed
+//   digit through the conjugate pair to the other's.
+// - Skyscraper, 2-String Kite, X-Chain, XY-Chain: links from one end to the
+//   other, starting and ending with a strong link; the ends are the first
+//   link's `from` and the last's `to`, and the cells that see both lose the
+//   digit.
+// - Simple Colouring: colours = the chain's cells of each colour; in a wrap
+//   colours[0] is the colour that sees itself (and loses the digit).
 // - Forcing Chain: digits = the digit(s) removed or placed; cells = the
 //   assumed cell, or a digit's places in units[0] when every place of the
 //   digit in that unit leads to the same result.
@@ -139,6 +157,16 @@ struct Step
     // what it runs into.
     std::optional<Candidate> assumption;
     std::optional<Contradiction> contradiction;
+    // Wings: the cell the pincers both see (none for W-Wing).
+    std::optional<int> pivot;
+    // Wings: the two cells of which one must hold the removed digit.
+    std::vector<int> pincers;
+    // Finned fish: the places that keep it from being a plain fish.
+    std::vector<int> fins;
+    // Unique Rectangle: the two digits of the deadly pattern.
+    std::uint16_t pairDigits = 0;
+    // Simple Colouring: the two colour classes of the chain.
+    std::array<std::vector<int>, 2> colours{};
 
     friend bool operator==(const Step &, const Step &) = default;
 };

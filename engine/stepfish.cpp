@@ -137,7 +137,9 @@ std::optional<Step> findFinnedFish(const Board &board, int size)
             if (targets.empty()) {
                 return std::nullopt;
             }
-            return fishStep(technique, fish, cover, withDigit & baseCells, targets);
+            Step step = fishStep(technique, fish, cover, withDigit & baseCells, targets);
+            fins.forEach([&](int cell) { step.fins.push_back(cell); });
+            return step;
         });
     });
 }

@@ -15,6 +15,8 @@
 
 #include "stepfinderdetail.h"
 
+#include <vector>
+
 namespace pondrel::steps {
 
 namespace {
@@ -32,6 +34,15 @@ CellSet conjugates(const Board &board, int cell, int digit)
     }
     result.erase(cell);
     return result;
+}
+
+// The chain end → strong → a, a → weak → b, b → strong → other end: two
+// conjugate pairs on the digit whose inner ends see each other.
+std::vector<ChainLink> pairsJoined(int digit, int end, int a, int b, int otherEnd)
+{
+    return {{{end, digit}, {a, digit}, true},
+            {{a, digit}, {b, digit}, false},
+            {{b, digit}, {otherEnd, digit}, true}};
 }
 
 CellSet bothSee(const Board &board, int digit, int a, int b)
@@ -62,16 +73,23 @@ std::optional<Step> findSkyscraper(const Board &board)
                                         [std::countr_zero(static_cast<std::uint16_t>(p1 & ~p2))];
                     const int e2 = units[firstLine + k2]
                                         [std::countr_zero(static_cast<std::uint16_t>(p2 & ~p1))];
+                    const int shared = std::countr_zero(static_cast<std::uint16_t>(p1 & p2));
                     const CellSet targets = bothSee(board, digit, e1, e2);
                     if (!targets.empty()) {
                         const CellSet cells =
                             cellsAt(firstLine + k1, p1) | cellsAt(firstLine + k2, p2);
-                        return eliminationStep(Technique::skyscraper,
-                                               digitBit(digit),
-                                               {firstLine + k1, firstLine + k2},
-                                               cells,
-                                               targets,
-                                               digit);
+                        Step step = eliminationStep(Technique::skyscraper,
+                                                    digitBit(digit),
+                                                    {firstLine + k1, firstLine + k2},
+                                                    cells,
+                                                    targets,
+                                                    digit);
+                        step.links = pairsJoined(digit,
+                                                 e1,
+                                                 units[firstLine + k1][shared],
+                                                 units[firstLine + k2][shared],
+                                                 e2);
+                        return step;
                     }
                 }
             }
@@ -105,12 +123,14 @@ std::optional<Step> findTwoStringKite(const Board &board)
                         }
                         const CellSet targets = bothSee(board, digit, xFar, yFar).without(cells);
                         if (!targets.empty()) {
-                            return eliminationStep(Technique::twoStringKite,
-                                                   digitBit(digit),
-                                                   {rowUnit(r), columnUnit(c)},
-                                                   cells,
-                                                   targets,
-                                                   digit);
+                            Step step = eliminationStep(Technique::twoStringKite,
+                                                        digitBit(digit),
+                                                        {rowUnit(r), columnUnit(c)},
+                                                        cells,
+                                                        targets,
+                                                        digit);
+                            step.links = pairsJoined(digit, xFar, x, y, yFar);
+                            return step;
                         }
                     }
                 }
@@ -152,14 +172,20 @@ std::optional<Step> findSimpleColouring(const Board &board)
                 });
             }
             const CellSet chain = colour[0] | colour[1];
+            const auto colouringStep = [&](const CellSet &targets, int falseColour) {
+                Step step = eliminationStep(
+                    Technique::simpleColouring, digitBit(digit), {}, chain, targets, digit);
+                colour[falseColour].forEach([&](int cell) { step.colours[0].push_back(cell); });
+                colour[1 - falseColour].forEach([&](int cell) { step.colours[1].push_back(cell); });
+                return step;
+            };
             // Wrap: a colour that sees itself is false.
             for (int c = 0; c < 2; ++c) {
                 bool wraps = false;
                 colour[c].forEach(
                     [&](int cell) { wraps = wraps || !(peerSets[cell] & colour[c]).empty(); });
                 if (wraps) {
-                    return eliminationStep(
-                        Technique::simpleColouring, digitBit(digit), {}, chain, colour[c], digit);
+                    return colouringStep(colour[c], c);
                 }
             }
             // Trap: a cell outside the chain that sees both colours.
@@ -171,8 +197,7 @@ std::optional<Step> findSimpleColouring(const Board &board)
                 }
             });
             if (!targets.empty()) {
-                return eliminationStep(
-                    Technique::simpleColouring, digitBit(digit), {}, chain, targets, digit);
+                return colouringStep(targets, 0);
             }
         }
     }
@@ -218,13 +243,17 @@ std::optional<Step> findXChain(const Board &board)
                     const CellSet targets = bothSee(board, digit, start, cell);
                     if (!targets.empty()) {
                         CellSet cells;
+                        std::vector<ChainLink> links;
                         for (int s = state; s / 2 != start || (s & 1) != 0; s = parent[s]) {
                             cells.insert(s / 2);
+                            // Reached "on" by a conjugate pair, "off" by sight.
+                            links.push_back({{parent[s] / 2, digit}, {s / 2, digit}, (s & 1) != 0});
                         }
                         cells.insert(start);
                         bestLength = depth[state];
                         best = eliminationStep(
                             Technique::xChain, digitBit(digit), {}, cells, targets, digit);
+                        best->links.assign(links.rbegin(), links.rend());
                         break;
                     }
                 }

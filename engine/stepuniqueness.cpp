@@ -18,11 +18,13 @@ namespace pondrel::steps {
 
 namespace {
 
-Step rectangleStep(const std::array<int, 4> &corners, std::uint16_t digits)
+Step rectangleStep(const std::array<int, 4> &corners, std::uint16_t pair, std::uint16_t digits)
 {
     std::array<int, 4> sorted = corners;
     std::sort(sorted.begin(), sorted.end());
-    return Step{Technique::uniqueRectangle, digits, {}, {sorted.begin(), sorted.end()}, {}, {}};
+    Step step{Technique::uniqueRectangle, digits, {}, {sorted.begin(), sorted.end()}, {}, {}};
+    step.pairDigits = pair;
+    return step;
 }
 
 std::optional<Step> rectangleAt(const Board &board, const std::array<int, 4> &corners)
@@ -47,7 +49,7 @@ std::optional<Step> rectangleAt(const Board &board, const std::array<int, 4> &co
                 }
             }
             if (floorCount == 3) {
-                Step step = rectangleStep(corners, pair);
+                Step step = rectangleStep(corners, pair, pair);
                 for (std::uint16_t d = pair; d != 0; d &= d - 1) {
                     step.eliminations.push_back({roof[0], std::countr_zero(d)});
                 }
@@ -63,7 +65,7 @@ std::optional<Step> rectangleAt(const Board &board, const std::array<int, 4> &co
                 const int z = lowestDigit(extra1);
                 CellSet targets = board.cellsWith[z] & peerSets[r1] & peerSets[r2];
                 if (!targets.empty()) {
-                    Step step = rectangleStep(corners, extra1);
+                    Step step = rectangleStep(corners, pair, extra1);
                     targets.forEach([&](int cell) { step.eliminations.push_back({cell, z}); });
                     return step;
                 }
@@ -76,7 +78,7 @@ std::optional<Step> rectangleAt(const Board &board, const std::array<int, 4> &co
                 const int x = std::countr_zero(d);
                 const int y = lowestDigit(pair & static_cast<std::uint16_t>(~digitBit(x)));
                 if ((board.cellsWith[x] & unitSets[line]).size() == 2) {
-                    Step step = rectangleStep(corners, digitBit(y));
+                    Step step = rectangleStep(corners, pair, digitBit(y));
                     step.eliminations.push_back({std::min(r1, r2), y});
                     step.eliminations.push_back({std::max(r1, r2), y});
                     return step;

@@ -12,6 +12,8 @@
 
 #include "stepfinderdetail.h"
 
+#include <vector>
+
 namespace pondrel::steps {
 
 namespace {
@@ -57,8 +59,19 @@ std::optional<Step> findXyWing(const Board &board)
                 const int digit = lowestDigit(z);
                 const CellSet targets = (board.cellsWith[digit] & peerSets[a] & peerSets[b]);
                 if (!targets.empty()) {
-                    return eliminationStep(
+                    Step step = eliminationStep(
                         Technique::xyWing, z, {}, setOf({pivot, a, b}), targets, digit);
+                    step.pivot = pivot;
+                    step.pincers = {a, b};
+                    // a is z, or else x, so the pivot is y, so b is z.
+                    const int x = lowestDigit(aDigits & pivotDigits);
+                    const int y = lowestDigit(bDigits & pivotDigits);
+                    step.links = {{{a, digit}, {a, x}, true},
+                                  {{a, x}, {pivot, x}, false},
+                                  {{pivot, x}, {pivot, y}, true},
+                                  {{pivot, y}, {b, y}, false},
+                                  {{b, y}, {b, digit}, true}};
+                    return step;
                 }
             }
         }
@@ -89,12 +102,15 @@ std::optional<Step> findXyzWing(const Board &board)
                 const CellSet targets =
                     board.cellsWith[digit] & peerSets[pivot] & peerSets[a] & peerSets[b];
                 if (!targets.empty()) {
-                    return eliminationStep(Technique::xyzWing,
-                                           digitBit(digit),
-                                           {},
-                                           setOf({pivot, a, b}),
-                                           targets,
-                                           digit);
+                    Step step = eliminationStep(Technique::xyzWing,
+                                                digitBit(digit),
+                                                {},
+                                                setOf({pivot, a, b}),
+                                                targets,
+                                                digit);
+                    step.pivot = pivot;
+                    step.pincers = {a, b};
+                    return step;
                 }
             }
         }
@@ -128,8 +144,19 @@ std::optional<Step> findWWing(const Board &board)
                     const int c1 = link.first();
                     const int c2 = link.without(setOf({c1})).first();
                     if ((sees(c1, a) && sees(c2, b)) || (sees(c1, b) && sees(c2, a))) {
-                        return eliminationStep(
+                        Step step = eliminationStep(
                             Technique::wWing, digitBit(y), {u}, setOf({a, b, c1, c2}), targets, y);
+                        // a is y, or else x, so the pair's end it sees is
+                        // not x, the other end is, and b is not x: b is y.
+                        const int nearA = sees(c1, a) ? c1 : c2;
+                        const int nearB = nearA == c1 ? c2 : c1;
+                        step.pincers = {a, b};
+                        step.links = {{{a, y}, {a, x}, true},
+                                      {{a, x}, {nearA, x}, false},
+                                      {{nearA, x}, {nearB, x}, true},
+                                      {{nearB, x}, {b, x}, false},
+                                      {{b, x}, {b, y}, true}};
+                        return step;
                     }
                 }
             }
@@ -174,13 +201,21 @@ std::optional<Step> findXyChain(const Board &board)
                     CellSet targets = board.cellsWith[end] & peerSets[start] & peerSets[cell];
                     if (!targets.empty()) {
                         CellSet cells;
+                        // Back from the end: each hop sees the previous cell
+                        // on its digit, then turns to the cell's other digit.
+                        std::vector<ChainLink> links;
                         for (int s = state; s != first; s = parent[s]) {
                             cells.insert(s / 10);
+                            const int from = parent[s];
+                            links.push_back({{s / 10, from % 10}, {s / 10, s % 10}, true});
+                            links.push_back({{from / 10, from % 10}, {s / 10, from % 10}, false});
                         }
                         cells.insert(start);
+                        links.push_back({{start, end}, {start, other}, true});
                         bestLength = depth[state];
                         best = eliminationStep(
                             Technique::xyChain, digitBit(end), {}, cells, targets, end);
+                        best->links.assign(links.rbegin(), links.rend());
                         break;
                     }
                 }

@@ -1,6 +1,5 @@
 #include "nextstep.h"
 
-#include <QStringList>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -28,52 +27,6 @@ bool isUnitTechnique(Technique technique)
     default:
         return false;
     }
-}
-
-bool isRow(int unit)
-{
-    return unit < columnUnit(0);
-}
-
-bool isColumn(int unit)
-{
-    return !isRow(unit) && !isBoxUnit(unit);
-}
-
-// The text of the unit's kind.
-const char *byKind(int unit, const char *ofRow, const char *ofColumn, const char *ofBox)
-{
-    return isRow(unit) ? ofRow : isColumn(unit) ? ofColumn : ofBox;
-}
-
-// Rows, columns and boxes are counted from 1 on the board.
-int unitNumber(int unit)
-{
-    return unit % 9 + 1;
-}
-
-// Written the same in every language: "3/7".
-QString digitList(std::uint16_t digits)
-{
-    QStringList list;
-    for (int digit = 1; digit <= 9; ++digit) {
-        if ((digits & digitBit(digit)) != 0) {
-            list.append(QString::number(digit));
-        }
-    }
-    return list.join(u'/');
-}
-
-// The digit a step is about: the one it places, else the one it removes.
-int stepDigit(const Step &step)
-{
-    if (!step.placements.empty()) {
-        return step.placements.front().digit;
-    }
-    if (step.digits != 0) {
-        return lowestDigit(step.digits);
-    }
-    return step.eliminations.empty() ? 0 : step.eliminations.front().digit;
 }
 
 // The unit a nudge names: the first of the step's, for a technique that
@@ -130,119 +83,13 @@ StepLine nudgeLine(const Step &step, const Grid &values)
                     {row(cell) + 1, column(cell) + 1});
     }
     if (const std::optional<int> unit = nudgeUnit(step)) {
-        return line(byKind(*unit,
-                           QT_TRANSLATE_NOOP("Pondrel", "Look at row %lld"),
-                           QT_TRANSLATE_NOOP("Pondrel", "Look at column %lld"),
-                           QT_TRANSLATE_NOOP("Pondrel", "Look at box %lld")),
+        return line(byUnitKind(*unit,
+                               QT_TRANSLATE_NOOP("Pondrel", "Look at row %lld"),
+                               QT_TRANSLATE_NOOP("Pondrel", "Look at column %lld"),
+                               QT_TRANSLATE_NOOP("Pondrel", "Look at box %lld")),
                     {unitNumber(*unit)});
     }
     return line(QT_TRANSLATE_NOOP("Pondrel", "Look at the highlighted cells"));
-}
-
-StepLine reasonLine(const Step &step)
-{
-    const int digit = stepDigit(step);
-    const std::optional<int> unit = nudgeUnit(step);
-    const int first = unit.value_or(0);
-    const int second = unit ? step.units[std::min<std::size_t>(1, step.units.size() - 1)] : 0;
-    const auto named = [&step](const char *key, QVariantList arguments = {}) {
-        return StepLine{
-            QString::fromUtf8(key), techniqueText(step.technique), std::move(arguments)};
-    };
-    switch (step.technique) {
-    case Technique::nakedSingle:
-        return named(QT_TRANSLATE_NOOP("Pondrel", "%@: only %lld fits in this cell"), {digit});
-    case Technique::fullHouse:
-        if (!unit) {
-            break;
-        }
-        return named(
-            byKind(
-                first,
-                QT_TRANSLATE_NOOP("Pondrel", "%@: %lld is the only digit missing from row %lld"),
-                QT_TRANSLATE_NOOP("Pondrel", "%@: %lld is the only digit missing from column %lld"),
-                QT_TRANSLATE_NOOP("Pondrel", "%@: %lld is the only digit missing from box %lld")),
-            {digit, unitNumber(first)});
-    case Technique::hiddenSingle:
-        if (!unit) {
-            break;
-        }
-        return named(
-            byKind(first,
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: %lld has one place left in row %lld"),
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: %lld has one place left in column %lld"),
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: %lld has one place left in box %lld")),
-            {digit, unitNumber(first)});
-    case Technique::pointing:
-        // The box, then the line the digit is confined to.
-        if (!unit) {
-            break;
-        }
-        return named(
-            isRow(second)
-                ? QT_TRANSLATE_NOOP("Pondrel", "%@: in box %lld, %lld can only go in row %lld")
-                : QT_TRANSLATE_NOOP("Pondrel", "%@: in box %lld, %lld can only go in column %lld"),
-            {unitNumber(first), digit, unitNumber(second)});
-    case Technique::claiming:
-        // The line, then the box the digit is confined to.
-        if (!unit) {
-            break;
-        }
-        return named(
-            isRow(first)
-                ? QT_TRANSLATE_NOOP("Pondrel", "%@: in row %lld, %lld can only go in box %lld")
-                : QT_TRANSLATE_NOOP("Pondrel", "%@: in column %lld, %lld can only go in box %lld"),
-            {unitNumber(first), digit, unitNumber(second)});
-    case Technique::nakedPair:
-    case Technique::nakedTriple:
-    case Technique::nakedQuad:
-        if (!unit) {
-            break;
-        }
-        return named(
-            byKind(first,
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: these cells of row %lld can only hold %@"),
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: these cells of column %lld can only hold %@"),
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: these cells of box %lld can only hold %@")),
-            {unitNumber(first), digitList(step.digits)});
-    case Technique::hiddenPair:
-    case Technique::hiddenTriple:
-    case Technique::hiddenQuad:
-        if (!unit) {
-            break;
-        }
-        return named(
-            byKind(first,
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: %@ can only go in these cells of row %lld"),
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: %@ can only go in these cells of column %lld"),
-                   QT_TRANSLATE_NOOP("Pondrel", "%@: %@ can only go in these cells of box %lld")),
-            {digitList(step.digits), unitNumber(first)});
-    case Technique::xWing:
-    case Technique::swordfish:
-    case Technique::jellyfish:
-        if (step.units.empty()) {
-            break;
-        }
-        return named(isRow(step.units.front())
-                         ? QT_TRANSLATE_NOOP("Pondrel",
-                                             "%@: %lld in these rows can only go in these columns")
-                         : QT_TRANSLATE_NOOP("Pondrel",
-                                             "%@: %lld in these columns can only go in these rows"),
-                     {digit});
-    case Technique::uniqueRectangle:
-        return named(
-            QT_TRANSLATE_NOOP("Pondrel", "%@: these cells would allow two solutions, so %@ goes"),
-            {digitList(step.digits)});
-    case Technique::forcingChain:
-        return named(
-            QT_TRANSLATE_NOOP("Pondrel", "%@: every other choice leads to a contradiction"));
-    default:
-        break;
-    }
-    // The patterns of chains, wings and colouring: what they remove.
-    return named(
-        QT_TRANSLATE_NOOP("Pondrel", "%@: %lld goes from the cells that see the whole pattern"),
-        {digit});
 }
 
 void markUnit(std::array<bool, kCellCount> &cells, int unit)
@@ -319,13 +166,6 @@ Masks notesAfterStep(const Step &step, const Masks &notes, const Masks &candidat
     return result;
 }
 
-QVariantMap StepLine::toQml() const
-{
-    return {{QStringLiteral("key"), key},
-            {QStringLiteral("technique"), technique},
-            {QStringLiteral("arguments"), arguments}};
-}
-
 StepLine stepLine(const ShownStep &shown, const Grid &values)
 {
     if (shown.wrongCell) {
@@ -335,14 +175,14 @@ StepLine stepLine(const ShownStep &shown, const Grid &values)
     if (shown.isStuck) {
         return line(QT_TRANSLATE_NOOP("Pondrel", "No step found. Hint (H) fills in a cell"));
     }
-    return shown.stage == ShownStep::Stage::nudge ? nudgeLine(shown.step, values)
-                                                  : reasonLine(shown.step);
-}
-
-QString techniqueText(Technique technique)
-{
-    const std::string_view name = techniqueName(technique);
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    if (shown.stage == ShownStep::Stage::nudge) {
+        return nudgeLine(shown.step, values);
+    }
+    // A step of a unit technique without its units has nothing to name.
+    if (isUnitTechnique(shown.step.technique) && !nudgeUnit(shown.step)) {
+        return line(QT_TRANSLATE_NOOP("Pondrel", "Look at the highlighted cells"));
+    }
+    return reasonLine(shown.step);
 }
 
 StepMarks stepMarks(const ShownStep &shown, const Grid &values)

@@ -2,11 +2,8 @@
 
 #include "grid.h"
 #include "stepfinder.h"
+#include "stepwording.h"
 #include "sudokupuzzle.h"
-
-#include <QString>
-#include <QVariantList>
-#include <QVariantMap>
 
 #include <array>
 #include <optional>
@@ -61,23 +58,9 @@ findShownStep(const SudokuPuzzle &puzzle, const Grid &values, const Masks &notes
 // a cell without notes gains them. Other cells keep theirs.
 Masks notesAfterStep(const Step &step, const Masks &notes, const Masks &candidates);
 
-// The one line a shown step reads, for the string table: `key` is its
-// English text; with a `technique` (the technique's English name, itself a
-// key) the looked-up name is the first argument, before `arguments`.
-struct StepLine
-{
-    QString key;
-    QString technique;
-    QVariantList arguments;
-
-    // {key, technique, arguments}, as the board reads it.
-    QVariantMap toQml() const;
-};
-
+// The one line a shown step reads: where to look at the nudge, why at the
+// reason (stepwording.h words it).
 StepLine stepLine(const ShownStep &shown, const Grid &values);
-
-// The technique's English name as text: the key its translation is found by.
-QString techniqueText(Technique technique);
 
 // What a shown step on `values` tints on the board: the cells to look at
 // (`area`), the pattern's cells, and the candidates it removes, by cell.

@@ -119,12 +119,12 @@ class SudokuGame : public QObject
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY canRedoChanged)
     // Why the last hint's digit goes where it went, until the next change to
-    // the board: {kind, technique, digit, cell, unit, cells} (see
-    // ExplainedHint::toQml). Empty when there is nothing to explain or
+    // the board: the same kind of line as stepLine, with the cells that show
+    // the reason (see ExplainedHint::toQml). Empty when there is nothing to explain or
     // explainsHints is off.
     Q_PROPERTY(QVariantMap hintExplanation READ hintExplanationForQml NOTIFY hintExplanationChanged)
     // The line of the Next Step on show, until the next change to the board:
-    // {key, technique, arguments} (see StepLine in nextstep.h); empty when
+    // {key, technique, arguments} (see StepLine in stepwording.h); empty when
     // no step shows.
     Q_PROPERTY(QVariantMap stepLine READ stepLineForQml NOTIFY shownStepChanged)
     // The chain the Next Step on show draws at its reason stage (see

@@ -2,12 +2,17 @@
 // with its solution, rating, clue count and the time the generator took.
 // It is the quickest way to see the engine work before the tray app exists.
 // `steps` solves puzzles from standard input as a person would, one line per
-// step, for scripts and for comparing the ladder with other solvers.
+// step, for scripts and for comparing the ladder with other solvers; with
+// `--explain` each step is followed by what the player is told about it.
 
 #include "generator.h"
 #include "rating.h"
 #include "solver.h"
 #include "stepfinder.h"
+
+#ifdef PONDREL_DEMO_EXPLAINS
+#include "stepwording.h"
+#endif
 
 #include <algorithm>
 #include <cctype>
@@ -31,7 +36,7 @@ void printUsage(std::FILE *stream)
 {
     std::fprintf(stream,
                  "usage: pondrel-engine-demo [--difficulty] [easy|medium|hard|expert]\n"
-                 "       pondrel-engine-demo steps < puzzles\n"
+                 "       pondrel-engine-demo steps [--explain] < puzzles\n"
                  "\n"
                  "Generates one puzzle of the difficulty (default easy) and prints it with\n"
                  "its solution, rating, clue count and the time it took.\n"
@@ -46,6 +51,8 @@ void printUsage(std::FILE *stream)
                  "the separators, e.g. \"Pointing |  | r3c4-7\". Then \"solved\" or\n"
                  "\"stuck\" (no technique applies), or \"invalid\" for a line that is not a\n"
                  "puzzle with exactly one solution, and an empty line. Exit status 0.\n"
+                 "With --explain each step line is followed by a line indented by two\n"
+                 "spaces: the step's reason as the player reads it, in English.\n"
                  "\n"
                  "  -d, --difficulty LEVEL  easy, medium, hard or expert\n"
                  "  -h, --help              show this text\n");
@@ -154,7 +161,7 @@ std::optional<Grid> puzzleOf(std::string_view text)
     return grid;
 }
 
-int printSteps()
+int printSteps([[maybe_unused]] bool explains)
 {
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -174,6 +181,12 @@ int printSteps()
         while (const std::optional<pondrel::Step> step =
                    pondrel::findNextStep(*values, candidates)) {
             std::printf("%s\n", stepLine(*step).c_str());
+#ifdef PONDREL_DEMO_EXPLAINS
+            if (explains) {
+                std::printf("  %s\n",
+                            pondrel::reasonLine(*step).englishText().toUtf8().constData());
+            }
+#endif
             pondrel::applyStep(*step, *values, candidates);
         }
         solved = std::find(values->begin(), values->end(), 0) == values->end();
@@ -188,8 +201,22 @@ int main(int argc, char **argv)
 {
     Difficulty difficulty = Difficulty::easy;
     bool difficultyGiven = false;
-    if (argc == 2 && std::string_view(argv[1]) == "steps") {
-        return printSteps();
+    if (argc >= 2 && std::string_view(argv[1]) == "steps") {
+        const bool explains = argc == 3 && std::string_view(argv[2]) == "--explain";
+        if (argc > 3 || (argc == 3 && !explains)) {
+            std::fprintf(stderr, "pondrel-engine-demo: unexpected argument '%s'\n", argv[argc - 1]);
+            printUsage(stderr);
+            return kUsageExitCode;
+        }
+#ifndef PONDREL_DEMO_EXPLAINS
+        if (explains) {
+            std::fprintf(stderr,
+                         "pondrel-engine-demo: built without the game library, "
+                         "so without --explain\n");
+            return kUsageExitCode;
+        }
+#endif
+        return printSteps(explains);
     }
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];

@@ -436,22 +436,6 @@
         <translation>Número en quadrat</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Aquí només hi cap el número %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>El número %lld només cap aquí a la fila %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>El número %lld només cap aquí a la columna %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>El número %lld només cap aquí en aquest bloc</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Trobat per eliminació</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: en aquestes columnes, el %lld només pot anar en aquestes files</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: el %lld surt de les caselles que veuen tot el patró</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: aquestes caselles donarien dues solucions, així que surt %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: qualsevol altra opció porta a una contradicció</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Trobat amb %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ no té candidats</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>el %lld no té lloc a %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>el %lld dues vegades a %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: si %@ fos %lld: %@ → %@, així que no és %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: si %@ fos %lld hi hauria una contradicció, així que no és %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: cada lloc d&apos;una xifra a %@ porta a %@, així que es compleix</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: cada candidat de %@ porta a %@, així que es compleix</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): peix o aleta %@ el té; el que tots dos exclouen el perd</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: els enllaços forts posen el %lld a %@ o %@; el que veu totes dues el perd</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: la cadena posa el %lld a %@ o %@; el que veu totes dues el perd</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: el pivot %@ fa que %@ o %@ sigui %lld; el que veu totes dues el perd</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: el pivot %@ o la pinça %@ o %@ és %lld; el que veu les tres el perd</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: l&apos;enllaç fort %@ fa que %@ o %@ sigui %lld; el que veu totes dues el perd</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ amb %lld: un color és cert; el que veu tots dos colors el perd</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ amb %lld: %@ i %@ es veuen, així que el seu color és fals</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ només amb %@ donaria dues solucions; es treu %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Xarxa forçada</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Cadena forçada imbricada</translation>
     </message>
 </context>
 </TS>

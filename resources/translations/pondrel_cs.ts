@@ -436,22 +436,6 @@
         <translation>Čtverec s číslem</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Sem patří jen %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Číslo %lld může v řádku %lld jen sem</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Číslo %lld může ve sloupci %lld jen sem</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Číslo %lld může v tomto bloku jen sem</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Nalezeno vylučováním</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: v těchto sloupcích může %lld jen do těchto řádků</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld mizí z políček, která vidí celý vzor</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: tato políčka by dala dvě řešení, takže %@ mizí</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: každá jiná volba vede ke sporu</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Nalezeno technikou %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nemá kandidáta</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>číslo %lld nemá místo v %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>číslo %lld dvakrát v %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: kdyby %@ bylo %lld: %@ → %@, takže to není %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: kdyby %@ bylo %lld, vznikl by spor, takže to není %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: každé místo jedné číslice v %@ vede k %@, takže to platí</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: každý kandidát %@ vede k %@, takže to platí</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ryba či ploutev %@ ho má; co oba vylučují, ho ztrácí</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: silné vazby dávají %lld do %@ nebo %@; pole vidící obě ho ztrácejí</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: řetězec dává %lld do %@ nebo %@; pole vidící obě ho ztrácejí</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivot %@ udělá z %@ nebo %@ %lld; pole vidící obě ho ztrácejí</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ nebo klešť %@ nebo %@ je %lld; pole vidící všechny tři ho ztrácejí</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: silná vazba %@ udělá z %@ nebo %@ %lld; pole vidící obě ho ztrácejí</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): jedna barva je pravdivá; pole vidící obě barvy ho ztrácejí</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ a %@ se vidí, takže jejich barva je nepravdivá</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ jen s %@ by dalo dvě řešení, takže %@ odpadá</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>Talfelt</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Kun %lld passer her</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld kan kun stå her i række %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld kan kun stå her i kolonne %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld kan kun stå her i denne boks</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Fundet ved udelukkelse</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: i disse kolonner kan %lld kun stå i disse rækker</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld fjernes fra felter, der ser hele mønsteret</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: disse felter ville give to løsninger, så %@ fjernes</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: ethvert andet valg fører til en modstrid</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Fundet med %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ har ingen kandidat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld har ingen plads i %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld to gange i %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: hvis %@ var %lld: %@ → %@, så det er ikke %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: hvis %@ var %lld, fulgte en modstrid, så det er ikke %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: hver plads for ét ciffer i %@ fører til %@, så det gælder</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: hver kandidat i %@ fører til %@, så det gælder</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): fisk eller finne %@ har det; udelukket af begge mister det</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: stærke links giver %lld i %@ eller %@; det, der ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: kæden sætter %lld i %@ eller %@; felter, der ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivot %@ gør %@ eller %@ til %lld; felter, der ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ eller tang %@ eller %@ er %lld; felter, der ser alle tre, mister det</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: stærkt link %@ gør %@ eller %@ til %lld; felter, der ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ på %lld: én farve er sand; felter, der ser begge farver, mister det</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ på %lld: %@ og %@ ser hinanden, så deres farve er falsk</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ med kun %@ gav to løsninger, så %@ fjernes</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>Zahlenquadrat</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Nur die %lld passt hierher</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Die %lld passt in Zeile %lld nur hierhin</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Die %lld passt in Spalte %lld nur hierhin</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Die %lld passt in diesem Block nur hierhin</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Durch Ausschluss gefunden</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: Die %lld passt in diesen Spalten nur in diese Zeilen</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: Die %lld entfällt in Feldern, die das ganze Muster sehen</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: Diese Felder ließen zwei Lösungen zu, also entfällt %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: Jede andere Wahl führt zu einem Widerspruch</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Technik: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ ohne Kandidat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld hat in %@ keinen Platz</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld doppelt in %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: Wäre %@ eine %lld: %@ → %@, also keine %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: Wäre %@ eine %lld, folgte ein Widerspruch, also ist es keine %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: Jeder Platz einer Ziffer in %@ führt zu %@, also gilt es</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: Jeder Kandidat von %@ führt zu %@, also gilt es</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): Fisch oder Flosse %@ hat sie; was beide ausschließen, entfällt</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: Starke Links: %3$@ oder %4$@ ist %2$lld; wer beide sieht, verliert sie</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: Die Kette setzt die %lld nach %@ oder %@; wer beide sieht, verliert sie</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: Pivot %@ macht %@ oder %@ zur %lld; wer beide sieht, verliert sie</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: Pivot %@ oder Zange %@/%@ ist %lld; wer alle sieht, verliert sie</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: Starker Link %@ macht %@ oder %@ zur %lld; wer beide sieht, verliert sie</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ mit %lld: Eine Farbe stimmt; wer beide Farben sieht, verliert sie</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ mit %lld: %@ und %@ sehen sich, also ist ihre Farbe falsch</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ nur mit %@ ergäbe zwei Lösungen, also entfällt %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Erzwingendes Netz</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Verschachtelte erzwingende Kette</translation>
     </message>
 </context>
 </TS>

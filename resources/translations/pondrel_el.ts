@@ -432,22 +432,6 @@
         <translation>Αριθμός σε τετράγωνο</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Εδώ μπαίνει μόνο το %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Το %lld μπαίνει μόνο εδώ στη γραμμή %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Το %lld μπαίνει μόνο εδώ στη στήλη %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Το %lld μπαίνει μόνο εδώ σε αυτό το κουτί</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Βρέθηκε με αποκλεισμό</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: σε αυτές τις στήλες το %lld μπαίνει μόνο σε αυτές τις γραμμές</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: το %lld φεύγει από τα κελιά που βλέπουν όλο το μοτίβο</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: αυτά τα κελιά θα έδιναν δύο λύσεις, άρα φεύγει το %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: κάθε άλλη επιλογή οδηγεί σε αντίφαση</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Βρέθηκε με %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ χωρίς υποψήφιο</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>το %lld δεν χωρά στο %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>το %lld δύο φορές στο %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: αν %@ = %lld: %@ → %@, άρα όχι %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: αν το %@ ήταν %lld, θα προέκυπτε αντίφαση, άρα δεν είναι %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: κάθε θέση ενός ψηφίου στο %@ οδηγεί σε %@, άρα ισχύει</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: κάθε υποψήφιος του %@ οδηγεί σε %@, άρα ισχύει</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ψάρι ή πτερύγιο %@· φεύγει όπου αποκλείουν και τα δύο</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: το %2$lld είναι στο %3$@ ή %4$@· όσα βλέπουν και τα δύο το χάνουν</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: το %2$lld είναι στο %3$@ ή %4$@· όσα βλέπουν και τα δύο το χάνουν</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: ο άξονας %@ κάνει το %@ ή το %@ %lld· όσα βλέπουν και τα δύο το χάνουν</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: %@, %@ ή %@ είναι %lld· όσα βλέπουν και τα τρία το χάνουν</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: ο ισχυρός δεσμός %@ κάνει το %@ ή το %@ %lld· όσα βλέπουν και τα δύο το χάνουν</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): ένα χρώμα αληθεύει· όσα βλέπουν και τα δύο το χάνουν</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ και %@ βλέπονται· το χρώμα τους είναι ψευδές</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ μόνο με %@ = δύο λύσεις, άρα φεύγει το %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

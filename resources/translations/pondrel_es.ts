@@ -436,22 +436,6 @@
         <translation>Número enmarcado</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Aquí solo cabe el %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>El %lld solo puede ir aquí en la fila %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>El %lld solo puede ir aquí en la columna %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>El %lld solo puede ir aquí en este bloque</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Encontrado por eliminación</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: en estas columnas, el %lld solo puede ir en estas filas</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: el %lld sale de las casillas que ven todo el patrón</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: estas casillas darían dos soluciones, así que sale %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: cualquier otra opción lleva a una contradicción</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Encontrado con %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ sin candidatos</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>el %lld no tiene sitio en %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>el %lld dos veces en %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: si %@ fuera %lld: %@ → %@; no es %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: si %@ fuera %lld habría una contradicción, así que no es %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: cada sitio de un dígito en %@ lleva a %@, así que se cumple</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: cada candidato de %@ lleva a %@, así que se cumple</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): pez o aleta %@ lo tiene; lo que ambos excluyen lo pierde</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: los enlaces fuertes ponen el %lld en %@ o %@; lo que ve ambas lo pierde</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: la cadena pone el %lld en %@ o %@; lo que ve ambas lo pierde</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: el pivote %@ hace que %@ o %@ sea %lld; lo que ve ambas lo pierde</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: el pivote %@ o la pinza %@ o %@ es %lld; lo que ve las tres lo pierde</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: el enlace fuerte %@ hace que %@ o %@ sea %lld; lo que ve ambas lo pierde</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ en %lld: un color es cierto; lo que ve ambos lo pierde</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ en %lld: %@ y %@ se ven, así que su color es falso</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ con solo %@ tendría dos soluciones, así que se quita %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Red forzada</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Cadena forzada anidada</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>Numeroruutu</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Tähän sopii vain %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld sopii rivillä %lld vain tähän</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld sopii sarakkeessa %lld vain tähän</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld sopii tässä laatikossa vain tähän</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Löytyi poissulkemalla</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: näissä sarakkeissa %lld sopii vain näille riveille</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld poistuu ruuduista, jotka näkevät koko kuvion</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: nämä ruudut sallisivat kaksi ratkaisua, joten %@ poistuu</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: kaikki muut vaihtoehdot johtavat ristiriitaan</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Tekniikka: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ ilman ehdokasta</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld ei mahdu kohteeseen %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld kahdesti kohteessa %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: jos %@ olisi %lld: %@ → %@, joten ei %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: jos %@ olisi %lld, seuraisi ristiriita, joten se ei ole %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: numeron kaikki paikat (%@) johtavat: %@, joten se pätee</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: ruudun %@ kaikki ehdokkaat johtavat: %@, joten se pätee</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): kala tai evä %@ saa sen; molempien sulkemat menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: vahvat linkit: %3$@ tai %4$@ on %2$lld; molemmat näkevät menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: ketju: %3$@ tai %4$@ on %2$lld; molemmat näkevät menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: nivel %@: %@ tai %@ on %lld; molemmat näkevät menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: nivel %@ tai pihti %@ tai %@ on %lld; kaikki kolme näkevät menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: vahva linkki %@: %@ tai %@ on %lld; molemmat näkevät menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): yksi väri on tosi; molemmat värit näkevät menettävät sen</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ ja %@ näkevät toisensa, joten niiden väri on epätosi</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ pelkillä %@ antaisi kaksi ratkaisua, joten %@ poistuu</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

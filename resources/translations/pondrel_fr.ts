@@ -432,22 +432,6 @@
         <translation>Chiffre encadré</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Seul le %lld convient ici</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Seule place du %lld dans la ligne %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Seule place du %lld dans la colonne %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Seule place du %lld dans ce bloc</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Trouvé par élimination</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@ : dans ces colonnes, le %lld ne va que dans ces lignes</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@ : le %lld sort des cases qui voient tout le motif</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@ : ces cases permettraient deux solutions, donc %@ sort</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@ : tout autre choix mène à une contradiction</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Trouvé par %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ n&apos;a plus de candidat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>le %lld n&apos;a pas de place dans %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>le %lld deux fois dans %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@ : si %@ valait %lld : %@ → %@, donc ce n&apos;est pas %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@ : si %@ valait %lld, on aurait une contradiction, donc ce n&apos;est pas %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@ : chaque place d&apos;un chiffre dans %@ mène à %@, donc c&apos;est vrai</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@ : chaque candidat de %@ mène à %@, donc c&apos;est vrai</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld) : poisson ou aileron %@ l&apos;a ; exclu par les deux, il part</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@ : les liens forts placent le %lld en %@ ou %@ ; ce qui voit les deux le perd</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@ : la chaîne place le %lld en %@ ou %@ ; ce qui voit les deux le perd</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@ : le pivot %@ fait de %@ ou %@ un %lld ; ce qui voit les deux le perd</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@ : le pivot %@ ou la pince %@ ou %@ vaut %lld ; ce qui voit les trois le perd</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@ : le lien fort %@ fait de %@ ou %@ un %lld ; ce qui voit les deux le perd</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ sur %lld : une couleur est vraie ; ce qui voit les deux couleurs le perd</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ sur %lld : %@ et %@ se voient, donc leur couleur est fausse</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@ : %@ en %@ seuls donnerait deux solutions ; %@ part</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Filet forcé</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Chaîne forcée imbriquée</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>Szám négyzetben</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Ide csak a(z) %lld illik</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>A(z) %lld csak ide kerülhet a(z) %lld. sorban</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>A(z) %lld csak ide kerülhet a(z) %lld. oszlopban</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>A(z) %lld csak ide kerülhet ebben a blokkban</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Kizárással meghatározva</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: ez oszlopokban a(z) %lld csak ezekbe a sorokba kerülhet</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: a(z) %lld kiesik az egész mintát látó mezőkből</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ezek a mezők két megoldást engednének, így %@ kiesik</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: minden más választás ellentmondáshoz vezet</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Módszer: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ jelölt nélkül maradt</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>a(z) %lld nem fér el itt: %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>a(z) %lld kétszer itt: %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: ha %@ értéke %lld lenne: %@ → %@, tehát nem %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: ha %@ értéke %lld lenne, ellentmondás adódna, tehát nem %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: egy számjegy minden helye (%@) ide vezet: %@, tehát igaz</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@ minden jelöltje ide vezet: %@, tehát igaz</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): hal vagy %@ uszony tartalmazza; amit mindkettő kizár, elveszti</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: erős kapcsolatok: %3$@ vagy %4$@ = %2$lld; ami mindkettőt látja, elveszti</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: lánc: %3$@ vagy %4$@ = %2$lld; ami mindkettőt látja, elveszti</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: a(z) %@ tengely miatt %@ vagy %@ értéke %lld; ami mindkettőt látja, elveszíti</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: a(z) %@ tengely, %@ vagy %@ értéke %lld; ami mindhármat látja, elveszíti</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: a(z) %@ erős kapcsolat miatt %@ vagy %@ értéke %lld; ami mindkettőt látja, elveszíti</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): az egyik szín igaz; ami mindkét színt látja, elveszíti</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ és %@ látják egymást, így a színük hamis</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ csak %@ értékekkel két megoldást adna, így %@ kiesik</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Kényszerháló</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Beágyazott kényszerlánc</translation>
     </message>
 </context>
 </TS>

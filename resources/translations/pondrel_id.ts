@@ -428,22 +428,6 @@
         <translation>Kotak Angka</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Hanya %lld yang cocok di sini</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Angka %lld hanya bisa di sini pada baris %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Angka %lld hanya bisa di sini pada kolom %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Angka %lld hanya bisa di sini pada blok ini</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Ditemukan dengan eliminasi</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@: di kolom-kolom ini, %lld hanya bisa di baris-baris ini</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld dihapus dari kotak yang melihat seluruh pola</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: kotak-kotak ini memberi dua solusi, jadi %@ dihapus</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: setiap pilihan lain berujung pada kontradiksi</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Ditemukan dengan %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ tidak punya kandidat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld tidak punya tempat di %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld dua kali di %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: jika %@ bernilai %lld: %@ → %@, jadi bukan %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: jika %@ bernilai %lld, muncul kontradiksi, jadi bukan %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: tiap tempat satu angka di %@ mengarah ke %@, jadi itu berlaku</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: tiap kandidat %@ mengarah ke %@, jadi itu berlaku</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ada di ikan atau sirip %@; hapus dari sel yang ditolak keduanya</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: tautan kuat: %3$@ atau %4$@ = %2$lld; hapus dari sel yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: rantai: %3$@ atau %4$@ = %2$lld; hapus dari sel yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: poros %@ membuat %@ atau %@ = %lld; hapus dari sel yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: poros %@ atau capit %@ atau %@ = %lld; hapus dari sel yang melihat ketiganya</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: tautan kuat %@ membuat %@ atau %@ = %lld; hapus dari sel yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ pada %lld: satu warna benar; hapus dari sel yang melihat kedua warna</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ pada %lld: %@ dan %@ saling melihat, jadi warnanya salah</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ dengan hanya %@ memberi dua solusi, jadi %@ dihapus</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

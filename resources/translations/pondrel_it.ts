@@ -436,22 +436,6 @@
         <translation>Numero nel quadrato</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Qui può andare solo un %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Il numero %lld va solo qui nella riga %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Il numero %lld va solo qui nella colonna %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Il numero %lld va solo qui in questo riquadro</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Trovato per esclusione</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: in queste colonne il %lld va solo in queste righe</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: il %lld esce dalle caselle che vedono tutto lo schema</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: queste caselle darebbero due soluzioni, quindi %@ esce</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: ogni altra scelta porta a una contraddizione</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Trovato con %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ non ha candidati</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>il %lld non ha posto in %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>il %lld due volte in %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: se %@ fosse %lld: %@ → %@, quindi non è %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: se %@ fosse %lld ci sarebbe una contraddizione, quindi non è %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: ogni posto di una cifra in %@ porta a %@, quindi vale</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: ogni candidato di %@ porta a %@, quindi vale</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): pesce o pinna %@ lo ha; ciò che entrambi escludono lo perde</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: i legami forti mettono il %lld in %@ o %@; chi vede entrambe lo perde</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: la catena mette il %lld in %@ o %@; chi vede entrambe lo perde</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: il perno %@ rende %@ o %@ un %lld; chi vede entrambe lo perde</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: il perno %@ o la pinza %@ o %@ è %lld; chi vede tutte e tre lo perde</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: il legame forte %@ rende %@ o %@ un %lld; chi vede entrambe lo perde</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ sul %lld: un colore è vero; chi vede entrambi i colori lo perde</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ sul %lld: %@ e %@ si vedono, quindi il loro colore è falso</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ con solo %@ avrebbe due soluzioni, quindi %@ va tolto</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Rete forzata</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Catena forzata annidata</translation>
     </message>
 </context>
 </TS>

@@ -428,22 +428,6 @@
         <translation>数字の四角</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>ここに入るのは %lld だけです</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld が入るのは %lld 行目ではここだけです</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld が入るのは %lld 列目ではここだけです</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld が入るのはこのブロックではここだけです</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>消去法で見つかりました</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@：これらの列では %lld はこれらの行にしか入りません</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@：パターン全体が見えるマスから %lld を消せます</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@：これらのマスでは解が 2 つになるので、%@ を消せます</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@：ほかの選択はすべて矛盾に行き着きます</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>%@ で見つかりました</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ に候補なし</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld は %@ に置けません</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%2$@ に %1$lld が二つ</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@：%@=%lld なら %@ → %@。よって %lld でない</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@：%@ が %lld なら矛盾が生じるので、%lld ではありません</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@：%@ でのある数字のどの位置も %@ を導くので成立します</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@：%@ のどの候補も %@ を導くので成立します</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@（%lld）：本体かフィン %@ にある。両方の除外マスから消す</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@：強リンクにより %3$@ か %4$@ が %2$lld。両方を見るマスから消えます</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@：チェーンにより %3$@ か %4$@ が %2$lld。両方を見るマスから消えます</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@：軸 %@ によりピンサー %@ か %@ が %lld。両方を見るマスから消えます</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@：軸 %@ かピンサー %@ か %@ が %lld。三つとも見るマスから消えます</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@：強リンク %@ により %@ か %@ が %lld。両方を見るマスから消えます</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@（%lld）：どちらかの色が正解。両方の色を見るマスから消えます</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@（%lld）：%@ と %@ が互いに見えるので、その色は偽です</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@：%@ が %@ だけだと解が二つになるので、%@ を消します</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>フォーシングネット</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>ネストしたフォーシングチェーン</translation>
     </message>
 </context>
 </TS>

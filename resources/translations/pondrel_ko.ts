@@ -428,22 +428,6 @@
         <translation>숫자 사각형</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>여기에는 %lld만 들어갈 수 있습니다</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld이(가) 들어갈 곳은 %lld행에서 여기뿐입니다</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld이(가) 들어갈 곳은 %lld열에서 여기뿐입니다</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld이(가) 들어갈 곳은 이 박스에서 여기뿐입니다</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>소거법으로 찾았습니다</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@: 이 열들에서 %lld은(는) 이 행들에만 들어갈 수 있습니다</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: 패턴 전체를 보는 칸에서 %lld을(를) 지웁니다</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: 이 칸들은 답이 두 개가 되므로 %@을(를) 지웁니다</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: 다른 선택은 모두 모순으로 이어집니다</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>%@(으)로 찾았습니다</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@에 후보가 없음</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld이(가) %@에 들어갈 곳이 없음</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld이(가) %@에 두 번</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: %@이(가) %lld이라면 %@ → %@이므로 %lld이(가) 아닙니다</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: %@이(가) %lld이라면 모순이 생기므로 %lld이(가) 아닙니다</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: %@에서 한 숫자의 모든 자리가 %@(으)로 이어지므로 성립합니다</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@의 모든 후보가 %@(으)로 이어지므로 성립합니다</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@(%lld): 피시 또는 핀 %@에 있으므로 둘 다 배제하는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: 강한 링크로 %3$@ 또는 %4$@이(가) %2$lld; 둘 다 보는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: 체인으로 %3$@ 또는 %4$@이(가) %2$lld; 둘 다 보는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: 피벗 %@ 때문에 %@ 또는 %@이(가) %lld; 둘 다 보는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: 피벗 %@ 또는 %@, %@ 중 하나가 %lld; 셋 다 보는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: 강한 링크 %@ 때문에 %@ 또는 %@이(가) %lld; 둘 다 보는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@(%lld): 두 색 중 하나가 참; 두 색을 모두 보는 칸에서 지웁니다</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@(%lld): %@와(과) %@이(가) 서로 보므로 그 색은 거짓입니다</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@이(가) %@만 남으면 해가 둘이므로 %@을(를) 지웁니다</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>포싱 네트</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>중첩 포싱 체인</translation>
     </message>
 </context>
 </TS>

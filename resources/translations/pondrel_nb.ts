@@ -432,22 +432,6 @@
         <translation>Tallrute</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Bare %lld passer her</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld kan bare stå her i rad %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld kan bare stå her i kolonne %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld kan bare stå her i denne boksen</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Funnet ved utelukkelse</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: i disse kolonnene kan %lld bare stå i disse radene</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld fjernes fra ruter som ser hele mønsteret</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: disse rutene ville gitt to løsninger, så %@ fjernes</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: alle andre valg fører til en selvmotsigelse</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Funnet med %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ har ingen kandidat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld har ingen plass i %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld to ganger i %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: hvis %@ var %lld: %@ → %@, så det er ikke %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: hvis %@ var %lld, fulgte en motsigelse, så det er ikke %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: hver plass for ett siffer i %@ fører til %@, så det gjelder</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: hver kandidat i %@ fører til %@, så det gjelder</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ på %lld: fisken eller finnen %@ har det; det begge utelukker, mister det</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: de sterke lenkene setter %lld i %@ eller %@; ruter som ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: kjeden setter %lld i %@ eller %@; ruter som ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivot %@ gjør %@ eller %@ til %lld; ruter som ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ eller tang %@ eller %@ er %lld; ruter som ser alle tre, mister det</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: sterk lenke %@ gjør %@ eller %@ til %lld; ruter som ser begge, mister det</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ på %lld: én farge er sann; ruter som ser begge farger, mister det</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ på %lld: %@ og %@ ser hverandre, så fargen deres er usann</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ med bare %@ ga to løsninger, så %@ fjernes</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>Getal in vierkant</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Alleen de %lld past hier</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>De %lld past in rij %lld alleen hier</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>De %lld past in kolom %lld alleen hier</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>De %lld past in dit blok alleen hier</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Gevonden door wegstrepen</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: in deze kolommen past de %lld alleen in deze rijen</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: de %lld valt af in vakjes die het hele patroon zien</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: deze vakjes gaven twee oplossingen, dus %@ valt af</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: elke andere keuze leidt tot een tegenspraak</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Gevonden met %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ heeft geen kandidaat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>de %lld heeft geen plek in %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>de %lld twee keer in %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: als %@ een %lld was: %@ → %@, dus het is geen %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: als %@ een %lld was, volgde een tegenspraak, dus het is geen %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: elke plek van één cijfer in %@ leidt tot %@, dus dat geldt</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: elke kandidaat van %@ leidt tot %@, dus dat geldt</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ op %lld: de vis of vin %@ heeft hem; wat beide uitsluiten verliest hem</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: de sterke links zetten de %lld op %@ of %@; wat beide ziet verliest hem</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: de keten zet de %lld op %@ of %@; wat beide ziet verliest hem</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: spil %@ maakt %@ of %@ een %lld; wat beide ziet verliest hem</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: spil %@ of tang %@ of %@ is %lld; wat alle drie ziet verliest hem</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: sterke link %@ maakt %@ of %@ een %lld; wat beide ziet verliest hem</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ op %lld: één kleur is waar; wat beide kleuren ziet verliest hem</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ op %lld: %@ en %@ zien elkaar, dus hun kleur is onwaar</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ met alleen %@ gaf twee oplossingen, dus %@ valt af</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -440,22 +440,6 @@
         <translation>Cyfra w kwadracie</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Pasuje tu tylko %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Cyfra %lld ma w wierszu %lld tylko to miejsce</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Cyfra %lld ma w kolumnie %lld tylko to miejsce</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Cyfra %lld ma w tym bloku tylko to miejsce</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Znaleziono przez eliminację</translation>
     </message>
@@ -720,20 +704,80 @@
         <translation>%@: w tych kolumnach %lld może być tylko w tych wierszach</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: cyfra %lld znika z pól, które widzą cały wzór</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: te pola dałyby dwa rozwiązania, więc odpada %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: każdy inny wybór prowadzi do sprzeczności</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Znaleziono techniką %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nie ma kandydatów</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>cyfra %lld nie ma miejsca w %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>cyfra %lld dwa razy w %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: gdyby %@ było %lld: %@ → %@, więc to nie %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: gdyby %@ było %lld, doszłoby do sprzeczności, więc to nie %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: każde miejsce jednej cyfry w %@ prowadzi do %@, więc to zachodzi</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: każdy kandydat %@ prowadzi do %@, więc to zachodzi</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ryba lub płetwa %@ ją ma; pola wykluczone przez oba ją tracą</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: silne łącza dają %lld w %@ lub %@; pola widzące oba ją tracą</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: łańcuch daje %lld w %@ lub %@; pola widzące oba ją tracą</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: oś %@ sprawia, że %@ lub %@ to %lld; pola widzące oba ją tracą</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: oś %@ lub szczypce %@ lub %@ to %lld; pola widzące wszystkie trzy ją tracą</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: silne łącze %@ sprawia, że %@ lub %@ to %lld; pola widzące oba ją tracą</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): jeden kolor jest prawdziwy; pola widzące oba kolory ją tracą</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ i %@ widzą się, więc ich kolor jest fałszywy</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ tylko z %@ dałoby dwa rozwiązania, więc %@ odpada</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Sieć wymuszeń</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Zagnieżdżony łańcuch wymuszeń</translation>
     </message>
 </context>
 </TS>

@@ -436,22 +436,6 @@
         <translation>Número em quadrado</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Aqui só cabe o %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>O %lld só pode ir aqui na linha %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>O %lld só pode ir aqui na coluna %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>O %lld só pode ir aqui neste bloco</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Encontrado por eliminação</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: nestas colunas, o %lld só pode ir nestas linhas</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: o %lld sai das casas que veem todo o padrão</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: estas casas dariam duas soluções, por isso sai %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: qualquer outra escolha leva a uma contradição</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Encontrado com %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ não tem candidatos</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>o %lld não tem lugar em %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>o %lld duas vezes em %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: se %@ fosse %lld: %@ → %@, logo não é %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: se %@ fosse %lld haveria uma contradição, logo não é %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: cada lugar de um algarismo em %@ leva a %@, logo verifica-se</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: cada candidato de %@ leva a %@, logo verifica-se</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ no %lld: o peixe ou a barbatana %@ tem-no; o que ambos excluem perde-o</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: as ligações fortes põem o %lld em %@ ou %@; o que vê ambas perde-o</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: a cadeia põe o %lld em %@ ou %@; o que vê ambas perde-o</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: o pivô %@ faz de %@ ou %@ um %lld; o que vê ambas perde-o</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: o pivô %@ ou a pinça %@ ou %@ é %lld; o que vê as três perde-o</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: a ligação forte %@ faz de %@ ou %@ um %lld; o que vê ambas perde-o</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ no %lld: uma cor é verdadeira; o que vê ambas as cores perde-o</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ no %lld: %@ e %@ veem-se, logo a sua cor é falsa</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ só com %@ teria duas soluções, logo sai %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Rede forçada</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Cadeia forçada aninhada</translation>
     </message>
 </context>
 </TS>

@@ -436,22 +436,6 @@
         <translation>Număr în pătrat</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Aici se potrivește doar %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Numărul %lld merge doar aici pe rândul %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Numărul %lld merge doar aici în coloana %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Numărul %lld merge doar aici în acest bloc</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Găsit prin eliminare</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: în aceste coloane, %lld poate sta doar pe aceste rânduri</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld dispare din căsuțele care văd tot modelul</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: aceste căsuțe ar permite două soluții, deci dispare %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: orice altă alegere duce la o contradicție</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Găsit cu %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nu are candidați</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld nu are loc în %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld de două ori în %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: dacă %@ ar fi %lld: %@ → %@, deci nu e %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: dacă %@ ar fi %lld, ar rezulta o contradicție, deci nu e %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: fiecare loc al unei cifre în %@ duce la %@, deci e adevărat</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: fiecare candidat din %@ duce la %@, deci e adevărat</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ pe %lld: peștele sau aripioara %@ îl conține; ce exclud ambele îl pierde</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: legăturile tari pun %lld în %@ sau %@; ce le vede pe amândouă îl pierde</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: lanțul pune %lld în %@ sau %@; ce le vede pe amândouă îl pierde</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivotul %@ face din %@ sau %@ un %lld; ce le vede pe amândouă îl pierde</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivotul %@ sau cleștele %@ sau %@ e %lld; ce le vede pe toate trei îl pierde</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: legătura tare %@ face din %@ sau %@ un %lld; ce le vede pe amândouă îl pierde</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ pe %lld: o culoare e adevărată; ce vede ambele culori îl pierde</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ pe %lld: %@ și %@ se văd, deci culoarea lor e falsă</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ doar cu %@ ar da două soluții, deci %@ iese</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -440,22 +440,6 @@
         <translation>Цифра в квадрате</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Сюда подходит только %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Цифре %lld в строке %lld место только здесь</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Цифре %lld в столбце %lld место только здесь</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Цифре %lld в этом блоке место только здесь</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Найдено методом исключения</translation>
     </message>
@@ -720,20 +704,80 @@
         <translation>%@: в этих столбцах %lld может быть лишь в этих строках</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld убирается из клеток, видящих всю фигуру</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: иначе было бы два решения, убираем %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: любой другой выбор ведёт к противоречию</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Найдено методом «%@»</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ без кандидатов</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>цифре %lld нет места в %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>цифра %lld дважды в %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: если %@ = %lld: %@ → %@, значит, не %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: если бы %@ было %lld, возникло бы противоречие, значит, это не %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: все места цифры в %@ ведут к %@, значит, это верно</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: все кандидаты %@ ведут к %@, значит, это верно</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): рыба или плавник %@; исключённое обоими уходит</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: сильные связи ставят %lld в %@ или %@; видящие обе её теряют</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: цепь ставит %lld в %@ или %@; видящие обе её теряют</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: из-за оси %@ в %@ или %@ стоит %lld; видящие обе её теряют</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: ось %@ или клешня %@ или %@ — это %lld; видящие все три её теряют</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: из-за сильной связи %@ в %@ или %@ стоит %lld; видящие обе её теряют</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): один цвет истинен; видящие оба цвета её теряют</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ и %@ видят друг друга, значит, их цвет ложен</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ лишь с %@ дало бы два решения; %@ уходит</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Форсирующая сеть</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Вложенная форсирующая цепь</translation>
     </message>
 </context>
 </TS>

@@ -436,22 +436,6 @@
         <translation>Štvorec s číslom</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Sem patrí iba %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Číslo %lld môže v riadku %lld iba sem</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Číslo %lld môže v stĺpci %lld iba sem</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Číslo %lld môže v tomto bloku iba sem</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Nájdené vylučovaním</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: v týchto stĺpcoch môže %lld iba do týchto riadkov</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld mizne z políčok, ktoré vidia celý vzor</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: tieto políčka by dali dve riešenia, takže %@ mizne</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: každá iná voľba vedie k sporu</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Nájdené technikou %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nemá kandidáta</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>číslo %lld nemá miesto v %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>číslo %lld dvakrát v %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: keby %@ bolo %lld: %@ → %@, takže to nie je %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: keby %@ bolo %lld, vznikol by spor, takže to nie je %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: každé miesto jednej číslice v %@ vedie k %@, takže to platí</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: každý kandidát %@ vedie k %@, takže to platí</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ryba alebo plutva %@ ho má; polia vylúčené oboma ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: silné väzby dávajú %lld do %@ alebo %@; polia vidiace obe ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: reťazec dáva %lld do %@ alebo %@; polia vidiace obe ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivot %@ urobí z %@ alebo %@ %lld; polia vidiace obe ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ alebo kliešť %@ alebo %@ je %lld; polia vidiace všetky tri ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: silná väzba %@ urobí z %@ alebo %@ %lld; polia vidiace obe ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): jedna farba je pravdivá; polia vidiace obe farby ho strácajú</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ a %@ sa vidia, takže ich farba je nepravdivá</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ len s %@ by dalo dve riešenia, takže %@ odpadá</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

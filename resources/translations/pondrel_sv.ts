@@ -432,22 +432,6 @@
         <translation>Sifferruta</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Här passar bara %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld kan bara stå här i rad %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld kan bara stå här i kolumn %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld kan bara stå här i det här blocket</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Hittad genom uteslutning</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: i de här kolumnerna kan %lld bara stå i de här raderna</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld stryks i rutor som ser hela mönstret</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: de här rutorna skulle ge två lösningar, så %@ stryks</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: alla andra val leder till en motsägelse</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Hittad med %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ har ingen kandidat</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld har ingen plats i %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld två gånger i %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: om %@ vore %lld: %@ → %@, så den är inte %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: om %@ vore %lld följde en motsägelse, så den är inte %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: varje plats för en siffra i %@ leder till %@, så det gäller</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: varje kandidat i %@ leder till %@, så det gäller</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ på %lld: fisken eller fenan %@ har den; det båda utesluter förlorar den</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: de starka länkarna sätter %lld i %@ eller %@; rutor som ser båda förlorar den</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: kedjan sätter %lld i %@ eller %@; rutor som ser båda förlorar den</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivot %@ gör %@ eller %@ till %lld; rutor som ser båda förlorar den</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ eller tång %@ eller %@ är %lld; rutor som ser alla tre förlorar den</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: stark länk %@ gör %@ eller %@ till %lld; rutor som ser båda förlorar den</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ på %lld: en färg är sann; rutor som ser båda färgerna förlorar den</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ på %lld: %@ och %@ ser varandra, så deras färg är falsk</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ med bara %@ gav två lösningar, så %@ stryks</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

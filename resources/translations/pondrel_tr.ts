@@ -432,22 +432,6 @@
         <translation>Kare içinde sayı</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Buraya yalnızca %lld uyar</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld için %lld. satırdaki tek yer burası</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld için %lld. sütundaki tek yer burası</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld için bu bloktaki tek yer burası</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Eleme yoluyla bulundu</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: bu sütunlarda %lld yalnızca bu satırlara girebilir</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld, tüm deseni gören karelerden silinir</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: bu kareler iki çözüme izin verirdi, bu yüzden %@ silinir</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: diğer her seçim bir çelişkiye götürür</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>%@ ile bulundu</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ için aday kalmadı</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld için %@ içinde yer yok</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld, %@ içinde iki kez</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: %@ %lld olsaydı: %@ → %@, yani %lld değil</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: %@ %lld olsaydı çelişki çıkardı, yani %lld değil</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: bir rakamın %@ içindeki her yeri %@ sonucuna varır, yani bu doğru</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@ hücresinin her adayı %@ sonucuna varır, yani bu doğru</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): balık ya da %@ yüzgecinde; ikisinin dışladıkları onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: güçlü bağlarla %3$@ ya da %4$@ = %2$lld; ikisini görenler onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: zincirle %3$@ ya da %4$@ = %2$lld; ikisini görenler onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pivot %@ ile %@ ya da %@ = %lld; ikisini görenler onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ ya da kıskaç %@ veya %@ = %lld; üçünü görenler onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: güçlü bağ %@ ile %@ ya da %@ = %lld; ikisini görenler onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): bir renk doğru; iki rengi görenler onu kaybeder</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ ve %@ birbirini görür, yani renkleri yanlış</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ yalnız %@ olsaydı iki çözüm olurdu, yani %@ silinir</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -440,22 +440,6 @@
         <translation>Цифра в квадраті</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Сюди підходить лише %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Цифрі %lld у рядку %lld місце лише тут</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Цифрі %lld у стовпчику %lld місце лише тут</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Цифрі %lld у цьому блоці місце лише тут</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Знайдено методом виключення</translation>
     </message>
@@ -720,20 +704,80 @@
         <translation>%@: у цих стовпчиках %lld може бути лише в цих рядках</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld прибирається з клітинок, що бачать усю фігуру</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: інакше було б два розв’язки, прибираємо %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: будь-який інший вибір веде до суперечності</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Знайдено методом «%@»</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ без кандидатів</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>цифрі %lld немає місця в %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>цифра %lld двічі в %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: якщо %@ = %lld: %@ → %@, отже, не %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: якби %@ було %lld, виникла б суперечність, отже, це не %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: усі місця цифри в %@ ведуть до %@, отже, це так</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: усі кандидати %@ ведуть до %@, отже, це так</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): цифра в рибі або плавці %@; виключені обома її втрачають</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: сильні зв&apos;язки дають %lld у %@ або %@; що бачить обидві, її втрачає</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: ланцюжок дає %lld у %@ або %@; що бачить обидві, її втрачає</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: через вісь %@ у %@ або %@ стоїть %lld; що бачить обидві, її втрачає</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: вісь %@ або клішня %@ чи %@ — це %lld; що бачить усі три, її втрачає</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: через сильний зв&apos;язок %@ у %@ або %@ стоїть %lld; що бачить обидві, її втрачає</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): один колір істинний; що бачить обидва, її втрачає</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ і %@ бачать одна одну, отже, їхній колір хибний</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ лише з %@ дало б два розв&apos;язки; %@ відпадає</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Форсувальна мережа</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Вкладений форсувальний ланцюжок</translation>
     </message>
 </context>
 </TS>

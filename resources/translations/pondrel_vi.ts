@@ -428,22 +428,6 @@
         <translation>Ô vuông số</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Ô này chỉ điền được %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Số %lld chỉ điền được ở đây trong hàng %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Số %lld chỉ điền được ở đây trong cột %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Số %lld chỉ điền được ở đây trong khối này</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Tìm ra bằng cách loại trừ</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@: trong các cột này, số %lld chỉ nằm được ở các hàng này</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: loại số %lld khỏi các ô nhìn thấy cả mẫu</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: các ô này sẽ cho hai lời giải, nên loại %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: mọi lựa chọn khác đều dẫn đến mâu thuẫn</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Tìm ra bằng %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ không còn ứng viên</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld không có chỗ trong %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld hai lần trong %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: nếu %@ là %lld: %@ → %@, nên nó không là %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: nếu %@ là %lld sẽ mâu thuẫn, nên nó không là %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: mọi vị trí của một số trong %@ đều dẫn tới %@, nên điều đó đúng</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: mọi ứng viên của %@ đều dẫn tới %@, nên điều đó đúng</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ với %lld: cá hoặc vây %@ chứa nó; ô bị cả hai loại trừ sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: các liên kết mạnh đặt %lld ở %@ hoặc %@; ô thấy cả hai sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: chuỗi đặt %lld ở %@ hoặc %@; ô thấy cả hai sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: trục %@ khiến %@ hoặc %@ là %lld; ô thấy cả hai sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: trục %@ hoặc càng %@ hay %@ là %lld; ô thấy cả ba sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: liên kết mạnh %@ khiến %@ hoặc %@ là %lld; ô thấy cả hai sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ với %lld: một màu là đúng; ô thấy cả hai màu sẽ mất nó</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ với %lld: %@ và %@ thấy nhau, nên màu của chúng sai</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ chỉ với %@ sẽ có hai lời giải, nên bỏ %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -428,22 +428,6 @@
         <translation>数字方块</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>这里只能填 %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld 在第 %lld 行只能填在这里</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld 在第 %lld 列只能填在这里</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld 在这个宫只能填在这里</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>通过排除法找到</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@：在这些列中，%lld 只能在这些行</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@：从能看到整个结构的格中删去 %lld</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@：这些格会导致两个解，所以删去 %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@：其他任何选择都会导致矛盾</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>通过%@找到</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ 没有候选数</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld 在 %@ 中无处可放</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld 在 %@ 中重复</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@：若 %@ 为 %lld：%@ → %@，所以它不是 %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@：若 %@ 为 %lld 会导致矛盾，所以它不是 %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@：某数字在 %@ 的每个位置都导致 %@，所以它成立</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@：%@ 的每个候选数都导致 %@，所以它成立</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@（%lld）：鱼或鳍 %@ 必有它；两者都排除的格删去它</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@：强链使 %3$@ 或 %4$@ 为 %2$lld；同时看到两者的格删去它</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@：链使 %3$@ 或 %4$@ 为 %2$lld；同时看到两者的格删去它</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@：枢纽 %@ 使钳 %@ 或 %@ 为 %lld；同时看到两钳的格删去它</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@：枢纽 %@ 或钳 %@、%@ 之一为 %lld；同时看到三者的格删去它</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@：强链 %@ 使 %@ 或 %@ 为 %lld；同时看到两者的格删去它</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@（%lld）：两种颜色中有一种为真；同时看到两色的格删去它</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@（%lld）：%@ 与 %@ 互相可见，所以它们的颜色为假</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@：%@ 若只剩 %@ 会有两个解，所以删去 %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>强制网</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>嵌套强制链</translation>
     </message>
 </context>
 </TS>

@@ -428,22 +428,6 @@
         <translation>數字方塊</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>這裡只能填 %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld 在第 %lld 列只能填在這裡</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld 在第 %lld 欄只能填在這裡</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld 在這個宮只能填在這裡</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>以排除法找出</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@：在這些欄中，%lld 只能在這些列</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@：從能看到整個結構的格中刪去 %lld</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@：這些格會導致兩個解，所以刪去 %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@：其他任何選擇都會導致矛盾</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>以%@找出</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ 沒有候選數</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld 在 %@ 中無處可放</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld 在 %@ 中重複</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@：若 %@ 為 %lld：%@ → %@，所以它不是 %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@：若 %@ 為 %lld 會導致矛盾，所以它不是 %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@：某數字在 %@ 的每個位置都導致 %@，所以它成立</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@：%@ 的每個候選數都導致 %@，所以它成立</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@（%lld）：魚或鰭 %@ 必有它；兩者都排除的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@：強鏈使 %3$@ 或 %4$@ 為 %2$lld；同時看到兩者的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@：鏈使 %3$@ 或 %4$@ 為 %2$lld；同時看到兩者的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@：樞紐 %@ 使鉗 %@ 或 %@ 為 %lld；同時看到兩鉗的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@：樞紐 %@ 或鉗 %@、%@ 之一為 %lld；同時看到三者的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@：強鏈 %@ 使 %@ 或 %@ 為 %lld；同時看到兩者的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@（%lld）：兩種顏色中有一種為真；同時看到兩色的格刪去它</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@（%lld）：%@ 與 %@ 互相可見，所以它們的顏色為假</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@：%@ 若只剩 %@ 會有兩個解，所以刪去 %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>強制網</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>巢狀強制鏈</translation>
     </message>
 </context>
 </TS>

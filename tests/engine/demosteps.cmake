@@ -1,5 +1,7 @@
 # Runs `pondrel-engine-demo steps` on a few lines and compares its output
-# with the exact format scripts read. Called by ctest with -DDEMO=<path>.
+# with the exact format scripts read; with --explain (when the demo is built
+# with the game library, -DEXPLAINS=1) each step line is followed by its
+# reason, indented by two spaces. Called by ctest with -DDEMO=<path>.
 
 set(input "# a comment, then a blank line\n\n")
 string(APPEND input "12345678\n")
@@ -20,4 +22,17 @@ string(LENGTH "${expected}" prefixLength)
 string(SUBSTRING "${output}" 0 ${prefixLength} prefix)
 if(NOT status EQUAL 0 OR NOT prefix STREQUAL expected OR NOT output MATCHES "\nsolved\n\n$")
     message(FATAL_ERROR "status ${status}, output:\n${output}")
+endif()
+
+if(EXPLAINS)
+    execute_process(COMMAND "${DEMO}" steps --explain
+        INPUT_FILE "${CMAKE_CURRENT_BINARY_DIR}/demosteps-input.txt"
+        OUTPUT_VARIABLE explained
+        RESULT_VARIABLE status)
+    # Without the reasons it is the plain output.
+    string(REGEX REPLACE "\n  [^\n]*" "" stripped "${explained}")
+    if(NOT status EQUAL 0 OR NOT stripped STREQUAL output OR NOT explained MATCHES
+       "^invalid\n\nFull House \\| r1c1=1 \\| \n  Full House: 1 is the only digit missing from column 1\n")
+        message(FATAL_ERROR "status ${status}, output with --explain:\n${explained}")
+    endif()
 endif()

@@ -81,7 +81,7 @@ TEST(StepFinder, solvesHardPublicPuzzlesSoundlyToTheEnd)
     const std::vector<Grid> puzzles =
         readPuzzleFile(PONDREL_TEST_DATA_DIR "/hard-public-puzzles.txt");
     ASSERT_EQ(puzzles.size(), 412u);
-    std::array<int, 26> used{};
+    std::array<int, kTechniqueCount> used{};
     for (const Grid &puzzle : puzzles) {
         const Grid solution = countSolutions(puzzle).solution;
         Grid values = puzzle;
@@ -100,7 +100,7 @@ TEST(StepFinder, solvesHardPublicPuzzlesSoundlyToTheEnd)
         }
         ASSERT_EQ(values, solution) << gridText(puzzle);
     }
-    for (int t = 0; t < 26; ++t) {
+    for (int t = 0; t < int(kTechniqueCount); ++t) {
         const auto technique = static_cast<Technique>(t);
         // Too rare in this set to be sure of a sighting.
         if (technique != Technique::jellyfish && technique != Technique::hiddenQuad) {

@@ -119,7 +119,7 @@ TEST_F(History, aHintExplainsItselfUntilTheNextChangeAndOnlyWhenAsked)
     game->giveHint();
     ASSERT_TRUE(game->explainedHint());
     EXPECT_EQ(game->explainedHint()->digit, solutionAt(*game, cell));
-    EXPECT_FALSE(game->hintExplanationForQml().value(QStringLiteral("kind")).toString().isEmpty());
+    EXPECT_FALSE(game->hintExplanationForQml().value(QStringLiteral("key")).toString().isEmpty());
     game->undo();
     EXPECT_FALSE(game->explainedHint());
 
@@ -130,15 +130,21 @@ TEST_F(History, aHintExplainsItselfUntilTheNextChangeAndOnlyWhenAsked)
     EXPECT_EQ(stored(GameSettings::kExplainsHintsKey), false);
 }
 
-TEST(HintForm, aLineIsNumberedFromOneWhileABoxGoesUnnumbered)
+// A hinted single reads as the Next Step's line for that single, its unit
+// numbered from 1.
+TEST(HintForm, aSingleReadsAsItsNextStepLine)
 {
     using Kind = HintExplanation::Kind;
     const auto form = [](Kind kind) { return ExplainedHint{7, 40, {kind, 4, {}, {}}}.toQml(); };
-    EXPECT_EQ(form(Kind::hiddenSingleInRow).value(QStringLiteral("unit")).toInt(), 5);
-    EXPECT_EQ(form(Kind::hiddenSingleInColumn).value(QStringLiteral("unit")).toInt(), 5);
-    const QVariantMap box = form(Kind::hiddenSingleInBox);
-    EXPECT_EQ(box.value(QStringLiteral("unit")).toInt(), 0);
-    EXPECT_EQ(box.value(QStringLiteral("kind")).toString(), QStringLiteral("hiddenSingleInBox"));
+    const QVariantMap row = form(Kind::hiddenSingleInRow);
+    EXPECT_EQ(row.value(QStringLiteral("key")).toString(),
+              QStringLiteral("%@: %lld has one place left in row %lld"));
+    EXPECT_EQ(row.value(QStringLiteral("technique")).toString(), QStringLiteral("Hidden Single"));
+    EXPECT_EQ(row.value(QStringLiteral("arguments")).toList(), (QVariantList{7, 5}));
+    EXPECT_EQ(form(Kind::hiddenSingleInBox).value(QStringLiteral("key")).toString(),
+              QStringLiteral("%@: %lld has one place left in box %lld"));
+    EXPECT_EQ(form(Kind::nakedSingle).value(QStringLiteral("technique")).toString(),
+              QStringLiteral("Naked Single"));
 }
 
 using Paste = GameTest;

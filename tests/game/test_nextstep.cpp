@@ -1,6 +1,7 @@
 #include "gametestsupport.h"
 
 #include "nextstep.h"
+#include "puzzletext.h"
 
 using namespace pondrel;
 using namespace pondrel::test;
@@ -164,4 +165,172 @@ TEST_F(NextStep, withNoTechniqueLeftSaysSoAndLeavesTheMoveToTheHint)
         EXPECT_EQ(lineKey(*game), QStringLiteral("No step found. Hint (H) fills in a cell"));
     }
     EXPECT_EQ(game->hintsUsed(), 0);
+}
+
+namespace {
+
+struct WordingCase
+{
+    const char *name;
+    // Puzzles from the top1465 set: the line of the first step of the
+    // technique on the ladder's way through.
+    const char *puzzle;
+    Technique technique;
+    const char *line;
+};
+
+class StepWording : public testing::TestWithParam<WordingCase>
+{
+};
+
+// The first step of `technique` while the ladder solves the puzzle.
+std::optional<Step> firstStepOf(const char *puzzle, Technique technique)
+{
+    const ReadPuzzle read = readPuzzleText(QString::fromLatin1(puzzle));
+    if (!read.puzzle) {
+        return std::nullopt;
+    }
+    Grid values = read.puzzle->givens;
+    Masks candidates = *candidateMasks(values);
+    while (std::optional<Step> step = findNextStep(values, candidates)) {
+        if (step->technique == technique) {
+            return step;
+        }
+        applyStep(*step, values, candidates);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// The reason line names the parts of the real step's pattern: the digit,
+// the ends, pivot and pincers, fin, corners, the clashing colour.
+TEST_P(StepWording, namesThePartsOfTheStepsPattern)
+{
+    const WordingCase &c = GetParam();
+    const std::optional<Step> step = firstStepOf(c.puzzle, c.technique);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(reasonLine(*step).englishText().toStdString(), c.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SingleDigit,
+    StepWording,
+    testing::Values(
+        WordingCase{
+            "skyscraper",
+            "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........",
+            Technique::skyscraper,
+            "Skyscraper: the strong links put 4 at r5c4 or r6c7; cells seeing both lose it"},
+        WordingCase{
+            "kite",
+            "6.9.....8...7.1...4............6...4.2.....3..3....5...1.5...7.8...9..........2..",
+            Technique::twoStringKite,
+            "2-String Kite: the strong links put 8 at r7c6 or r6c8; cells seeing both lose it"},
+        WordingCase{
+            "xChain",
+            "....3..715..4.2............2..6..4...38.7..............7..8..1.6..5..2...........",
+            Technique::xChain,
+            "X-Chain: the chain puts 8 at r4c8 or r9c1; cells seeing both lose it"},
+        WordingCase{
+            "colouringTrap",
+            ".......91.7..3....82..........1.5...3.....7.....9.......16...5...4.2....7.....8..",
+            Technique::simpleColouring,
+            "Simple Colouring on 5: one colour is true; cells seeing both colours lose it"},
+        WordingCase{
+            "colouringWrap",
+            "...8....9.873...4.6..7.......85..97...........43..75.......3....3...145.4....2..1",
+            Technique::simpleColouring,
+            "Simple Colouring on 2: r1c2 and r4c2 see each other, so their colour is false"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Wings,
+    StepWording,
+    testing::Values(
+        WordingCase{
+            "xyWing",
+            "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........",
+            Technique::xyWing,
+            "XY-Wing: pivot r8c8 makes pincer r8c3 or r9c7 a 2; cells seeing both lose it"},
+        WordingCase{
+            "xyzWing",
+            "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........",
+            Technique::xyzWing,
+            "XYZ-Wing: pivot r5c3 or pincer r5c2 or r8c3 is 2; cells seeing all three lose it"},
+        WordingCase{
+            "wWing",
+            "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........",
+            Technique::wWing,
+            "W-Wing: strong link r2c7=r2c3 makes r3c9 or r8c3 a 1; cells seeing both lose it"},
+        WordingCase{
+            "xyChain",
+            "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........",
+            Technique::xyChain,
+            "XY-Chain: the chain puts 1 at r4c1 or r7c5; cells seeing both lose it"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    FishAndRectangles,
+    StepWording,
+    testing::Values(
+        WordingCase{
+            "finnedXWing",
+            "...9.31..6.7....8.2.........5....4......6..2..1.......8...7.......3..5.....4....9",
+            Technique::finnedXWing,
+            "Finned X-Wing on 7: the fish or fin r6c7 holds it; cells ruled out by both lose it"},
+        WordingCase{
+            "finnedSwordfish",
+            ".4..1.2.......9.7..1..........43.6..8......5....2.....7.5..8......6..3..9........",
+            Technique::finnedSwordfish,
+            "Finned Swordfish on 3: the fish or fin r5c3 holds it; cells ruled out by both lose "
+            "it"},
+        WordingCase{
+            "uniqueRectangle",
+            "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........",
+            Technique::uniqueRectangle,
+            "Unique Rectangle: r89c27 as only 1/2 would give two solutions, so 1/2 goes"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A forcing step reads from its assumption and what that runs into, or, for
+// a verity, from the cell or unit whose every choice leads to the outcome.
+TEST(StepWordingForcing, namesTheAssumptionAndTheContradiction)
+{
+    Step step;
+    step.technique = Technique::forcingChain;
+    step.eliminations = {{2, 9}};
+    step.assumption = Candidate{2, 9};
+    step.links = {{{2, 9}, {5, 9}, false}, {{5, 9}, {5, 4}, true}, {{5, 4}, {14, 4}, false}};
+    const std::pair<Contradiction, const char *> contradictions[] = {
+        {{Contradiction::Kind::noCandidate, 40, -1, 0}, "r5c5 has no candidate"},
+        {{Contradiction::Kind::noPlace, -1, 9 + 3, 7}, "7 has no place in c4"},
+        {{Contradiction::Kind::twice, -1, 18 + 8, 6}, "6 twice in b9"},
+    };
+    for (const auto &[contradiction, said] : contradictions) {
+        step.contradiction = contradiction;
+        EXPECT_EQ(reasonLine(step).englishText().toStdString(),
+                  std::string("Forcing Chain: if r1c3 were 9: r1c6≠9 → … → ") + said +
+                      ", so it is not 9");
+    }
+    // The real step, before the chain's path is recorded.
+    const std::optional<Step> real = firstStepOf(
+        "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........",
+        Technique::forcingChain);
+    ASSERT_TRUE(real);
+    if (!real->contradiction) {
+        EXPECT_EQ(reasonLine(*real).englishText().toStdString(),
+                  "Forcing Chain: if r1c3 were 2, a contradiction would follow, so it is not 2");
+    }
+    Step verity;
+    verity.technique = Technique::forcingChain;
+    verity.cells = {10};
+    verity.placements = {{40, 3}};
+    EXPECT_EQ(reasonLine(verity).englishText().toStdString(),
+              "Forcing Chain: every candidate of r2c2 leads to r5c5=3, so it holds");
+    verity.units = {9 + 1};
+    verity.cells = {10, 19};
+    verity.placements = {};
+    verity.eliminations = {{40, 3}, {40, 5}};
+    EXPECT_EQ(reasonLine(verity).englishText().toStdString(),
+              "Forcing Chain: each place of one digit in c2 leads to r5c5≠3/5, so it holds");
 }

@@ -8,7 +8,7 @@ written down away from their lookup are marked with Qt's identity marker in
 the table's context, `QT_TRANSLATE_NOOP("Pondrel", "...")`, the names of
 difficulties, board sizes and tray icons are the raw values of their
 enumerations (the `rawValue` functions in engine/ and game/), and the names
-of the step finder's techniques are those of its table (kTechniqueNames in
+of the step finder's techniques are those of its table (kTechniques in
 engine/stepfinder.cpp). Qt's own
 lookups (qsTr, tr and the like) would miss the table and are refused.
 
@@ -79,9 +79,8 @@ DYNAMIC_LOOKUPS = {
     ("ui/screens/StatisticsScreen.qml", "difficulty"): "difficulty raw values",
     ("ui/screens/PreferencesScreen.qml", "modelData"): "tray icon raw values",
     ("ui/screens/PreferencesScreen.qml", "value"): "board size and difficulty raw values",
-    ("ui/board/BoardNotice.qml", "line.key"): "Next Step lines, marked in game/nextstep.cpp",
+    ("ui/board/BoardNotice.qml", "line.key"): "step and hint lines, marked in game/",
     ("ui/board/BoardNotice.qml", "line.technique"): "technique names (engine/stepfinder.cpp)",
-    ("ui/board/BoardNotice.qml", "why.technique"): "technique names (engine/stepfinder.cpp)",
 }
 
 SOURCE_FOLDERS = ("app", "ui", "game", "engine", "supply")
@@ -197,8 +196,9 @@ FOREIGN_LOOKUP = re.compile(r"\b(qsTr|qsTranslate|qsTrId|QT_TR_NOOP|QT_TRID_NOOP
 
 
 def literal_argument(text, index):
-    """The key when the argument at `index` is one string literal, alone or
-    wrapped in QStringLiteral / QString::fromUtf8 / u"..."."""
+    """The key when the argument at `index` is one string literal (or C++
+    adjacent literals, joined), alone or wrapped in QStringLiteral /
+    QString::fromUtf8 / u"..."."""
     index = skip_spaces(text, index)
     wrapped = re.match(r"(?:QStringLiteral|QString::fromUtf8|QLatin1String|QStringView)\s*\(\s*", text[index:])
     if wrapped:
@@ -210,6 +210,10 @@ def literal_argument(text, index):
         return None
     value, end = literal
     end = skip_spaces(text, end)
+    while text.startswith('"', end):
+        more, end = read_string_literal(text, end)
+        value += more
+        end = skip_spaces(text, end)
     if wrapped:
         if not text.startswith(")", end):
             return None
@@ -282,11 +286,11 @@ def collect_keys(source_dir):
 
     # The techniques' names, which the board shows as they come from the engine.
     step_finder = source_dir / TECHNIQUE_NAMES_FILE
-    table = re.search(r"kTechniqueNames\s*=\s*\{(.*?)\};",
+    table = re.search(r"kTechniques\s*=\s*\{(.*?)\n\};",
                       strip_comments(step_finder.read_text(encoding="utf-8")), re.S)
     names = re.findall(r'"((?:[^"\\]|\\.)*)"', table.group(1)) if table else []
     if not names:
-        problems.append(f"no kTechniqueNames table found in {TECHNIQUE_NAMES_FILE}")
+        problems.append(f"no kTechniques table found in {TECHNIQUE_NAMES_FILE}")
     for name in names:
         text_keys.setdefault(name, TECHNIQUE_NAMES_FILE)
     return text_keys, plural_keys, problems

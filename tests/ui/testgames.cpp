@@ -81,7 +81,8 @@ SudokuGame *TestGames::makeGame(int tickMilliseconds, const QVariantMap &stored)
 QVariantList TestGames::stepLineSamples()
 {
     // The last row, column and box, each with a partner unit for pointing
-    // and claiming; cell 80 and digit 9 throughout.
+    // and claiming; cell 80 and digit 9 throughout, and every part of a
+    // pattern filled with far cells (two-digit numbers read longest).
     constexpr int kRow = 8;
     constexpr int kColumn = 17;
     constexpr int kBox = 26;
@@ -94,33 +95,78 @@ QVariantList TestGames::stepLineSamples()
     boxed[60] = 1;
     QVariantList samples;
     std::set<std::pair<QString, QString>> seen;
+    const auto addLine = [&](const StepLine &line) {
+        if (seen.insert({line.key, line.technique}).second) {
+            samples.append(line.toQml());
+        }
+    };
     const auto add = [&](const ShownStep &shown) {
         for (const Grid *board : {&values, &boxed}) {
-            const StepLine line = stepLine(shown, *board);
-            if (seen.insert({line.key, line.technique}).second) {
-                samples.append(line.toQml());
-            }
+            addLine(stepLine(shown, *board));
         }
     };
     add(ShownStep{ShownStep::Stage::nudge, 80, {}});
     ShownStep stuck;
     stuck.isStuck = true;
     add(stuck);
-    for (int technique = 0; technique <= int(Technique::forcingChain); ++technique) {
+    // A chain of seven links over far cells, ending in a strong link.
+    std::vector<ChainLink> chain;
+    for (int i = 0; i < 7; ++i) {
+        chain.push_back({{60 + 2 * i, 8}, {61 + 2 * i, 9}, i % 2 == 0});
+    }
+    const Contradiction contradictions[] = {{Contradiction::Kind::noCandidate, 79, -1, 0},
+                                            {Contradiction::Kind::noPlace, -1, kColumn, 9},
+                                            {Contradiction::Kind::twice, -1, kBox, 9}};
+    for (int technique = 0; technique < int(kTechniqueCount); ++technique) {
         for (const auto &[first, second] : unitPairs) {
             ShownStep shown;
-            shown.step.technique = static_cast<Technique>(technique);
+            Step &step = shown.step;
+            step.technique = static_cast<Technique>(technique);
             // A quad's four digits; a rectangle removes one or two.
-            shown.step.digits = shown.step.technique == Technique::uniqueRectangle
-                                    ? digitBit(8) | digitBit(9)
-                                    : digitBit(6) | digitBit(7) | digitBit(8) | digitBit(9);
-            shown.step.units = {first, second};
-            shown.step.cells = {80};
-            shown.step.eliminations = {{80, 9}};
+            step.digits = step.technique == Technique::uniqueRectangle
+                              ? digitBit(8) | digitBit(9)
+                              : digitBit(6) | digitBit(7) | digitBit(8) | digitBit(9);
+            step.units = {first, second};
+            step.cells = {60, 62, 78, 80};
+            step.eliminations = {{80, 9}, {80, 8}};
+            step.pivot = 70;
+            step.pincers = {62, 78};
+            step.fins = {70, 71};
+            step.pairDigits = digitBit(7) | digitBit(8);
+            step.links = chain;
             for (const auto stage : {ShownStep::Stage::nudge, ShownStep::Stage::reason}) {
                 shown.stage = stage;
                 add(shown);
             }
+            // The other shapes of a pattern: a colouring's wrap, a chain of
+            // three or five links, a verity on one cell.
+            step.colours = {std::vector<int>{80, 79}, std::vector<int>{62}};
+            step.units = {};
+            step.links.resize(
+                step.technique == Technique::wWing || step.technique == Technique::xyWing ? 5 : 3);
+            addLine(reasonLine(step));
+            step.cells = {80};
+            step.eliminations = {{80, 9}};
+            addLine(reasonLine(step));
+            step.links = chain;
+            for (const Contradiction &contradiction : contradictions) {
+                step.assumption = Candidate{80, 9};
+                step.contradiction = contradiction;
+                addLine(reasonLine(step));
+            }
+        }
+    }
+    // The hint's lines.
+    using Kind = HintExplanation::Kind;
+    for (const Kind kind : {Kind::nakedSingle,
+                            Kind::hiddenSingleInRow,
+                            Kind::hiddenSingleInColumn,
+                            Kind::hiddenSingleInBox,
+                            Kind::elimination,
+                            Kind::onlyCompletion}) {
+        addLine(hintLine({kind, 8, {}, std::nullopt}, 9));
+        for (int technique = 0; technique < int(kTechniqueCount); ++technique) {
+            addLine(hintLine({kind, 8, {}, static_cast<Technique>(technique)}, 9));
         }
     }
     return samples;

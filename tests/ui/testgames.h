@@ -50,9 +50,9 @@ public:
     // still show it must be gone by then.
     Q_INVOKABLE void discard(pondrel::SudokuGame *game);
 
-    // One line of every kind a Next Step shows, for each technique that
-    // reads it, as the model hands them to the board ({key, technique,
-    // arguments}): the longest digits and numbers in every place.
+    // One line of every kind a Next Step or a hint shows, for each
+    // technique that reads it, as the model hands them to the board ({key,
+    // technique, arguments}): the longest digits and numbers in every place.
     Q_INVOKABLE static QVariantList stepLineSamples();
 
     // The links a chain step by hand draws at its reason stage

@@ -13,42 +13,26 @@ Text {
     // the step and the hint's explanation.
     property string message: ""
 
-    // The hint's explanation in the player's language; empty without one.
-    function explanation(why: var): string {
-        switch (why.kind ?? "") {
-        case "nakedSingle":
-            return Localized.text("Only %lld fits here", [why.digit]);
-        case "hiddenSingleInRow":
-            return Localized.text("%lld has only this place in row %lld", [why.digit, why.unit]);
-        case "hiddenSingleInColumn":
-            return Localized.text("%lld has only this place in column %lld", [why.digit, why.unit]);
-        case "hiddenSingleInBox":
-            return Localized.text("%lld has only this place in this box", [why.digit]);
-        case "elimination":
-            return why.technique ? Localized.text("Found with %@", [Localized.text(why.technique)])
-                                 : Localized.text("Found by elimination");
-        case "onlyCompletion":
-            return Localized.text("The only digit that completes the puzzle");
-        }
-        return "";
-    }
-
-    // The Next Step's line in the player's language; empty without one. The
-    // technique's name, looked up in turn, comes first.
-    function stepText(line: var): string {
-        if (!line.key) {
+    // A line of the Next Step or the hint's reason ({key, technique,
+    // arguments}, worded in game/stepwording.cpp) in the player's language;
+    // empty without one. The technique's name comes first, and an argument
+    // that is a line of its own is looked up in turn.
+    function lineText(line: var): string {
+        if (!line || !line.key) {
             return "";
         }
         const named = line.technique ? [Localized.text(line.technique)] : [];
-        return Localized.text(line.key, named.concat(line.arguments));
+        const given = (line.arguments ?? []).map(
+            argument => argument && argument.key !== undefined ? lineText(argument) : argument);
+        return Localized.text(line.key, named.concat(given));
     }
 
     objectName: "boardNotice"
     // The digit lists a step line carries ("3/7") in the language's digits
     // too, as its counts are.
     text: Localized.digits(message.length > 0 ? message
-                                              : stepText(board.game.stepLine)
-                                                || explanation(board.game.hintExplanation))
+                                              : lineText(board.game.stepLine)
+                                                || lineText(board.game.hintExplanation))
     visible: text.length > 0
     font.pixelSize: Math.round(12 * board.boardScale)
     font.weight: Font.Medium

@@ -134,7 +134,7 @@ Item {
     Accessible.role: Accessible.Graphic
     // The chain is the reason's picture: it reads as the reason's sentence,
     // worded as the notice words it.
-    Accessible.name: wording.stepText(board.game.stepLine)
+    Accessible.name: wording.lineText(board.game.stepLine)
 
     BoardNotice {
         id: wording
