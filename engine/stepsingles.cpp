@@ -20,7 +20,11 @@ std::optional<Step> findFullHouse(const Board &board)
         }
         if (emptyCount == 1 && bitCount(board.candidates[empty]) == 1) {
             const int digit = lowestDigit(board.candidates[empty]);
-            return Step{Technique::fullHouse, digitBit(digit), {u}, {empty}, {{empty, digit}}, {}};
+            return Step{.technique = Technique::fullHouse,
+                        .digits = digitBit(digit),
+                        .units = {u},
+                        .cells = {empty},
+                        .placements = {{empty, digit}}};
         }
     }
     return std::nullopt;
@@ -32,12 +36,11 @@ std::optional<Step> findNakedSingle(const Board &board)
         if (bitCount(board.candidates[cell]) == 1) {
             const int digit = lowestDigit(board.candidates[cell]);
             const std::array<int, 3> cellUnits = unitsOf(cell);
-            return Step{Technique::nakedSingle,
-                        digitBit(digit),
-                        {cellUnits.begin(), cellUnits.end()},
-                        {cell},
-                        {{cell, digit}},
-                        {}};
+            return Step{.technique = Technique::nakedSingle,
+                        .digits = digitBit(digit),
+                        .units = {cellUnits.begin(), cellUnits.end()},
+                        .cells = {cell},
+                        .placements = {{cell, digit}}};
         }
     }
     return std::nullopt;
@@ -49,12 +52,11 @@ std::optional<Step> findHiddenSingle(const Board &board)
     for (const int firstUnit : {boxUnit(0), rowUnit(0), columnUnit(0)}) {
         for (int u = firstUnit; u < firstUnit + 9; ++u) {
             if (const std::optional<Placement> single = hiddenSingleIn(board.candidates, u)) {
-                return Step{Technique::hiddenSingle,
-                            digitBit(single->digit),
-                            {u},
-                            {single->cell},
-                            {*single},
-                            {}};
+                return Step{.technique = Technique::hiddenSingle,
+                            .digits = digitBit(single->digit),
+                            .units = {u},
+                            .cells = {single->cell},
+                            .placements = {*single}};
             }
         }
     }

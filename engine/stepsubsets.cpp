@@ -62,7 +62,10 @@ std::optional<Step> findNakedSubset(const Board &board, int size)
                 const int cell = units[u][std::countr_zero(bits)];
                 for (std::uint16_t d = board.candidates[cell] & digits; d != 0; d &= d - 1) {
                     if (!found) {
-                        found = Step{kNaked[size], digits, {u}, cellsOf(u, subset), {}, {}};
+                        found = Step{.technique = kNaked[size],
+                                     .digits = digits,
+                                     .units = {u},
+                                     .cells = cellsOf(u, subset)};
                     }
                     found->eliminations.push_back({cell, std::countr_zero(d)});
                 }
@@ -111,7 +114,10 @@ std::optional<Step> findHiddenSubset(const Board &board, int size)
                 const int cell = units[u][std::countr_zero(bits)];
                 for (std::uint16_t d = board.candidates[cell] & ~digits; d != 0; d &= d - 1) {
                     if (!found) {
-                        found = Step{kHidden[size], digits, {u}, cellsOf(u, positions), {}, {}};
+                        found = Step{.technique = kHidden[size],
+                                     .digits = digits,
+                                     .units = {u},
+                                     .cells = cellsOf(u, positions)};
                     }
                     found->eliminations.push_back({cell, std::countr_zero(d)});
                 }

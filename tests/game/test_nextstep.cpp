@@ -143,7 +143,7 @@ TEST_F(NextStep, aNakedSinglesNudgeNamesItsBoxOnlyWhenTheBoxIsNeeded)
         values[cell] = ++digit;
     }
     ShownStep shown;
-    shown.step = {Technique::nakedSingle, digitBit(9), {}, {40}, {}, {}};
+    shown.step = {.technique = Technique::nakedSingle, .digits = digitBit(9), .cells = {40}};
     for (const auto &[eightAt, unitCount, tinted] : {std::tuple{76, 2, 17}, {30, 3, 21}}) {
         values[eightAt] = 8;
         EXPECT_EQ(stepLine(shown, values).arguments, QVariantList(unitCount, 5));
@@ -167,8 +167,7 @@ TEST_F(NextStep, withNoTechniqueLeftSaysSoAndLeavesTheMoveToTheHint)
     EXPECT_EQ(game->hintsUsed(), 0);
 }
 
-namespace {
-
+// Outside the unnamed namespace: the test classes derive from it.
 struct WordingCase
 {
     const char *name;
@@ -182,6 +181,8 @@ struct WordingCase
 class StepWording : public testing::TestWithParam<WordingCase>
 {
 };
+
+namespace {
 
 // The first step of `technique` while the ladder solves the puzzle.
 std::optional<Step> firstStepOf(const char *puzzle, Technique technique)
