@@ -13,19 +13,20 @@ namespace {
 
 using namespace steps;
 
-constexpr std::array<std::string_view, 26> kTechniqueNames = {
-    "Full House",       "Naked Single",  "Hidden Single",    "Pointing",      "Claiming",
-    "Naked Pair",       "Hidden Pair",   "Naked Triple",     "Hidden Triple", "Naked Quad",
-    "Hidden Quad",      "X-Wing",        "Swordfish",        "Jellyfish",     "Skyscraper",
-    "2-String Kite",    "XY-Wing",       "XYZ-Wing",         "W-Wing",        "Unique Rectangle",
-    "Simple Colouring", "Finned X-Wing", "Finned Swordfish", "X-Chain",       "XY-Chain",
-    "Forcing Chain",
+constexpr std::array<std::string_view, 28> kTechniqueNames = {
+    "Full House",       "Naked Single",  "Hidden Single",    "Pointing",
+    "Claiming",         "Naked Pair",    "Hidden Pair",      "Naked Triple",
+    "Hidden Triple",    "Naked Quad",    "Hidden Quad",      "X-Wing",
+    "Swordfish",        "Jellyfish",     "Skyscraper",       "2-String Kite",
+    "XY-Wing",          "XYZ-Wing",      "W-Wing",           "Unique Rectangle",
+    "Simple Colouring", "Finned X-Wing", "Finned Swordfish", "X-Chain",
+    "XY-Chain",         "Forcing Chain", "Forcing Net",      "Nested Forcing Chain",
 };
 
 using Finder = std::optional<Step> (*)(const Board &);
 
 // clang-format off
-constexpr std::array<Finder, 26> kLadder = {
+constexpr std::array<Finder, 28> kLadder = {
     findFullHouse,
     findNakedSingle,
     findHiddenSingle,
@@ -52,6 +53,8 @@ constexpr std::array<Finder, 26> kLadder = {
     findXChain,
     findXyChain,
     findForcingChain,
+    findForcingNet,
+    findNestedForcingChain,
 };
 // clang-format on
 
