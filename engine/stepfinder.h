@@ -125,7 +125,8 @@ struct Contradiction
 //     noPlace, else none. links = the implications the contradiction needs,
 //     in the order they follow from the assumption: links[0] starts at the
 //     assumption, and the candidates of the contradiction's cell (or the
-//     digit's places in its unit) are each the end of a weak link. A weak
+//     digit's places in its unit) are each the end of a weak link (or the
+//     start of an inner net, below). A weak
 //     link: `from` true removes `to` (they see each other). A strong link:
 //     `from` false leaves `to` as the last candidate of its cell or the last
 //     place of its digit in a unit, once the candidates that earlier links
@@ -136,11 +137,15 @@ struct Contradiction
 //     hidden pairs: such a removal is one weak link from each place (or
 //     pair cell, or pair digit) that removes it. Nested Forcing Chain also
 //     removes a candidate whose own forcing net breaks: that inner net's
-//     links, starting at the inner assumption, stand where the removal is
-//     used.
-//   - verity: no assumption, contradiction or links; cells = the assumed
-//     cell, or a digit's places in units[0] when every place of the digit
-//     in that unit leads to the same result.
+//     links, starting at the inner assumption (which is not true) and
+//     ending at its own contradiction, stand before the links that use the
+//     removal; the removed candidate is the end of no link.
+//   - verity: no assumption or contradiction; cells = the assumed cell, or
+//     a digit's places in units[0] when every place of the digit in that
+//     unit leads to the same result; links = each of those assumptions'
+//     way to the result (its placement or eliminations), branch after
+//     branch, each branch starting at its assumption (a branch whose
+//     assumption is the result has no links).
 struct Step
 {
     Technique technique = Technique::fullHouse;

@@ -35,6 +35,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 namespace pondrel::steps {
 
@@ -394,13 +395,17 @@ bool applyPairs(Position &p)
 
 void propagate(Position &p, Depth depth, Context &ctx);
 
-// Follows a contradiction (or, for a nested elimination, the inner one) back
-// to the deductions it rests on. Deductions older than `cutoff` are not
-// followed but reported as premises: for an inner net, the outer facts it
-// used. `emit` receives the links in the order they were found, each
-// deduction after those it rests on.
+// Follows a contradiction (or, for a nested elimination, the inner one; or,
+// for a verity, the deductions `targets`) back to the deductions it rests on. Deductions older than
+// `cutoff` are not followed but reported as premises: for an inner net, the outer facts it used.
+// `emit` receives the links in the order they were found, each deduction after those it rests on.
 template <typename Emit, typename Premise>
-void explain(const Position &p, int cutoff, const Context &ctx, Emit emit, Premise premise)
+void explain(const Position &p,
+             int cutoff,
+             const Context &ctx,
+             Emit emit,
+             Premise premise,
+             std::span<const int> targets = {})
 {
     std::array<bool, kNodeCount> needed{};
     std::array<std::int16_t, kNodeCount> stack{};
@@ -430,7 +435,11 @@ void explain(const Position &p, int cutoff, const Context &ctx, Emit emit, Premi
             }
         }
     };
-    if (p.conflict.kind == Contradiction::Kind::noCandidate) {
+    if (!targets.empty()) {
+        for (const int target : targets) {
+            need(target);
+        }
+    } else if (p.conflict.kind == Contradiction::Kind::noCandidate) {
         forOthersInCell(p.conflict.cell, 0, need);
     } else {
         forOthersInUnit(p.conflict.unit, p.conflict.digit, {}, need);
@@ -723,7 +732,10 @@ std::optional<Step> commonOutcome(Depth depth,
     return std::nullopt;
 }
 
-std::optional<Step> verity(Depth depth, const Position &start, const Context &ctx)
+// Calls addBranches(step, set, size) with the assumptions of the step found.
+template <typename AddBranches>
+std::optional<Step>
+verity(Depth depth, const Position &start, const Context &ctx, AddBranches addBranches)
 {
     std::array<int, 9> set{};
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -733,6 +745,7 @@ std::optional<Step> verity(Depth depth, const Position &start, const Context &ct
         }
         if (size >= 2) {
             if (auto step = commonOutcome(depth, start, ctx, set, size, {cell})) {
+                addBranches(*step, set, size);
                 return step;
             }
         }
@@ -757,6 +770,7 @@ std::optional<Step> verity(Depth depth, const Position &start, const Context &ct
             }
             if (auto step = commonOutcome(depth, start, ctx, set, size, std::move(cells))) {
                 step->units = {u};
+                addBranches(*step, set, size);
                 return step;
             }
         }
@@ -829,7 +843,32 @@ std::optional<Step> findForcing(const Board &board, Depth depth)
         follow(best, kNodeCount);
         return contradictionStep(depth, trial, best, ctx);
     }
-    return verity(depth, start, ctx);
+    // A verity's links: each assumption's way to the common result, branch
+    // after branch; following each once more costs a fraction of the search.
+    return verity(depth, start, ctx, [&](Step &step, const std::array<int, 9> &set, int size) {
+        std::array<int, 9> results{};
+        int resultCount = 0;
+        for (const Placement &placed : step.placements) {
+            results[static_cast<std::size_t>(resultCount++)] = nodeOf(placed.cell, placed.digit);
+        }
+        for (const Elimination &gone : step.eliminations) {
+            results[static_cast<std::size_t>(resultCount++)] = nodeOf(gone.cell, gone.digit);
+        }
+        for (int i = 0; i < size; ++i) {
+            follow(set[static_cast<std::size_t>(i)], kNodeCount);
+            explain(
+                trial,
+                0,
+                ctx,
+                [&](Link link) {
+                    step.links.push_back({{cellOf(link.from), digitOf(link.from)},
+                                          {cellOf(link.to), digitOf(link.to)},
+                                          link.isStrong});
+                },
+                [](int) {},
+                std::span<const int>(results.data(), static_cast<std::size_t>(resultCount)));
+        }
+    });
 }
 
 } // namespace
