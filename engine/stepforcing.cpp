@@ -650,12 +650,15 @@ Technique techniqueOf(Depth depth)
     return Technique::nestedForcingChain;
 }
 
-Step chainStep(Depth depth, std::uint16_t digits, std::vector<int> cells)
+// The step's cells are those of the assumed nodes.
+Step chainStep(Depth depth, std::uint16_t digits, std::span<const int> assumed)
 {
     Step step;
     step.technique = techniqueOf(depth);
     step.digits = digits;
-    step.cells = std::move(cells);
+    for (const int node : assumed) {
+        step.cells.push_back(cellOf(node));
+    }
     std::sort(step.cells.begin(), step.cells.end());
     step.cells.erase(std::unique(step.cells.begin(), step.cells.end()), step.cells.end());
     return step;
@@ -665,7 +668,7 @@ Step contradictionStep(Depth depth, const Position &trial, int node, const Conte
 {
     const int cell = cellOf(node);
     const int digit = digitOf(node);
-    Step step = chainStep(depth, digitBit(digit), {cell});
+    Step step = chainStep(depth, digitBit(digit), std::span<const int>(&node, 1));
     step.eliminations.push_back({cell, digit});
     step.assumption = Candidate{cell, digit};
     step.contradiction = trial.conflict;
@@ -686,13 +689,10 @@ Step contradictionStep(Depth depth, const Position &trial, int node, const Conte
 }
 
 // What every assumption of a set (nodes) implies.
-std::optional<Step> commonOutcome(Depth depth,
-                                  const Position &start,
-                                  const Context &ctx,
-                                  const std::array<int, 9> &set,
-                                  int size,
-                                  std::vector<int> cells)
+std::optional<Step> commonOutcome(
+    Depth depth, const Position &start, const Context &ctx, const std::array<int, 9> &set, int size)
 {
+    const std::span<const int> assumed(set.data(), static_cast<std::size_t>(size));
     const auto outcome = [&](int i) -> const Outcome & {
         return ctx.outcomes[static_cast<std::size_t>(set[static_cast<std::size_t>(i)])];
     };
@@ -706,7 +706,7 @@ std::optional<Step> commonOutcome(Depth depth,
             same = outcome(i).values[c] == value;
         }
         if (same) {
-            Step step = chainStep(depth, digitBit(value), std::move(cells));
+            Step step = chainStep(depth, digitBit(value), assumed);
             step.placements.push_back({c, value});
             return step;
         }
@@ -722,7 +722,7 @@ std::optional<Step> commonOutcome(Depth depth,
         }
         const auto gone = static_cast<std::uint16_t>(start.candidates[c] & ~kept);
         if (gone != 0 && open) {
-            Step step = chainStep(depth, gone, std::move(cells));
+            Step step = chainStep(depth, gone, assumed);
             for (std::uint16_t d = gone; d != 0; d &= d - 1) {
                 step.eliminations.push_back({c, std::countr_zero(d)});
             }
@@ -744,7 +744,7 @@ verity(Depth depth, const Position &start, const Context &ctx, AddBranches addBr
             set[static_cast<std::size_t>(size++)] = nodeOf(cell, std::countr_zero(d));
         }
         if (size >= 2) {
-            if (auto step = commonOutcome(depth, start, ctx, set, size, {cell})) {
+            if (auto step = commonOutcome(depth, start, ctx, set, size)) {
                 addBranches(*step, set, size);
                 return step;
             }
@@ -754,7 +754,6 @@ verity(Depth depth, const Position &start, const Context &ctx, AddBranches addBr
         for (int digit = 1; digit <= 9; ++digit) {
             int size = 0;
             bool single = false;
-            std::vector<int> cells;
             for (const int cell : units[u]) {
                 if ((start.candidates[cell] & digitBit(digit)) != 0) {
                     set[static_cast<std::size_t>(size++)] = nodeOf(cell, digit);
@@ -765,10 +764,7 @@ verity(Depth depth, const Position &start, const Context &ctx, AddBranches addBr
             if (size < 2 || single) {
                 continue;
             }
-            for (int i = 0; i < size; ++i) {
-                cells.push_back(cellOf(set[static_cast<std::size_t>(i)]));
-            }
-            if (auto step = commonOutcome(depth, start, ctx, set, size, std::move(cells))) {
+            if (auto step = commonOutcome(depth, start, ctx, set, size)) {
                 step->units = {u};
                 addBranches(*step, set, size);
                 return step;
