@@ -148,6 +148,11 @@ struct Outcome
 constexpr int kLinkPool = 16384;
 constexpr int kPremisePool = 8192;
 constexpr int kMaxLinksPerExplanation = 3 * kNodeCount;
+// A nested search follows at most this many inner nets, then gives up. The
+// forum's hardest puzzles need up to 18,000 (120 ms); a board with many
+// solutions, where nothing breaks, would take 1.4 million (15 s). The
+// budget keeps any step under about half a second.
+constexpr long kInnerNetBudget = 50'000;
 
 struct Context
 {
@@ -164,6 +169,7 @@ struct Context
     int linkCount = 0;
     std::array<std::int16_t, kPremisePool> premises{};
     int premiseCount = 0;
+    long innerNets = 0;
 };
 
 // About 330 KB: made once per thread that asks for a forcing step, not in
@@ -576,9 +582,11 @@ bool applyNested(Position &p, Context &ctx, int reach)
                 continue;
             }
             if (ctx.linkCount + kMaxLinksPerExplanation > kLinkPool ||
-                ctx.premiseCount + kNodeCount > kPremisePool || ctx.nestedCount >= kNodeCount) {
+                ctx.premiseCount + kNodeCount > kPremisePool || ctx.nestedCount >= kNodeCount ||
+                ctx.innerNets >= kInnerNetBudget) {
                 return removed;
             }
+            ++ctx.innerNets;
             Position &inner = ctx.inner;
             copyPosition(inner, p);
             inner.limit = p.clock + reach;
@@ -815,6 +823,7 @@ std::optional<Step> findForcing(const Board &board, Depth depth)
     // about a millisecond. A nested search takes the first: following every
     // assumption with nested nets would take seconds on the hardest
     // puzzles.
+    ctx.innerNets = 0;
     int best = -1;
     int bestClock = kNodeCount;
     int bestLength = 0;
@@ -825,6 +834,11 @@ std::optional<Step> findForcing(const Board &board, Depth depth)
         for (std::uint16_t d = start.candidates[cell]; d != 0; d &= d - 1) {
             const int node = nodeOf(cell, std::countr_zero(d));
             follow(node, bestClock);
+            if (ctx.innerNets >= kInnerNetBudget && !trial.broken) {
+                // Out of budget: what this assumption led to is incomplete,
+                // so no verity can rest on it.
+                return std::nullopt;
+            }
             if (!trial.broken) {
                 ctx.outcomes[static_cast<std::size_t>(node)] = {trial.values, trial.candidates};
                 continue;
