@@ -150,8 +150,8 @@ constexpr int kPremisePool = 8192;
 constexpr int kMaxLinksPerExplanation = 3 * kNodeCount;
 // A nested search follows at most this many inner nets, then gives up. The
 // forum's hardest puzzles need up to 18,000 (120 ms); a board with many
-// solutions, where nothing breaks, would take 1.4 million (15 s). The
-// budget keeps any step under about half a second.
+// solutions, where nothing breaks, would take 1.4 million (15 s); with the
+// budget it gives up after about half a second.
 constexpr long kInnerNetBudget = 50'000;
 
 struct Context
