@@ -65,6 +65,9 @@ constexpr int kStepGenerateCount = 500;
 constexpr int kQuickStepGenerateCount = 20;
 constexpr std::size_t kStepSeventeenLimit = 2000;
 constexpr std::size_t kQuickStepSetLimit = 100;
+// The forum's hardest list takes about 50 s by steps (a nested forcing chain
+// takes up to a few hundred milliseconds); a quick run tries its first few.
+constexpr std::size_t kQuickHardestLimit = 10;
 
 struct Options
 {
@@ -77,6 +80,7 @@ struct Options
     std::size_t plainSearchLimit = kPlainSearchLimit;
     bool quick = false;
     bool useQqwing = true;
+    bool stepsOnly = false;
 };
 
 void printUsage(std::FILE *stream)
@@ -94,6 +98,7 @@ void printUsage(std::FILE *stream)
         "  --plain-limit N        puzzles of each set for the plain search (%zu)\n"
         "  --quick                small counts, for a smoke run of a few seconds\n"
         "  --no-qqwing            leave out the qqwing columns\n"
+        "  --steps-only           only the step finder's rows\n"
         "  -h, --help             show this text\n",
         kGenerateCountDefault,
         kPlainSearchLimit);
@@ -127,6 +132,8 @@ std::optional<Options> parseOptions(int argc, char **argv, bool &helpShown)
             options.quick = true;
         } else if (arg == "--no-qqwing") {
             options.useQqwing = false;
+        } else if (arg == "--steps-only") {
+            options.stepsOnly = true;
         } else if ((arg == "--bench-data" || arg == "--generated-data") && hasValue) {
             (arg == "--bench-data" ? options.benchData : options.generatedData) = argv[++i];
         } else if ((arg == "--generate-count" || arg == "--set-limit" || arg == "--plain-limit") &&
@@ -627,7 +634,9 @@ struct StepRun
     int solved = 0;
     long steps = 0;
     std::vector<double> microseconds; // one per step found
-    std::array<long, 26> techniques{};
+    std::array<long, 28> techniques{};
+    // Per forcing contradiction (Forcing Chain, Net, Nested): its links.
+    std::array<std::vector<double>, 3> links;
 };
 
 // Solves each grid by steps alone, timing every call of findNextStep that
@@ -652,6 +661,11 @@ StepRun solveBySteps(const std::vector<Grid> &grids)
                 std::chrono::duration<double, std::micro>(Clock::now() - before).count());
             ++run.steps;
             ++run.techniques[static_cast<std::size_t>(step->technique)];
+            if (step->assumption) {
+                run.links[static_cast<std::size_t>(step->technique) -
+                          static_cast<std::size_t>(Technique::forcingChain)]
+                    .push_back(static_cast<double>(step->links.size()));
+            }
             applyStep(*step, values, candidates);
         }
         run.solved += std::find(values.begin(), values.end(), 0) == values.end() ? 1 : 0;
@@ -684,6 +698,15 @@ void addStepRows(ResultTable &table, const Options &options)
             table.addNote("skipped " + std::string(name) + ": " + path.string() + " not found");
         }
     }
+    const std::filesystem::path hardestPath = options.generatedData / "hardest-375.txt";
+    if (std::optional<PuzzleSet> set = loadPuzzleSet(
+            hardestPath,
+            "forum hardest",
+            options.quick ? kQuickHardestLimit : std::numeric_limits<std::size_t>::max())) {
+        sets.push_back(std::move(*set));
+    } else {
+        table.addNote("skipped forum hardest: " + hardestPath.string() + " not found");
+    }
     for (const PuzzleSet &set : sets) {
         progress("solving " + set.name + " by steps");
         const StepRun run = solveBySteps(set.grids);
@@ -694,9 +717,10 @@ void addStepRows(ResultTable &table, const Options &options)
         std::string shareTarget;
         if (generated) {
             shareTarget = "100 %: " + verdict(run.solved == static_cast<int>(total));
-        } else if (set.name == "top1465") {
+        } else if (set.name == "top1465" || set.name == "forum hardest") {
             shareTarget = "≥ 99 %: " + verdict(share >= 99.0);
         }
+        const double slowest = percentile(run.microseconds, 1.0);
         const double p99 = percentile(run.microseconds, 0.99);
         const std::string n = std::to_string(total);
         table.addRow(
@@ -727,10 +751,26 @@ void addStepRows(ResultTable &table, const Options &options)
         table.addRow({"time per step, slowest",
                       set.name,
                       n,
-                      milliseconds(percentile(run.microseconds, 1.0) / 1000.0),
+                      milliseconds(slowest / 1000.0),
                       "-",
                       "",
-                      ""});
+                      set.name == "forum hardest" ? "≤ 1 s: " + verdict(slowest <= 1e6) : ""});
+        for (std::size_t rung = 0; rung < run.links.size(); ++rung) {
+            if (run.links[rung].empty()) {
+                continue;
+            }
+            const auto technique =
+                static_cast<Technique>(static_cast<std::size_t>(Technique::forcingChain) + rung);
+            table.addRow({"links per " + std::string(techniqueName(technique)) +
+                              " contradiction, median (max)",
+                          set.name,
+                          n,
+                          format("%.0f", median(run.links[rung])) +
+                              format(" (%.0f)", percentile(run.links[rung], 1.0)),
+                          "-",
+                          "",
+                          ""});
+        }
         // How far up the ladder the set climbs: the steps beyond the singles.
         std::string beyond;
         for (std::size_t t = static_cast<std::size_t>(Technique::pointing);
@@ -766,7 +806,7 @@ int run(int argc, char **argv)
                        {"Target", Align::left}});
 
     std::optional<Qqwing> qqwing;
-    if (options->useQqwing) {
+    if (options->useQqwing && !options->stepsOnly) {
         if (const std::optional<std::string> path = findOnPath("qqwing")) {
             qqwing.emplace(*path);
             progress("timing qqwing's process start-up");
@@ -788,25 +828,37 @@ int run(int argc, char **argv)
                       milliseconds(qqwing->startupSeconds() * 1000.0),
                       "",
                       ""});
+    } else if (options->stepsOnly) {
+        table.addNote("qqwing columns skipped: --steps-only");
     } else if (options->useQqwing) {
         table.addNote("qqwing columns skipped: qqwing is not installed (apt-get install qqwing)");
     } else {
         table.addNote("qqwing columns skipped: --no-qqwing");
     }
 
-    addGenerationRows(table, *options, peer);
-    const long rssAfterGeneration = ownPeakRssKilobytes();
-    const long qqwingRssAfterGeneration = qqwing ? qqwing->peakRssKilobytes() : 0;
+    long rssAfterGeneration = 0;
+    long qqwingRssAfterGeneration = 0;
+    if (!options->stepsOnly) {
+        addGenerationRows(table, *options, peer);
+        rssAfterGeneration = ownPeakRssKilobytes();
+        qqwingRssAfterGeneration = qqwing ? qqwing->peakRssKilobytes() : 0;
 
-    table.addSection("Uniqueness check (qqwing --solve --count-solutions)");
-    const std::vector<PuzzleSet> sets = loadSolveSets(*options, table);
-    addUniquenessRows(table, sets, options->plainSearchLimit, peer);
+        table.addSection("Uniqueness check (qqwing --solve --count-solutions)");
+        const std::vector<PuzzleSet> sets = loadSolveSets(*options, table);
+        addUniquenessRows(table, sets, options->plainSearchLimit, peer);
 
-    table.addSection("Rating (qqwing --solve --stats, which rates by the same ladder)");
-    addRatingRows(table, sets, peer);
+        table.addSection("Rating (qqwing --solve --stats, which rates by the same ladder)");
+        addRatingRows(table, sets, peer);
+    }
 
     table.addSection("Step finder: solving as a person would, without guessing (release build)");
     addStepRows(table, *options);
+
+    if (options->stepsOnly) {
+        std::printf("\n");
+        table.print(stdout);
+        return 0;
+    }
 
 #ifdef PONDREL_HAVE_SUPPLY_BENCH
     table.addSection("Puzzle supply");
@@ -853,7 +905,9 @@ int run(int argc, char **argv)
         "Puzzles per second: puzzles ÷ time for the whole set; medians are per call.\n"
         "solutions(grid, 2), the plain search, runs on the first puzzles of each set only.\n"
         "Step finder: generated puzzles from fixed seeds; 17-clue is the start of the collection.\n"
-        "Time per step: one call of findNextStep that returns a step.\n");
+        "Time per step: one call of findNextStep that returns a step.\n"
+        "forum hardest: the enjoysudoku.com forum's list of its hardest puzzles "
+        "(bench/data/hardest-375.txt).\n");
     return 0;
 }
 

@@ -54,6 +54,8 @@ constexpr std::array kTechniques = {
     TechniqueRow{Technique::xChain, "X-Chain", findXChain},
     TechniqueRow{Technique::xyChain, "XY-Chain", findXyChain},
     TechniqueRow{Technique::forcingChain, "Forcing Chain", findForcingChain},
+    TechniqueRow{Technique::forcingNet, "Forcing Net", findForcingNet},
+    TechniqueRow{Technique::nestedForcingChain, "Nested Forcing Chain", findNestedForcingChain},
 };
 // clang-format on
 

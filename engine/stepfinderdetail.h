@@ -253,5 +253,7 @@ std::optional<Step> findSimpleColouring(const Board &board);
 std::optional<Step> findXChain(const Board &board);
 std::optional<Step> findXyChain(const Board &board);
 std::optional<Step> findForcingChain(const Board &board);
+std::optional<Step> findForcingNet(const Board &board);
+std::optional<Step> findNestedForcingChain(const Board &board);
 
 } // namespace pondrel::steps

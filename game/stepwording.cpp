@@ -221,13 +221,6 @@ QString StepLine::englishText() const
     return text;
 }
 
-// The forcing rungs that follow Forcing Chain on the ladder: their names
-// ship in the string tables with the lines that word them.
-[[maybe_unused]] constexpr const char *kForcingRungNames[] = {
-    QT_TRANSLATE_NOOP("Pondrel", "Forcing Net"),
-    QT_TRANSLATE_NOOP("Pondrel", "Nested Forcing Chain"),
-};
-
 QString techniqueText(Technique technique)
 {
     const std::string_view name = techniqueName(technique);
