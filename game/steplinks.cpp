@@ -6,6 +6,16 @@
 
 namespace pondrel {
 
+namespace {
+
+// A forcing net can need hundreds of links (a nested chain's median is in
+// the hundreds on the hardest puzzles): drawn whole they would hide the
+// board. Past this many the board draws how the chain starts and how it
+// ends, as the reason line reads "if r1c1 were 9: ... → ...".
+constexpr qsizetype kMostLinksDrawn = 40;
+
+} // namespace
+
 QVariantList shownLinks(const std::optional<ShownStep> &shown)
 {
     if (!shown || shown->stage != ShownStep::Stage::reason || shown->wrongCell || shown->isStuck) {
@@ -17,7 +27,7 @@ QVariantList shownLinks(const std::optional<ShownStep> &shown)
                step.eliminations.end();
     };
     QVariantList links;
-    // A chain has a few dozen links at most, so a linear look-back is cheaper
+    // Most chains have a few dozen links, so a linear look-back is cheaper
     // than a set.
     for (auto link = step.links.begin(); link != step.links.end(); ++link) {
         if (std::find(step.links.begin(), link, *link) != link) {
@@ -32,6 +42,9 @@ QVariantList shownLinks(const std::optional<ShownStep> &shown)
             {QStringLiteral("toRemoved"), isRemoved(link->to)},
             {QStringLiteral("isStrong"), link->isStrong},
         });
+    }
+    if (links.size() > kMostLinksDrawn) {
+        links = links.first(kMostLinksDrawn / 2) + links.last(kMostLinksDrawn / 2);
     }
     return links;
 }

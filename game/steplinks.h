@@ -18,7 +18,8 @@ namespace pondrel {
 // Only the reason stage draws the chain: the nudge says where to look
 // without giving the pattern away, and a wrong digit or a stuck step has
 // none. A forcing chain's branches often share their first links; each link
-// is listed once, so a shared stretch is not drawn twice over itself.
+// is listed once, so a shared stretch is not drawn twice over itself. A net
+// too long to read drawn whole gives its first and last links only.
 QVariantList shownLinks(const std::optional<ShownStep> &shown);
 
 } // namespace pondrel

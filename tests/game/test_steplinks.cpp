@@ -37,6 +37,16 @@ TEST(StepLinks, onlyTheReasonStageDrawsTheChainEachLinkOnceItsRemovedNodesMarked
     EXPECT_EQ(links[2].toMap().value(QStringLiteral("toCell")), 80);
     EXPECT_TRUE(links[2].toMap().value(QStringLiteral("isStrong")).toBool());
 
+    // A net of a hundred links draws its first and last twenty.
+    shown.step.links.clear();
+    for (int cell = 0; cell < 100; ++cell) {
+        shown.step.links.push_back({{cell % 81, 1 + cell / 81}, {(cell + 1) % 81, 2}, false});
+    }
+    const QVariantList drawn = shownLinks(shown);
+    ASSERT_EQ(drawn.size(), 40);
+    EXPECT_EQ(drawn.front().toMap().value(QStringLiteral("fromCell")), 0);
+    EXPECT_EQ(drawn.back().toMap().value(QStringLiteral("fromCell")), 99 % 81);
+
     shown.isStuck = true;
     EXPECT_TRUE(shownLinks(shown).isEmpty());
 }
