@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: %@ barruan digitu baten leku guztiek %@ dakarte; beraz, betetzen da</translation>
+        <translation>%@: %@ barruan zenbaki baten leku guztiek %@ dakarte; beraz, betetzen da</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>

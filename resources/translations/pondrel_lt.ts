@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: kiekviena skaitmens vieta %@ veda į %@, tad tai galioja</translation>
+        <translation>%@: kiekviena skaičiaus vieta %@ veda į %@, tad tai galioja</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>

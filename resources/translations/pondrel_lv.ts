@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: katra cipara vieta %@ ved uz %@, tātad tas ir spēkā</translation>
+        <translation>%@: katra skaitļa vieta %@ ved uz %@, tātad tas ir spēkā</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>
