@@ -432,22 +432,6 @@
         <translation>Цифра в квадрат</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Тук пасва само %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>В ред %2$lld цифрата %1$lld има само това място</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>В колона %2$lld цифрата %1$lld има само това място</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>В този квадрат цифрата %lld има само това място</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Намерено чрез изключване</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: в тези колони %lld може да е само в тези редове</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld отпада от клетките, които виждат цялата фигура</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: иначе ще има две решения, значи %@ отпада</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: всеки друг избор води до противоречие</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Техника: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ няма кандидат</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld няма място в %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld два пъти в %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: ако %@ = %lld: %@ → %@; не е %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: ако %@ беше %lld, би последвало противоречие, значи не е %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: всяко място на една цифра в %@ води до %@, значи е вярно</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: всеки кандидат на %@ води до %@, значи е вярно</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): рибата или перката %@ я има; изключеното и от двете я губи</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: силните връзки слагат %lld в %@ или %@; виждащите и двете я губят</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: веригата слага %lld в %@ или %@; виждащите и двете я губят</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: заради оста %@ в %@ или %@ стои %lld; виждащите и двете я губят</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: оста %@ или щипката %@ или %@ е %lld; виждащите и трите я губят</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: заради силната връзка %@ в %@ или %@ стои %lld; виждащите и двете я губят</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): единият цвят е верен; виждащите и двата цвята я губят</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ и %@ се виждат, значи цветът им е грешен</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ само като %@ би дало две решения, значи %@ отпада</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Принудителна мрежа</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Вложена принудителна верига</translation>
     </message>
 </context>
 </TS>

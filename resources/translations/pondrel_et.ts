@@ -432,22 +432,6 @@
         <translation>Number ruudus</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Siia sobib ainult %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Reas %2$lld saab %1$lld olla ainult siin</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Veerus %2$lld saab %1$lld olla ainult siin</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Selles ruudus saab %lld olla ainult siin</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Leitud välistamise teel</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: nendes veergudes saab %lld olla ainult nendes ridades</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld langeb välja lahtritest, mis näevad kogu mustrit</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: need lahtrid lubaksid kahte lahendust, seega %@ langeb välja</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: iga muu valik viib vastuoluni</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Tehnika: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ ilma kandidaadita</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>numbril %lld pole kohta %@ sees</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld kaks korda %@ sees</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: kui %@ oleks %lld: %@ → %@, seega pole see %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: kui %@ oleks %lld, tekiks vastuolu, seega pole see %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: numbri iga koht %@ sees viib tulemuseni %@, seega see kehtib</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: lahtri %@ iga kandidaat viib tulemuseni %@, seega see kehtib</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): see on kalas või uimes %@; mõlema välistatud lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: tugevad lingid: %lld on %@ või %@; mõlemat nägevad lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: ahel paneb %lld lahtrisse %@ või %@; mõlemat nägevad lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: telje %2$@ tõttu on %5$lld lahtris %3$@ või %4$@; mõlemat nägevad lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: telg %@ või haar %@/%@ on %lld; kõiki kolme nägevad lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: tugeva lingi %2$@ tõttu on %5$lld lahtris %3$@ või %4$@; mõlemat nägevad lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): üks värv on tõene; mõlemat värvi nägevad lahtrid kaotavad selle</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ ja %@ näevad teineteist, seega on nende värv väär</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ ainult numbritega %@ annaks kaks lahendust, seega %@ kaob</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

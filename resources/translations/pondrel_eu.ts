@@ -432,22 +432,6 @@
         <translation>Zenbakia laukian</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Hemen %lld bakarrik sartzen da</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%2$lld. errenkadan %1$lld hemen bakarrik joan daiteke</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%2$lld. zutabean %1$lld hemen bakarrik joan daiteke</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Bloke honetan %lld hemen bakarrik joan daiteke</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Baztertuz aurkitua</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: zutabe hauetan, %lld errenkada hauetan bakarrik joan daiteke</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld kendu egiten da eredu osoa ikusten duten gelaxketatik</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: bestela bi soluzio egongo lirateke; %@ kanpo</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: beste aukera guztiek kontraesanera daramate</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Teknika: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ hautagairik gabe</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld zenbakiak ez du tokirik %@ barruan</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld bi aldiz %@ barruan</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: %@ %lld balitz: %@ → %@; beraz, ez da %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: %@ %lld balitz, kontraesana legoke; beraz, ez da %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: %@ barruan zenbaki baten leku guztiek %@ dakarte; beraz, betetzen da</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@ gelaxkaren hautagai guztiek %@ dakarte; beraz, betetzen da</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): arrainean edo %@ hegatsean dago; biek baztertuek galtzen dute</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: lotura sendoak: %3$@ edo %4$@ da %2$lld; biak ikusten dituenak galtzen du</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: katearen arabera %3$@ edo %4$@ da %2$lld; biak ikusten dituenak galtzen du</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: %@ ardatzagatik, %@ edo %@ da %lld; biak ikusten dituenak galtzen du</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: %@ ardatza edo %@/%@ pintza da %lld; hirurak ikusten dituenak galtzen du</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: %@ lotura sendoagatik, %@ edo %@ da %lld; biak ikusten dituenak galtzen du</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): kolore bat egia da; bi koloreak ikusten dituenak galtzen du</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ eta %@ elkar ikusten dute; beraz, haien kolorea faltsua da</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ soilik %@ izanda bi soluzio leudeke; %@ kentzen da</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

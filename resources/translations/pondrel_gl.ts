@@ -432,22 +432,6 @@
         <translation>Número enmarcado</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Aquí só cabe o %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>O %lld só pode ir aquí na fila %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>O %lld só pode ir aquí na columna %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>O %lld só pode ir aquí neste bloque</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Atopado por eliminación</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: nestas columnas, o %lld só pode ir nestas filas</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: o %lld sae das celas que ven todo o patrón</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: estas celas darían dúas solucións, así que sae %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: calquera outra opción leva a unha contradición</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Atopado con %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ sen candidatos</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>o %lld non ten sitio en %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>o %lld dúas veces en %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: se %@ fose %lld: %@ → %@; non é %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: se %@ fose %lld, habería unha contradición, así que non é %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: cada sitio dun díxito en %@ leva a %@, así que se cumpre</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: cada candidato de %@ leva a %@, así que se cumpre</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): está no peixe ou na aleta %@; o que ambos exclúen pérdeo</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: os enlaces fortes poñen o %lld en %@ ou %@; o que ve ambas pérdeo</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: a cadea pon o %lld en %@ ou %@; o que ve ambas pérdeo</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: o pivote %@ fai que %@ ou %@ sexa %lld; o que ve ambas pérdeo</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: o pivote %@ ou a pinza %@ ou %@ é %lld; o que ve as tres pérdeo</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: o enlace forte %@ fai que %@ ou %@ sexa %lld; o que ve ambas pérdeo</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): unha cor é certa; o que ve as dúas cores pérdeo</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ e %@ vense, así que a súa cor é falsa</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ só con %@ daría dúas solucións, así que %@ sae</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Rede forzada</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Cadea forzada aniñada</translation>
     </message>
 </context>
 </TS>

@@ -436,22 +436,6 @@
         <translation>Broj u kvadratu</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Ovdje ide samo %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>U retku %2$lld broj %1$lld može samo ovamo</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>U stupcu %2$lld broj %1$lld može samo ovamo</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>U ovom bloku broj %lld može samo ovamo</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Pronađeno isključivanjem</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: u ovim stupcima %lld može samo u ove retke</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld otpada iz polja koja vide cijeli uzorak</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ova bi polja dopustila dva rješenja, pa %@ otpada</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: svaki drugi izbor vodi u proturječje</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Tehnika: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nema kandidata</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld nema mjesta u %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld dvaput u %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: da je %@ %lld: %@ → %@, pa nije %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: da je %@ %lld, slijedilo bi proturječje, pa nije %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: svako mjesto jednog broja u %@ vodi do %@, pa to vrijedi</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: svaki kandidat polja %@ vodi do %@, pa to vrijedi</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): riba ili peraja %@ ga ima; što obje isključuju, gubi ga</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: jake veze stavljaju %lld u %@ ili %@; polja koja vide oba ga gube</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: lanac stavlja %lld u %@ ili %@; polja koja vide oba ga gube</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: zbog stožera %@ u %@ ili %@ je %lld; polja koja vide oba ga gube</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: stožer %@ ili krak %@ ili %@ je %lld; polja koja vide sva tri ga gube</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: zbog jake veze %@ u %@ ili %@ je %lld; polja koja vide oba ga gube</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): jedna je boja istinita; polja koja vide obje boje ga gube</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ i %@ se vide, pa je njihova boja lažna</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ samo kao %@ dalo bi dva rješenja, pa %@ otpada</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Prisilna mreža</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Ugniježđeni prisilni lanac</translation>
     </message>
 </context>
 </TS>

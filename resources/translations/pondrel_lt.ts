@@ -436,22 +436,6 @@
         <translation>Skaičius kvadrate</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Čia tinka tik %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%2$lld eilutėje %1$lld gali būti tik čia</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%2$lld stulpelyje %1$lld gali būti tik čia</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Šiame kvadrate %lld gali būti tik čia</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Rasta atmetimo būdu</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: šiuose stulpeliuose %lld gali būti tik šiose eilutėse</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld atmetamas langeliuose, kurie mato visą figūrą</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: šie langeliai leistų du sprendinius, todėl %@ atmetama</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: bet koks kitas pasirinkimas veda į prieštarą</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Technika: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ neturi kandidatų</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>skaičiui %lld nėra vietos %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld du kartus %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: jei %@ būtų %lld: %@ → %@, tad tai ne %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: jei %@ būtų %lld, kiltų prieštara, tad tai ne %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: kiekviena skaičiaus vieta %@ veda į %@, tad tai galioja</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: kiekvienas %@ kandidatas veda į %@, tad tai galioja</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): jį turi žuvis arba pelekas %@; abiejų atmesti langeliai jį praranda</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: stiprios jungtys deda %lld į %@ arba %@; langeliai, matantys abu, jį praranda</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: grandinė deda %lld į %@ arba %@; langeliai, matantys abu, jį praranda</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: dėl ašies %2$@ %5$lld yra %3$@ arba %4$@; langeliai, matantys abu, jį praranda</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: ašis %@ ar žnyplė %@/%@ yra %lld; langeliai, matantys visus tris, jį praranda</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: dėl stiprios jungties %2$@ %5$lld yra %3$@ arba %4$@; langeliai, matantys abu, jį praranda</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): viena spalva teisinga; langeliai, matantys abi spalvas, jį praranda</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ ir %@ mato vienas kitą, tad jų spalva klaidinga</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ tik su %@ duotų du sprendinius, tad %@ atmetamas</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

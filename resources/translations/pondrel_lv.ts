@@ -436,22 +436,6 @@
         <translation>Skaitlis kvadrātā</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Šeit der tikai %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%2$lld. rindā skaitlim %1$lld ir tikai šī vieta</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%2$lld. kolonnā skaitlim %1$lld ir tikai šī vieta</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Šajā blokā skaitlim %lld ir tikai šī vieta</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Atrasts, izslēdzot pārējos</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: šajās kolonnās %lld var būt tikai šajās rindās</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld izkrīt no rūtiņām, kas redz visu figūru</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: šīs rūtiņas pieļautu divus atrisinājumus, tāpēc %@ izkrīt</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: jebkura cita izvēle noved pie pretrunas</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Tehnika: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nav kandidātu</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>skaitlim %lld nav vietas %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld divreiz %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: ja %@ būtu %lld: %@ → %@, tātad tas nav %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: ja %@ būtu %lld, rastos pretruna, tātad tas nav %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: katra skaitļa vieta %@ ved uz %@, tātad tas ir spēkā</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: katrs %@ kandidāts ved uz %@, tātad tas ir spēkā</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): to satur zivs vai spura %@; abu izslēgtās rūtiņas to zaudē</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: stiprās saites liek %lld %@ vai %@; rūtiņas, kas redz abas, to zaudē</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: ķēde liek %lld %@ vai %@; rūtiņas, kas redz abas, to zaudē</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: ass %2$@ dēļ %5$lld ir %3$@ vai %4$@; rūtiņas, kas redz abas, to zaudē</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%1$@: %5$lld ir asī %2$@ vai spīlēs %3$@ vai %4$@; rūtiņas, kas redz visas trīs, to zaudē</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: stiprās saites %2$@ dēļ %5$lld ir %3$@ vai %4$@; rūtiņas, kas redz abas, to zaudē</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): viena krāsa ir patiesa; rūtiņas, kas redz abas krāsas, to zaudē</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ un %@ redz viena otru, tātad to krāsa ir aplama</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ tikai ar %@ dotu divus atrisinājumus, tātad %@ izkrīt</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

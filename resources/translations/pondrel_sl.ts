@@ -440,22 +440,6 @@
         <translation>Število v kvadratu</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Sem spada le %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>V vrstici %2$lld gre %1$lld lahko le sem</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>V stolpcu %2$lld gre %1$lld lahko le sem</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>V tem kvadratu gre %lld lahko le sem</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Najdeno z izločanjem</translation>
     </message>
@@ -720,20 +704,80 @@
         <translation>%@: v teh stolpcih gre %lld lahko le v te vrstice</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld odpade iz polj, ki vidijo ves vzorec</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ta polja bi dopuščala dve rešitvi, zato %@ odpade</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: vsaka druga izbira vodi v protislovje</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Tehnika: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ nima kandidata</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld nima mesta v %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld dvakrat v %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: če bi bilo %@ %lld: %@ → %@, torej ni %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: če bi bilo %@ %lld, bi sledilo protislovje, torej ni %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: vsako mesto ene števke v %@ vodi do %@, torej velja</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: vsak kandidat polja %@ vodi do %@, torej velja</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): riba ali plavut %@ jo ima; kar izključita obe, jo izgubi</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: močne povezave dajo %lld v %@ ali %@; polja, ki vidijo obe, jo izgubijo</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: veriga da %lld v %@ ali %@; polja, ki vidijo obe, jo izgubijo</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: zaradi osi %2$@ je %5$lld v %3$@ ali %4$@; polja, ki vidijo obe, jo izgubijo</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: os %@ ali krak %@ ali %@ je %lld; polja, ki vidijo vse tri, jo izgubijo</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%1$@: zaradi močne povezave %2$@ je %5$lld v %3$@ ali %4$@; polja, ki vidijo obe, jo izgubijo</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): ena barva je prava; polja, ki vidijo obe barvi, jo izgubijo</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ in %@ se vidita, zato je njuna barva napačna</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ le kot %@ bi dalo dve rešitvi, zato %@ odpade</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Prisilna mreža</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Gnezdena prisilna veriga</translation>
     </message>
 </context>
 </TS>

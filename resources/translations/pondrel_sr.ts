@@ -436,22 +436,6 @@
         <translation>Број у квадрату</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Овде иде само %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>У реду %2$lld број %1$lld може само овде</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>У колони %2$lld број %1$lld може само овде</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>У овом квадрату број %lld може само овде</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Пронађено искључивањем</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>%@: у овим колонама %lld може само у ове редове</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld отпада из поља која виде цео узорак</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ова поља би дозволила два решења, па %@ отпада</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: сваки други избор води у противречност</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Техника: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ нема кандидата</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld нема места у %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld двапут у %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: да је %@ %lld: %@ → %@, па није %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: да је %@ %lld, следила би противречност, па није %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: свако место једног броја у %@ води до %@, па то важи</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: сваки кандидат поља %@ води до %@, па то важи</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): риба или пераје %@ га има; што обоје искључују, губи га</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: јаке везе стављају %lld у %@ или %@; поља која виде оба га губе</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: ланац ставља %lld у %@ или %@; поља која виде оба га губе</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: због стожера %@ у %@ или %@ је %lld; поља која виде оба га губе</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: стожер %@ или крак %@ или %@ је %lld; поља која виде сва три га губе</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: због јаке везе %@ у %@ или %@ је %lld; поља која виде оба га губе</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): једна боја је тачна; поља која виде обе боје га губе</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ и %@ се виде, па је њихова боја нетачна</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ само као %@ дало би два решења, па %@ отпада</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Присилна мрежа</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Угнежђени присилни ланац</translation>
     </message>
 </context>
 </TS>
