@@ -55,7 +55,7 @@ constexpr std::array kTechniques = {
     TechniqueRow{Technique::xyChain, "XY-Chain", findXyChain},
     TechniqueRow{Technique::forcingChain, "Forcing Chain", findForcingChain},
     TechniqueRow{Technique::forcingNet, "Forcing Net", findForcingNet},
-    TechniqueRow{Technique::nestedForcingChain, "Nested Forcing Chain", findNestedForcingChain},
+    TechniqueRow{Technique::nestedForcingChain, "Nested Chain", findNestedForcingChain},
 };
 // clang-format on
 

@@ -133,7 +133,7 @@ struct Contradiction
 //   digit.
 // - Simple Colouring: colours = the chain's cells of each colour; in a wrap
 //   colours[0] is the colour that sees itself (and loses the digit).
-// - Forcing Chain, Forcing Net, Nested Forcing Chain: digits = the digit(s)
+// - Forcing Chain, Forcing Net, Nested Chain: digits = the digit(s)
 //   removed or placed. Two kinds:
 //   - contradiction: assumption = the candidate assumed, which is the one
 //     elimination; cells = {its cell}; contradiction = what it runs into
@@ -152,7 +152,7 @@ struct Contradiction
 //     only, so each weak link's `from` is the assumption or the end of an earlier strong link.
 //     Forcing Net also removes candidates by locked candidates and naked or
 //     hidden pairs: such a removal is one weak link from each place (or
-//     pair cell, or pair digit) that removes it. Nested Forcing Chain also
+//     pair cell, or pair digit) that removes it. Nested Chain also
 //     removes a candidate whose own forcing net breaks: that inner net's
 //     links, starting at the inner assumption (which is not true) and
 //     ending at its own contradiction, stand before the links that use the

@@ -1,10 +1,10 @@
-// The last rungs: Forcing Chain, Forcing Net and Nested Forcing Chain. Each
+// The last rungs: Forcing Chain, Forcing Net and Nested Chain. Each
 // candidate in turn is assumed and its consequences followed; the rungs
 // differ only in how far they follow them:
 // - Forcing Chain: naked and hidden singles;
 // - Forcing Net: singles, then locked candidates and naked and hidden pairs
 //   whenever the singles run dry;
-// - Nested Forcing Chain: all of that, and when it runs dry, a forcing net
+// - Nested Chain: all of that, and when it runs dry, a forcing net
 //   one level down: with the assumption in place, each remaining candidate is
 //   assumed in turn, and one whose net runs into a contradiction goes.
 // Then, as for every rung:
@@ -26,7 +26,7 @@
 // Storage: one context per thread, made on the thread's first forcing
 // search and reused, so a search allocates nothing but the step it returns.
 // Measured on the forum's hardest list (bench/), per step found: Forcing
-// Chain 0.5 ms, Forcing Net 3.6 ms, Nested Forcing Chain 26 ms on average
+// Chain 0.5 ms, Forcing Net 3.6 ms, Nested Chain 26 ms on average
 // and 120 ms at most.
 
 #include "stepfinderdetail.h"

@@ -768,8 +768,8 @@
         <translation>Принудителна мрежа</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Вложена принудителна верига</translation>
+        <source>Nested Chain</source>
+        <translation>Вложена верига</translation>
     </message>
 </context>
 </TS>

@@ -772,8 +772,8 @@
         <translation>Xarxa forçada</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Cadena forçada imbricada</translation>
+        <source>Nested Chain</source>
+        <translation>Cadena imbricada</translation>
     </message>
 </context>
 </TS>

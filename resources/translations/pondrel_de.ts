@@ -768,8 +768,8 @@
         <translation>Erzwingendes Netz</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Verschachtelte erzwingende Kette</translation>
+        <source>Nested Chain</source>
+        <translation>Verschachtelte Kette</translation>
     </message>
 </context>
 </TS>

@@ -772,8 +772,8 @@
         <translation>Red forzada</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Cadena forzada anidada</translation>
+        <source>Nested Chain</source>
+        <translation>Cadena anidada</translation>
     </message>
 </context>
 </TS>

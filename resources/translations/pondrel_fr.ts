@@ -768,8 +768,8 @@
         <translation>Filet forcé</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Chaîne forcée imbriquée</translation>
+        <source>Nested Chain</source>
+        <translation>Chaîne imbriquée</translation>
     </message>
 </context>
 </TS>

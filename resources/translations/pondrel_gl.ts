@@ -768,8 +768,8 @@
         <translation>Rede forzada</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Cadea forzada aniñada</translation>
+        <source>Nested Chain</source>
+        <translation>Cadea aniñada</translation>
     </message>
 </context>
 </TS>

@@ -772,8 +772,8 @@
         <translation>Prisilna mreža</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Ugniježđeni prisilni lanac</translation>
+        <source>Nested Chain</source>
+        <translation>Ugniježđeni lanac</translation>
     </message>
 </context>
 </TS>

@@ -768,8 +768,8 @@
         <translation>Kényszerháló</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Beágyazott kényszerlánc</translation>
+        <source>Nested Chain</source>
+        <translation>Beágyazott lánc</translation>
     </message>
 </context>
 </TS>

@@ -772,8 +772,8 @@
         <translation>Rete forzata</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Catena forzata annidata</translation>
+        <source>Nested Chain</source>
+        <translation>Catena annidata</translation>
     </message>
 </context>
 </TS>

@@ -764,8 +764,8 @@
         <translation>フォーシングネット</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>ネストしたフォーシングチェーン</translation>
+        <source>Nested Chain</source>
+        <translation>ネストチェーン</translation>
     </message>
 </context>
 </TS>

@@ -764,8 +764,8 @@
         <translation>포싱 네트</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>중첩 포싱 체인</translation>
+        <source>Nested Chain</source>
+        <translation>중첩 체인</translation>
     </message>
 </context>
 </TS>

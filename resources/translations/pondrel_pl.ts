@@ -776,8 +776,8 @@
         <translation>Sieć wymuszeń</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Zagnieżdżony łańcuch wymuszeń</translation>
+        <source>Nested Chain</source>
+        <translation>Zagnieżdżony łańcuch</translation>
     </message>
 </context>
 </TS>

@@ -772,8 +772,8 @@
         <translation>Rede forçada</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Cadeia forçada aninhada</translation>
+        <source>Nested Chain</source>
+        <translation>Cadeia aninhada</translation>
     </message>
 </context>
 </TS>

@@ -776,8 +776,8 @@
         <translation>Форсирующая сеть</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Вложенная форсирующая цепь</translation>
+        <source>Nested Chain</source>
+        <translation>Вложенная цепь</translation>
     </message>
 </context>
 </TS>

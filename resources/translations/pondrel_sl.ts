@@ -776,8 +776,8 @@
         <translation>Prisilna mreža</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Gnezdena prisilna veriga</translation>
+        <source>Nested Chain</source>
+        <translation>Gnezdena veriga</translation>
     </message>
 </context>
 </TS>

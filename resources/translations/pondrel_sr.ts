@@ -772,8 +772,8 @@
         <translation>Присилна мрежа</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Угнежђени присилни ланац</translation>
+        <source>Nested Chain</source>
+        <translation>Угнежђени ланац</translation>
     </message>
 </context>
 </TS>

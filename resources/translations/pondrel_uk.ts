@@ -776,8 +776,8 @@
         <translation>Форсувальна мережа</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Вкладений форсувальний ланцюжок</translation>
+        <source>Nested Chain</source>
+        <translation>Вкладений ланцюжок</translation>
     </message>
 </context>
 </TS>

@@ -764,8 +764,8 @@
         <translation>强制网</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>嵌套强制链</translation>
+        <source>Nested Chain</source>
+        <translation>嵌套链</translation>
     </message>
 </context>
 </TS>

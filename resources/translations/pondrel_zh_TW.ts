@@ -764,8 +764,8 @@
         <translation>強制網</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>巢狀強制鏈</translation>
+        <source>Nested Chain</source>
+        <translation>巢狀鏈</translation>
     </message>
 </context>
 </TS>
