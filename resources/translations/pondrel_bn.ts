@@ -721,11 +721,11 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: %@-এ একটি সংখ্যার যেকোনো জায়গা থেকে %@ আসে, তাই এটি সত্য</translation>
+        <translation>%@: %@-এ একটি সংখ্যা যেখানেই বসুক, %@ হয়, তাই এটি সত্য</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>
-        <translation>%@: %@-এর যেকোনো সম্ভাব্য সংখ্যা থেকে %@ আসে, তাই এটি সত্য</translation>
+        <translation>%@: %@-এ যে সংখ্যাই বসুক, %@ হয়, তাই এটি সত্য</translation>
     </message>
     <message>
         <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>

@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
-        <translation>‏%@: בגלל הקישור החזק %@, ב־%@ או ב־%@ יש %lld; משבצות שרואות את שתיהן מאבדות אותו</translation>
+        <translation>‏%@: קישור חזק %@: ב־%@ או ב־%@ יש %lld; משבצות שרואות את שתיהן מאבדות אותו</translation>
     </message>
     <message>
         <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
