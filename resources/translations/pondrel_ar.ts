@@ -448,22 +448,6 @@
         <translation>مربع الأرقام</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>لا يناسب هنا إلا %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>ليس لـ%lld إلا هذا المكان في الصف %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>ليس لـ%lld إلا هذا المكان في العمود %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>ليس لـ%lld إلا هذا المكان في هذا المربع</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>وُجد بالاستبعاد</translation>
     </message>
@@ -728,20 +712,80 @@
         <translation>‏%@: لا يقع %lld في هذه الأعمدة إلا في هذه الصفوف</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>‏%@: يُحذف %lld من الخانات التي ترى النمط كله</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>‏%@: هذه الخانات تسمح بحلّين، لذا يُحذف %@</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>‏%@: كل خيار آخر يؤدي إلى تناقض</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>وُجد بطريقة %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>لا رقم يناسب %@</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>لا مكان لـ%lld في %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>تكرّر %lld في %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>‏%@: لو كانت %@ هي %lld: ⁦%@⁩ ← %@، إذن ليست %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>‏%@: لو كانت %@ هي %lld لنتج تناقض، إذن ليست %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>‏%@: كل مواضع رقمٍ في %@ تؤدي إلى %@، فهذا صحيح</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>‏%@: كل رقم ممكن في %@ يؤدي إلى %@، فهذا صحيح</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>‏%@ (%lld): هو في السمكة أو الزعنفة %@؛ وتفقده الخانات التي يستبعدها كلاهما</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>‏%@: الروابط القوية تضع %lld في %@ أو %@؛ وتفقده الخانات التي ترى كلتيهما</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>‏%@: السلسلة تضع %lld في %@ أو %@؛ وتفقده الخانات التي ترى كلتيهما</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>‏%@: المحور %@ يجعل الكماشة %@ أو %@ تساوي %lld؛ وتفقده الخانات التي ترى كلتيهما</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>‏%@: المحور %@ أو الكماشة %@ أو %@ تساوي %lld؛ وتفقده الخانات التي ترى الثلاث</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>‏%@: الرابط القوي %@ يجعل %@ أو %@ تساوي %lld؛ وتفقده الخانات التي ترى كلتيهما</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>‏%@ (%lld): أحد اللونين صحيح؛ وتفقده الخانات التي ترى اللونين</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>‏%@ (%lld): %@ و %@ تريان بعضهما، إذن لونهما خاطئ</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>‏%@: لو اقتصرت %@ على %@ لكان للغز حلّان، لذا يُحذف %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>الشبكة القسرية</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>السلسلة القسرية المتداخلة</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>সংখ্যার বর্গ</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>এখানে কেবল %lld বসে</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>সারি %2$lld-এ %1$lld-এর এটিই একমাত্র জায়গা</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>কলাম %2$lld-এ %1$lld-এর এটিই একমাত্র জায়গা</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>এই বাক্সে %lld-এর এটিই একমাত্র জায়গা</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>বাদ দিয়ে পাওয়া গেছে</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: এই কলামগুলোতে %lld কেবল এই সারিগুলোতে বসতে পারে</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: পুরো নকশাটি দেখে এমন ঘরগুলো থেকে %lld বাদ যায়</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: এই ঘরগুলো দুটি সমাধান সম্ভব করত, তাই %@ বাদ যায়</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: অন্য প্রতিটি পছন্দ স্ববিরোধে পৌঁছায়</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>কৌশল: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@-এ কোনো সংখ্যা বসে না</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%2$@-এ %1$lld-এর জায়গা নেই</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%2$@-এ %1$lld দুবার</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: %@-এ %lld হলে: %@ → %@, তাই %lld নয়</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: %@-এ %lld হলে স্ববিরোধ হতো, তাই %lld নয়</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: %@-এ একটি সংখ্যা যেখানেই বসুক, %@ হয়, তাই এটি সত্য</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@-এ যে সংখ্যাই বসুক, %@ হয়, তাই এটি সত্য</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): মাছ বা ফিন %@-এ আছে; দুটোই যে ঘর বাদ দেয়, সেখান থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: শক্ত লিংক %lld-কে %@ বা %@-এ বসায়; দুটোই দেখে এমন ঘর থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: চেইন %lld-কে %@ বা %@-এ বসায়; দুটোই দেখে এমন ঘর থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: পিভট %@-এর ফলে পিনসার %@ বা %@-এ %lld; দুটোই দেখে এমন ঘর থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: পিভট %@ বা পিনসার %@ বা %@-এ %lld; তিনটিই দেখে এমন ঘর থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: শক্ত লিংক %@-এর ফলে %@ বা %@-এ %lld; দুটোই দেখে এমন ঘর থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): একটি রং সত্য; দুই রংই দেখে এমন ঘর থেকে বাদ</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ ও %@ পরস্পরকে দেখে, তাই তাদের রং মিথ্যা</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@-এ কেবল %@ থাকলে দুটি সমাধান হতো, তাই %@ বাদ যায়</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -432,22 +432,6 @@
         <translation>مربع عدد</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>اینجا فقط %lld جا می‌شود</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld در سطر %lld فقط همین جا را دارد</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld در ستون %lld فقط همین جا را دارد</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld در این مربع فقط همین جا را دارد</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>با حذف پیدا شد</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>‏%@: %lld در این ستون‌ها فقط در این سطرها می‌آید</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>‏%@: %lld از خانه‌هایی که کل الگو را می‌بینند حذف می‌شود</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>‏%@: این خانه‌ها دو جواب را ممکن می‌کنند، پس %@ حذف می‌شود</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>‏%@: هر انتخاب دیگری به تناقض می‌رسد</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>با روش %@ پیدا شد</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>در %@ هیچ عددی جا نمی‌شود</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld در %@ جایی ندارد</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld دو بار در %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>‏%@: اگر %@ برابر %lld بود: ⁦%@⁩ ← %@، پس %lld نیست</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>‏%@: اگر %@ برابر %lld بود، تناقض پیش می‌آمد، پس %lld نیست</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>‏%@: هر جای یک رقم در %@ به %@ می‌رسد، پس برقرار است</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>‏%@: هر عدد ممکن در %@ به %@ می‌رسد، پس برقرار است</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>‏%@ (%lld): در ماهی یا بالهٔ %@ است؛ از خانه‌هایی که هر دو رد می‌کنند حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>‏%@: پیوندهای قوی %lld را در %@ یا %@ می‌گذارند؛ از خانه‌های بینندهٔ هر دو حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>‏%@: زنجیره %lld را در %@ یا %@ می‌گذارد؛ از خانه‌های بینندهٔ هر دو حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>‏%@: محور %@ انبر %@ یا %@ را %lld می‌کند؛ از خانه‌های بینندهٔ هر دو حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>‏%@: محور %@ یا انبر %@ یا %@ برابر %lld است؛ از خانه‌های بینندهٔ هر سه حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>‏%@: پیوند قوی %@، %@ یا %@ را %lld می‌کند؛ از خانه‌های بینندهٔ هر دو حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>‏%@ (%lld): یک رنگ درست است؛ از خانه‌های بینندهٔ هر دو رنگ حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>‏%@ (%lld): %@ و %@ همدیگر را می‌بینند، پس رنگشان غلط است</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>‏%@: اگر در %@ فقط %@ بماند دو جواب پیش می‌آید، پس %@ حذف می‌شود</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>شبکهٔ اجباری</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>زنجیرهٔ اجباری تودرتو</translation>
     </message>
 </context>
 </TS>

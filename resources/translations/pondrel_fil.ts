@@ -432,22 +432,6 @@
         <translation>Numero sa Parisukat</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>%lld lang ang puwede rito</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>Dito lang puwede ang %lld sa hilera %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>Dito lang puwede ang %lld sa kolum %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>Dito lang puwede ang %lld sa kahong ito</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Nakita sa pag-aalis ng iba</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: sa mga kolum na ito, sa mga hilerang ito lang puwede ang %lld</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: inaalis ang %lld sa mga parisukat na nakakakita sa buong pattern</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: aalisin ang %@ para hindi dalawa ang solusyon</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: humahantong sa kontradiksyon ang bawat ibang pagpili</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Nakita gamit ang %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>walang kandidato ang %@</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>hindi kasya ang %lld sa %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>dalawa ang %lld sa %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%1$@: kung %3$lld ang %2$@: %4$@ → %5$@, kaya hindi %6$lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%1$@: kung %3$lld ang %2$@, may kontradiksyon, kaya hindi %4$lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: kahit saan sa %@ ang isang numero, nauuwi sa %@, kaya totoo</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: bawat kandidato ng %@ ay nauuwi sa %@, kaya totoo</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): nasa isda o palikpik %@ ito; alisin sa tinatanggihan ng dalawa</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: malalakas na link: %3$@ o %4$@ = %2$lld; alisin sa nakakakita sa pareho</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: kadena: %3$@ o %4$@ = %2$lld; alisin sa nakakakita sa pareho</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: dahil sa pivot %@, %@ o %@ = %lld; alisin sa nakakakita sa pareho</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pivot %@ o pincer %@/%@ = %lld; alisin sa nakakakita sa tatlo</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: dahil sa malakas na link %@, %@ o %@ = %lld; alisin sa nakakakita sa pareho</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): tama ang isang kulay; alisin sa nakakakita sa dalawang kulay</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): nagkikita ang %@ at %@, kaya mali ang kulay nila</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%1$@: kung %3$@ lang ang nasa %2$@, dalawa ang solusyon; alisin ang %4$@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -436,22 +436,6 @@
         <translation>ריבוע מספרים</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>רק %lld מתאים כאן</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>ל־%lld יש רק את המקום הזה בשורה %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>ל־%lld יש רק את המקום הזה בעמודה %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>ל־%lld יש רק את המקום הזה בריבוע</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>נמצא בדרך האלימינציה</translation>
     </message>
@@ -716,20 +700,80 @@
         <translation>‏%@: בעמודות האלה, %lld יכול להיות רק בשורות האלה</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>‏%@: %lld יוצא מהמשבצות שרואות את כל התבנית</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>‏%@: המשבצות האלה היו מאפשרות שני פתרונות, לכן %@ יוצא</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>‏%@: כל בחירה אחרת מובילה לסתירה</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>נמצא בעזרת %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>אין מועמד ב־%@</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>אין מקום ל־%lld ב־%@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld פעמיים ב־%@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>‏%@: אם ב־%@ היה %lld: ⁦%@⁩ ← %@, לכן אין שם %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>‏%@: אם ב־%@ היה %lld, הייתה נוצרת סתירה, לכן אין שם %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>‏%@: כל מקום של ספרה ב־%@ מוביל ל־%@, לכן זה נכון</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>‏%@: כל מועמד ב־%@ מוביל ל־%@, לכן זה נכון</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>‏%@ (%lld): הדג או הסנפיר %@ מכילים אותו; משבצות ששניהם פוסלים מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>‏%@: הקישורים החזקים שמים %lld ב־%@ או ב־%@; משבצות שרואות את שתיהן מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>‏%@: השרשרת שמה %lld ב־%@ או ב־%@; משבצות שרואות את שתיהן מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>‏%@: בגלל הציר %@, בצבת %@ או %@ יש %lld; משבצות שרואות את שתיהן מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>‏%@: בציר %@ או בצבת %@ או %@ יש %lld; משבצות שרואות את שלושתן מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>‏%@: קישור חזק %@: ב־%@ או ב־%@ יש %lld; משבצות שרואות את שתיהן מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>‏%@ (%lld): אחד הצבעים נכון; משבצות שרואות את שני הצבעים מאבדות אותו</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>‏%@ (%lld): %@ ו־%@ רואות זו את זו, לכן הצבע שלהן שגוי</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>‏%@: אם ב־%@ היו רק %@, היו שני פתרונות, לכן %@ יוצא</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>רשת כופה</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>שרשרת כופה מקוננת</translation>
     </message>
 </context>
 </TS>

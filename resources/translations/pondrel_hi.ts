@@ -432,22 +432,6 @@
         <translation>अंक वर्ग</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>यहाँ सिर्फ़ %lld आ सकता है</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>पंक्ति %2$lld में %1$lld की यही एक जगह है</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>स्तंभ %2$lld में %1$lld की यही एक जगह है</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>इस बॉक्स में %lld की यही एक जगह है</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>बाकी विकल्प हटाकर मिला</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: इन स्तंभों में %lld सिर्फ़ इन पंक्तियों में आ सकता है</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: पूरे पैटर्न को देखने वाले खानों से %lld हट जाता है</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: इन खानों से दो हल बन सकते थे, इसलिए %@ हट जाता है</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: हर दूसरा विकल्प विरोधाभास तक ले जाता है</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>तकनीक: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ में कोई अंक नहीं बचा</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%2$@ में %1$lld की जगह नहीं</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%2$@ में %1$lld दो बार</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: अगर %@ में %lld होता: %@ → %@, इसलिए %lld नहीं</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: अगर %@ में %lld होता तो विरोधाभास होता, इसलिए %lld नहीं</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: %@ में एक अंक की हर जगह %@ तक ले जाती है, इसलिए यह सही है</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@ का हर विकल्प %@ तक ले जाता है, इसलिए यह सही है</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): मछली या फ़िन %@ में है; जिन खानों को दोनों काटें, उनसे हटता है</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: मज़बूत कड़ियाँ %lld को %@ या %@ पर रखती हैं; दोनों को देखने वाले खानों से हटता है</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%@: चेन %lld को %@ या %@ पर रखती है; दोनों को देखने वाले खानों से हटता है</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: पिवट %@ से पिंसर %@ या %@ में %lld; दोनों को देखने वाले खानों से हटता है</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: पिवट %@ या पिंसर %@ या %@ में %lld; तीनों को देखने वाले खानों से हटता है</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: मज़बूत कड़ी %@ से %@ या %@ में %lld; दोनों को देखने वाले खानों से हटता है</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): एक रंग सही है; दोनों रंग देखने वाले खानों से हटता है</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ और %@ एक-दूसरे को देखते हैं, इसलिए उनका रंग गलत है</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ में सिर्फ़ %@ से दो हल बनते, इसलिए %@ हटता है</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -428,22 +428,6 @@
         <translation>Petak Nombor</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Hanya %lld muat di sini</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld hanya ada tempat ini dalam baris %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld hanya ada tempat ini dalam lajur %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld hanya ada tempat ini dalam kotak ini</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Ditemui melalui penyingkiran</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@: dalam lajur-lajur ini, %lld hanya boleh berada dalam baris-baris ini</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld dibuang daripada petak yang melihat seluruh corak</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: buang %@ agar tiada dua penyelesaian</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: setiap pilihan lain membawa kepada percanggahan</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Ditemui dengan %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ tiada calon</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld tiada tempat dalam %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld dua kali dalam %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: jika %@ ialah %lld: %@ → %@, jadi bukan %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: jika %@ ialah %lld, timbul percanggahan, jadi bukan %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: tiap tempat satu digit dalam %@ membawa ke %@, jadi ia benar</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: setiap calon dalam %@ membawa ke %@, jadi ia benar</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ada dalam ikan atau sirip %@; buang daripada yang ditolak keduanya</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: pautan kuat: %3$@ atau %4$@ = %2$lld; buang daripada yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: rantai: %3$@ atau %4$@ = %2$lld; buang daripada yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pangsi %@, jadi %@ atau %@ = %lld; buang daripada yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: pangsi %@ atau penyepit %@/%@ = %lld; buang daripada yang melihat ketiganya</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: pautan kuat %@, jadi %@ atau %@ = %lld; buang daripada yang melihat keduanya</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): satu warna benar; buang daripada yang melihat kedua-dua warna</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ dan %@ saling melihat, jadi warnanya salah</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: jika %@ hanya berisi %@, ada dua penyelesaian; jadi %@ dibuang</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

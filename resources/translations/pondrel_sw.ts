@@ -432,22 +432,6 @@
         <translation>Namba Ndani ya Mraba</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>Hapa inafaa %lld pekee</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld ina nafasi hii pekee katika safu mlalo %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld ina nafasi hii pekee katika safu wima %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld ina nafasi hii pekee katika mraba huu</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>Imepatikana kwa kuondoa uwezekano mwingine</translation>
     </message>
@@ -712,20 +696,80 @@
         <translation>%@: katika safu wima hizi, %lld inaweza kuwa katika safu mlalo hizi pekee</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: %lld inaondolewa kwenye visanduku vinavyoona muundo wote</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ondoa %@ ili kusiwe na suluhisho mbili</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: kila chaguo jingine linaongoza kwenye mkanganyiko</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>Imepatikana kwa %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ haina chaguo</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld haina nafasi katika %@</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld mara mbili katika %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: ikiwa %@ ni %lld: %@ → %@, hivyo si %lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: ikiwa %@ ni %lld, kuna mkanganyiko, hivyo si %lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: kila nafasi ya namba moja katika %@ inaleta %@, hivyo ni kweli</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: kila chaguo la %@ linaleta %@, hivyo ni kweli</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): iko kwenye samaki au pezi %@; ondoa pale vyote vinapoikataa</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: viungo imara: %3$@ au %4$@ = %2$lld; ondoa kwenye vinavyoona vyote viwili</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: mnyororo: %3$@ au %4$@ = %2$lld; ondoa kwenye vinavyoona vyote viwili</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: kitovu %@, hivyo %@ au %@ = %lld; ondoa kwenye vinavyoona vyote viwili</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: kitovu %@ au koleo %@/%@ = %lld; ondoa kwenye vinavyoona vyote vitatu</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: kiungo imara %@, hivyo %@ au %@ = %lld; ondoa kwenye vinavyoona vyote viwili</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): rangi moja ni kweli; ondoa kwenye vinavyoona rangi zote mbili</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ na %@ vinaonana, hivyo rangi yao si kweli</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@ zikiwa na %@ pekee zingetoa suluhisho mbili, hivyo ondoa %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>

@@ -428,22 +428,6 @@
         <translation>ช่องตัวเลข</translation>
     </message>
     <message>
-        <source>Only %lld fits here</source>
-        <translation>ช่องนี้ใส่ได้แค่ %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in row %lld</source>
-        <translation>%lld อยู่ได้ที่นี่ที่เดียวในแถว %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in column %lld</source>
-        <translation>%lld อยู่ได้ที่นี่ที่เดียวในหลัก %lld</translation>
-    </message>
-    <message>
-        <source>%lld has only this place in this box</source>
-        <translation>%lld อยู่ได้ที่นี่ที่เดียวในกล่องนี้</translation>
-    </message>
-    <message>
         <source>Found by elimination</source>
         <translation>ได้จากการตัดตัวเลือก</translation>
     </message>
@@ -708,20 +692,80 @@
         <translation>%@: ในหลักเหล่านี้ %lld ลงได้แค่แถวเหล่านี้</translation>
     </message>
     <message>
-        <source>%@: %lld goes from the cells that see the whole pattern</source>
-        <translation>%@: ตัด %lld จากช่องที่เห็นทั้งรูปแบบ</translation>
-    </message>
-    <message>
-        <source>%@: these cells would allow two solutions, so %@ goes</source>
-        <translation>%@: ตัด %@ กันไม่ให้มีสองคำตอบ</translation>
-    </message>
-    <message>
-        <source>%@: every other choice leads to a contradiction</source>
-        <translation>%@: ทางเลือกอื่นล้วนนำไปสู่ข้อขัดแย้ง</translation>
-    </message>
-    <message>
         <source>Found with %@</source>
         <translation>เทคนิค: %@</translation>
+    </message>
+    <message>
+        <source>%@ has no candidate</source>
+        <translation>%@ ไม่มีตัวเลือก</translation>
+    </message>
+    <message>
+        <source>%lld has no place in %@</source>
+        <translation>%lld ลงใน %@ ไม่ได้</translation>
+    </message>
+    <message>
+        <source>%lld twice in %@</source>
+        <translation>%lld ซ้ำใน %@</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
+        <translation>%@: ถ้า %@=%lld: %@ → %@ จึง≠%lld</translation>
+    </message>
+    <message>
+        <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>
+        <translation>%@: %@=%lld ขัดแย้ง จึง≠%lld</translation>
+    </message>
+    <message>
+        <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
+        <translation>%@: เลขใน %@ อยู่ที่ใดก็ได้ %@</translation>
+    </message>
+    <message>
+        <source>%@: every candidate of %@ leads to %@, so it holds</source>
+        <translation>%@: %@ เป็นเลขใดก็ได้ %@</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: the fish or fin %@ holds it; cells ruled out by both lose it</source>
+        <translation>%@ (%lld): ปลา/ครีบ %@ ตัดส่วนร่วม</translation>
+    </message>
+    <message>
+        <source>%@: the strong links put %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: %3$@/%4$@ เป็น %2$lld ตัดที่เห็นทั้งคู่</translation>
+    </message>
+    <message>
+        <source>%@: the chain puts %lld at %@ or %@; cells seeing both lose it</source>
+        <translation>%1$@: %3$@/%4$@ เป็น %2$lld ตัดที่เห็นทั้งคู่</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ makes pincer %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: แกน %@ ให้ %@/%@=%lld ตัดที่เห็นทั้งคู่</translation>
+    </message>
+    <message>
+        <source>%@: pivot %@ or pincer %@ or %@ is %lld; cells seeing all three lose it</source>
+        <translation>%@: %@/%@/%@ เป็น %lld ตัดที่เห็นทั้งสาม</translation>
+    </message>
+    <message>
+        <source>%@: strong link %@ makes %@ or %@ a %lld; cells seeing both lose it</source>
+        <translation>%@: %@ ให้ %@/%@=%lld ตัดที่เห็นทั้งคู่</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: one colour is true; cells seeing both colours lose it</source>
+        <translation>%@ (%lld): สีหนึ่งจริง ตัดที่เห็นสองสี</translation>
+    </message>
+    <message>
+        <source>%@ on %lld: %@ and %@ see each other, so their colour is false</source>
+        <translation>%@ (%lld): %@ เห็น %@ สีนี้จึงผิด</translation>
+    </message>
+    <message>
+        <source>%@: %@ as only %@ would give two solutions, so %@ goes</source>
+        <translation>%@: %@=%@ จะกำกวม ตัด %@</translation>
+    </message>
+    <message>
+        <source>Forcing Net</source>
+        <translation>Forcing Net</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chain</source>
+        <translation>Nested Forcing Chain</translation>
     </message>
 </context>
 </TS>
