@@ -784,8 +784,8 @@
         <translation>الشبكة القسرية</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>السلسلة القسرية المتداخلة</translation>
+        <source>Nested Chain</source>
+        <translation>السلسلة المتداخلة</translation>
     </message>
 </context>
 </TS>

@@ -768,8 +768,8 @@
         <translation>شبکهٔ اجباری</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>زنجیرهٔ اجباری تودرتو</translation>
+        <source>Nested Chain</source>
+        <translation>زنجیرهٔ تودرتو</translation>
     </message>
 </context>
 </TS>

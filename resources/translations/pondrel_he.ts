@@ -772,8 +772,8 @@
         <translation>רשת כופה</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>שרשרת כופה מקוננת</translation>
+        <source>Nested Chain</source>
+        <translation>שרשרת מקוננת</translation>
     </message>
 </context>
 </TS>

@@ -768,8 +768,8 @@
         <translation>Forcing Net</translation>
     </message>
     <message>
-        <source>Nested Forcing Chain</source>
-        <translation>Nested Forcing Chain</translation>
+        <source>Nested Chain</source>
+        <translation>Nested Chain</translation>
     </message>
 </context>
 </TS>
