@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>%@ में कोई अंक नहीं बचा</translation>
+        <translation>%@ में कोई अंक नहीं</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>%@: if %@ were %lld: %@ → %@, so it is not %lld</source>
-        <translation>%@: अगर %@ में %lld होता: %@ → %@, इसलिए %lld नहीं</translation>
+        <translation>%@: %@ में %lld हो तो: %@ → %@, अतः %lld नहीं</translation>
     </message>
     <message>
         <source>%@: if %@ were %lld, a contradiction would follow, so it is not %lld</source>

@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>%@ has no candidate</source>
-        <translation>%@ nie ma kandydatów</translation>
+        <translation>%@ bez kandydata</translation>
     </message>
     <message>
         <source>%lld has no place in %@</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>%@: each place of one digit in %@ leads to %@, so it holds</source>
-        <translation>%@: każde miejsce jednej cyfry w %@ prowadzi do %@, więc to zachodzi</translation>
+        <translation>%@: każde miejsce cyfry w %@ daje %@, więc to pewne</translation>
     </message>
     <message>
         <source>%@: every candidate of %@ leads to %@, so it holds</source>

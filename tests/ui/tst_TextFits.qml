@@ -237,10 +237,11 @@ Item {
         // to any). Where a line starts is asked of the same text laid out
         // again at the size it is drawn: the first position whose cursor is
         // on the next line, whichever way the line runs. Chinese, Japanese
-        // and Korean break between characters as their rules allow, and are
-        // not checked.
+        // and Korean break between characters as their rules allow, and
+        // Thai between words it writes without spaces (by its dictionary):
+        // they are not checked.
         function checkLineBreaks(text: Item) {
-            if (text.lineCount < 2 || /^(ja|ko|zh)/.test(Localized.language)) {
+            if (text.lineCount < 2 || /^(ja|ko|zh|th)/.test(Localized.language)) {
                 return;
             }
             lineProbe.font = text.font;

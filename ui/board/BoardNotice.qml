@@ -47,11 +47,11 @@ Text {
     // down to three quarters of the size.
     fontSizeMode: Text.Fit
     minimumPixelSize: Math.round(9 * board.boardScale)
-    // Lines 1.3 em apart in every script: the CJK fonts' line spacing
-    // (1.45 em against 1.36 em for the Latin ones) would otherwise leave no
-    // room for a second line at the smallest size, and a Chinese, Japanese
-    // or Korean line would be shrunk below it instead.
-    lineHeight: /^(ja|ko|zh)/.test(Localized.language) ? 0.9 : 0.95
+    // Lines 1.3 em apart in every script: the CJK and Thai fonts' line
+    // spacing (1.45 em against 1.36 em for the Latin ones; Thai keeps room
+    // for its stacked marks) would otherwise leave no room for a second line
+    // at the smallest size, and a line would be shrunk below it instead.
+    lineHeight: /^(ja|ko|zh|th)/.test(Localized.language) ? 0.9 : 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
 }
