@@ -70,7 +70,37 @@ Item {
         color: root.board.colors.secondary
         font.pixelSize: Math.round(11 * root.board.boardScale)
         font.weight: Font.Medium
-        Accessible.name: Localized.text("Play time %@", [text])
+        // The time as it was at the player's last move or focus change, not
+        // a name that changes every second: a screen reader is told of
+        // every change of a name.
+        property string spokenTime
+
+        function refresh() {
+            spokenTime = text;
+        }
+
+        Accessible.name: Localized.text("Play time %@", [spokenTime])
+        Component.onCompleted: spokenTime = text
+
+        Connections {
+            target: root.board.game
+
+            function onSelectedCellChanged() {
+                clock.refresh();
+            }
+
+            function onValuesChanged() {
+                clock.refresh();
+            }
+
+            function onNotesChanged() {
+                clock.refresh();
+            }
+
+            function onIsShowingScreenChanged() {
+                clock.refresh();
+            }
+        }
     }
 
     HeaderButtons {

@@ -61,4 +61,11 @@ Text {
     lineHeight: 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
+    // A screen reader does not read an alert whose text changes: the board
+    // screen says each new line.
+    onTextChanged: {
+        if (text.length > 0) {
+            board.announce(text);
+        }
+    }
 }

@@ -17,12 +17,19 @@ Item {
 
     readonly property real inset: 24 * board.boardScale
 
+    function focusPlayAgain() {
+        if (visible) {
+            playAgainButton.forceActiveFocus(Qt.OtherFocusReason);
+        }
+    }
+
     objectName: "puzzleSolvedOverlay"
     implicitWidth: stack.implicitWidth + 2 * inset
     implicitHeight: stack.implicitHeight + 2 * inset
     visible: board.game.hasWon
     Accessible.role: Accessible.Grouping
     Accessible.name: solvedText.text
+    Accessible.description: solvedTime.text
 
     GlassCard {
         id: card
@@ -71,10 +78,16 @@ Item {
                 }
 
                 Text {
+                    id: solvedTime
+
                     objectName: "solvedTime"
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: Localized.text("Time: %@",
-                                         [root.board.game.formatTime(root.board.game.elapsed)])
+                    // Only while shown: the clock stops at the win, and a
+                    // hidden text changing every second would still reach
+                    // a screen reader.
+                    text: root.visible ? Localized.text("Time: %@", [root.board.game.formatTime(
+                                                                        root.board.game.elapsed)])
+                                       : ""
                     font.pixelSize: Math.round(12 * root.board.boardScale)
                     font.weight: Font.Medium
                     color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
@@ -85,6 +98,8 @@ Item {
             }
 
             GlassPushButton {
+                id: playAgainButton
+
                 objectName: "playAgainButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: Math.max(implicitWidth, 110 * root.board.boardScale)

@@ -63,7 +63,10 @@ Item {
         }
     }
 
-    T.Switch {
+    // A check box to assistive technology, which says on or off: Qt 6.4
+    // gives a switch, and a check box too, the role of a push button,
+    // whatever the item asks; a check delegate has its own.
+    T.CheckDelegate {
         id: toggle
 
         objectName: root.toggleID
@@ -74,7 +77,6 @@ Item {
         checkable: false
         checked: root.checked
         focusPolicy: Qt.TabFocus
-        Accessible.role: Accessible.CheckBox
         Accessible.name: root.title
         Accessible.description: root.toolTip
         Accessible.checkable: true
