@@ -70,8 +70,13 @@ FocusScope {
     // reads it with the board, not on every tick of the clock.
     property string spokenTime: ""
 
+    // A cell may change twice in a turn (its digit, then whether it is
+    // wrong); it is read once.
     function cellChanged(index: int) {
-        changedCells = changedCells.concat([cellViews.itemAt(index)]);
+        const cell = cellViews.itemAt(index);
+        if (!changedCells.includes(cell)) {
+            changedCells = changedCells.concat([cell]);
+        }
         Qt.callLater(announceChanges);
     }
 

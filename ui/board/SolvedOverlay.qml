@@ -104,6 +104,8 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: Math.max(implicitWidth, 110 * root.board.boardScale)
                 text: Localized.text("Play Again")
+                // The win's time, read with the button the keys go to.
+                Accessible.description: solvedTime.text
                 prominent: true
                 fontSize: 12 * root.board.boardScale
                 fontWeight: Font.DemiBold
