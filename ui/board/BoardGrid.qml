@@ -107,7 +107,7 @@ FocusScope {
     Accessible.name: Localized.text("Sudoku board")
     Accessible.description: spokenTime
     onActiveFocusChanged: {
-        if (activeFocus) {
+        if (activeFocus && board.game) {
             spokenTime = Localized.text("Play time %@", [board.game.formatTime(board.game.elapsed)]);
         }
     }

@@ -7,7 +7,7 @@ import Pondrel
 // Statistics), the screen's body in a scrolling region, and the two
 // questions a screen can ask, laid over it. Made afresh for each opening,
 // so a question left open or a stale login status ends with the screen.
-Item {
+FocusScope {
     id: root
 
     required property SudokuGame game

@@ -118,6 +118,7 @@ Column {
                         Accessible.checkable: true
                         Accessible.checked: isOn
                         onClicked: root.game.menuBarIcon = modelData
+                        Component.onCompleted: Accessible.checkable = true
                     }
                 }
             }

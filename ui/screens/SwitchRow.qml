@@ -58,7 +58,8 @@ Item {
             text: root.note
             wrapMode: Text.Wrap
             color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
-                           DesktopPalette.active.windowText.b, 0.6)
+                           DesktopPalette.active.windowText.b,
+                           Theme.colors?.increasedContrast ? 0.85 : 0.6)
             font.pixelSize: Math.round(10 * Theme.boardScale)
         }
     }
@@ -92,7 +93,8 @@ Item {
             color: toggle.checked ? DesktopPalette.active.highlight
                                   : Qt.rgba(DesktopPalette.active.windowText.r,
                                             DesktopPalette.active.windowText.g,
-                                            DesktopPalette.active.windowText.b, 0.18)
+                                            DesktopPalette.active.windowText.b,
+                                            Theme.colors?.increasedContrast ? 0.45 : 0.18)
             border.width: toggle.visualFocus ? 2 : 0
             border.color: DesktopPalette.active.highlight
 

@@ -117,6 +117,8 @@ GlassPushButton {
                     autoExclusive: false
                     checked: isCurrent
                     Accessible.name: text
+                    Accessible.checkable: true
+                    Accessible.checked: isCurrent
                     Accessible.onPressAction: clicked()
                     Keys.onUpPressed: nextItemInFocusChain(false).forceActiveFocus()
                     Keys.onDownPressed: nextItemInFocusChain(true).forceActiveFocus()
