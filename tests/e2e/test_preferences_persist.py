@@ -137,7 +137,7 @@ def choose(session, pyatspi, frame, picker, option):
     face = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_PUSH_BUTTON, picker,
                             f"the {picker} picker")
     at.click(session, pyatspi, face.accessible)
-    entry = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_PUSH_BUTTON, option,
+    entry = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_RADIO_BUTTON, option,
                              f"{option!r} in the open {picker} menu")
     at.click(session, pyatspi, entry.accessible)
 

@@ -16,6 +16,9 @@ Item {
     signal playAgain
 
     readonly property real inset: 24 * board.boardScale
+    // The clock's time as the card appears (the clock stops at the win): a
+    // hidden text changing every second would still reach a screen reader.
+    property string shownTime
 
     function focusPlayAgain() {
         if (visible) {
@@ -27,6 +30,12 @@ Item {
     implicitWidth: stack.implicitWidth + 2 * inset
     implicitHeight: stack.implicitHeight + 2 * inset
     visible: board.game.hasWon
+    onVisibleChanged: {
+        if (visible) {
+            shownTime = board.game.formatTime(board.game.elapsed);
+        }
+    }
+    Component.onCompleted: shownTime = board.game.formatTime(board.game.elapsed)
     Accessible.role: Accessible.Grouping
     Accessible.name: solvedText.text
     Accessible.description: solvedTime.text
@@ -82,12 +91,7 @@ Item {
 
                     objectName: "solvedTime"
                     anchors.horizontalCenter: parent.horizontalCenter
-                    // Only while shown: the clock stops at the win, and a
-                    // hidden text changing every second would still reach
-                    // a screen reader.
-                    text: root.visible ? Localized.text("Time: %@", [root.board.game.formatTime(
-                                                                        root.board.game.elapsed)])
-                                       : ""
+                    text: Localized.text("Time: %@", [root.shownTime])
                     font.pixelSize: Math.round(12 * root.board.boardScale)
                     font.weight: Font.Medium
                     color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,

@@ -118,7 +118,6 @@ Column {
                         Accessible.checkable: true
                         Accessible.checked: isOn
                         onClicked: root.game.menuBarIcon = modelData
-                        Component.onCompleted: Accessible.checkable = true
                     }
                 }
             }
