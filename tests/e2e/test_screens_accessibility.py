@@ -212,7 +212,7 @@ def audit_language(session, pyatspi, binary, artefacts, steps, language, final_d
                                  "Quit Pondrel Sudoku")], part=(roles.ROLE_POPUP_MENU, ""))
     audit.click(roles.ROLE_MENU_ITEM, "Preferences")
     audit.audit(frame, "preferences", [(roles.ROLE_HEADING, "Preferences"),
-                                       (roles.ROLE_PUSH_BUTTON, "Number Square"),
+                                       (roles.ROLE_CHECK_BOX, "Number Square"),
                                        (roles.ROLE_PUSH_BUTTON, "Game Size"),
                                        (roles.ROLE_CHECK_BOX, "Highlight Mistakes")],
                 screen=True)
