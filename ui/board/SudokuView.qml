@@ -129,10 +129,13 @@ FocusScope {
     }
 
     // The keys go to whatever lies on top: a screen (or the question it
-    // asks) over the board, else the board itself.
+    // asks) over the board, the solved card's Play Again, else the board
+    // itself.
     function focusTopmost() {
         if (game.isShowingScreen) {
             screenLoader.item?.focusTopmost();
+        } else if (game.hasWon) {
+            solvedOverlay.focusPlayAgain();
         } else {
             focusBoard();
         }
