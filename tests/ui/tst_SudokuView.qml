@@ -218,6 +218,19 @@ Item {
             compare(game.selectedCell, data.to);
         }
 
+        // A header button with the keys keeps the arrows from the board's
+        // selection, which would move unseen under it; Return opens the
+        // menu button's menu, as Space does.
+        function test_headerButtonKeys() {
+            game.tapCell(40);
+            const menuButton = findItem(view, "moreMenuButton");
+            menuButton.forceActiveFocus(Qt.TabFocusReason);
+            key(Qt.Key_Left, "");
+            compare(game.selectedCell, 40);
+            key(Qt.Key_Return, "\r");
+            tryVerify(() => findItem(view, "headerButtons").menu.opened, 1000);
+        }
+
         function test_arrowsWithModifiersAreNotMoves_data() {
             return [
                 {tag: "shift", modifiers: Qt.ShiftModifier},
