@@ -23,6 +23,16 @@ FocusScope {
         game: root.board.game
     }
 
+    // The cells whose content changed in this turn of the event loop, read
+    // out together once it ends.
+    property var changedCells: []
+    // The selection moved in this turn: the focus brings the selected cell's
+    // name to a screen reader already.
+    property bool selectionMoved: false
+    // The play time when the board last took the focus: a screen reader
+    // reads it with the board, not on every tick of the clock.
+    property string spokenTime: ""
+
     // Offset of row or column `line` from the grid's edge: the cells before
     // it and the gaps between them, a box gap before lines 3 and 6.
     function offsetOf(line: int): real {
@@ -59,16 +69,6 @@ FocusScope {
         }
         return "transparent";
     }
-
-    // The cells whose content changed in this turn of the event loop, read
-    // out together once it ends.
-    property var changedCells: []
-    // The selection moved in this turn: the focus brings the selected cell's
-    // name to a screen reader already.
-    property bool selectionMoved: false
-    // The play time when the board last took the focus: a screen reader
-    // reads it with the board, not on every tick of the clock.
-    property string spokenTime: ""
 
     // A cell may change twice in a turn (its digit, then whether it is
     // wrong); it is read once.

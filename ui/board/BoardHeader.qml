@@ -63,13 +63,6 @@ Item {
     Text {
         id: clock
 
-        objectName: "timerLable"
-        anchors.verticalCenter: parent.verticalCenter
-        x: (notice.visible ? notice.width : title.width) + root.spacing
-        text: root.board.game.formatTime(root.board.game.elapsed)
-        color: root.board.colors.secondary
-        font.pixelSize: Math.round(11 * root.board.boardScale)
-        font.weight: Font.Medium
         // The time as it was at the player's last move or focus change, not
         // a name that changes every second: a screen reader is told of
         // every change of a name.
@@ -79,6 +72,13 @@ Item {
             spokenTime = text;
         }
 
+        objectName: "timerLable"
+        anchors.verticalCenter: parent.verticalCenter
+        x: (notice.visible ? notice.width : title.width) + root.spacing
+        text: root.board.game.formatTime(root.board.game.elapsed)
+        color: root.board.colors.secondary
+        font.pixelSize: Math.round(11 * root.board.boardScale)
+        font.weight: Font.Medium
         Accessible.name: Localized.text("Play time %@", [spokenTime])
         Component.onCompleted: spokenTime = text
 
