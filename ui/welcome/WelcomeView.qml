@@ -39,6 +39,11 @@ Rectangle {
     // The window's default button.
     Keys.onReturnPressed: root.dismissed()
     Keys.onEnterPressed: root.dismissed()
+    // The keys start on Got it, inside a dialog named by the title, so a
+    // screen reader reads the window's text with its way out.
+    Accessible.role: Accessible.Dialog
+    Accessible.name: Localized.text("Welcome to Pondrel Sudoku")
+    Component.onCompleted: gotIt.forceActiveFocus()
 
     Column {
         id: content
