@@ -336,12 +336,11 @@ def audit_names(pyatspi, nodes, where):
     return controls
 
 
-# Orca, run as a desktop runs it, with its own settings (no key echo, so
-# only what the app causes is spoken). Its debug log is written through a
-# buffer, which would hold the last lines back: the log is opened line by
-# line instead.
-_ORCA_SETTINGS = ('{"general": {"enableKeyEcho": false, "enableEchoByWord": false, '
-                  '"enableEchoByCharacter": false}, "profiles": {"default": {"profile": '
+
+# Orca as a desktop runs it, but without key echo (only what the app causes
+# is spoken), writing its debug log line by line rather than through a
+# buffer that would hold the last lines back.
+_ORCA_SETTINGS = ('{"general": {"enableKeyEcho": false}, "profiles": {"default": {"profile": '
                   '["Default", "default"]}}, "keybindings": {}, "pronunciations": {}}')
 _ORCA_LINE_BUFFERED = (
     "import builtins, runpy, sys; plain = builtins.open; "
@@ -352,9 +351,8 @@ _SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?\{")
 
 
 class Orca:
-    """The Orca screen reader on the test's accessibility bus (start() it
-    first), with its debug log as the record of every line it speaks, in
-    order. wait_for() reads on from the last line it matched."""
+    """Orca on the test's accessibility bus (start() it first); its debug
+    log records every line it speaks, in order."""
 
     def __init__(self, session, artefacts):
         if not os.path.exists("/usr/bin/orca"):
@@ -367,34 +365,31 @@ class Orca:
         session.launch("orca", ["/usr/bin/python3", "-c", _ORCA_LINE_BUFFERED, "-u", settings,
                                 "-d", "braille", "-d", "main-window", "-d", "splash-window",
                                 "--debug-file", self.log])
-        self.heard = 0
         check(poll(self.spoken, 20, interval=0.2), "orca said nothing as it started")
         self.heard = len(self.spoken())
 
     def spoken(self):
-        """Every line spoken so far, without the closing full stop."""
+        """Every line spoken so far, without a closing full stop."""
         try:
             with open(self.log, encoding="utf-8", errors="replace") as log:
-                text = log.read()
+                return [line.strip().rstrip(".") for line in _SPOKEN.findall(log.read())]
         except OSError:
             return []
-        return [line.strip().rstrip(".").strip() for line in _SPOKEN.findall(text)]
 
     def hear(self, expected, timeout):
-        """The first line spoken since the last match that equals expected
-        (or matches it, a compiled pattern), or None after timeout."""
+        """The first line spoken since the last one heard that equals
+        expected (or matches it, a compiled pattern), or None."""
         def find():
             lines = self.spoken()
             for index in range(self.heard, len(lines)):
-                line = lines[index]
-                if (expected.search(line) if hasattr(expected, "search") else line == expected):
+                if (expected.search(lines[index]) if hasattr(expected, "search")
+                        else lines[index] == expected):
                     self.heard = index + 1
-                    return line
+                    return lines[index]
             return None
         return poll(find, timeout, interval=0.1)
 
     def wait_for(self, expected, what, timeout=8):
-        """As hear, failing with what was said."""
         line = self.hear(expected, timeout)
         check(line is not None, f"orca did not say {what} ({expected!r}); it said "
               f"{self.spoken()[self.heard:]}")
