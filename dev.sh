@@ -54,6 +54,8 @@ e2e_packages=(
     "${headless_packages[@]}"
     qml6-module-qttest xclip at-spi2-core python3-pyatspi gir1.2-atspi-2.0 librsvg2-bin
     libglib2.0-bin xfce4-panel python3-gi
+    # The screen reader whose speech the screen-reader test checks.
+    orca
 )
 # The Wayland desktops the app is tried on in the full test run: sway with
 # waybar, GNOME Shell with the AppIndicator extension, KDE Plasma. Their

@@ -225,7 +225,7 @@ int main(int argc, char *argv[])
     // The welcome window first, then the icon: nothing can be clicked
     // before the welcome window has had the focus it asks for.
     const bool welcomes = !game.hasSeenWelcome();
-    pondrel::showWelcomeIfNeeded(game);
+    pondrel::showWelcomeIfNeeded(game, panel.desktopSettings()->preferences());
     whenWelcomeIsUp(welcomes ? pondrel::WelcomeWindowController::shared().window() : nullptr,
                     &tray,
                     [&panel, &tray, open = commandLine.toggle && !welcomes] {

@@ -334,3 +334,63 @@ def audit_names(pyatspi, nodes, where):
             problems.append(f"a push button without an action: {node!r}")
     check(not problems, f"accessibility problems on {where}:\n  " + "\n  ".join(problems))
     return controls
+
+
+
+# Orca as a desktop runs it, but without key echo (only what the app causes
+# is spoken), writing its debug log line by line rather than through a
+# buffer that would hold the last lines back.
+_ORCA_SETTINGS = ('{"general": {"enableKeyEcho": false}, "profiles": {"default": {"profile": '
+                  '["Default", "default"]}}, "keybindings": {}, "pronunciations": {}}')
+_ORCA_LINE_BUFFERED = (
+    "import builtins, runpy, sys; plain = builtins.open; "
+    "builtins.open = lambda f, m='r', *a, **k: plain(f, m, *a, **k) if a or k or m != 'w' "
+    "else plain(f, m, 1); sys.argv[0] = '/usr/bin/orca'; "
+    "runpy.run_path('/usr/bin/orca', run_name='__main__')")
+_SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?\{")
+
+
+class Orca:
+    """Orca on the test's accessibility bus (start() it first); its debug
+    log records every line it speaks, in order."""
+
+    def __init__(self, session, artefacts):
+        if not os.path.exists("/usr/bin/orca"):
+            raise Skip("orca is not installed (package orca)")
+        self.log = os.path.join(artefacts, "orca-debug.log")
+        settings = os.path.join(session.home, "orca")
+        os.makedirs(settings, exist_ok=True)
+        with open(os.path.join(settings, "user-settings.conf"), "w", encoding="utf-8") as out:
+            out.write(_ORCA_SETTINGS)
+        session.launch("orca", ["/usr/bin/python3", "-c", _ORCA_LINE_BUFFERED, "-u", settings,
+                                "-d", "braille", "-d", "main-window", "-d", "splash-window",
+                                "--debug-file", self.log])
+        check(poll(self.spoken, 20, interval=0.2), "orca said nothing as it started")
+        self.heard = len(self.spoken())
+
+    def spoken(self):
+        """Every line spoken so far, without a closing full stop."""
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return [line.strip().rstrip(".") for line in _SPOKEN.findall(log.read())]
+        except OSError:
+            return []
+
+    def hear(self, expected, timeout):
+        """The first line spoken since the last one heard that equals
+        expected (or matches it, a compiled pattern), or None."""
+        def find():
+            lines = self.spoken()
+            for index in range(self.heard, len(lines)):
+                if (expected.search(lines[index]) if hasattr(expected, "search")
+                        else lines[index] == expected):
+                    self.heard = index + 1
+                    return lines[index]
+            return None
+        return poll(find, timeout, interval=0.1)
+
+    def wait_for(self, expected, what, timeout=8):
+        line = self.hear(expected, timeout)
+        check(line is not None, f"orca did not say {what} ({expected!r}); it said "
+              f"{self.spoken()[self.heard:]}")
+        return line

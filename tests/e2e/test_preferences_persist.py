@@ -137,7 +137,7 @@ def choose(session, pyatspi, frame, picker, option):
     face = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_PUSH_BUTTON, picker,
                             f"the {picker} picker")
     at.click(session, pyatspi, face.accessible)
-    entry = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_PUSH_BUTTON, option,
+    entry = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_RADIO_BUTTON, option,
                              f"{option!r} in the open {picker} menu")
     at.click(session, pyatspi, entry.accessible)
 
@@ -164,7 +164,7 @@ def run(binary, artefacts):
         check(wait_for_record(config, lambda r: r["hasStarted"], SAVE_TIMEOUT),
               "A (fill all notes) did not start the game")
         open_preferences(session, pyatspi, frame)
-        buttons = {option: at.wait_for_node(pyatspi, frame, pyatspi.ROLE_PUSH_BUTTON, option,
+        buttons = {option: at.wait_for_node(pyatspi, frame, pyatspi.ROLE_CHECK_BOX, option,
                                             f"the icon option {option!r}")
                    for option in ICONS}
         current = [option for option, node in buttons.items() if is_checked(pyatspi, node)]
@@ -238,7 +238,7 @@ def run(binary, artefacts):
         frame = poll(lambda: at.showing_frame(pyatspi, application), 5, interval=0.1)
         check(frame is not None, "the panel after the restart is not in the accessible tree")
         open_preferences(session, pyatspi, frame)
-        chosen = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_PUSH_BUTTON, icon_choice,
+        chosen = at.wait_for_node(pyatspi, frame, pyatspi.ROLE_CHECK_BOX, icon_choice,
                                   f"the icon option {icon_choice!r}")
         check(is_checked(pyatspi, chosen), f"after the restart {icon_choice!r} is not chosen")
         for picker, value in (("Game Size", "Large"), ("Difficulty", difficulty)):

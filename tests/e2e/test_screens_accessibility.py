@@ -212,19 +212,19 @@ def audit_language(session, pyatspi, binary, artefacts, steps, language, final_d
                                  "Quit Pondrel Sudoku")], part=(roles.ROLE_POPUP_MENU, ""))
     audit.click(roles.ROLE_MENU_ITEM, "Preferences")
     audit.audit(frame, "preferences", [(roles.ROLE_HEADING, "Preferences"),
-                                       (roles.ROLE_PUSH_BUTTON, "Number Square"),
+                                       (roles.ROLE_CHECK_BOX, "Number Square"),
                                        (roles.ROLE_PUSH_BUTTON, "Game Size"),
-                                       (roles.ROLE_PUSH_BUTTON, "Highlight Mistakes")],
+                                       (roles.ROLE_CHECK_BOX, "Highlight Mistakes")],
                 screen=True)
     audit.click(roles.ROLE_PUSH_BUTTON, "Game Size")
-    audit.audit(frame, "game-size-list", [(roles.ROLE_PUSH_BUTTON, "Standard"),
-                                          (roles.ROLE_PUSH_BUTTON, "Large")],
+    audit.audit(frame, "game-size-list", [(roles.ROLE_RADIO_BUTTON, "Standard"),
+                                          (roles.ROLE_RADIO_BUTTON, "Large")],
                 part=(roles.ROLE_DIALOG, ""))
-    audit.click(roles.ROLE_PUSH_BUTTON, "Standard")
-    audit.gone(roles.ROLE_PUSH_BUTTON, "Large", "the Game Size list")
+    audit.click(roles.ROLE_RADIO_BUTTON, "Standard")
+    audit.gone(roles.ROLE_RADIO_BUTTON, "Large", "the Game Size list")
     # The seeded game is started, so another difficulty asks first.
     audit.click(roles.ROLE_PUSH_BUTTON, "Difficulty")
-    audit.click(roles.ROLE_PUSH_BUTTON, "Hard")
+    audit.click(roles.ROLE_RADIO_BUTTON, "Hard")
     audit.audit(frame, "difficulty-question", [(roles.ROLE_PUSH_BUTTON, "Cancel"),
                                                (roles.ROLE_PUSH_BUTTON, "New Puzzle")],
                 part=(roles.ROLE_DIALOG, "Abandon this game?"))

@@ -161,6 +161,18 @@ Item {
             verify(!findItem(host, "resetStatsButton").visible, "no Reset on Preferences");
         }
 
+        // Where the desktop asks for more contrast, a row's note and an off
+        // switch's track grow stronger.
+        function test_moreContrast() {
+            const note = findItem(control("launchAtLoginToggle").parent, "switchRowNote");
+            const track = control("highlightMistakesToggle").indicator;
+            const faint = [note.color.a, track.color.a];
+            stage.Theme.colors.increasedContrast = true;
+            const strong = [note.color.a, track.color.a];
+            stage.Theme.colors.increasedContrast = false;
+            verify(strong[0] > faint[0] && strong[1] > faint[1], `${faint} -> ${strong}`);
+        }
+
         function test_iconPickerSwitchesTheIconAtOnce() {
             for (const option of ["Corner Grid", "Number Square", "Dots"]) {
                 verify(control("menuBarIcon-" + option).symbol !== "", option + " shows a glyph");

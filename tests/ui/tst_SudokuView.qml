@@ -218,6 +218,19 @@ Item {
             compare(game.selectedCell, data.to);
         }
 
+        // A header button with the keys keeps the arrows from the board's
+        // selection, which would move unseen under it; Return opens the
+        // menu button's menu, as Space does.
+        function test_headerButtonKeys() {
+            game.tapCell(40);
+            const menuButton = findItem(view, "moreMenuButton");
+            menuButton.forceActiveFocus(Qt.TabFocusReason);
+            key(Qt.Key_Left, "");
+            compare(game.selectedCell, 40);
+            key(Qt.Key_Return, "\r");
+            tryVerify(() => findItem(view, "headerButtons").menu.opened, 1000);
+        }
+
         function test_arrowsWithModifiersAreNotMoves_data() {
             return [
                 {tag: "shift", modifiers: Qt.ShiftModifier},
@@ -503,19 +516,22 @@ Item {
             const dialog = findItem(view, "abandonGameDialog").parent;
             const cancel = findItem(dialog, "cancelNewPuzzleButton");
             const confirm = findItem(dialog, "confirmNewPuzzleButton");
-            const order = [];
+            // The question opens with the keys on its way out.
+            const order = [cancel.activeFocus ? "cancel" : "out"];
             for (let i = 0; i < 4; ++i) {
                 key(Qt.Key_Tab, "\t");
                 order.push(cancel.activeFocus ? "cancel" : confirm.activeFocus ? "confirm" : "out");
             }
             key(Qt.Key_Backtab, "", Qt.ShiftModifier);
             order.push(cancel.activeFocus ? "cancel" : confirm.activeFocus ? "confirm" : "out");
-            compare(order, ["cancel", "confirm", "cancel", "confirm", "cancel"]);
+            compare(order, ["cancel", "confirm", "cancel", "confirm", "cancel", "confirm"]);
             // Nor does the pointer reach them: no tooltip through the backdrop.
             const pad = findItem(view, "pad-5");
             mouseMove(pad);
             wait(pad.ToolTip.delay + 200);
             verify(!pad.ToolTip.visible, "a pad tooltip through the backdrop");
+            key(Qt.Key_Tab, "\t");
+            verify(cancel.activeFocus);
             key(Qt.Key_Space, " ");
             verify(!view.isConfirmingNewPuzzle, "Space on Cancel cancels");
             compare(game.values[stage.openCell], 9);

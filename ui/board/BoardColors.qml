@@ -17,8 +17,9 @@ QtObject {
     readonly property color controlBackground: palette.base
     readonly property color primary: palette.text
     // Placeholder colours vary wildly between themes; the text colour at
-    // reduced opacity reads as secondary on every one of them.
-    readonly property color secondary: withOpacity(palette.text, 0.55)
+    // reduced opacity reads as secondary on every one of them; less reduced
+    // where the desktop asks for more contrast.
+    readonly property color secondary: withOpacity(palette.text, increasedContrast ? 0.85 : 0.55)
     // The selection colour of the palette, brightened or deepened where it
     // would be hard to read on a cell: several dark schemes pair a deep
     // selection blue with a dark grey base, which leaves entered digits

@@ -16,4 +16,8 @@ QtObject {
     property bool takesKeys: true
     // The selected cell shows its focus ring: the player is using the keys.
     property bool showsKeyboardFocus: false
+
+    // Has `text` read out by a screen reader: the result of a move, a
+    // hint's or a step's line, the win. The board screen says it.
+    signal announce(string text)
 }

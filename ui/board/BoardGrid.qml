@@ -8,7 +8,7 @@ import Pondrel
 // What each cell shows, its highlight included, comes from the cell model
 // over the game; the grid only chooses the colour of each highlight. Over
 // the cells, a Next Step's chain (ChainOverlay).
-Item {
+FocusScope {
     id: root
 
     required property BoardContext board
@@ -23,6 +23,16 @@ Item {
     readonly property BoardCellModel cellModel: BoardCellModel {
         game: root.board.game
     }
+
+    // The cells whose content changed in this turn of the event loop, read
+    // out together once it ends.
+    property var changedCells: []
+    // The selection moved in this turn: the focus brings the selected cell's
+    // name to a screen reader already.
+    property bool selectionMoved: false
+    // The play time when the board last took the focus: a screen reader
+    // reads it with the board, not on every tick of the clock.
+    property string spokenTime: ""
 
     // Offset of row or column `line` from the grid's edge: the cells before
     // it and the gaps between them, a box gap before lines 3 and 6.
@@ -61,6 +71,34 @@ Item {
         return "transparent";
     }
 
+    // A cell may change twice in a turn (its digit, then whether it is
+    // wrong); it is read once.
+    function cellChanged(index: int) {
+        const cell = cellViews.itemAt(index);
+        if (!changedCells.includes(cell)) {
+            changedCells = changedCells.concat([cell]);
+        }
+        Qt.callLater(announceChanges);
+    }
+
+    // The focused cell's new content (a digit, a mistake, notes, an erase,
+    // an undo), or a few other cells that changed (an undo elsewhere); a
+    // new puzzle or all notes filled in at once are too many to read.
+    function announceChanges() {
+        const cells = changedCells;
+        const moved = selectionMoved;
+        changedCells = [];
+        selectionMoved = false;
+        if (cells.length === 0 || !board.takesKeys) {
+            return;
+        }
+        const focused = cells.filter(cell => cell.activeFocus);
+        const spoken = focused.length > 0 ? (moved ? [] : focused) : cells.length <= 3 ? cells : [];
+        if (spoken.length > 0) {
+            board.announce(spoken.map(cell => cell.spokenName).join(". "));
+        }
+    }
+
     objectName: "sudokuGrid"
     // Never mirrored: column 1 stays on the left in every language, so that
     // "row 1, column 1" in a text is the cell drawn there, and the arrow
@@ -73,6 +111,12 @@ Item {
 
     Accessible.role: Accessible.Grouping
     Accessible.name: Localized.text("Sudoku board")
+    Accessible.description: spokenTime
+    onActiveFocusChanged: {
+        if (activeFocus && board.game) {
+            spokenTime = Localized.text("Play time %@", [board.game.formatTime(board.game.elapsed)]);
+        }
+    }
 
     // Qt moves the focus on Tab at the item that has it, so when there is
     // another control to go to, the key never reaches the screen's own
@@ -86,6 +130,15 @@ Item {
         event.accepted = false;
     }
 
+    Connections {
+        target: root.board.game
+
+        function onSelectedCellChanged() {
+            root.selectionMoved = true;
+            Qt.callLater(root.announceChanges);
+        }
+    }
+
     Item {
         id: cells
 
@@ -96,6 +149,8 @@ Item {
         height: root.side
 
         Repeater {
+            id: cellViews
+
             model: root.cellModel
 
             CellView {
@@ -106,6 +161,10 @@ Item {
                 board: root.board
                 highlightColor: root.tint(highlight)
                 showsFocusRing: selected && root.board.showsKeyboardFocus
+                // The selected cell holds the board's focus, so a screen
+                // reader follows the selection from cell to cell.
+                focus: selected
+                onSpokenNameChanged: root.cellChanged(index)
                 // A click is steering with the pointer: no focus ring, and
                 // the keys stay with the board.
                 onActivated: {

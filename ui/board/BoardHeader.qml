@@ -65,6 +65,15 @@ Item {
     Text {
         id: clock
 
+        // The time as it was at the player's last move or focus change, not
+        // a name that changes every second: a screen reader is told of
+        // every change of a name.
+        property string spokenTime
+
+        function refresh() {
+            spokenTime = text;
+        }
+
         objectName: "timerLable"
         anchors.verticalCenter: parent.verticalCenter
         // Anchored, so it follows the title on the right in a mirrored panel.
@@ -74,7 +83,28 @@ Item {
         color: root.board.colors.secondary
         font.pixelSize: Math.round(11 * root.board.boardScale)
         font.weight: Font.Medium
-        Accessible.name: Localized.text("Play time %@", [text])
+        Accessible.name: Localized.text("Play time %@", [spokenTime])
+        Component.onCompleted: spokenTime = text
+
+        Connections {
+            target: root.board.game
+
+            function onSelectedCellChanged() {
+                clock.refresh();
+            }
+
+            function onValuesChanged() {
+                clock.refresh();
+            }
+
+            function onNotesChanged() {
+                clock.refresh();
+            }
+
+            function onIsShowingScreenChanged() {
+                clock.refresh();
+            }
+        }
     }
 
     HeaderButtons {

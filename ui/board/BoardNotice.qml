@@ -54,4 +54,11 @@ Text {
     lineHeight: /^(ja|ko|zh|th)/.test(Localized.language) ? 0.9 : 0.95
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
+    // A screen reader does not read an alert whose text changes: the board
+    // screen says each new line.
+    onTextChanged: {
+        if (text.length > 0) {
+            board.announce(text);
+        }
+    }
 }

@@ -27,6 +27,9 @@ Item {
     property color highlightColor: "transparent"
     property bool showsFocusRing: false
 
+    // What a screen reader says of the cell; the grid has it read out when
+    // a move changes it.
+    readonly property string spokenName: accessibleName()
     readonly property real radius: 5 * board.boardScale
     readonly property int row: Math.floor(index / 9)
     readonly property int column: index % 9
@@ -55,9 +58,10 @@ Item {
     objectName: "cell-" + index
 
     Accessible.role: Accessible.Cell
-    Accessible.name: accessibleName()
+    Accessible.name: spokenName
     Accessible.selectable: true
     Accessible.selected: selected
+    Accessible.focusable: true
     Accessible.onPressAction: root.activated()
 
     // The soft shadow under the tile, as two faint layers a point lower

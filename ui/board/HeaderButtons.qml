@@ -162,6 +162,9 @@ Row {
                 menu.open();
             }
         }
+        // Return opens it too, as Space does: it is the menu's button.
+        Keys.onReturnPressed: menu.open()
+        Keys.onEnterPressed: menu.open()
 
         BoardMenu {
             id: menu

@@ -16,13 +16,29 @@ Item {
     signal playAgain
 
     readonly property real inset: 24 * board.boardScale
+    // The clock's time as the card appears (the clock stops at the win): a
+    // hidden text changing every second would still reach a screen reader.
+    property string shownTime
+
+    function focusPlayAgain() {
+        if (visible) {
+            playAgainButton.forceActiveFocus(Qt.OtherFocusReason);
+        }
+    }
 
     objectName: "puzzleSolvedOverlay"
     implicitWidth: stack.implicitWidth + 2 * inset
     implicitHeight: stack.implicitHeight + 2 * inset
     visible: board.game.hasWon
+    onVisibleChanged: {
+        if (visible) {
+            shownTime = board.game.formatTime(board.game.elapsed);
+        }
+    }
+    Component.onCompleted: shownTime = board.game.formatTime(board.game.elapsed)
     Accessible.role: Accessible.Grouping
     Accessible.name: solvedText.text
+    Accessible.description: solvedTime.text
 
     GlassCard {
         id: card
@@ -71,10 +87,11 @@ Item {
                 }
 
                 Text {
+                    id: solvedTime
+
                     objectName: "solvedTime"
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: Localized.text("Time: %@",
-                                         [Localized.digits(root.board.game.formatTime(root.board.game.elapsed))])
+                    text: Localized.text("Time: %@", [Localized.digits(root.shownTime)])
                     font.pixelSize: Math.round(12 * root.board.boardScale)
                     font.weight: Font.Medium
                     color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
@@ -85,10 +102,14 @@ Item {
             }
 
             GlassPushButton {
+                id: playAgainButton
+
                 objectName: "playAgainButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: Math.max(implicitWidth, 110 * root.board.boardScale)
                 text: Localized.text("Play Again")
+                // The win's time, read with the button the keys go to.
+                Accessible.description: solvedTime.text
                 prominent: true
                 fontSize: 12 * root.board.boardScale
                 fontWeight: Font.DemiBold

@@ -129,10 +129,13 @@ FocusScope {
     }
 
     // The keys go to whatever lies on top: a screen (or the question it
-    // asks) over the board, else the board itself.
+    // asks) over the board, the solved card's Play Again, else the board
+    // itself.
     function focusTopmost() {
         if (game.isShowingScreen) {
             screenLoader.item?.focusTopmost();
+        } else if (game.hasWon) {
+            solvedOverlay.focusPlayAgain();
         } else {
             focusBoard();
         }
@@ -187,6 +190,15 @@ FocusScope {
                 && (held === Qt.NoModifier || held === Qt.ShiftModifier);
     }
 
+    function headerHasFocus(): bool {
+        for (let item = Window.activeFocusItem; item; item = item.parent) {
+            if (item === column.headerButtons) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     function handleKey(event: KeyEvent) {
         event.accepted = false;
         const moves = [[StandardKey.MoveToPreviousLine, -1, 0],
@@ -195,7 +207,9 @@ FocusScope {
                        [StandardKey.MoveToNextChar, 0, 1]];
         for (const [command, rowDelta, columnDelta] of moves) {
             if (event.matches(command)) {
-                if (board.takesKeys) {
+                // Not while a header button has the keys: the selection
+                // would move unseen, and unheard, under it.
+                if (board.takesKeys && !headerHasFocus()) {
                     showKeyboardFocus = true;
                     game.moveSelection(rowDelta, columnDelta);
                     event.accepted = true;
@@ -302,6 +316,8 @@ FocusScope {
     // Part of the board: a screen over the board hides it too, or the card
     // would show through the screen and be read out with it.
     SolvedOverlay {
+        id: solvedOverlay
+
         visible: root.game.hasWon && !root.game.isShowingScreen
         x: 187.5 * root.boardScale - width / 2
         y: 230 * root.boardScale - height / 2
@@ -336,12 +352,61 @@ FocusScope {
 
         anchors.fill: parent
         active: root.game.isShowingScreen
-        onLoaded: item.focusTopmost()
+        // Once the screen is laid out, so its first control can take the keys.
+        onLoaded: Qt.callLater(() => item?.focusTopmost())
         sourceComponent: ModalScreenView {
             objectName: "modalScreen"
             game: root.game
             screen: root.presentedScreen
             onDismissed: root.dismissScreen()
+        }
+    }
+
+    // What the board has read out (see BoardContext.announce): a
+    // notification, which a screen reader speaks when it appears, inside a
+    // status bar, so it is read without the word "notification". The lines
+    // of one turn are said together: a screen reader reads the text once
+    // the notification shows, and would read the last one twice.
+    Item {
+        id: announcer
+
+        property var pending: []
+
+        function say(text: string) {
+            pending = pending.concat([text]);
+            Qt.callLater(flush);
+        }
+
+        function flush() {
+            if (pending.length === 0) {
+                return;
+            }
+            notification.visible = false;
+            notification.text = pending.join(". ");
+            pending = [];
+            notification.visible = true;
+        }
+
+        Accessible.role: Accessible.StatusBar
+        Accessible.name: ""
+
+        Item {
+            id: notification
+
+            property string text
+
+            objectName: "announcement"
+            visible: false
+            Accessible.role: Accessible.Notification
+            Accessible.name: text
+        }
+    }
+
+    Connections {
+        target: board
+
+        function onAnnounce(text: string) {
+            announcer.say(text);
         }
     }
 
@@ -416,6 +481,14 @@ FocusScope {
         // A Next Step asked for takes the header from a copy or paste message.
         function onShownStepChanged() {
             root.noticeMessage = "";
+        }
+
+        // The keys go to the solved card's Play Again, so a screen reader
+        // hears the win (the card's title and time) as they arrive.
+        function onHasWonChanged() {
+            if (root.game.hasWon && root.boardAcceptsKeys) {
+                Qt.callLater(solvedOverlay.focusPlayAgain);
+            }
         }
 
         function onIsShowingScreenChanged() {

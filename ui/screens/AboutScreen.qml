@@ -57,6 +57,12 @@ Item {
             font.weight: Font.DemiBold
             color: Theme.colors.primary
             elide: Text.ElideRight
+            // Tab reaches each line, so a screen reader reads it.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+
+            FocusRing {}
         }
 
         Text {
@@ -67,6 +73,12 @@ Item {
             font.pixelSize: Math.round(13 * Theme.boardScale)
             color: Theme.colors.secondary
             elide: Text.ElideRight
+            // Tab reaches each line, so a screen reader reads it.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+
+            FocusRing {}
         }
 
         Text {
@@ -78,6 +90,12 @@ Item {
             font.weight: Font.DemiBold
             color: Theme.colors.secondary
             elide: Text.ElideRight
+            // Tab reaches each line, so a screen reader reads it.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+
+            FocusRing {}
         }
 
         Text {
@@ -90,6 +108,12 @@ Item {
             color: Theme.colors.primary
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
+            // Tab reaches each line, so a screen reader reads it.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+
+            FocusRing {}
         }
 
         GlassPushButton {
@@ -114,6 +138,12 @@ Item {
             color: Theme.colors.secondary
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
+            // Tab reaches each line, so a screen reader reads it.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+
+            FocusRing {}
         }
     }
 }

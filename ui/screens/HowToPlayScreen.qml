@@ -129,6 +129,11 @@ Item {
                         Accessible.role: Accessible.StaticText
                         Accessible.name: title + ", " + body
 
+                        // Tab reaches the row, so a screen reader reads it.
+                        activeFocusOnTab: true
+
+                        FocusRing {}
+
                         // The symbol sits on the title's first line, centred
                         // in a fixed column so the titles line up.
                         Item {
@@ -218,6 +223,11 @@ Item {
 
                         Accessible.role: Accessible.StaticText
                         Accessible.name: description + ", " + key
+
+                        // Tab reaches the row, so a screen reader reads it.
+                        activeFocusOnTab: true
+
+                        FocusRing {}
 
                         Text {
                             id: descriptionText

@@ -7,7 +7,7 @@ import Pondrel
 // Statistics), the screen's body in a scrolling region, and the two
 // questions a screen can ask, laid over it. Made afresh for each opening,
 // so a question left open or a stale login status ends with the screen.
-Item {
+FocusScope {
     id: root
 
     required property SudokuGame game
@@ -43,13 +43,61 @@ Item {
         change.destroy();
     }
 
-    // The keys go to the open question, else to the screen, so Tab starts
-    // among its controls and Return and Escape reach the question.
+    // The keys go to the open question, else to the screen's first control
+    // (Close on a screen without one), so a screen reader hears where they
+    // are, Tab goes on among the controls and Return and Escape reach the
+    // question.
     function focusTopmost() {
         const question = rulesChangeQuestion.active ? rulesChangeQuestion.item
                                                     : resetQuestion.active ? resetQuestion.item
                                                                            : null;
-        (question ?? root).forceActiveFocus();
+        if (question) {
+            question.forceActiveFocus();
+            return;
+        }
+        (firstControl(body) ?? close).forceActiveFocus(Qt.TabFocusReason);
+    }
+
+    // The first item under `item` that Tab reaches, in the order of the
+    // items (the order they are laid out in), or null.
+    function firstControl(item: var): var {
+        const children = item ? item.children : [];
+        for (let i = 0; i < children.length; ++i) {
+            const child = children[i];
+            if (!child.visible || !child.enabled) {
+                continue;
+            }
+            const found = child.activeFocusOnTab ? child : firstControl(child);
+            if (found) {
+                return found;
+            }
+        }
+        return null;
+    }
+
+    function isInside(item: Item, ancestor: Item): bool {
+        for (let up = item; up; up = up.parent) {
+            if (up === ancestor) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The body scrolls to the control the keys reach, as Tab moves on.
+    function revealFocus() {
+        const item = root.Window.activeFocusItem;
+        if (!item || !isInside(item, scroller.contentItem)) {
+            return;
+        }
+        const top = item.mapToItem(scroller.contentItem, 0, 0).y;
+        const bottom = top + item.height;
+        if (top < scroller.contentY) {
+            scroller.contentY = Math.max(0, top);
+        } else if (bottom > scroller.contentY + scroller.height) {
+            scroller.contentY = Math.max(0, Math.min(bottom - scroller.height,
+                                                     scroller.contentHeight - scroller.height));
+        }
     }
 
     function confirmReset() {
@@ -78,6 +126,17 @@ Item {
     // panel open.
     Keys.onEscapePressed: root.dismissed()
     Component.onCompleted: loginItemStatus = loginItem.status()
+    // A screen reader names the screen by its title as the focus enters it.
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title.text
+
+    Connections {
+        target: root.Window.window
+
+        function onActiveFocusItemChanged() {
+            root.revealFocus();
+        }
+    }
 
     Column {
         id: stack

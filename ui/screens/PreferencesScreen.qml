@@ -118,7 +118,14 @@ Column {
                         Accessible.name: Localized.text(modelData)
                         Accessible.checkable: true
                         Accessible.checked: isOn
-                        onClicked: root.game.menuBarIcon = modelData
+                        // Checkable, so that assistive technology says which
+                        // one is chosen; the click's own toggle is undone,
+                        // the choice shows what the game holds.
+                        checkable: true
+                        onClicked: {
+                            root.game.menuBarIcon = modelData;
+                            checked = Qt.binding(() => isOn);
+                        }
                     }
                 }
             }

@@ -21,7 +21,8 @@ Rectangle {
     // The same faint fill and rim as the section blocks' boxes.
     color: Theme.colors.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
     border.width: 1
-    border.color: Theme.colors.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
+    border.color: Theme.colors?.increasedContrast ? Theme.colors.withOpacity(Theme.colors.primary, 0.5)
+                  : Theme.colors.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
 
     Column {
         id: column

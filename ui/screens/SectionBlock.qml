@@ -18,7 +18,8 @@ Column {
 
     readonly property color secondaryText: Qt.rgba(DesktopPalette.active.windowText.r,
                                                    DesktopPalette.active.windowText.g,
-                                                   DesktopPalette.active.windowText.b, 0.6)
+                                                   DesktopPalette.active.windowText.b,
+                                                   Theme.colors?.increasedContrast ? 0.85 : 0.6)
 
     spacing: 6
 
@@ -43,7 +44,8 @@ Column {
         radius: 8
         color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(0, 0, 0, 0.04)
         border.width: 1
-        border.color: DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
+        border.color: Theme.colors?.increasedContrast ? Theme.colors.withOpacity(DesktopPalette.active.windowText, 0.5)
+                      : DesktopPalette.isDark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.06)
 
         Column {
             id: rowStack

@@ -92,6 +92,11 @@ Item {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: title + ", " + value
 
+                    // Tab reaches the row, so a screen reader reads it.
+                    activeFocusOnTab: true
+
+                    FocusRing {}
+
                     Text {
                         id: titleText
 

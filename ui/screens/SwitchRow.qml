@@ -58,12 +58,16 @@ Item {
             text: root.note
             wrapMode: Text.Wrap
             color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
-                           DesktopPalette.active.windowText.b, 0.6)
+                           DesktopPalette.active.windowText.b,
+                           Theme.colors?.increasedContrast ? 0.85 : 0.6)
             font.pixelSize: Math.round(10 * Theme.boardScale)
         }
     }
 
-    T.Switch {
+    // A check box to assistive technology, which says on or off: Qt 6.4
+    // gives a switch, and a check box too, the role of a push button,
+    // whatever the item asks; a check delegate has its own.
+    T.CheckDelegate {
         id: toggle
 
         objectName: root.toggleID
@@ -74,7 +78,6 @@ Item {
         checkable: false
         checked: root.checked
         focusPolicy: Qt.TabFocus
-        Accessible.role: Accessible.CheckBox
         Accessible.name: root.title
         Accessible.description: root.toolTip
         Accessible.checkable: true
@@ -90,7 +93,8 @@ Item {
             color: toggle.checked ? DesktopPalette.active.highlight
                                   : Qt.rgba(DesktopPalette.active.windowText.r,
                                             DesktopPalette.active.windowText.g,
-                                            DesktopPalette.active.windowText.b, 0.18)
+                                            DesktopPalette.active.windowText.b,
+                                            Theme.colors?.increasedContrast ? 0.45 : 0.18)
             border.width: toggle.visualFocus ? 2 : 0
             border.color: DesktopPalette.active.highlight
 

@@ -95,11 +95,15 @@ GlassPushButton {
             Repeater {
                 model: root.options
 
-                T.Button {
+                // A radio button to assistive technology, which says which
+                // one is chosen: Qt 6.4 keeps a button's role whatever the
+                // item asks.
+                T.RadioButton {
                     id: entry
 
                     required property var modelData
                     readonly property bool isCurrent: modelData === root.selection
+                    readonly property bool highlighted: hovered || activeFocus
                     readonly property color foreground: highlighted
                                                         ? root.systemPalette.highlightedText
                                                         : root.systemPalette.windowText
@@ -111,10 +115,13 @@ GlassPushButton {
                     implicitHeight: Math.ceil(label.implicitHeight + topPadding + bottomPadding)
                     horizontalPadding: 8 * Theme.boardScale
                     verticalPadding: 4 * Theme.boardScale
-                    highlighted: hovered || activeFocus
                     focus: isCurrent
                     text: root.title(modelData)
-                    Accessible.role: Accessible.MenuItem
+                    // Its own state, which Qt hands to a screen reader; not
+                    // checkable, so a click leaves it to the selection.
+                    checkable: false
+                    autoExclusive: false
+                    checked: isCurrent
                     Accessible.name: text
                     Accessible.checkable: true
                     Accessible.checked: isCurrent

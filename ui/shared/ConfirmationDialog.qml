@@ -40,7 +40,7 @@ FocusScope {
     // The question holds the keyboard while it is open: Tab only goes round
     // its own two buttons (each names the other as its Tab neighbour), never
     // to the controls under the backdrop. Here the dialog itself has the
-    // focus, as it does when it opens.
+    // focus, when neither button does.
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
                 || event.key === Qt.Key_Escape) {
@@ -125,7 +125,8 @@ FocusScope {
                 // Secondary text: the primary colour at reduced opacity
                 // reads as secondary on every palette.
                 color: Qt.rgba(DesktopPalette.active.windowText.r, DesktopPalette.active.windowText.g,
-                               DesktopPalette.active.windowText.b, 0.65)
+                               DesktopPalette.active.windowText.b,
+                               Theme.colors?.increasedContrast ? 0.85 : 0.65)
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
             }
@@ -138,6 +139,10 @@ FocusScope {
                     id: cancelButton
 
                     objectName: root.cancelID
+                    // The dialog's focus lands here as it opens, so a
+                    // screen reader reads the question with its way out;
+                    // Return and Escape still reach the dialog.
+                    focus: true
                     KeyNavigation.tab: confirmButton
                     KeyNavigation.backtab: confirmButton
                     anchors.verticalCenter: parent.verticalCenter

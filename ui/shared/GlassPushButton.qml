@@ -91,7 +91,8 @@ T.Button {
             return Qt.rgba(tone, tone, tone, strength);
         }
         border.width: root.prominent ? 0 : 1
-        border.color: root.isDark ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(0, 0, 0, 0.14)
+        border.color: Theme.colors?.increasedContrast ? Qt.rgba(root.foreground.r, root.foreground.g, root.foreground.b, 0.6)
+                      : root.isDark ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(0, 0, 0, 0.14)
 
         // The keyboard focus ring, outside the button's own edge.
         Rectangle {

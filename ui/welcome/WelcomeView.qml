@@ -14,7 +14,11 @@ Rectangle {
     property real systemScale: Qt.application.font.pointSize > 0 ? Qt.application.font.pointSize / 10 : 1
 
     readonly property color primaryColor: DesktopPalette.active.windowText
-    readonly property color secondaryColor: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b, 0.68)
+    // What the desktop asks (more contrast), when the host passes it on.
+    property DesktopPreferences desktop: null
+    readonly property bool increasedContrast: desktop?.increasedContrast ?? false
+    readonly property color secondaryColor: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b,
+                                                    increasedContrast ? 0.9 : 0.68)
     // The faintest fill, as behind the tray drawing.
     readonly property color quaternaryFill: Qt.rgba(primaryColor.r, primaryColor.g, primaryColor.b, 0.1)
 
@@ -31,10 +35,19 @@ Rectangle {
     // with it, as their desktops mirror the panel.
     LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
+    // The button's outline follows the contrast too.
+    Theme.colors: BoardColors {
+        increasedContrast: root.increasedContrast
+    }
 
     // The window's default button.
     Keys.onReturnPressed: root.dismissed()
     Keys.onEnterPressed: root.dismissed()
+    // The keys start on Got it, inside a dialog named by the title, so a
+    // screen reader reads the window's text with its way out.
+    Accessible.role: Accessible.Dialog
+    Accessible.name: Localized.text("Welcome to Pondrel Sudoku")
+    Component.onCompleted: gotIt.forceActiveFocus()
 
     Column {
         id: content

@@ -1,5 +1,6 @@
 #include "welcomewindowcontroller.h"
 
+#include "desktoppreferences.h"
 #include "glyphs.h"
 #include "localizedtext.h"
 #include "sudokugame.h"
@@ -21,7 +22,7 @@ constexpr char kViewSource[] = "qrc:/Pondrel/welcome/WelcomeView.qml";
 
 } // namespace
 
-void showWelcomeIfNeeded(SudokuGame &game)
+void showWelcomeIfNeeded(SudokuGame &game, DesktopPreferences *desktop)
 {
     if (game.hasSeenWelcome()) {
         return;
@@ -29,7 +30,7 @@ void showWelcomeIfNeeded(SudokuGame &game)
     // Stored before the window opens, so that the welcome is shown at most
     // once even when the program ends before the user answers it.
     game.setHasSeenWelcome(true);
-    WelcomeWindowController::shared().showWelcome(menuBarSymbolName(game.menuBarIcon()));
+    WelcomeWindowController::shared().showWelcome(menuBarSymbolName(game.menuBarIcon()), desktop);
 }
 
 WelcomeWindowController &WelcomeWindowController::shared()
@@ -44,7 +45,7 @@ WelcomeWindowController::WelcomeWindowController() = default;
 
 WelcomeWindowController::~WelcomeWindowController() = default;
 
-void WelcomeWindowController::showWelcome(const QString &iconName)
+void WelcomeWindowController::showWelcome(const QString &iconName, DesktopPreferences *desktop)
 {
     if (m_window) {
         return;
@@ -60,7 +61,11 @@ void WelcomeWindowController::showWelcome(const QString &iconName)
     window->engine()->addImportPath(QStringLiteral("qrc:/"));
     window->engine()->addImageProvider(QString::fromLatin1(GlyphImageProvider::kProviderId),
                                        new GlyphImageProvider);
-    window->setInitialProperties({{QStringLiteral("iconName"), iconName}});
+    QVariantMap properties{{QStringLiteral("iconName"), iconName}};
+    if (desktop) {
+        properties.insert(QStringLiteral("desktop"), QVariant::fromValue(desktop));
+    }
+    window->setInitialProperties(properties);
     window->setSource(QUrl(QString::fromLatin1(kViewSource)));
     for (const QQmlError &error : window->errors()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));

@@ -9,12 +9,14 @@ class QQuickView;
 
 namespace pondrel {
 
+class DesktopPreferences;
 class SudokuGame;
 
 // The first-start check, run once per process by the application's start-up
 // task on the main thread: on the first start it marks the welcome as seen
-// and opens the welcome window.
-void showWelcomeIfNeeded(SudokuGame &game);
+// and opens the welcome window, following `desktop` (more contrast) when
+// given.
+void showWelcomeIfNeeded(SudokuGame &game, DesktopPreferences *desktop = nullptr);
 
 // Owns the welcome window: an ordinary titled, closable, fixed-size window
 // showing WelcomeView, centred on the screen. One per process, made on first
@@ -38,7 +40,9 @@ public:
 
     // Opens the window with `iconName` (a tray glyph's symbol name)
     // highlighted, unless one is open; an open window is left as it is.
-    void showWelcome(const QString &iconName);
+    // With `desktop`, the window follows what the desktop asks (more
+    // contrast); it must outlive the window.
+    void showWelcome(const QString &iconName, DesktopPreferences *desktop = nullptr);
 
     // The open window, or null.
     QQuickView *window() const { return m_window.get(); }
