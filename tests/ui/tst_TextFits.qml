@@ -458,11 +458,10 @@ Item {
             // and every copy and paste message in its place.
             game.tapCell(2);
             game.giveHint();
-            const notice = find("boardNotice");
             checkLayer("hint explanation", view);
             const techniques = new Set();
             for (const line of TestGames.stepLineSamples()) {
-                view.noticeMessage = notice.lineText(line);
+                view.noticeMessage = Localized.line(line);
                 checkLayer("notice \"" + line.key + "\" " + line.technique, view);
                 if (line.technique) {
                     techniques.add(line.technique);

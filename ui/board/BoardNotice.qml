@@ -13,26 +13,12 @@ Text {
     // the step and the hint's explanation.
     property string message: ""
 
-    // A line of the Next Step or the hint's reason ({key, technique,
-    // arguments}, worded in game/stepwording.cpp) in the player's language;
-    // empty without one. The technique's name comes first, and an argument
-    // that is a line of its own is looked up in turn.
-    function lineText(line: var): string {
-        if (!line || !line.key) {
-            return "";
-        }
-        const named = line.technique ? [Localized.text(line.technique)] : [];
-        const given = (line.arguments ?? []).map(
-            argument => argument && argument.key !== undefined ? lineText(argument) : argument);
-        return Localized.text(line.key, named.concat(given));
-    }
-
     objectName: "boardNotice"
     // The digit lists a step line carries ("3/7") in the language's digits
     // too, as its counts are.
     text: Localized.digits(message.length > 0 ? message
-                                              : lineText(board.game.stepLine)
-                                                || lineText(board.game.hintExplanation))
+                                              : Localized.line(board.game.stepLine)
+                                                || Localized.line(board.game.hintExplanation))
     visible: text.length > 0
     font.pixelSize: Math.round(12 * board.boardScale)
     font.weight: Font.Medium

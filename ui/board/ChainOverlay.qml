@@ -134,16 +134,7 @@ Item {
     Accessible.role: Accessible.Graphic
     // The chain is the reason's picture: it reads as the reason's sentence,
     // worded as the notice words it.
-    Accessible.name: wording.lineText(board.game.stepLine)
-
-    BoardNotice {
-        id: wording
-
-        objectName: "chainWording"
-        board: root.board
-        visible: false
-        Accessible.ignored: true
-    }
+    Accessible.name: Localized.digits(Localized.line(board.game.stepLine))
 
     Repeater {
         model: root.links

@@ -26,4 +26,22 @@ QString Localized::digits(const QString &text) const
     return localizedDigits(text);
 }
 
+QString Localized::line(const QVariantMap &line) const
+{
+    const QString key = line.value(QStringLiteral("key")).toString();
+    if (key.isEmpty()) {
+        return {};
+    }
+    QVariantList arguments;
+    const QString technique = line.value(QStringLiteral("technique")).toString();
+    if (!technique.isEmpty()) {
+        arguments.append(localizedText(technique));
+    }
+    for (const QVariant &argument : line.value(QStringLiteral("arguments")).toList()) {
+        const bool isLine = argument.typeId() == QMetaType::QVariantMap;
+        arguments.append(isLine ? QVariant(this->line(argument.toMap())) : argument);
+    }
+    return localizedText(key, arguments);
+}
+
 } // namespace pondrel

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariantList>
+#include <QVariantMap>
 #include <QtQml/qqml.h>
 
 namespace pondrel {
@@ -43,6 +44,11 @@ public:
     // `text` with the digits of the display language (localizedDigits), for
     // a number shown on its own: Localized.digits(String(value)).
     Q_INVOKABLE QString digits(const QString &text) const;
+    // A step or hint line as the game gives it ({key, technique, arguments};
+    // see StepLine) in the display language: the technique's name first,
+    // and an argument that is a line of its own looked up in turn. Empty
+    // without a key.
+    Q_INVOKABLE QString line(const QVariantMap &line) const;
 };
 
 } // namespace pondrel
