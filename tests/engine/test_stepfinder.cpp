@@ -72,138 +72,10 @@ void expectReadableShape(const Step &step)
     }
 }
 
-} // namespace
-
-// Every step agrees with the known solution, every puzzle is solved to the
-// end without guessing, and the ladder's techniques each take part.
-TEST(StepFinder, solvesHardPublicPuzzlesSoundlyToTheEnd)
-{
-    const std::vector<Grid> puzzles =
-        readPuzzleFile(PONDREL_TEST_DATA_DIR "/hard-public-puzzles.txt");
-    ASSERT_EQ(puzzles.size(), 412u);
-    std::array<int, kTechniqueCount> used{};
-    for (const Grid &puzzle : puzzles) {
-        const Grid solution = countSolutions(puzzle).solution;
-        Grid values = puzzle;
-        Masks candidates = *candidateMasks(values);
-        while (const std::optional<Step> step = findNextStep(values, candidates)) {
-            ++used[static_cast<std::size_t>(step->technique)];
-            expectReadableShape(*step);
-            for (const Placement &p : step->placements) {
-                ASSERT_EQ(p.digit, solution[p.cell]) << techniqueName(step->technique);
-            }
-            for (const Elimination &e : step->eliminations) {
-                ASSERT_NE(e.digit, solution[e.cell]) << techniqueName(step->technique);
-                ASSERT_NE(candidates[e.cell] & digitBit(e.digit), 0) << "removes nothing";
-            }
-            applyStep(*step, values, candidates);
-        }
-        ASSERT_EQ(values, solution) << gridText(puzzle);
-    }
-    for (int t = 0; t < int(kTechniqueCount); ++t) {
-        const auto technique = static_cast<Technique>(t);
-        // Too rare in this set to be sure of a sighting; the nested chain
-        // is left to the forum's hardest below.
-        if (technique != Technique::jellyfish && technique != Technique::hiddenQuad &&
-            technique != Technique::nestedForcingChain) {
-            EXPECT_GT(used[static_cast<std::size_t>(t)], 0) << techniqueName(technique);
-        }
-    }
-}
-
-namespace {
-
-struct PinnedCase
-{
-    const char *board; // values; the candidates are those the values leave
-    Technique technique;
-    const char *removed; // as the demo prints them
-};
-
-std::string removedText(const Step &step)
-{
-    std::string text;
-    for (const Elimination &e : step.eliminations) {
-        text += (text.empty() ? "r" : " r") + std::to_string(row(e.cell) + 1) + "c" +
-                std::to_string(column(e.cell) + 1) + "-" + std::to_string(e.digit);
-    }
-    return text;
-}
-
-} // namespace
-
-// Positions where a technique is the easiest step, one per family.
-TEST(StepFinder, findsEachFamilyWhereItIsTheEasiestStep)
-{
-    const std::vector<PinnedCase> cases = {
-        {"001000008000900200000003000000015046060000700300000000000247985720600000900000600",
-         Technique::claiming,
-         "r5c1-2 r5c3-2 r6c3-2"},
-        {"040700060003900000000000057000000030200080000019000570600040005050100000020006084",
-         Technique::hiddenTriple,
-         "r4c5-2 r4c5-5 r4c5-6 r4c6-2 r4c6-4 r4c6-5 r5c6-3 r5c6-4 r5c6-5"},
-        {"000300500050010030007004001200000400060090000001006002800700200790080050005009007",
-         Technique::swordfish,
-         "r1c3-2 r1c6-2 r3c4-2 r9c4-2"},
-        {"500200300000080090002034006600100900010000040007003008700300400090070020005006009",
-         Technique::twoStringKite,
-         "r5c4-9"},
-        {"103574090065291070907368051214835769378629145596417832031752980002983010009146020",
-         Technique::xyzWing,
-         "r8c9-4"},
-        {"164395782003020641872641935020080196000016050610050070040002510201570463000104820",
-         Technique::wWing,
-         "r7c3-8"},
-        {"084305000052946000693801054367514020529738146418269070946150087235687491871490000",
-         Technique::uniqueRectangle,
-         "r1c7-2 r1c7-7"},
-        {"400600300010020060008007001900800500040050010000002007500000600030080040000009005",
-         Technique::finnedSwordfish,
-         "r8c6-1 r9c5-1"},
-        {"000720000120635084000480000094563000315872496760914530000348169681297345000156827",
-         Technique::xyChain,
-         "r3c3-7"},
-        {"000000040002004001070050090003007000040060000690100800320000100850900060000080003",
-         Technique::forcingChain,
-         "r8c5-7"},
-    };
-    for (const PinnedCase &c : cases) {
-        const Grid board = gridFromText(c.board);
-        const std::optional<Step> step = findNextStep(board, *candidateMasks(board));
-        ASSERT_TRUE(step.has_value()) << c.board;
-        EXPECT_EQ(step->technique, c.technique) << techniqueName(step->technique);
-        EXPECT_EQ(removedText(*step), c.removed) << techniqueName(c.technique);
-    }
-}
-
-namespace {
-
-// From the forum's list of the hardest puzzles (bench/data/hardest-375.txt):
-// four of the quicker ones that still need all three forcing rungs.
-constexpr std::array<const char *, 4> kForumHardest = {
-    "023000009400000100090030040200810004000007800900040002300090001060000000000500000",
-    "120050009057000200090020010000800904700060100000004000000000000570090600006003000",
-    "003050000056700002700200040000001800300020006600070004530040007000000090000000400",
-    "100000700050009100089000005000000600000260000900001008002340000030000040800005007",
-};
-
 bool isForcing(Technique technique)
 {
     return technique == Technique::forcingChain || technique == Technique::forcingNet ||
            technique == Technique::nestedForcingChain;
-}
-
-// Solves by steps, calling check(step, candidates before it) for each;
-// returns the values reached.
-template <typename Check> Grid solveBySteps(const Grid &puzzle, Check check)
-{
-    Grid values = puzzle;
-    Masks candidates = *candidateMasks(values);
-    while (const std::optional<Step> step = findNextStep(values, candidates)) {
-        check(*step, candidates);
-        applyStep(*step, values, candidates);
-    }
-    return values;
 }
 
 // The rules of a forcing step's links (stepfinder.h): the path starts at
@@ -285,48 +157,106 @@ void expectRealChain(const Step &step, const Masks &candidates)
 
 } // namespace
 
-// The hardest puzzles are solved to the end by the forcing rungs, each
-// sound: nothing removes the solution's digit or places another.
-TEST(StepFinder, solvesTheForumsHardestPuzzlesSoundlyToTheEnd)
+// Every step agrees with the known solution, every puzzle is solved to the
+// end without guessing, every forcing contradiction comes with the chain that
+// leads there, and the ladder's techniques each take part.
+TEST(StepFinder, solvesHardPublicPuzzlesSoundlyToTheEnd)
 {
-    std::array<int, 3> forcingSteps{};
-    for (const char *text : kForumHardest) {
-        const Grid puzzle = gridFromText(text);
+    const std::vector<Grid> puzzles =
+        readPuzzleFile(PONDREL_TEST_DATA_DIR "/hard-public-puzzles.txt");
+    ASSERT_EQ(puzzles.size(), 416u);
+    std::array<int, kTechniqueCount> used{};
+    for (const Grid &puzzle : puzzles) {
         const Grid solution = countSolutions(puzzle).solution;
-        const Grid reached = solveBySteps(puzzle, [&](const Step &step, const Masks &) {
-            for (const Placement &p : step.placements) {
-                EXPECT_EQ(p.digit, solution[p.cell]) << techniqueName(step.technique);
+        Grid values = puzzle;
+        Masks candidates = *candidateMasks(values);
+        while (const std::optional<Step> step = findNextStep(values, candidates)) {
+            ++used[static_cast<std::size_t>(step->technique)];
+            expectReadableShape(*step);
+            if (isForcing(step->technique) && step->assumption) {
+                expectRealChain(*step, candidates);
             }
-            for (const Elimination &e : step.eliminations) {
-                EXPECT_NE(e.digit, solution[e.cell]) << techniqueName(step.technique);
+            for (const Placement &p : step->placements) {
+                ASSERT_EQ(p.digit, solution[p.cell]) << techniqueName(step->technique);
             }
-            if (isForcing(step.technique)) {
-                ++forcingSteps[static_cast<std::size_t>(step.technique) -
-                               static_cast<std::size_t>(Technique::forcingChain)];
+            for (const Elimination &e : step->eliminations) {
+                ASSERT_NE(e.digit, solution[e.cell]) << techniqueName(step->technique);
+                ASSERT_NE(candidates[e.cell] & digitBit(e.digit), 0) << "removes nothing";
             }
-        });
-        EXPECT_EQ(reached, solution) << text;
+            applyStep(*step, values, candidates);
+        }
+        ASSERT_EQ(values, solution) << gridText(puzzle);
     }
-    for (const int count : forcingSteps) {
-        EXPECT_GT(count, 0);
+    for (int t = 0; t < int(kTechniqueCount); ++t) {
+        const auto technique = static_cast<Technique>(t);
+        // Too rare in this set to be sure of a sighting.
+        if (technique != Technique::jellyfish && technique != Technique::hiddenQuad) {
+            EXPECT_GT(used[static_cast<std::size_t>(t)], 0) << techniqueName(technique);
+        }
     }
 }
 
-// Every contradiction a forcing rung reports comes with the chain that
-// leads there, valid on the board it was found on.
-TEST(StepFinder, forcingStepsLinkTheirAssumptionToTheContradiction)
+namespace {
+
+struct PinnedCase
 {
-    std::array<int, 3> checked{};
-    for (const char *text : kForumHardest) {
-        solveBySteps(gridFromText(text), [&](const Step &step, const Masks &candidates) {
-            if (isForcing(step.technique) && step.assumption) {
-                expectRealChain(step, candidates);
-                ++checked[static_cast<std::size_t>(step.technique) -
-                          static_cast<std::size_t>(Technique::forcingChain)];
-            }
-        });
+    const char *board; // values; the candidates are those the values leave
+    Technique technique;
+    const char *removed; // as the demo prints them
+};
+
+std::string removedText(const Step &step)
+{
+    std::string text;
+    for (const Elimination &e : step.eliminations) {
+        text += (text.empty() ? "r" : " r") + std::to_string(row(e.cell) + 1) + "c" +
+                std::to_string(column(e.cell) + 1) + "-" + std::to_string(e.digit);
     }
-    for (const int count : checked) {
-        EXPECT_GT(count, 0);
+    return text;
+}
+
+} // namespace
+
+// Positions where a technique is the easiest step, one per family.
+TEST(StepFinder, findsEachFamilyWhereItIsTheEasiestStep)
+{
+    const std::vector<PinnedCase> cases = {
+        {"001000008000900200000003000000015046060000700300000000000247985720600000900000600",
+         Technique::claiming,
+         "r5c1-2 r5c3-2 r6c3-2"},
+        {"040700060003900000000000057000000030200080000019000570600040005050100000020006084",
+         Technique::hiddenTriple,
+         "r4c5-2 r4c5-5 r4c5-6 r4c6-2 r4c6-4 r4c6-5 r5c6-3 r5c6-4 r5c6-5"},
+        {"000300500050010030007004001200000400060090000001006002800700200790080050005009007",
+         Technique::swordfish,
+         "r1c3-2 r1c6-2 r3c4-2 r9c4-2"},
+        {"500200300000080090002034006600100900010000040007003008700300400090070020005006009",
+         Technique::twoStringKite,
+         "r5c4-9"},
+        {"103574090065291070907368051214835769378629145596417832031752980002983010009146020",
+         Technique::xyzWing,
+         "r8c9-4"},
+        {"164395782003020641872641935020080196000016050610050070040002510201570463000104820",
+         Technique::wWing,
+         "r7c3-8"},
+        {"084305000052946000693801054367514020529738146418269070946150087235687491871490000",
+         Technique::uniqueRectangle,
+         "r1c7-2 r1c7-7"},
+        {"400600300010020060008007001900800500040050010000002007500000600030080040000009005",
+         Technique::finnedSwordfish,
+         "r8c6-1 r9c5-1"},
+        {"000720000120635084000480000094563000315872496760914530000348169681297345000156827",
+         Technique::xyChain,
+         "r3c3-7"},
+        {"000000040002004001070050090003007000040060000690100800320000100850900060000080003",
+         Technique::forcingChain,
+         "r8c5-7"},
+    };
+    for (const PinnedCase &c : cases) {
+        const Grid board = gridFromText(c.board);
+        const std::optional<Step> step = findNextStep(board, *candidateMasks(board));
+        ASSERT_TRUE(step.has_value()) << c.board;
+        EXPECT_EQ(step->technique, c.technique) << techniqueName(step->technique);
+        EXPECT_EQ(removedText(*step), c.removed) << techniqueName(c.technique);
     }
 }

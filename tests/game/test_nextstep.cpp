@@ -317,15 +317,6 @@ TEST(StepWordingForcing, namesTheAssumptionAndTheContradiction)
                   std::string("Forcing Chain: if r1c3 were 9: r1c6≠9 → … → ") + said +
                       ", so it is not 9");
     }
-    // The real step, before the chain's path is recorded.
-    const std::optional<Step> real = firstStepOf(
-        "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........",
-        Technique::forcingChain);
-    ASSERT_TRUE(real);
-    if (!real->contradiction) {
-        EXPECT_EQ(reasonLine(*real).englishText().toStdString(),
-                  "Forcing Chain: if r1c3 were 2, a contradiction would follow, so it is not 2");
-    }
     Step verity;
     verity.technique = Technique::forcingChain;
     verity.cells = {10};
