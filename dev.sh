@@ -328,12 +328,13 @@ case "$command" in
         build release release --target pondrel-bench pondrel-sudoku pondrel-engine-demo
         ./build/release/bench/pondrel-bench "$@"
         # Then the program itself, timed from outside on a virtual desktop of
-        # its own; it shares --quick, and has nothing to add to --help.
+        # its own; it shares --quick, and has nothing to add to --help or
+        # to the step finder's rows alone.
         app_args=()
         for arg in "$@"; do
             case "$arg" in
                 --quick) app_args+=(--quick) ;;
-                -h | --help) exit 0 ;;
+                -h | --help | --steps-only) exit 0 ;;
             esac
         done
         exec /usr/bin/python3 -B bench/app_perf.py ./build/release/app/pondrel-sudoku "${app_args[@]}"
