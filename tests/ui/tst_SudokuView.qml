@@ -228,7 +228,9 @@ Item {
             key(Qt.Key_Left, "");
             compare(game.selectedCell, 40);
             key(Qt.Key_Return, "\r");
-            tryVerify(() => findItem(view, "headerButtons").menu.opened, 1000);
+            const menu = findItem(view, "headerButtons").menu;
+            tryVerify(() => menu.opened, 1000);
+            verify(menu.itemAt(0).activeFocus, "the first item is where the keys go on from");
         }
 
         function test_arrowsWithModifiersAreNotMoves_data() {

@@ -157,17 +157,27 @@ Row {
         // The open menu says it all; the tooltip would lie over it.
         ToolTip.visible: hovered && !menu.visible
         onPressed: menuWasOpen = menu.visible
+        // Opened from the keyboard, the menu starts on its first item, as a
+        // desktop's menus do: the arrows go on from there, and a screen
+        // reader says where the player is.
+        function openMenu() {
+            menu.fromKeyboard = visualFocus;
+            menu.open();
+        }
+
         onClicked: {
             if (!menuWasOpen) {
-                menu.open();
+                openMenu();
             }
         }
         // Return opens it too, as Space does: it is the menu's button.
-        Keys.onReturnPressed: menu.open()
-        Keys.onEnterPressed: menu.open()
+        Keys.onReturnPressed: openMenu()
+        Keys.onEnterPressed: openMenu()
 
         BoardMenu {
             id: menu
+
+            property bool fromKeyboard: false
 
             y: menuButton.height + 4 * root.board.boardScale
             // Under the button, opening towards the panel's middle.
@@ -180,6 +190,11 @@ Row {
             onPasteChosen: root.pasteRequested()
             onNextStepChosen: root.nextStepRequested()
             onQuitChosen: root.quitRequested()
+            onOpened: {
+                if (fromKeyboard) {
+                    currentIndex = 0;
+                }
+            }
         }
     }
 }
