@@ -79,8 +79,6 @@ DYNAMIC_LOOKUPS = {
     ("ui/screens/StatisticsScreen.qml", "difficulty"): "difficulty raw values",
     ("ui/screens/PreferencesScreen.qml", "modelData"): "tray icon raw values",
     ("ui/screens/PreferencesScreen.qml", "value"): "board size and difficulty raw values",
-    ("ui/board/BoardNotice.qml", "line.key"): "step and hint lines, marked in game/",
-    ("ui/board/BoardNotice.qml", "line.technique"): "technique names (engine/stepfinder.cpp)",
 }
 
 SOURCE_FOLDERS = ("app", "ui", "game", "engine", "supply")
