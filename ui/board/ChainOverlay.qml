@@ -27,8 +27,8 @@ Item {
     // {fromCell, fromDigit, fromRemoved, toCell, toDigit, toRemoved, isStrong}
     property var links: board.game.shownLinks
 
-    // NotesGrid's layout: its inset and the side of a note's place.
-    readonly property real inset: 2 * board.boardScale
+    // The notes' layout (NotesGrid): its inset and the side of a note's place.
+    readonly property real inset: BoardMetrics.noteInset * board.boardScale
     readonly property real slot: (grid.cellSize * board.boardScale - 2 * inset) / 3
     // Wide enough for a note's digit, narrow enough to leave the notes
     // beside it free.

@@ -14,7 +14,7 @@ Item {
     property list<int> digits: []
     property list<int> removedDigits: []
 
-    readonly property real inset: 2 * board.boardScale
+    readonly property real inset: BoardMetrics.noteInset * board.boardScale
 
     Repeater {
         model: 9

@@ -7,6 +7,9 @@ import QtQuick
 QtObject {
     // How much larger the "Large" board size draws everything.
     readonly property real largeBoardFactor: 1.18
+    // The margin, in points, between a cell's edge and its 3×3 places of
+    // notes: the notes and a Next Step's chain, drawn over them, share it.
+    readonly property real noteInset: 2
 
     // The board scale for the desktop's text-size factor `systemScale` and
     // the game's board size (a raw value, "Standard" or "Large").
